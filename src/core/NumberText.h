@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/Money.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// Number text with the user's regional separators. The interface language never
+// changes how numbers are written; only the locale does. Every function takes
+// the locale explicitly, defaulting to QLocale() (the system locale unless a
+// test pinned another with QLocale::setDefault).
+
+// The display pattern family: "###,###,###,###,##0" plus "." and one "0" per
+// decimal. "," stands for the grouping and "." for the decimal separator.
+QString AmountPattern(int decimals);
+// The pattern of unrounded amounts ("###,###,###,###,##0.0000").
+inline const QString UnroundedPattern = AmountPattern(4);
+
+// Formats an amount with one of the patterns above: grouped in threes, at least
+// one integer digit, exactly the pattern's decimals, a leading minus when
+// negative. The amount is rounded half to even to the pattern's decimals first.
+QString FormatAmount(Money amount, const QString &pattern, const QLocale &locale = QLocale());
+
+// The shortest text of an amount: regional decimal separator, no grouping, no
+// trailing zeros ("1", "1000.5"). How amounts are kept in the settings file.
+QString FormatAmountShort(Money amount, const QLocale &locale = QLocale());
+
+// A double in its shortest form with at most 15 significant digits and the
+// regional decimal separator (340.75, 0.787564, 1E+300, 0).
+QString FormatDouble(double value, const QLocale &locale = QLocale());
+
+// Reads an amount typed with the regional separators: optional sign, digits with
+// optional grouping separators, optional decimal separator and digits. More than
+// four decimals are brought to four with halves to even. nullopt when the text
+// is not such a number or leaves the range. Surrounding spaces are ignored.
+std::optional<Money> ParseAmount(const QString &text, const QLocale &locale = QLocale());
+
+// Reads a double written like an amount, optionally followed by an exponent
+// ("1E+300", "2.5e-7"). nullopt when not a number or not finite.
+std::optional<double> ParseDouble(const QString &text, const QLocale &locale = QLocale());
+
+// True when the trimmed text is not blank, is a whole number without "." or
+// spaces, and lies within [minimum, maximum] as a 32-bit integer.
+bool IsIntegerText(const QString &text, qint32 minimum, qint32 maximum, const QLocale &locale = QLocale());
+// True when the trimmed text converts to an amount in range.
+bool IsCurrencyText(const QString &text, const QLocale &locale = QLocale());
+// True when the trimmed text converts to a finite double.
+bool IsDoubleText(const QString &text, const QLocale &locale = QLocale());

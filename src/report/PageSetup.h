@@ -1,0 +1,22 @@
+#pragma once
+
+#include "settings/IniDocument.h"
+
+#include <QString>
+
+// The page setup of the printed report.
+struct PageSetupValues
+{
+    QString FontName = QStringLiteral("Courier New"); // or "Courier New Greek"
+    qint16 FontSize = 8;      // points, 8 to 12
+    qint16 TopMargin = 0;     // lines, 0 to 20
+    qint16 LeftMargin = 0;    // characters, 0 to 30
+    qint16 LinesPerPage = 30; // 30 to 80
+};
+
+// Reads the five values of section PageSetup; any font name other than the two
+// known ones becomes "Courier New".
+PageSetupValues LoadPageSetup(const IniDocument &ini);
+// Writes them in the order FontName, FontSize, TopMargin, LeftMargin,
+// LinesPerPage as one atomic replacement. Returns 0 or an error number.
+qint32 SavePageSetup(const PageSetupValues &values, const QString &file);
