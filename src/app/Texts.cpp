@@ -1,5 +1,8 @@
 #include "app/Texts.h"
 
+#include "app/ErrorNumbers.h"
+#include "core/Currencies.h"
+
 #include <array>
 
 namespace {
@@ -13,10 +16,116 @@ struct Entry
 
 constexpr std::array Entries = {
     Entry{TextId::ProgramTitle, "Euro changeover adviser", "Σύμβουλος μετάβασης στο Ευρώ"},
+    Entry{TextId::DuplicateInstance,
+          "The application is already active and cannot have more than one instances (on the same computer) at "
+          "the same time.",
+          "Η εφαρμογή είναι ήδη ενεργοποιημένη και δεν μπορεί να εκτελείται παραπάνω από μία φορά (στον ίδιο "
+          "υπολογιστή) την ίδια χρονική στιγμή."},
+
+    Entry{TextId::CurrencyEUR, "EUR - Euro", "EUR - Ευρώ"},
+    Entry{TextId::CurrencyATS, "ATS - Austrian Schilling", "ATS - Σελλίνι Αυστρίας"},
+    Entry{TextId::CurrencyBEF, "BEF - Belgian Franc", "BEF - Φράγκο Βελγίου"},
+    Entry{TextId::CurrencyDEM, "DEM - German Mark", "DEM - Μάρκο Γερμανίας"},
+    Entry{TextId::CurrencyESP, "ESP - Spanish Peseta", "ESP - Πεσέτα Ισπανίας"},
+    Entry{TextId::CurrencyFIM, "FIM - Finnish Markka", "FIM - Μάρκο Φινλανδίας"},
+    Entry{TextId::CurrencyFRF, "FRF - French Franc", "FRF - Φράγκο Γαλλίας"},
+    Entry{TextId::CurrencyGRD, "GRD - Greek Drachma", "GRD - Δραχμή Ελλάδος"},
+    Entry{TextId::CurrencyIEP, "IEP - Irish Punt", "IEP - Λίρα Ιρλανδίας"},
+    Entry{TextId::CurrencyITL, "ITL - Italian Lira", "ITL - Λιρέττα Ιταλίας"},
+    Entry{TextId::CurrencyLUF, "LUF - Luxembourg Franc", "LUF - Φράγκο Λουξεμβούργου"},
+    Entry{TextId::CurrencyNLG, "NLG - Dutch Guilder", "NLG - Φιορίνι Ολλανδίας"},
+    Entry{TextId::CurrencyPTE, "PTE - Portuguese Escudo", "PTE - Εσκούδο Πορτογαλίας"},
+    Entry{TextId::CurrencyOther, "Other currency", "Άλλο νόμισμα"},
+
     Entry{TextId::OverflowCaption, "Overflow ", "Υπερχείλιση "},
     Entry{TextId::OverflowToolTip, " Overflow ", " Υπερχείλιση "},
     Entry{TextId::UndefinedCaption, "Undefined ", "Απροσδιόριστο "},
     Entry{TextId::UndefinedToolTip, " Undefined ", " Απροσδιόριστο "},
+
+    Entry{TextId::MenuFile, "File", "Αρχείο"},
+    Entry{TextId::MenuFilePageSetup, "Page setup...", "Διαμόρφωση σελίδας..."},
+    Entry{TextId::MenuFilePrintSetup, "Printer setup...", "Επιλογή εκτυπωτή..."},
+    Entry{TextId::MenuFilePrint, "Print...", "Εκτύπωση..."},
+    Entry{TextId::MenuFileExit, "Exit", "Έξοδος"},
+    Entry{TextId::MenuSavePath, "Store", "Καταχώρηση"},
+    Entry{TextId::MenuSavePathRecent, "Recent...", "Πρόσφατη..."},
+    Entry{TextId::MenuSavePathInitial, "Initial...", "Αρχική..."},
+    Entry{TextId::MenuSavePathHelp, "Help", "Βοήθεια"},
+    Entry{TextId::MenuSavePathCancel, "Cancel", "Άκυρο"},
+    Entry{TextId::MenuRecallPath, "Restore", "Επαναφορά"},
+    Entry{TextId::MenuRecallPathRecent, "Recent...", "Πρόσφατη..."},
+    Entry{TextId::MenuRecallPathInitial, "Initial", "Αρχική"},
+    Entry{TextId::MenuRecallPathHelp, "Help", "Βοήθεια"},
+    Entry{TextId::MenuRecallPathCancel, "Cancel", "Άκυρο"},
+    Entry{TextId::MenuTools, "Tools", "Εργαλεία"},
+    Entry{TextId::MenuToolsRefresh, "Refresh", "Ανανέωση"},
+    Entry{TextId::MenuToolsUpOneLevel, "Up one level\tBksp", "Ένα επίπεδο επάνω\tBksp"},
+    Entry{TextId::MenuToolsEnglish, "English", "Αγγλική"},
+    Entry{TextId::MenuToolsGreek, "Greek", "Ελληνική"},
+    Entry{TextId::MenuToolsOptions, "Options...", "Επιλογές..."},
+    Entry{TextId::MenuToolsFactorySettings, "Factory settings...", "Εργοστασιακές ρυθμίσεις..."},
+    Entry{TextId::MenuSettings, "Settings", "Ρυθμίσεις"},
+    Entry{TextId::MenuSettingsImport, "Import...", "Εισαγωγή..."},
+    Entry{TextId::MenuSettingsExport, "Export...", "Εξαγωγή..."},
+    Entry{TextId::MenuSettingsHelp, "Help", "Βοήθεια"},
+    Entry{TextId::MenuSettingsCancel, "Cancel", "Άκυρο"},
+    Entry{TextId::MenuConvert, "Convert from", "Μετατροπή από"},
+    Entry{TextId::MenuHelp, "Help", "Βοήθεια"},
+    Entry{TextId::MenuHelpTips, "Hints and tips...", "Χρήσιμες συμβουλές..."},
+    Entry{TextId::MenuHelpAbout, "About...", "Σχετικά..."},
+
+    Entry{TextId::TipPageSetup, "Page setup", "Διαμόρφωση σελίδας"},
+    Entry{TextId::TipPrintSetup, "Printer setup", "Επιλογή εκτυπωτή"},
+    Entry{TextId::TipPrint, "Print ... Ctl+P", "Εκτύπωση ... Ctl+P"},
+    Entry{TextId::TipEndApplication, "Exit", "Έξοδος"},
+    Entry{TextId::TipRefresh, "Refresh ... F5", "Ανανέωση ... F5"},
+    Entry{TextId::TipSavePath, "Store path", "Καταχώρηση διαδρομής"},
+    Entry{TextId::TipRecallSavedPath, "Restore path", "Επαναφορά διαδρομής"},
+    Entry{TextId::TipUpOneLevel, "Up one level ... Bksp", "Ένα επίπεδο επάνω ... Bksp"},
+    Entry{TextId::TipLanguageEnglish, "English / Αγγλικά", "English / Αγγλικά"},
+    Entry{TextId::TipLanguageGreek, "Ελληνικά / Greek", "Ελληνικά / Greek"},
+    Entry{TextId::TipSettings, "Settings", "Ρυθμίσεις"},
+    Entry{TextId::TipOptions, "Options", "Επιλογές"},
+    Entry{TextId::TipHelp, "Hints and tips", "Χρήσιμες συμβουλές"},
+    Entry{TextId::TipCopyright, "Stone-Gleam Software", "Stone-Gleam Software"},
+    Entry{TextId::ConvertRowName, "Convert from %1", "Μετατροπή από %1"},
+
+    Entry{TextId::InputCaption, "Convert '%1' to all other currencies", "Μετατροπή «%1» σε όλα τα άλλα νομίσματα"},
+    Entry{TextId::InputFixedRate, " Fixed exchange rate ", " Κλειδωμένη ισοτιμία "},
+    Entry{TextId::InputCurrentRate, " Current exchange rate ", " Τρέχουσα ισοτιμία "},
+    Entry{TextId::InputCurrencyDetails, " Currency details ", " Πληροφορίες νομίσματος "},
+    Entry{TextId::InputName, "Name:", "Όνομα:"},
+    Entry{TextId::InputRate, "Exchange rate:", "Ισοτιμία:"},
+    Entry{TextId::InputAmount, "Amount to be converted:", "Ποσό προς μετατροπή:"},
+    Entry{TextId::InputDecimals, "Decimals:", "Δεκαδικά:"},
+    Entry{TextId::InputDecimals0, " 0 - None", " 0 - Κανένα"},
+    Entry{TextId::InputDecimals1, " 1 - One", " 1 - Ένα"},
+    Entry{TextId::InputDecimals2, " 2 - Two", " 2 - Δύο"},
+    Entry{TextId::InputDecimals3, " 3 - Three", " 3 - Τρία"},
+    Entry{TextId::InputDecimals4, " 4 - Four", " 4 - Τέσσερα"},
+    Entry{TextId::InputCancel, "Cancel", "Άκυρο"},
+    Entry{TextId::InputConvert, "Convert", "Μετατροπή"},
+    Entry{TextId::ErrorTitle, "Error", "Σφάλμα"},
+    Entry{TextId::BadRate, "Incorrect exchange rate.", "Ανακριβής ισοτιμία."},
+    Entry{TextId::BadAmount, "Incorrect amount.", "Ανακριβές ποσό."},
+
+    Entry{TextId::ButtonOk, "OK", "ΟΚ"},
+    Entry{TextId::ButtonYes, "Yes", "Ναι"},
+    Entry{TextId::ButtonNo, "No", "Όχι"},
+
+    Entry{TextId::UnexpectedError,
+          "Error condition %1 with the description '%2' has occured.\n\nDo you want to shut down the application?",
+          "Παρουσιάσθηκε το σφάλμα με αριθμό %1 και περιγραφή «%2».\n\nΘέλετε να διακοπεί η λειτουργία της "
+          "εφαρμογής;"},
+    Entry{TextId::ErrorOverflow, "Overflow", "Υπερχείλιση"},
+    Entry{TextId::ErrorDivisionByZero, "Division by zero", "Διαίρεση με το μηδέν"},
+    Entry{TextId::ErrorFileNotFound, "File not found", "Το αρχείο δεν βρέθηκε"},
+    Entry{TextId::ErrorDeviceIo, "Device I/O error", "Σφάλμα εισόδου/εξόδου συσκευής"},
+    Entry{TextId::ErrorDiskFull, "Disk full", "Ο δίσκος είναι πλήρης"},
+    Entry{TextId::ErrorPermissionDenied, "Permission denied", "Δεν επιτρέπεται η πρόσβαση"},
+    Entry{TextId::ErrorPathFileAccess, "Path/File access error", "Σφάλμα πρόσβασης σε διαδρομή ή αρχείο"},
+    Entry{TextId::ErrorUnknown, "Application-defined or object-defined error",
+          "Σφάλμα που ορίζεται από την εφαρμογή ή από αντικείμενο"},
 };
 
 static_assert(Entries.size() == std::size_t(TextId::TextCount), "every text needs an entry");
@@ -29,6 +138,8 @@ constexpr bool entriesInOrder()
     return true;
 }
 static_assert(entriesInOrder(), "entries follow the order of TextId");
+static_assert(int(TextId::CurrencyOther) - int(TextId::CurrencyEUR) == OtherCurrencyIndex,
+              "one row title per currency slot");
 
 } // namespace
 
@@ -36,4 +147,37 @@ QString Text(TextId id, bool greek)
 {
     const Entry &entry = Entries[std::size_t(id)];
     return QString::fromUtf8(greek ? entry.greek : entry.english);
+}
+
+QString CurrencyCaption(int slot, bool greek)
+{
+    Q_ASSERT(IsCurrencyIndex(slot));
+    return Text(TextId(int(TextId::CurrencyEUR) + slot), greek);
+}
+
+QString ErrorDescription(qint32 number, bool greek)
+{
+    switch (number) {
+    case ErrorNumber::Overflow:
+        return Text(TextId::ErrorOverflow, greek);
+    case ErrorNumber::DivisionByZero:
+        return Text(TextId::ErrorDivisionByZero, greek);
+    case ErrorNumber::FileNotFound:
+        return Text(TextId::ErrorFileNotFound, greek);
+    case ErrorNumber::DeviceIoError:
+        return Text(TextId::ErrorDeviceIo, greek);
+    case ErrorNumber::DiskFull:
+        return Text(TextId::ErrorDiskFull, greek);
+    case ErrorNumber::PermissionDenied:
+        return Text(TextId::ErrorPermissionDenied, greek);
+    case ErrorNumber::PathFileAccessError:
+        return Text(TextId::ErrorPathFileAccess, greek);
+    default:
+        return Text(TextId::ErrorUnknown, greek);
+    }
+}
+
+QString UnexpectedErrorMessage(qint32 number, const QString &description, bool greek)
+{
+    return Text(TextId::UnexpectedError, greek).arg(QString::number(number), description);
 }

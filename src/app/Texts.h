@@ -3,16 +3,130 @@
 #include <QString>
 
 // Every text the program shows, in English and Greek side by side (Texts.cpp).
-// A text missing in either language fails the texts test.
+// The texts test fails when either language is missing one.
 enum class TextId {
     ProgramTitle,
+    DuplicateInstance,
+
+    // Row titles, in slot order: CurrencyEUR + slot.
+    CurrencyEUR,
+    CurrencyATS,
+    CurrencyBEF,
+    CurrencyDEM,
+    CurrencyESP,
+    CurrencyFIM,
+    CurrencyFRF,
+    CurrencyGRD,
+    CurrencyIEP,
+    CurrencyITL,
+    CurrencyLUF,
+    CurrencyNLG,
+    CurrencyPTE,
+    CurrencyOther,
+
     // Row words after a failed conversion.
     OverflowCaption,
     OverflowToolTip,
     UndefinedCaption,
     UndefinedToolTip,
 
+    // Main window menus, in menu order.
+    MenuFile,
+    MenuFilePageSetup,
+    MenuFilePrintSetup,
+    MenuFilePrint,
+    MenuFileExit,
+    MenuSavePath,
+    MenuSavePathRecent,
+    MenuSavePathInitial,
+    MenuSavePathHelp,
+    MenuSavePathCancel,
+    MenuRecallPath,
+    MenuRecallPathRecent,
+    MenuRecallPathInitial,
+    MenuRecallPathHelp,
+    MenuRecallPathCancel,
+    MenuTools,
+    MenuToolsRefresh,
+    MenuToolsUpOneLevel,
+    MenuToolsEnglish,
+    MenuToolsGreek,
+    MenuToolsOptions,
+    MenuToolsFactorySettings,
+    MenuSettings,
+    MenuSettingsImport,
+    MenuSettingsExport,
+    MenuSettingsHelp,
+    MenuSettingsCancel,
+    MenuConvert,
+    MenuHelp,
+    MenuHelpTips,
+    MenuHelpAbout,
+
+    // Main window button tooltips.
+    TipPageSetup,
+    TipPrintSetup,
+    TipPrint,
+    TipEndApplication,
+    TipRefresh,
+    TipSavePath,
+    TipRecallSavedPath,
+    TipUpOneLevel,
+    TipLanguageEnglish,
+    TipLanguageGreek,
+    TipSettings,
+    TipOptions,
+    TipHelp,
+    TipCopyright,
+    // What a screen reader says for a row's convert button: "Convert from" + title.
+    ConvertRowName,
+
+    // The amount dialog.
+    InputCaption,
+    InputFixedRate,
+    InputCurrentRate,
+    InputCurrencyDetails,
+    InputName,
+    InputRate,
+    InputAmount,
+    InputDecimals,
+    InputDecimals0,
+    InputDecimals1,
+    InputDecimals2,
+    InputDecimals3,
+    InputDecimals4,
+    InputCancel,
+    InputConvert,
+    ErrorTitle,
+    BadRate,
+    BadAmount,
+
+    // Message box buttons.
+    ButtonOk,
+    ButtonYes,
+    ButtonNo,
+
+    // The unexpected-error report and the error descriptions it names.
+    UnexpectedError,
+    ErrorOverflow,
+    ErrorDivisionByZero,
+    ErrorFileNotFound,
+    ErrorDeviceIo,
+    ErrorDiskFull,
+    ErrorPermissionDenied,
+    ErrorPathFileAccess,
+    ErrorUnknown,
+
     TextCount
 };
 
 QString Text(TextId id, bool greek);
+
+// The row title of a currency slot (0 to 13) in the chosen language.
+QString CurrencyCaption(int slot, bool greek);
+
+// The description of an error number in the chosen language.
+QString ErrorDescription(qint32 number, bool greek);
+
+// The message of the unexpected-error report, with its two line breaks.
+QString UnexpectedErrorMessage(qint32 number, const QString &description, bool greek);
