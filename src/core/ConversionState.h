@@ -23,4 +23,8 @@ struct ConversionState
     ConversionState();
     // Rebuilds AmountFormats[slot] from CurrencyDecimals[slot].
     void BuildAmountFormat(int slot);
+    // CurrencyDecimals[slot] as used: 0..4. Reading the settings clamps them, so
+    // anything else is a programming error, asserted in debug builds and
+    // clamped in release builds rather than crashing.
+    int DecimalsOf(int slot) const;
 };

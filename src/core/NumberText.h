@@ -16,7 +16,7 @@
 // decimal. "," stands for the grouping and "." for the decimal separator.
 QString AmountPattern(int decimals);
 // The pattern of unrounded amounts ("###,###,###,###,##0.0000").
-inline const QString UnroundedPattern = AmountPattern(4);
+inline const QString UnroundedPattern = QStringLiteral("###,###,###,###,##0.0000");
 
 // Formats an amount with one of the patterns above: grouped in threes, at least
 // one integer digit, exactly the pattern's decimals, a leading minus when

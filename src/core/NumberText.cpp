@@ -1,0 +1,241 @@
+#include "core/NumberText.h"
+
+#include "core/WideInteger.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <string>
+
+namespace {
+
+// How much of the number grammar a reader accepts.
+enum class Grammar {
+    Integer,    // sign and digits
+    Decimal,    // ... and a decimal separator with digits
+    Scientific, // ... and an exponent
+};
+
+// A number text taken apart: ASCII digits without separators.
+struct NumberParts
+{
+    bool negative = false;
+    std::string integerDigits;
+    std::string fractionDigits;
+    std::string exponent; // optional sign and digits; empty without an exponent
+};
+
+bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Reads a trimmed text with the locale's separators. Grouping separators are only
+// accepted where they form proper groups (one to three digits, then groups of
+// exactly three), so that "2.5" typed under a locale that groups with "." is
+// refused instead of being silently read as 25.
+std::optional<NumberParts> SplitNumber(QStringView text, const QLocale &locale, Grammar grammar)
+{
+    const QString group = locale.groupSeparator();
+    const QString point = locale.decimalPoint();
+    NumberParts parts;
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        parts.negative = text[i++] == u'-';
+
+    bool grouped = false;
+    int groupLength = 0;
+    while (i < text.size()) {
+        if (IsDigit(text[i])) {
+            parts.integerDigits += char(text[i++].unicode());
+            ++groupLength;
+        } else if (!group.isEmpty() && text.mid(i).startsWith(group)) {
+            const bool wellFormed = grouped ? groupLength == 3 : groupLength >= 1 && groupLength <= 3;
+            if (!wellFormed)
+                return std::nullopt;
+            grouped = true;
+            groupLength = 0;
+            i += group.size();
+        } else {
+            break;
+        }
+    }
+    if (grouped && groupLength != 3)
+        return std::nullopt;
+
+    if (grammar != Grammar::Integer && text.mid(i).startsWith(point)) {
+        i += point.size();
+        while (i < text.size() && IsDigit(text[i]))
+            parts.fractionDigits += char(text[i++].unicode());
+    }
+    if (parts.integerDigits.empty() && parts.fractionDigits.empty())
+        return std::nullopt;
+
+    if (grammar == Grammar::Scientific && i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+            parts.exponent += char(text[i++].unicode());
+        const qsizetype digitsStart = i;
+        while (i < text.size() && IsDigit(text[i]))
+            parts.exponent += char(text[i++].unicode());
+        if (i == digitsStart)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    return parts;
+}
+
+// Writes a magnitude held in units of 10^-kept with `decimals` decimals
+// (kept <= decimals; the extra ones are zeros), a minus when negative and not zero.
+QString ComposeNumber(bool negative, std::uint64_t units, int kept, int decimals, bool grouped, const QLocale &locale)
+{
+    const std::uint64_t scale = std::uint64_t(PowersOfTen[kept]);
+    char integer[24];
+    const char *integerEnd = std::to_chars(std::begin(integer), std::end(integer), units / scale).ptr;
+    const qsizetype integerLength = integerEnd - integer;
+
+    const QString group = grouped ? locale.groupSeparator() : QString();
+    QString text;
+    text.reserve(integerLength + integerLength / 3 * group.size() + decimals + 2);
+    if (negative && units != 0)
+        text += u'-';
+    for (qsizetype i = 0; i < integerLength; ++i) {
+        if (i != 0 && (integerLength - i) % 3 == 0)
+            text += group;
+        text += QChar::fromLatin1(integer[i]);
+    }
+    if (decimals > 0) {
+        text += locale.decimalPoint();
+        std::uint64_t fraction = units % scale;
+        char digits[Money::Decimals];
+        for (int i = kept - 1; i >= 0; --i, fraction /= 10)
+            digits[i] = char('0' + fraction % 10);
+        text += QLatin1String(digits, kept);
+        text += QString(decimals - kept, u'0');
+    }
+    return text;
+}
+
+} // namespace
+
+QString AmountPattern(int decimals)
+{
+    QString pattern = QStringLiteral("###,###,###,###,##0");
+    if (decimals > 0)
+        pattern += u'.' + QString(decimals, u'0');
+    return pattern;
+}
+
+QString FormatAmount(Money amount, const QString &pattern, const QLocale &locale)
+{
+    const qsizetype point = pattern.indexOf(u'.');
+    const int decimals = point < 0 ? 0 : int(QStringView(pattern).mid(point + 1).count(u'0'));
+    const int kept = std::min(decimals, Money::Decimals);
+    // Rounded on the unsigned magnitude, which has room for the range ends
+    // rounding outwards (…477.5807 shows as …478 with no decimals).
+    const std::uint64_t step = std::uint64_t(PowersOfTen[Money::Decimals - kept]);
+    const std::uint64_t units = QuotientHalfEven(MagnitudeOf(amount), step);
+    return ComposeNumber(amount.raw() < 0, units, kept, decimals, pattern.contains(u','), locale);
+}
+
+QString FormatAmountShort(Money amount, const QLocale &locale)
+{
+    std::uint64_t units = MagnitudeOf(amount);
+    int kept = Money::Decimals;
+    while (kept > 0 && units % 10 == 0) {
+        units /= 10;
+        --kept;
+    }
+    return ComposeNumber(amount.raw() < 0, units, kept, kept, false, locale);
+}
+
+QString FormatDouble(double value, const QLocale &locale)
+{
+    // A negative zero would otherwise be written "-0".
+    if (value == 0)
+        return QStringLiteral("0");
+    // "%.15g": fixed from 1e-4 up to 1e15, otherwise "1.5e-07"; trailing zeros dropped.
+    char buffer[32];
+    const char *end = std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::general, 15).ptr;
+    QString text;
+    for (const char *c = buffer; c != end; ++c) {
+        if (*c == '.')
+            text += locale.decimalPoint();
+        else
+            text += QChar::fromLatin1(*c == 'e' ? 'E' : *c);
+    }
+    return text;
+}
+
+std::optional<Money> ParseAmount(const QString &text, const QLocale &locale)
+{
+    const std::optional<NumberParts> parts = SplitNumber(QStringView(text).trimmed(), locale, Grammar::Decimal);
+    if (!parts)
+        return std::nullopt;
+
+    UInt128 units = 0;
+    for (char digit : parts->integerDigits) {
+        units = units * 10 + UInt128(digit - '0');
+        // Stopping early keeps any number of digits from overflowing the sum.
+        if (units > MoneyMagnitudeLimit)
+            return std::nullopt;
+    }
+    const std::string &fraction = parts->fractionDigits;
+    for (std::size_t i = 0; i < std::size_t(Money::Decimals); ++i)
+        units = units * 10 + UInt128(i < fraction.size() ? fraction[i] - '0' : 0);
+
+    // Decimals beyond four are rounded on the digits themselves, halves to even,
+    // so that "0.00005" is exactly a half and nothing passes through a double.
+    if (fraction.size() > std::size_t(Money::Decimals)) {
+        const char first = fraction[Money::Decimals];
+        const bool beyondHalf = fraction.find_first_not_of('0', Money::Decimals + 1) != std::string::npos;
+        if (first > '5' || (first == '5' && (beyondHalf || (units & 1) != 0)))
+            ++units;
+    }
+    return MoneyFromMagnitude(parts->negative, units);
+}
+
+std::optional<double> ParseDouble(const QString &text, const QLocale &locale)
+{
+    const std::optional<NumberParts> parts = SplitNumber(QStringView(text).trimmed(), locale, Grammar::Scientific);
+    if (!parts)
+        return std::nullopt;
+    // Rebuilt in the C form so that std::from_chars rounds it correctly.
+    std::string plain = parts->negative ? "-" : "";
+    plain += parts->integerDigits.empty() ? "0" : parts->integerDigits;
+    plain += '.' + parts->fractionDigits + 'e' + (parts->exponent.empty() ? "0" : parts->exponent);
+
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+bool IsIntegerText(const QString &text, qint32 minimum, qint32 maximum, const QLocale &locale)
+{
+    const QStringView trimmed = QStringView(text).trimmed();
+    if (trimmed.contains(u'.') || trimmed.contains(u' '))
+        return false;
+    const std::optional<NumberParts> parts = SplitNumber(trimmed, locale, Grammar::Integer);
+    if (!parts)
+        return false;
+    qint64 value = 0;
+    for (char digit : parts->integerDigits) {
+        value = value * 10 + (digit - '0');
+        if (value > qint64(1) << 32) // beyond any qint32 either way; stop before overflowing
+            return false;
+    }
+    if (parts->negative)
+        value = -value;
+    return value >= minimum && value <= maximum;
+}
+
+bool IsCurrencyText(const QString &text, const QLocale &locale)
+{
+    return ParseAmount(text, locale).has_value();
+}
+
+bool IsDoubleText(const QString &text, const QLocale &locale)
+{
+    return ParseDouble(text, locale).has_value();
+}
