@@ -44,6 +44,40 @@ public:
 
 private:
     struct Line; // implementation detail of the parser
+    struct Name;  // a looked-up section or key name, prepared once per lookup
+    struct Span
+    {
+        qsizetype start = 0;
+        qsizetype end = 0;
+    };
+    struct Key
+    {
+        Span name;
+        bool asciiName = true; // lets most comparisons skip decoding
+        Span value;            // the trimmed text after "=", quotes included
+    };
+    struct Section
+    {
+        Span name;
+        bool asciiName = true;
+        qsizetype firstKey = 0; // its keys are m_keys[firstKey, endKey), in file order
+        qsizetype endKey = 0;
+        qsizetype lastLineEnd = 0;      // a new key goes here, after the last non-blank line
+        bool lastLineTerminated = true; // false when that line ends the file without a line end
+    };
+
+    // Parsed once per load or edit into spans of m_bytes, without a string per
+    // key, so that even a huge file loads quickly.
+    void buildIndex();
+    bool matches(const Span &span, bool asciiSpan, const Name &name) const;
+    const Section *findSection(const Name &name) const;
+    const Key *findKey(const Section &section, const Name &name) const;
+    QString decode(qsizetype start, qsizetype end) const;
+    QByteArray encode(const QString &text) const;
+
     QByteArray m_bytes;
     bool m_utf8 = true;
+    qsizetype m_bodyStart = 0;       // past a UTF-8 byte order mark
+    std::vector<Section> m_sections; // in file order; lookups take the first match
+    std::vector<Key> m_keys;
 };

@@ -1,0 +1,54 @@
+#include "settings/IniDocument.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+// Enough other keys that a kill often lands in the middle of writing them out.
+QByteArray FileWith(const QByteArray &name)
+{
+    QByteArray bytes = "[General]\r\nOtherCurrency=" + name + "\r\n[Filler]\r\n";
+    for (int i = 0; i < 3000; ++i)
+        bytes += "Key" + QByteArray::number(i) + "=" + QByteArray(40, 'x') + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class TestIniCrash : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedWriterLeavesOldOrNewFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("settings.ini"));
+        const QByteArray oldFile = FileWith("Old");
+        const QByteArray newFile = FileWith("New, longer name");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(oldFile);
+        }
+        for (int round = 0; round < 5; ++round) {
+            QProcess writer;
+            writer.start(QStringLiteral(INI_WRITE_LOOP), {path});
+            QVERIFY(writer.waitForReadyRead(10000));
+            QThread::msleep(300);
+            writer.kill();
+            QVERIFY(writer.waitForFinished());
+            QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+
+            const QByteArray bytes = IniDocument::load(path).bytes();
+            QVERIFY2(bytes == oldFile || bytes == newFile, qPrintable(QStringLiteral("round %1").arg(round)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIniCrash)
+#include "test_ini_crash.moc"
