@@ -1,0 +1,149 @@
+// The main window's speed and memory.
+//
+// Start-up: the program and a bare QMainWindow of the same size are each started
+// as a fresh process, timed from the start of the process to the first frame
+// of the window, and their resident memory read at that moment. Run it on the
+// display you care about, e.g. under xvfb-run, or with QT_QPA_PLATFORM=offscreen.
+//
+// Conversion: one conversion re-run in a shown window, with the rows repainted
+// and the settings file saved, as after the user confirmed the amount dialog.
+#include "platform/QtPlatformServices.h"
+#include "windows/main/frmMain.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// The real platform, but with its settings file and lock in a folder of our own.
+class BenchPlatform : public QtPlatformServices
+{
+public:
+    explicit BenchPlatform(QString folder) : m_folder(std::move(folder)) { }
+    QString programFolder() const override { return m_folder; }
+
+private:
+    QString m_folder;
+};
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').constFirst().toLong();
+    return 0;
+}
+
+// Reports "ready <KiB> <width> <height>" once `watched` has painted, then quits.
+class FirstFrame : public QObject
+{
+public:
+    FirstFrame(QWidget *window, QWidget *watched) : m_window(window) { watched->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            QTimer::singleShot(0, this, [this] {
+                std::printf("ready %ld %d %d\n", residentKiB(), m_window->width(), m_window->height());
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_window;
+    bool m_seen = false;
+};
+
+int child(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    const QString mode = QString::fromLocal8Bit(argv[2]);
+    BenchPlatform platform(QString::fromLocal8Bit(argv[3]));
+    if (mode == QLatin1String("program")) {
+        frmMain window(platform);
+        FirstFrame frame(&window, window.findChild<QLabel *>(QStringLiteral("lblAmount_13")));
+        window.show();
+        return QApplication::exec();
+    }
+    QMainWindow window;
+    auto *label = new QLabel(QStringLiteral("1.00 "), &window);
+    window.setCentralWidget(label);
+    window.resize(QString::fromLocal8Bit(argv[4]).toInt(), QString::fromLocal8Bit(argv[5]).toInt());
+    FirstFrame frame(&window, label);
+    window.show();
+    return QApplication::exec();
+}
+
+QString g_self;
+QStringList g_size = {QStringLiteral("640"), QStringLiteral("700")};
+
+void startup(benchmark::State &state, const char *mode)
+{
+    QTemporaryDir folder;
+    double kib = 0;
+    for (auto _ : state) {
+        QProcess process;
+        QElapsedTimer timer;
+        timer.start();
+        process.start(g_self, QStringList{QStringLiteral("--child"), QLatin1String(mode), folder.path()} + g_size);
+        if (!process.waitForReadyRead(20000)) {
+            state.SkipWithError("the window never showed");
+            break;
+        }
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        const QList<QByteArray> words = process.readAllStandardOutput().trimmed().split(' ');
+        kib += words.value(1).toDouble();
+        if (QLatin1String(mode) == QLatin1String("program"))
+            g_size = {QString::fromLatin1(words.value(2)), QString::fromLatin1(words.value(3))};
+        process.waitForFinished();
+    }
+    state.counters["resident_MiB"] = kib / 1024 / double(state.iterations());
+}
+
+void confirmedConversion(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    BenchPlatform platform(folder.path());
+    frmMain window(platform);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.RefreshConversion();
+        window.centralWidget()->repaint();
+    }
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(startup, program, "program")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(startup, bare_window, "bare")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(confirmedConversion)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    if (argc >= 6 && qstrcmp(argv[1], "--child") == 0)
+        return child(argc, argv);
+    QApplication application(argc, argv);
+    g_self = QCoreApplication::applicationFilePath();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,14 @@
+#include "app/AppValues.h"
+
+#include "settings/SettingsKeys.h"
+
+#include <QDir>
+
+void AppValues::setProgramFolder(const QString &folder)
+{
+    ProgramFolder = QDir::cleanPath(folder);
+    const QString base = ProgramFolder + QLatin1Char('/');
+    SettingsFile = base + Settings::FileName;
+    GreekHelpFile = base + QStringLiteral("zkEuroChangeoverAdviserGR.hlp");
+    EnglishHelpFile = base + QStringLiteral("zkEuroChangeoverAdviserUK.hlp");
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The values every window needs, filled by the start-up and the language switch.
+struct AppValues
+{
+    QString ProgramFolder; // without a trailing separator
+    QString SettingsFile;
+    QString GreekHelpFile;
+    QString EnglishHelpFile;
+    bool GreekLanguage = false;
+    QString ProgramTitle;
+    bool HideToolTips = false;  // when set, tooltips that show data are emptied
+    bool ResizeRefresh = false; // set only while a re-layout re-runs the conversion
+
+    // Composes the three file paths from the program's folder.
+    void setProgramFolder(const QString &folder);
+};

@@ -1,0 +1,268 @@
+#include "windows/dialogs/frmInputCurrency.h"
+
+#include "app/SharedDialogs.h"
+#include "core/ConversionState.h"
+#include "core/NumberText.h"
+#include "platform/PlatformServices.h"
+#include "windows/dialogs/NumberKeyFilter.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The settings file keeps at most 29 characters of the name; the field keeps
+// the user from typing more than will be kept.
+constexpr int NameMaxLength = 29;
+
+void lockField(QWidget *field)
+{
+    // Read-only, greyed like a caption, and left out of the Tab order.
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    field->setPalette(palette);
+    field->setFocusPolicy(Qt::ClickFocus);
+}
+
+} // namespace
+
+frmInputCurrency::frmInputCurrency(const SharedDialogs &dialogs, ConversionState &state,
+                                   InputCurrencyRequest request, QWidget *parent)
+    : QDialog(parent)
+    , m_dialogs(dialogs)
+    , m_state(state)
+    , m_request(std::move(request))
+    , m_greek(dialogs.app().GreekLanguage)
+{
+    setObjectName(QStringLiteral("frmInputCurrency"));
+    buildLayout();
+
+    const int slot = m_request.slot;
+    setCaptions();
+    const QString rateText = FormatDouble(m_state.CurrencyRates[slot]);
+    rebuildRateLine(rateText, m_request.rowCaption);
+    m_txtCurrencyName->setText(m_request.rowCaption);
+    m_txtCurrencyRate->setText(rateText);
+    m_cmdCurrencyFlag->setIcon(m_request.picture);
+    m_cboDecimals->setCurrentIndex(m_state.CurrencyDecimals[slot]);
+    if (slot != OtherCurrencyIndex) {
+        for (QLineEdit *field : {m_txtCurrencyName, m_txtCurrencyRate}) {
+            field->setReadOnly(true);
+            lockField(field);
+        }
+    } else {
+        m_fraFixedRate->setTitle(Text(TextId::InputCurrentRate, m_greek));
+    }
+    if (slot == 0) {
+        // The euro's decimals are part of what every conversion rounds to.
+        m_cboDecimals->setEnabled(false);
+        lockField(m_cboDecimals);
+    }
+    m_txtAmount->setText(m_request.amountCaption.trimmed());
+    enableConvertForRate(rateText);
+
+    connect(m_txtCurrencyRate, &QLineEdit::textChanged, this, &frmInputCurrency::rateChanged);
+    connect(m_cmdConvert, &QPushButton::clicked, this, &frmInputCurrency::convertClicked);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_txtAmount->setFocus();
+}
+
+void frmInputCurrency::buildLayout()
+{
+    m_fraFixedRate = new QGroupBox(this);
+    m_fraFixedRate->setObjectName(QStringLiteral("fraFixedRate"));
+    m_lblEuroRateTitle = new QLabel(m_fraFixedRate);
+    m_lblEuroRateTitle->setObjectName(QStringLiteral("lblEuroRateTitle"));
+    m_lblEuroRateTitle->setAlignment(Qt::AlignCenter);
+    m_lblEuroRateTitle->setTextFormat(Qt::PlainText);
+    m_lblEuroRateTitle->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *rateLayout = new QHBoxLayout(m_fraFixedRate);
+    rateLayout->addWidget(m_lblEuroRateTitle);
+
+    m_fraCurrencyDetails = new QGroupBox(this);
+    m_fraCurrencyDetails->setObjectName(QStringLiteral("fraCurrencyDetails"));
+    auto makeRow = [this](const char *labelName, const char *fieldName, QLabel *&label, QLineEdit *&field) {
+        label = new QLabel(m_fraCurrencyDetails);
+        label->setObjectName(QLatin1String(labelName));
+        field = new QLineEdit(m_fraCurrencyDetails);
+        field->setObjectName(QLatin1String(fieldName));
+        field->installEventFilter(this);
+        label->setBuddy(field);
+    };
+    makeRow("lblCurrencyName", "txtCurrencyName", m_lblCurrencyName, m_txtCurrencyName);
+    makeRow("lblCurrencyRate", "txtCurrencyRate", m_lblCurrencyRate, m_txtCurrencyRate);
+    makeRow("lblAmount", "txtAmount", m_lblAmount, m_txtAmount);
+    m_txtCurrencyName->setMaxLength(NameMaxLength);
+    for (QLineEdit *field : {m_txtCurrencyRate, m_txtAmount}) {
+        field->setAlignment(Qt::AlignRight);
+        new NumberKeyFilter(field, m_dialogs.platform());
+    }
+    m_lblDecimals = new QLabel(m_fraCurrencyDetails);
+    m_lblDecimals->setObjectName(QStringLiteral("lblDecimals"));
+    m_cboDecimals = new QComboBox(m_fraCurrencyDetails);
+    m_cboDecimals->setObjectName(QStringLiteral("cboDecimals"));
+    m_lblDecimals->setBuddy(m_cboDecimals);
+
+    m_cmdCurrencyFlag = new QPushButton(m_fraCurrencyDetails);
+    m_cmdCurrencyFlag->setObjectName(QStringLiteral("cmdCurrencyFlag"));
+    m_cmdCurrencyFlag->setFocusPolicy(Qt::NoFocus);
+    m_cmdCurrencyFlag->setFlat(true);
+    m_cmdCurrencyFlag->setIconSize(QSize(60, 40));
+    m_cmdCurrencyFlag->setAccessibleName(m_request.rowCaption);
+
+    auto *details = new QGridLayout(m_fraCurrencyDetails);
+    details->addWidget(m_cmdCurrencyFlag, 0, 0, 4, 1, Qt::AlignTop);
+    details->addWidget(m_lblCurrencyName, 0, 1);
+    details->addWidget(m_txtCurrencyName, 0, 2);
+    details->addWidget(m_lblCurrencyRate, 1, 1);
+    details->addWidget(m_txtCurrencyRate, 1, 2);
+    details->addWidget(m_lblAmount, 2, 1);
+    details->addWidget(m_txtAmount, 2, 2);
+    details->addWidget(m_lblDecimals, 3, 1);
+    details->addWidget(m_cboDecimals, 3, 2);
+    details->setColumnStretch(2, 1);
+    details->setColumnMinimumWidth(2, fontMetrics().horizontalAdvance(QLatin1Char('0')) * 28);
+
+    m_cmdConvert = new QPushButton(this);
+    m_cmdConvert->setObjectName(QStringLiteral("cmdConvert"));
+    m_cmdConvert->setDefault(true);
+    m_cmdCancel = new QPushButton(this);
+    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cmdCancel->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_cmdConvert);
+    buttons->addWidget(m_cmdCancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_fraFixedRate);
+    layout->addWidget(m_fraCurrencyDetails);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(m_txtCurrencyName, m_txtCurrencyRate);
+    setTabOrder(m_txtCurrencyRate, m_txtAmount);
+    setTabOrder(m_txtAmount, m_cboDecimals);
+    setTabOrder(m_cboDecimals, m_cmdConvert);
+    setTabOrder(m_cmdConvert, m_cmdCancel);
+}
+
+void frmInputCurrency::setCaptions()
+{
+    const bool greek = m_greek;
+    setWindowTitle(Text(TextId::InputCaption, greek).arg(m_request.rowCaption));
+    m_fraFixedRate->setTitle(Text(TextId::InputFixedRate, greek));
+    m_fraCurrencyDetails->setTitle(Text(TextId::InputCurrencyDetails, greek));
+    m_lblCurrencyName->setText(Text(TextId::InputName, greek));
+    m_lblCurrencyRate->setText(Text(TextId::InputRate, greek));
+    m_lblAmount->setText(Text(TextId::InputAmount, greek));
+    m_lblDecimals->setText(Text(TextId::InputDecimals, greek));
+    for (int decimals = 0; decimals <= 4; ++decimals)
+        m_cboDecimals->addItem(Text(TextId(int(TextId::InputDecimals0) + decimals), greek));
+    m_cmdCancel->setText(Text(TextId::InputCancel, greek));
+    m_cmdConvert->setText(Text(TextId::InputConvert, greek));
+}
+
+void frmInputCurrency::rebuildRateLine(const QString &rateText, const QString &name)
+{
+    m_lblEuroRateTitle->setText(QLatin1Char('(') + m_request.euroCaption + QStringLiteral(") 1 = ") + rateText
+                                + QStringLiteral(" (") + name + QLatin1Char(')'));
+}
+
+void frmInputCurrency::enableConvertForRate(const QString &text)
+{
+    if (const std::optional<double> rate = ParseDouble(text))
+        m_cmdConvert->setEnabled(*rate > 0);
+}
+
+void frmInputCurrency::rateChanged(const QString &text)
+{
+    if (text.isEmpty())
+        m_cmdConvert->setEnabled(false);
+    else
+        enableConvertForRate(text); // text that is not a number leaves the button as it was
+}
+
+void frmInputCurrency::rateLeft()
+{
+    rebuildRateLine(m_txtCurrencyRate->text(), m_txtCurrencyName->text());
+    enableConvertForRate(m_txtCurrencyRate->text());
+}
+
+void frmInputCurrency::nameLeft()
+{
+    if (m_txtCurrencyName->text().trimmed().isEmpty())
+        m_txtCurrencyName->setText(CurrencyCaption(OtherCurrencyIndex, m_greek));
+    setWindowTitle(Text(TextId::InputCaption, m_greek).arg(m_txtCurrencyName->text()));
+    rateLeft();
+}
+
+bool frmInputCurrency::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        // Entering a field selects its text, so typing replaces it. Deferred,
+        // since a mouse press that gave the focus would place the cursor after.
+        if (auto *field = qobject_cast<QLineEdit *>(watched))
+            QTimer::singleShot(0, field, &QLineEdit::selectAll);
+    } else if (event->type() == QEvent::FocusOut) {
+        // Only the focus moving inside the dialog counts as leaving a field, not
+        // the dialog losing the focus to a message box or another program.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == m_txtCurrencyRate)
+                rateLeft();
+            else if (watched == m_txtCurrencyName)
+                nameLeft();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmInputCurrency::refuse(TextId message, QLineEdit *field)
+{
+    m_dialogs.ShowMessageBox(this, Text(TextId::ErrorTitle, m_greek), Text(message, m_greek), MessageStyle::Critical);
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+}
+
+void frmInputCurrency::convertClicked()
+{
+    nameLeft();
+    const std::optional<double> rate = ParseDouble(m_txtCurrencyRate->text());
+    if (!rate || *rate <= 0) {
+        refuse(TextId::BadRate, m_txtCurrencyRate);
+        return;
+    }
+    const std::optional<Money> amount = ParseAmount(m_txtAmount->text());
+    if (!amount || amount->raw() < 0) {
+        refuse(TextId::BadAmount, m_txtAmount);
+        return;
+    }
+    m_confirmed = true;
+    accept();
+}
+
+void frmInputCurrency::done(int result)
+{
+    if (m_confirmed) {
+        const int slot = m_request.slot;
+        m_state.CurrentCurrency = qint16(slot);
+        m_state.CurrentAmount = *ParseAmount(m_txtAmount->text());
+        m_state.CurrencyDecimals[slot] = qint16(m_cboDecimals->currentIndex());
+        m_state.BuildAmountFormat(slot);
+        if (slot == OtherCurrencyIndex) {
+            m_state.CurrencyRates[slot] = *ParseDouble(m_txtCurrencyRate->text());
+            m_state.OtherCurrencyName = m_txtCurrencyName->text();
+        }
+    }
+    QDialog::done(result);
+}

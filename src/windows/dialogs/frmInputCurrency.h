@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/Texts.h"
+#include "windows/dialogs/InputCurrencyRequest.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class SharedDialogs;
+struct ConversionState;
+
+// The amount dialog: the amount to convert and the currency's decimals, and for
+// the additional currency its name and rate. Validates on Convert and changes
+// the conversion state only when it closes confirmed.
+class frmInputCurrency : public QDialog
+{
+    Q_OBJECT
+public:
+    frmInputCurrency(const SharedDialogs &dialogs, ConversionState &state, InputCurrencyRequest request,
+                     QWidget *parent = nullptr);
+
+    bool confirmed() const { return m_confirmed; }
+
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void setCaptions();
+    void rebuildRateLine(const QString &rateText, const QString &name);
+    void rateChanged(const QString &text);
+    void rateLeft();
+    void nameLeft();
+    void enableConvertForRate(const QString &text);
+    void convertClicked();
+    void refuse(TextId message, QLineEdit *field);
+
+    const SharedDialogs &m_dialogs;
+    ConversionState &m_state;
+    const InputCurrencyRequest m_request;
+    const bool m_greek;
+    bool m_confirmed = false;
+
+    QGroupBox *m_fraFixedRate;
+    QLabel *m_lblEuroRateTitle;
+    QGroupBox *m_fraCurrencyDetails;
+    QLabel *m_lblCurrencyName;
+    QLineEdit *m_txtCurrencyName;
+    QLabel *m_lblCurrencyRate;
+    QLineEdit *m_txtCurrencyRate;
+    QLabel *m_lblAmount;
+    QLineEdit *m_txtAmount;
+    QLabel *m_lblDecimals;
+    QComboBox *m_cboDecimals;
+    QPushButton *m_cmdCurrencyFlag;
+    QPushButton *m_cmdConvert;
+    QPushButton *m_cmdCancel;
+};

@@ -1,0 +1,60 @@
+#include "app/ErrorNumbers.h"
+#include "app/Texts.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+class TestTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A text left in English in the Greek column, or left empty, would show up
+    // as a wrong or blank caption; only these are the same in both languages.
+    void everyTextExistsInBothLanguages()
+    {
+        const QSet<TextId> sameInBoth = {TextId::TipLanguageEnglish, TextId::TipLanguageGreek, TextId::TipCopyright};
+        const QRegularExpression greekLetter(QStringLiteral("[\\x{0370}-\\x{03FF}]"));
+        for (int i = 0; i < int(TextId::TextCount); ++i) {
+            const auto id = TextId(i);
+            const QString english = Text(id, false);
+            const QString greek = Text(id, true);
+            QVERIFY2(!english.trimmed().isEmpty(), qPrintable(QString::number(i)));
+            QVERIFY2(!greek.trimmed().isEmpty(), qPrintable(QString::number(i)));
+            if (sameInBoth.contains(id)) {
+                QCOMPARE(greek, english);
+                continue;
+            }
+            QVERIFY2(greek != english, qPrintable(english));
+            QVERIFY2(greek.contains(greekLetter), qPrintable(greek));
+            QVERIFY2(!english.contains(greekLetter), qPrintable(english));
+            QCOMPARE(greek.count(QLatin1Char('%')), english.count(QLatin1Char('%')));
+        }
+    }
+
+    void rowTitlesFollowSlots()
+    {
+        QCOMPARE(CurrencyCaption(0, false), QStringLiteral("EUR - Euro"));
+        QCOMPARE(CurrencyCaption(7, true), QStringLiteral("GRD - Δραχμή Ελλάδος"));
+        QCOMPARE(CurrencyCaption(12, false), QStringLiteral("PTE - Portuguese Escudo"));
+        QCOMPARE(CurrencyCaption(13, true), QStringLiteral("Άλλο νόμισμα"));
+    }
+
+    void unexpectedErrorMessage()
+    {
+        QCOMPARE(UnexpectedErrorMessage(5, QString(), false),
+                 QStringLiteral("Error condition 5 with the description '' has occured.\n\n"
+                                "Do you want to shut down the application?"));
+        QCOMPARE(UnexpectedErrorMessage(70, ErrorDescription(ErrorNumber::PermissionDenied, true), true),
+                 QStringLiteral("Παρουσιάσθηκε το σφάλμα με αριθμό 70 και περιγραφή «Δεν επιτρέπεται η πρόσβαση»."
+                                "\n\nΘέλετε να διακοπεί η λειτουργία της εφαρμογής;"));
+        // A description that looks like a placeholder is shown as it is.
+        QCOMPARE(UnexpectedErrorMessage(1, QStringLiteral("%1 %2"), false),
+                 QStringLiteral("Error condition 1 with the description '%1 %2' has occured.\n\n"
+                                "Do you want to shut down the application?"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTexts)
+#include "test_texts.moc"

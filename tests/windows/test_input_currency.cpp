@@ -1,0 +1,233 @@
+#include "ScriptedPlatform.h"
+#include "TestLocale.h"
+
+#include "app/AppValues.h"
+#include "app/SharedDialogs.h"
+#include "core/ConversionState.h"
+#include "core/NumberText.h"
+#include "windows/dialogs/frmInputCurrency.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+class TestInputCurrency : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<frmInputCurrency> open(int slot, const QString &amount = QStringLiteral("1.00 "))
+    {
+        InputCurrencyRequest request{slot, CurrencyCaptionFor(slot), QStringLiteral("EUR - Euro"), amount, QIcon()};
+        auto dialog = std::make_unique<frmInputCurrency>(m_dialogs, m_state, request);
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        if (!QTest::qWaitForWindowActive(dialog.get()))
+            qWarning("dialog not active");
+        return dialog;
+    }
+    QString CurrencyCaptionFor(int slot) const
+    {
+        return slot == 7 ? QStringLiteral("GRD - Greek Drachma")
+                         : slot == 0 ? QStringLiteral("EUR - Euro") : QStringLiteral("Other currency");
+    }
+    template <typename T> static T *child(QWidget *dialog, const char *name)
+    {
+        T *widget = dialog->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qFatal("no child %s", name);
+        return widget;
+    }
+    static void retype(QLineEdit *field, const QString &text)
+    {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+
+    ScriptedPlatform m_platform{QString()};
+    AppValues m_app;
+    SharedDialogs m_dialogs{m_platform, m_app};
+    ConversionState m_state;
+
+private slots:
+    void initTestCase() { QVERIFY(PinTestLocale()); }
+
+    void init()
+    {
+        m_state = ConversionState();
+        m_app.GreekLanguage = false;
+        m_platform.messages.clear();
+        m_platform.beeps = 0;
+    }
+
+    void fixedCurrencyIsReadOnly()
+    {
+        auto dialog = open(7, QStringLiteral("1,936 "));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Convert 'GRD - Greek Drachma' to all other currencies"));
+        QCOMPARE(child<QLabel>(dialog.get(), "lblEuroRateTitle")->text(),
+                 Localized(QStringLiteral("(EUR - Euro) 1 = 340.75 (GRD - Greek Drachma)")));
+        QCOMPARE(child<QGroupBox>(dialog.get(), "fraFixedRate")->title(), QStringLiteral(" Fixed exchange rate "));
+        QVERIFY(child<QLineEdit>(dialog.get(), "txtCurrencyName")->isReadOnly());
+        QVERIFY(child<QLineEdit>(dialog.get(), "txtCurrencyRate")->isReadOnly());
+        QCOMPARE(child<QLineEdit>(dialog.get(), "txtCurrencyRate")->focusPolicy(), Qt::ClickFocus);
+        QCOMPARE(child<QComboBox>(dialog.get(), "cboDecimals")->currentIndex(), 0);
+        QVERIFY(child<QComboBox>(dialog.get(), "cboDecimals")->isEnabled());
+        QCOMPARE(child<QLineEdit>(dialog.get(), "txtAmount")->text(), QStringLiteral("1,936"));
+        QVERIFY(child<QPushButton>(dialog.get(), "cmdConvert")->isEnabled());
+    }
+
+    void euroLocksDecimals()
+    {
+        auto dialog = open(0);
+        QVERIFY(!child<QComboBox>(dialog.get(), "cboDecimals")->isEnabled());
+        QCOMPARE(child<QComboBox>(dialog.get(), "cboDecimals")->currentIndex(), 2);
+    }
+
+    void greekCaptions()
+    {
+        m_app.GreekLanguage = true;
+        auto dialog = open(13);
+        QCOMPARE(child<QGroupBox>(dialog.get(), "fraFixedRate")->title(), QStringLiteral(" Τρέχουσα ισοτιμία "));
+        QCOMPARE(child<QGroupBox>(dialog.get(), "fraCurrencyDetails")->title(),
+                 QStringLiteral(" Πληροφορίες νομίσματος "));
+        QCOMPARE(child<QComboBox>(dialog.get(), "cboDecimals")->itemText(4), QStringLiteral(" 4 - Τέσσερα"));
+        QCOMPARE(child<QPushButton>(dialog.get(), "cmdConvert")->text(), QStringLiteral("Μετατροπή"));
+    }
+
+    void rateEnablesConvert()
+    {
+        auto dialog = open(13);
+        auto *rate = child<QLineEdit>(dialog.get(), "txtCurrencyRate");
+        auto *convert = child<QPushButton>(dialog.get(), "cmdConvert");
+        QCOMPARE(child<QGroupBox>(dialog.get(), "fraFixedRate")->title(), QStringLiteral(" Current exchange rate "));
+        QVERIFY(!rate->isReadOnly());
+        QVERIFY(!convert->isEnabled());
+        retype(rate, Localized(QStringLiteral("2.5")));
+        QVERIFY(convert->isEnabled());
+        rate->clear();
+        QVERIFY(!convert->isEnabled());
+        retype(rate, QStringLiteral("0"));
+        QVERIFY(!convert->isEnabled());
+    }
+
+    void refusesBadInput_data()
+    {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("zero rate") << "0.000" << "1" << "Incorrect exchange rate." << "txtCurrencyRate";
+        QTest::newRow("only a separator") << "," << "1" << "Incorrect exchange rate." << "txtCurrencyRate";
+        QTest::newRow("empty amount") << "2" << "" << "Incorrect amount." << "txtAmount";
+        QTest::newRow("failure word") << "2" << "Overflow" << "Incorrect amount." << "txtAmount";
+        QTest::newRow("two separators") << "2" << "1.5.5" << "Incorrect amount." << "txtAmount";
+    }
+    void refusesBadInput()
+    {
+        QFETCH(QString, rate);
+        QFETCH(QString, amount);
+        QFETCH(QString, message);
+        QFETCH(QString, focused);
+        auto dialog = open(13, amount);
+        auto *rateField = child<QLineEdit>(dialog.get(), "txtCurrencyRate");
+        rateField->setText(Localized(rate));
+        child<QPushButton>(dialog.get(), "cmdConvert")->setEnabled(true);
+        QTest::mouseClick(child<QPushButton>(dialog.get(), "cmdConvert"), Qt::LeftButton);
+        QCOMPARE(m_platform.messages.size(), 1);
+        QCOMPARE(m_platform.messages[0].caption, QStringLiteral("Error"));
+        QCOMPARE(m_platform.messages[0].text, message);
+        QCOMPARE(m_platform.messages[0].style, 16);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!dialog->confirmed());
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), focused);
+        QCOMPARE(m_state.CurrentCurrency, qint16(0));
+    }
+
+    void keyFilterRefusesAndBeeps()
+    {
+        auto dialog = open(7, QStringLiteral("12 "));
+        auto *amount = child<QLineEdit>(dialog.get(), "txtAmount");
+        amount->setFocus();
+        amount->deselect();
+        amount->end(false);
+        QTest::keyClicks(amount, QStringLiteral("a-3"));
+        QCOMPARE(amount->text(), QStringLiteral("123"));
+        QCOMPARE(m_platform.beeps, 2);
+        QTest::keyClick(amount, Qt::Key_Backspace);
+        QCOMPARE(amount->text(), QStringLiteral("12"));
+        QApplication::clipboard()->setText(QStringLiteral("4x"));
+        amount->paste();
+        QCOMPARE(amount->text(), QStringLiteral("12"));
+        QCOMPARE(m_platform.beeps, 3);
+        QApplication::clipboard()->setText(QStringLiteral("4,5"));
+        amount->paste();
+        QCOMPARE(amount->text(), QStringLiteral("124,5"));
+    }
+
+    void failureWordCanBeDeleted()
+    {
+        auto dialog = open(7, QStringLiteral("Overflow "));
+        auto *amount = child<QLineEdit>(dialog.get(), "txtAmount");
+        amount->setFocus();
+        amount->end(false);
+        QTest::keyClick(amount, Qt::Key_Backspace);
+        QCOMPARE(amount->text(), QStringLiteral("Overflo"));
+        QCOMPARE(m_platform.beeps, 0);
+    }
+
+    void confirmChangesState()
+    {
+        auto dialog = open(13);
+        retype(child<QLineEdit>(dialog.get(), "txtCurrencyName"), QStringLiteral("  "));
+        retype(child<QLineEdit>(dialog.get(), "txtCurrencyRate"), Localized(QStringLiteral("1.23456")));
+        retype(child<QLineEdit>(dialog.get(), "txtAmount"), Localized(QStringLiteral("1,000.5")));
+        child<QComboBox>(dialog.get(), "cboDecimals")->setCurrentIndex(4);
+        QTest::keyClick(dialog.get(), Qt::Key_Return);
+        QVERIFY(dialog->confirmed());
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(m_state.CurrentCurrency, qint16(13));
+        QCOMPARE(m_state.CurrentAmount.raw(), 10005000);
+        QCOMPARE(m_state.CurrencyDecimals[13], qint16(4));
+        QCOMPARE(m_state.AmountFormats[13], AmountPattern(4));
+        QCOMPARE(m_state.CurrencyRates[13], 1.23456);
+        QCOMPARE(m_state.OtherCurrencyName, QStringLiteral("Other currency"));
+        QVERIFY(m_platform.messages.isEmpty());
+    }
+
+    void cancelChangesNothing()
+    {
+        auto dialog = open(7);
+        child<QComboBox>(dialog.get(), "cboDecimals")->setCurrentIndex(3);
+        retype(child<QLineEdit>(dialog.get(), "txtAmount"), QStringLiteral("5"));
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QVERIFY(!dialog->confirmed());
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(m_state.CurrencyDecimals[7], qint16(0));
+        QCOMPARE(m_state.CurrentCurrency, qint16(0));
+        QCOMPARE(m_state.CurrentAmount.raw(), 10000);
+    }
+
+    void leavingNameRebuildsCaptions()
+    {
+        auto dialog = open(13);
+        auto *name = child<QLineEdit>(dialog.get(), "txtCurrencyName");
+        retype(name, QStringLiteral("Dollar"));
+        retype(child<QLineEdit>(dialog.get(), "txtCurrencyRate"), Localized(QStringLiteral("1.1")));
+        child<QLineEdit>(dialog.get(), "txtAmount")->setFocus();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Convert 'Dollar' to all other currencies"));
+        QCOMPARE(child<QLabel>(dialog.get(), "lblEuroRateTitle")->text(),
+                 Localized(QStringLiteral("(EUR - Euro) 1 = 1.1 (Dollar)")));
+    }
+};
+
+QTEST_MAIN(TestInputCurrency)
+#include "test_input_currency.moc"

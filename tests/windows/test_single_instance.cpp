@@ -1,0 +1,103 @@
+// Starts real copies of the program on an X display (the test runs under
+// xvfb-run) and answers the duplicate-instance message with xdotool.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_program;
+    QProcessEnvironment m_environment;
+
+    static QString xdotool(const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(QStringLiteral("xdotool"), arguments);
+        process.waitForFinished(5000);
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    }
+    // The first top-level window of a process that has a title, once it has one.
+    static QString waitForWindow(const QProcess &process)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 15000) {
+            const QStringList windows = xdotool({QStringLiteral("search"), QStringLiteral("--all"),
+                                                 QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(process.processId()),
+                                                 QStringLiteral("--name"), QStringLiteral(".")})
+                                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            if (!windows.isEmpty())
+                return windows.constFirst();
+            QTest::qWait(100);
+        }
+        return QString();
+    }
+    std::unique_ptr<QProcess> launch()
+    {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(m_environment);
+        process->setProgram(m_program);
+        process->start();
+        return process;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "run under xvfb-run");
+        m_program = m_dir.filePath(QStringLiteral("euro-changeover-adviser"));
+        QVERIFY(QFile::copy(QStringLiteral(PROGRAM_PATH), m_program));
+        QFile settings(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[General]\r\nLanguage=True\r\n");
+        settings.close();
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        // The lock lies in the temporary folder; a folder of our own keeps this
+        // test apart from any copy of the program running on the machine.
+        m_environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
+    }
+
+    void secondCopyShowsMessageAndEnds()
+    {
+        auto first = launch();
+        QVERIFY(!waitForWindow(*first).isEmpty());
+
+        auto second = launch();
+        const QString message = waitForWindow(*second);
+        QVERIFY2(!message.isEmpty(), "the second copy showed no message");
+        QVERIFY(xdotool({QStringLiteral("getwindowname"), message}).startsWith(QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ")));
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), message});
+        xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+        QVERIFY(second->waitForFinished(10000));
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 0);
+
+        QTest::qWait(300);
+        QCOMPARE(first->state(), QProcess::Running);
+
+        // A copy that crashed leaves its lock behind; the next start takes it over.
+        first->kill();
+        QVERIFY(first->waitForFinished(5000));
+        auto third = launch();
+        const QString window = waitForWindow(*third);
+        QVERIFY(!window.isEmpty());
+        QCOMPARE(xdotool({QStringLiteral("getwindowname"), window}), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
+        QCOMPARE(third->state(), QProcess::Running);
+        third->terminate();
+        QVERIFY(third->waitForFinished(5000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "test_single_instance.moc"
