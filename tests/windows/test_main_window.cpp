@@ -127,6 +127,10 @@ private slots:
         QCOMPARE(amount(3)->toolTip(), Localized(QStringLiteral(" 1.9558 ")));
         QCOMPARE(amount(7)->accessibleName(), QStringLiteral("341"));
         QCOMPARE(amount(7)->accessibleDescription(), Localized(QStringLiteral("340.7500")));
+        QCOMPARE(child<QRadioButton>(QStringLiteral("optCurrency_7"))->accessibleName(),
+                 QStringLiteral("GRD - Greek Drachma"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("cmdGo_13"))->accessibleName(),
+                 QStringLiteral("Convert from Other currency"));
         QCOMPARE(child<QLabel>(QStringLiteral("lblTitle_13"))->text(), QStringLiteral("Other currency"));
         QCOMPARE(action("mnuConvertFrom_13")->text(), QStringLiteral("Other currency"));
         verifyCurrentRow(0);

@@ -84,7 +84,6 @@ void frmInputCurrency::buildLayout()
     m_lblEuroRateTitle->setObjectName(QStringLiteral("lblEuroRateTitle"));
     m_lblEuroRateTitle->setAlignment(Qt::AlignCenter);
     m_lblEuroRateTitle->setTextFormat(Qt::PlainText);
-    m_lblEuroRateTitle->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *rateLayout = new QHBoxLayout(m_fraFixedRate);
     rateLayout->addWidget(m_lblEuroRateTitle);
 

@@ -5,6 +5,7 @@
 #include "settings/IniAccess.h"
 #include "settings/SettingsKeys.h"
 #include "settings/StateStore.h"
+#include "windows/Pictures.h"
 #include "windows/dialogs/frmInputCurrency.h"
 
 #include <QAction>
@@ -38,11 +39,6 @@ constexpr std::array<const char *, CurrencyCount> FlagPictures = {
     "flag_eur", "flag_ats", "flag_bef", "flag_dem", "flag_esp", "flag_fim", "flag_frf",
     "flag_grd", "flag_iep", "flag_itl", "flag_luf", "flag_nlg", "flag_pte", "flag_other"};
 
-QIcon picture(const char *name)
-{
-    return QIcon(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)));
-}
-
 QString indexedName(const char *name, int index)
 {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
@@ -63,7 +59,7 @@ frmMain::frmMain(PlatformServices &platform, QWidget *parent)
     , m_dialogs(platform, m_app)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowIcon(picture("app"));
+    setWindowIcon(Picture("app"));
     buildMenus();
     auto *central = new QWidget(this);
     new QVBoxLayout(central);
@@ -180,7 +176,7 @@ QToolButton *frmMain::addPictureButton(const char *name, const char *pictureName
 {
     auto *button = new QToolButton(centralWidget());
     button->setObjectName(QLatin1String(name));
-    button->setIcon(picture(pictureName));
+    button->setIcon(Picture(pictureName));
     button->setIconSize(QSize(28, 28));
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::StrongFocus);
@@ -239,7 +235,7 @@ void frmMain::buildRows()
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         auto *option = new QRadioButton(centralWidget());
         option->setObjectName(indexedName("optCurrency", slot));
-        option->setIcon(picture(FlagPictures[slot]));
+        option->setIcon(Picture(FlagPictures[slot]));
         option->setIconSize(QSize(36, 24));
         // The rows' convert buttons carry the keyboard; the option only shows
         // the row converted from, and a click on it converts.
@@ -260,14 +256,14 @@ void frmMain::buildRows()
         amount->setBackgroundRole(QPalette::Base);
         amount->setAutoFillBackground(true);
         amount->setMinimumWidth(amountWidth);
-        amount->setTextInteractionFlags(Qt::TextSelectableByMouse);
         amount->setMargin(3);
 
         auto *go = new QPushButton(centralWidget());
         go->setObjectName(indexedName("cmdGo", slot));
-        go->setIcon(picture("icon_convert"));
+        go->setIcon(Picture("icon_convert"));
         go->setIconSize(QSize(20, 20));
         go->setAutoDefault(false);
+        go->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         connect(go, &QPushButton::clicked, this, [this, slot] { ConvertFrom(slot); });
 
         rows->addWidget(option, slot, 0);
@@ -282,8 +278,15 @@ void frmMain::buildRows()
         if (slot > 0)
             setTabOrder(m_cmdGo[slot - 1], go);
     }
-    rows->setColumnStretch(2, 1);
-    static_cast<QVBoxLayout *>(centralWidget()->layout())->addLayout(rows, 1);
+    // A larger window keeps the rows together in its middle.
+    auto *centred = new QHBoxLayout;
+    centred->addStretch();
+    centred->addLayout(rows);
+    centred->addStretch();
+    auto *layout = static_cast<QVBoxLayout *>(centralWidget()->layout());
+    layout->addStretch();
+    layout->addLayout(centred);
+    layout->addStretch();
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
@@ -314,7 +317,7 @@ void frmMain::load()
     m_pageSetup = LoadPageSetup(ini);
     FillConversionState(m_state, ini);
     if (m_state.OtherCurrencyMarker.isEmpty())
-        setOtherCurrencyCaption(m_state.OtherCurrencyName);
+        setRowTitle(OtherCurrencyIndex, m_state.OtherCurrencyName);
 
     m_cmdLanguage[m_app.GreekLanguage ? 0 : 1]->click();
 
@@ -379,9 +382,10 @@ void frmMain::ApplyCurrencyCaptions()
 {
     const bool greek = m_app.GreekLanguage;
     for (int slot = 0; slot < OtherCurrencyIndex; ++slot)
-        m_lblTitle[slot]->setText(CurrencyCaption(slot, greek));
-    if (m_state.OtherCurrencyMarker == QLatin1String("?"))
-        setOtherCurrencyCaption(CurrencyCaption(OtherCurrencyIndex, greek));
+        setRowTitle(slot, CurrencyCaption(slot, greek));
+    setRowTitle(OtherCurrencyIndex, m_state.OtherCurrencyMarker == QLatin1String("?")
+                                        ? CurrencyCaption(OtherCurrencyIndex, greek)
+                                        : m_lblTitle[OtherCurrencyIndex]->text());
     m_mnuConvert->setTitle(Text(TextId::MenuConvert, greek));
 
     // The failure words follow the language; amounts do not depend on it.
@@ -395,15 +399,16 @@ void frmMain::ApplyCurrencyCaptions()
             }
         }
     }
-    for (int slot = 0; slot < CurrencyCount; ++slot)
-        m_cmdGo[slot]->setAccessibleName(Text(TextId::ConvertRowName, greek).arg(m_lblTitle[slot]->text()));
 }
 
-void frmMain::setOtherCurrencyCaption(const QString &caption)
+void frmMain::setRowTitle(int slot, const QString &title)
 {
-    m_lblTitle[OtherCurrencyIndex]->setText(caption);
-    m_mnuConvertFrom[OtherCurrencyIndex]->setText(caption);
-    m_cmdGo[OtherCurrencyIndex]->setAccessibleName(Text(TextId::ConvertRowName, m_app.GreekLanguage).arg(caption));
+    m_lblTitle[slot]->setText(title);
+    if (slot == OtherCurrencyIndex)
+        m_mnuConvertFrom[slot]->setText(title);
+    // The picture-only controls of the row are named after it for screen readers.
+    m_optCurrency[slot]->setAccessibleName(title);
+    m_cmdGo[slot]->setAccessibleName(Text(TextId::ConvertRowName, m_app.GreekLanguage).arg(title));
 }
 
 void frmMain::showEvent(QShowEvent *event)
@@ -468,7 +473,7 @@ bool frmMain::askAmount(int slot)
     if (!dialog.confirmed())
         return false;
     if (slot == OtherCurrencyIndex)
-        setOtherCurrencyCaption(m_state.OtherCurrencyName);
+        setRowTitle(OtherCurrencyIndex, m_state.OtherCurrencyName);
     return true;
 }
 

@@ -63,7 +63,7 @@ private:
     bool askAmount(int slot);
     void showResult(const ConversionResult &result);
     void setRowText(int slot, const QString &caption, const QString &toolTip, const QString &description);
-    void setOtherCurrencyCaption(const QString &caption);
+    void setRowTitle(int slot, const QString &title);
 
     PlatformServices &m_platform;
     AppValues m_app;

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's pictures, drawn from their SVG resources. Each picture is read
+// once and drawn only at the sizes it is shown at, so a window with many
+// pictures opens quickly and stays sharp at any screen scale.
+QIcon Picture(const char *name);
