@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -148,6 +149,11 @@ private slots:
         for (const char *name : {"mnuSavePathHelp", "mnuRecallPathCancel", "mnuSettingsHelp", "mnuSettingsCancel"})
             QVERIFY2(!action(name)->isEnabled(), name);
         QVERIFY(action("mnuFileExit")->isEnabled());
+        QStringList menus;
+        for (const QAction *menu : m_window->menuBar()->actions())
+            if (menu->isVisible())
+                menus << menu->objectName();
+        QCOMPARE(menus, QStringList({"mnuFile", "mnuTools", "mnuSettings", "mnuConvert", "mnuHelp"}));
         QCOMPARE(action("mnuConvertFrom_7")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
         QCOMPARE(action("mnuConvertFrom_13")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     }

@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -83,76 +84,76 @@ frmMain::frmMain(PlatformServices &platform, QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-QAction *frmMain::addMenuItem(QMenu *menu, const char *name, TextId text)
-{
-    QAction *item = menu->addAction(QString());
-    item->setObjectName(QLatin1String(name));
-    m_menuTexts.emplace_back(item, text);
-    return item;
-}
-
 void frmMain::buildMenus()
 {
-    QMenuBar *bar = menuBar();
-    auto addMenu = [&](const char *name, TextId text) {
-        QMenu *menu = bar->addMenu(QString());
-        menu->setObjectName(QLatin1String(name));
-        menu->menuAction()->setObjectName(QLatin1String(name));
-        m_menuTexts.emplace_back(menu->menuAction(), text);
-        return menu;
+    // The menu tree in menu-bar order; an item without a text is a separator.
+    // "Convert from" comes before Help and is built from the currency slots.
+    struct Item
+    {
+        const char *name;
+        std::optional<TextId> text;
     };
-    auto addSeparator = [](QMenu *menu, const char *name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
-
-    QMenu *file = addMenu("mnuFile", TextId::MenuFile);
-    addMenuItem(file, "mnuFilePageSetup", TextId::MenuFilePageSetup);
-    addMenuItem(file, "mnuFilePrintSetup", TextId::MenuFilePrintSetup);
-    addSeparator(file, "mnuFileDash88");
-    addMenuItem(file, "mnuFilePrint", TextId::MenuFilePrint)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    addSeparator(file, "mnuFileDash99");
-    connect(addMenuItem(file, "mnuFileExit", TextId::MenuFileExit), &QAction::triggered, this, &QWidget::close);
-
-    QMenu *savePath = addMenu("mnuSavePath", TextId::MenuSavePath);
-    addMenuItem(savePath, "mnuSavePathRecent", TextId::MenuSavePathRecent);
-    addMenuItem(savePath, "mnuSavePathInitial", TextId::MenuSavePathInitial);
-    addSeparator(savePath, "mnuSavePathDash1");
-    addMenuItem(savePath, "mnuSavePathHelp", TextId::MenuSavePathHelp);
-    addSeparator(savePath, "mnuSavePathDash2");
-    addMenuItem(savePath, "mnuSavePathCancel", TextId::MenuSavePathCancel);
-
-    QMenu *recallPath = addMenu("mnuRecallPath", TextId::MenuRecallPath);
-    addMenuItem(recallPath, "mnuRecallPathRecent", TextId::MenuRecallPathRecent);
-    addMenuItem(recallPath, "mnuRecallPathInitial", TextId::MenuRecallPathInitial);
-    addSeparator(recallPath, "mnuRecallPathDash1");
-    addMenuItem(recallPath, "mnuRecallPathHelp", TextId::MenuRecallPathHelp);
-    addSeparator(recallPath, "mnuRecallPathDash2");
-    addMenuItem(recallPath, "mnuRecallPathCancel", TextId::MenuRecallPathCancel);
-
-    QMenu *tools = addMenu("mnuTools", TextId::MenuTools);
-    addMenuItem(tools, "mnuToolsRefresh", TextId::MenuToolsRefresh)->setShortcut(QKeySequence(Qt::Key_F5));
-    addSeparator(tools, "mnuToolsDash77");
-    addMenuItem(tools, "mnuToolsUpOneLevel", TextId::MenuToolsUpOneLevel);
-    addSeparator(tools, "mnuToolsDash88");
-    m_mnuToolsEnglish = addMenuItem(tools, "mnuToolsEnglish", TextId::MenuToolsEnglish);
-    m_mnuToolsGreek = addMenuItem(tools, "mnuToolsGreek", TextId::MenuToolsGreek);
-    addSeparator(tools, "mnuToolsDash99");
-    addMenuItem(tools, "mnuToolsOptions", TextId::MenuToolsOptions);
-    addMenuItem(tools, "mnuToolsFactorySettings", TextId::MenuToolsFactorySettings);
+    struct Menu
+    {
+        const char *name;
+        TextId text;
+        std::vector<Item> items;
+    };
+    const Menu menus[] = {
+        {"mnuFile", TextId::MenuFile,
+         {{"mnuFilePageSetup", TextId::MenuFilePageSetup}, {"mnuFilePrintSetup", TextId::MenuFilePrintSetup},
+          {"mnuFileDash88", {}}, {"mnuFilePrint", TextId::MenuFilePrint}, {"mnuFileDash99", {}},
+          {"mnuFileExit", TextId::MenuFileExit}}},
+        {"mnuSavePath", TextId::MenuSavePath,
+         {{"mnuSavePathRecent", TextId::MenuSavePathRecent}, {"mnuSavePathInitial", TextId::MenuSavePathInitial},
+          {"mnuSavePathDash1", {}}, {"mnuSavePathHelp", TextId::MenuSavePathHelp}, {"mnuSavePathDash2", {}},
+          {"mnuSavePathCancel", TextId::MenuSavePathCancel}}},
+        {"mnuRecallPath", TextId::MenuRecallPath,
+         {{"mnuRecallPathRecent", TextId::MenuRecallPathRecent},
+          {"mnuRecallPathInitial", TextId::MenuRecallPathInitial}, {"mnuRecallPathDash1", {}},
+          {"mnuRecallPathHelp", TextId::MenuRecallPathHelp}, {"mnuRecallPathDash2", {}},
+          {"mnuRecallPathCancel", TextId::MenuRecallPathCancel}}},
+        {"mnuTools", TextId::MenuTools,
+         {{"mnuToolsRefresh", TextId::MenuToolsRefresh}, {"mnuToolsDash77", {}},
+          {"mnuToolsUpOneLevel", TextId::MenuToolsUpOneLevel}, {"mnuToolsDash88", {}},
+          {"mnuToolsEnglish", TextId::MenuToolsEnglish}, {"mnuToolsGreek", TextId::MenuToolsGreek},
+          {"mnuToolsDash99", {}}, {"mnuToolsOptions", TextId::MenuToolsOptions},
+          {"mnuToolsFactorySettings", TextId::MenuToolsFactorySettings}}},
+        {"mnuSettings", TextId::MenuSettings,
+         {{"mnuSettingsImport", TextId::MenuSettingsImport}, {"mnuSettingsExport", TextId::MenuSettingsExport},
+          {"mnuSettingsDash1", {}}, {"mnuSettingsHelp", TextId::MenuSettingsHelp}, {"mnuSettingsDash2", {}},
+          {"mnuSettingsCancel", TextId::MenuSettingsCancel}}},
+        {"mnuHelp", TextId::MenuHelp,
+         {{"mnuHelpTips", TextId::MenuHelpTips}, {"mnuHelpDash99", {}}, {"mnuHelpAbout", TextId::MenuHelpAbout}}},
+    };
+    QMenuBar *bar = menuBar();
+    for (const Menu &spec : menus) {
+        QMenu *menu = bar->addMenu(QString());
+        menu->setObjectName(QLatin1String(spec.name));
+        menu->menuAction()->setObjectName(QLatin1String(spec.name));
+        m_menuTexts.emplace_back(menu->menuAction(), spec.text);
+        for (const Item &item : spec.items) {
+            QAction *action = item.text ? menu->addAction(QString()) : menu->addSeparator();
+            action->setObjectName(QLatin1String(item.name));
+            if (item.text)
+                m_menuTexts.emplace_back(action, *item.text);
+        }
+    }
+    auto action = [this](const char *name) { return findChild<QAction *>(QLatin1String(name)); };
+    action("mnuFilePrint")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    action("mnuToolsRefresh")->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(action("mnuFileExit"), &QAction::triggered, this, &QWidget::close);
+    m_mnuToolsEnglish = action("mnuToolsEnglish");
+    m_mnuToolsGreek = action("mnuToolsGreek");
     for (QAction *language : {m_mnuToolsEnglish, m_mnuToolsGreek})
         language->setCheckable(true);
     connect(m_mnuToolsEnglish, &QAction::triggered, this, [this] { m_cmdLanguage[1]->click(); });
     connect(m_mnuToolsGreek, &QAction::triggered, this, [this] { m_cmdLanguage[0]->click(); });
 
-    QMenu *settings = addMenu("mnuSettings", TextId::MenuSettings);
-    addMenuItem(settings, "mnuSettingsImport", TextId::MenuSettingsImport);
-    addMenuItem(settings, "mnuSettingsExport", TextId::MenuSettingsExport);
-    addSeparator(settings, "mnuSettingsDash1");
-    addMenuItem(settings, "mnuSettingsHelp", TextId::MenuSettingsHelp);
-    addSeparator(settings, "mnuSettingsDash2");
-    addMenuItem(settings, "mnuSettingsCancel", TextId::MenuSettingsCancel);
-
-    m_mnuConvert = bar->addMenu(QString());
+    m_mnuConvert = new QMenu(bar);
     m_mnuConvert->setObjectName(QStringLiteral("mnuConvert"));
     m_mnuConvert->menuAction()->setObjectName(QStringLiteral("mnuConvert"));
+    bar->insertMenu(action("mnuHelp"), m_mnuConvert);
     auto *checkMarks = new QActionGroup(this);
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         const QString caption = slot == OtherCurrencyIndex ? QStringLiteral("Other")
@@ -165,11 +166,6 @@ void frmMain::buildMenus()
         connect(item, &QAction::triggered, this, [this, slot] { ConvertFrom(slot); });
         m_mnuConvertFrom[slot] = item;
     }
-
-    QMenu *help = addMenu("mnuHelp", TextId::MenuHelp);
-    addMenuItem(help, "mnuHelpTips", TextId::MenuHelpTips);
-    addSeparator(help, "mnuHelpDash99");
-    addMenuItem(help, "mnuHelpAbout", TextId::MenuHelpAbout);
 }
 
 QToolButton *frmMain::addPictureButton(const char *name, const char *pictureName, TextId toolTip)

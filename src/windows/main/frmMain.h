@@ -51,7 +51,6 @@ private:
     void buildMenus();
     void buildButtons();
     void buildRows();
-    QAction *addMenuItem(QMenu *menu, const char *name, TextId text);
     QToolButton *addPictureButton(const char *name, const char *picture, TextId toolTip);
 
     void load();
