@@ -127,12 +127,12 @@ void frmMain::buildMenus()
          {{"mnuHelpTips", TextId::MenuHelpTips}, {"mnuHelpDash99", {}}, {"mnuHelpAbout", TextId::MenuHelpAbout}}},
     };
     QMenuBar *bar = menuBar();
-    for (const Menu &spec : menus) {
+    for (const Menu &entry : menus) {
         QMenu *menu = bar->addMenu(QString());
-        menu->setObjectName(QLatin1String(spec.name));
-        menu->menuAction()->setObjectName(QLatin1String(spec.name));
-        m_menuTexts.emplace_back(menu->menuAction(), spec.text);
-        for (const Item &item : spec.items) {
+        menu->setObjectName(QLatin1String(entry.name));
+        menu->menuAction()->setObjectName(QLatin1String(entry.name));
+        m_menuTexts.emplace_back(menu->menuAction(), entry.text);
+        for (const Item &item : entry.items) {
             QAction *action = item.text ? menu->addAction(QString()) : menu->addSeparator();
             action->setObjectName(QLatin1String(item.name));
             if (item.text)
