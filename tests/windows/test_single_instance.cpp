@@ -46,6 +46,7 @@ private:
         auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(m_environment);
         process->setProgram(m_program);
+        process->setProcessChannelMode(QProcess::MergedChannels);
         process->start();
         return process;
     }
@@ -91,7 +92,10 @@ private slots:
         QVERIFY(first->waitForFinished(5000));
         auto third = launch();
         const QString window = waitForWindow(*third);
-        QVERIFY(!window.isEmpty());
+        QVERIFY2(!window.isEmpty(), qPrintable(QStringLiteral("state %1, exit %2, output: %3 / windows: %4")
+                                                   .arg(third->state()).arg(third->exitCode())
+                                                   .arg(QString::fromUtf8(third->readAll()))
+                                                   .arg(xdotool({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral(".")}))));
         QCOMPARE(xdotool({QStringLiteral("getwindowname"), window}), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
         QCOMPARE(third->state(), QProcess::Running);
         third->terminate();
