@@ -404,7 +404,9 @@ void frmMain::setRowTitle(int slot, const QString &title)
         m_mnuConvertFrom[slot]->setText(title);
     // The picture-only controls of the row are named after it for screen readers.
     m_optCurrency[slot]->setAccessibleName(title);
-    m_cmdGo[slot]->setAccessibleName(Text(TextId::ConvertRowName, m_app.GreekLanguage).arg(title));
+    const QString convert = Text(TextId::ConvertRowName, m_app.GreekLanguage).arg(title);
+    m_cmdGo[slot]->setAccessibleName(convert);
+    m_cmdGo[slot]->setToolTip(convert);
 }
 
 void frmMain::showEvent(QShowEvent *event)
