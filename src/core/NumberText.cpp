@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <iterator>
+#include <limits>
 #include <string>
 
 namespace {
@@ -211,23 +212,31 @@ std::optional<double> ParseDouble(const QString &text, const QLocale &locale)
     return value;
 }
 
-bool IsIntegerText(const QString &text, qint32 minimum, qint32 maximum, const QLocale &locale)
+std::optional<qint32> ParseInteger(const QString &text, const QLocale &locale)
 {
     const QStringView trimmed = QStringView(text).trimmed();
     if (trimmed.contains(u'.') || trimmed.contains(u' '))
-        return false;
+        return std::nullopt;
     const std::optional<NumberParts> parts = SplitNumber(trimmed, locale, Grammar::Integer);
     if (!parts)
-        return false;
+        return std::nullopt;
     qint64 value = 0;
     for (char digit : parts->integerDigits) {
         value = value * 10 + (digit - '0');
         if (value > qint64(1) << 32) // beyond any qint32 either way; stop before overflowing
-            return false;
+            return std::nullopt;
     }
     if (parts->negative)
         value = -value;
-    return value >= minimum && value <= maximum;
+    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return qint32(value);
+}
+
+bool IsIntegerText(const QString &text, qint32 minimum, qint32 maximum, const QLocale &locale)
+{
+    const std::optional<qint32> value = ParseInteger(text, locale);
+    return value && *value >= minimum && *value <= maximum;
 }
 
 bool IsCurrencyText(const QString &text, const QLocale &locale)

@@ -41,8 +41,10 @@ std::optional<Money> ParseAmount(const QString &text, const QLocale &locale = QL
 // ("1E+300", "2.5e-7"). nullopt when not a number or not finite.
 std::optional<double> ParseDouble(const QString &text, const QLocale &locale = QLocale());
 
-// True when the trimmed text is not blank, is a whole number without "." or
-// spaces, and lies within [minimum, maximum] as a 32-bit integer.
+// Reads a whole number: the trimmed text is not blank, has neither "." nor
+// spaces, and fits a 32-bit integer. nullopt otherwise.
+std::optional<qint32> ParseInteger(const QString &text, const QLocale &locale = QLocale());
+// True when ParseInteger reads the text and the value lies within [minimum, maximum].
 bool IsIntegerText(const QString &text, qint32 minimum, qint32 maximum, const QLocale &locale = QLocale());
 // True when the trimmed text converts to an amount in range.
 bool IsCurrencyText(const QString &text, const QLocale &locale = QLocale());

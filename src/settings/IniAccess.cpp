@@ -49,12 +49,8 @@ qint16 ReadIniInteger(const IniDocument &ini, const QString &section, const QStr
                       qint16 minimum, qint16 maximum)
 {
     const QString text = CleanValue(ini, section, key, NumberBufferSize);
-    if (text.isEmpty() || !IsIntegerText(text, minimum, maximum))
-        return defaultValue;
-    // The same locale that accepted the text converts it.
-    bool ok = false;
-    const int value = QLocale().toInt(text, &ok);
-    return ok ? qint16(value) : defaultValue;
+    const std::optional<qint32> value = ParseInteger(text);
+    return value && *value >= minimum && *value <= maximum ? qint16(*value) : defaultValue;
 }
 
 Money ReadIniCurrency(const IniDocument &ini, const QString &section, const QString &key, Money defaultValue)

@@ -3,6 +3,7 @@
 
 #include "app/AppValues.h"
 #include "app/SharedDialogs.h"
+#include "app/Texts.h"
 #include "core/ConversionState.h"
 #include "core/NumberText.h"
 #include "windows/dialogs/frmInputCurrency.h"
@@ -25,18 +26,14 @@ class TestInputCurrency : public QObject
 private:
     std::unique_ptr<frmInputCurrency> open(int slot, const QString &amount = QStringLiteral("1.00 "))
     {
-        InputCurrencyRequest request{slot, CurrencyCaptionFor(slot), QStringLiteral("EUR - Euro"), amount, QIcon()};
+        InputCurrencyRequest request{slot, CurrencyCaption(slot, m_app.GreekLanguage),
+                                     CurrencyCaption(0, m_app.GreekLanguage), amount, QIcon()};
         auto dialog = std::make_unique<frmInputCurrency>(m_dialogs, m_state, request);
         dialog->show();
         QApplication::setActiveWindow(dialog.get());
         if (!QTest::qWaitForWindowActive(dialog.get()))
             qWarning("dialog not active");
         return dialog;
-    }
-    QString CurrencyCaptionFor(int slot) const
-    {
-        return slot == 7 ? QStringLiteral("GRD - Greek Drachma")
-                         : slot == 0 ? QStringLiteral("EUR - Euro") : QStringLiteral("Other currency");
     }
     template <typename T> static T *child(QWidget *dialog, const char *name)
     {
