@@ -1,3 +1,4 @@
+#include "app/RowTexts.h"
 #include "core/Conversion.h"
 
 #include <benchmark/benchmark.h>

@@ -7,6 +7,7 @@
 //
 // Conversion: one conversion re-run in a shown window, with the rows repainted
 // and the settings file saved, as after the user confirmed the amount dialog.
+#include "app/MainController.h"
 #include "platform/QtPlatformServices.h"
 #include "windows/main/frmMain.h"
 
@@ -77,7 +78,10 @@ int child(int argc, char **argv)
     const QString mode = QString::fromLocal8Bit(argv[2]);
     BenchPlatform platform(QString::fromLocal8Bit(argv[3]));
     if (mode == QLatin1String("program")) {
-        frmMain window(platform);
+        MainController controller(platform);
+        if (!controller.StartUp())
+            return 1;
+        frmMain window(controller);
         FirstFrame frame(&window, window.findChild<QLabel *>(QStringLiteral("lblAmount_13")));
         window.show();
         return QApplication::exec();
@@ -121,7 +125,9 @@ void confirmedConversion(benchmark::State &state)
 {
     QTemporaryDir folder;
     BenchPlatform platform(folder.path());
-    frmMain window(platform);
+    MainController controller(platform);
+    controller.StartUp();
+    frmMain window(controller);
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {

@@ -1,7 +1,7 @@
 #include "core/ConversionState.h"
 #include "report/PageSetup.h"
 #include "settings/IniAccess.h"
-#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
 #include "settings/StateStore.h"
 
 #include <benchmark/benchmark.h>
@@ -37,7 +37,7 @@ QByteArray UsedSettingsFile()
 
 QString WriteSettingsFile(const QTemporaryDir &dir)
 {
-    const QString path = dir.filePath(Settings::FileName);
+    const QString path = dir.filePath(SettingsFileName);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(UsedSettingsFile());
@@ -50,9 +50,9 @@ void BM_ReadStartUpSettings(benchmark::State &loop)
     const QString path = WriteSettingsFile(dir);
     for (auto _ : loop) {
         const IniDocument ini = IniDocument::load(path);
-        benchmark::DoNotOptimize(ReadIniBoolean(ini, Settings::General, Settings::Language, false));
-        benchmark::DoNotOptimize(ReadIniBoolean(ini, Settings::General, Settings::ToolTipText, false));
-        benchmark::DoNotOptimize(ReadIniInteger(ini, Settings::General, Settings::PrintDestination, 0, 0, 2));
+        benchmark::DoNotOptimize(ReadIniBoolean(ini, Setting::Language));
+        benchmark::DoNotOptimize(ReadIniBoolean(ini, Setting::ToolTipText));
+        benchmark::DoNotOptimize(ReadIniInteger(ini, Setting::PrintDestination));
         benchmark::DoNotOptimize(LoadPageSetup(ini));
         ConversionState state;
         FillConversionState(state, ini);
@@ -64,10 +64,10 @@ BENCHMARK(BM_ReadStartUpSettings)->Unit(benchmark::kMicrosecond);
 void BM_WriteOneKey(benchmark::State &loop)
 {
     const QTemporaryDir dir;
-    const QString path = WriteSettingsFile(dir);
+    SettingsStore store(WriteSettingsFile(dir));
     qint16 slot = 0;
     for (auto _ : loop) {
-        benchmark::DoNotOptimize(WriteIniInteger(path, Settings::Last, Settings::Id, slot));
+        benchmark::DoNotOptimize(store.edit([slot](IniDocument &ini) { WriteIniInteger(ini, Setting::LastId, slot); }));
         slot = qint16((slot + 1) % CurrencyCount);
     }
 }

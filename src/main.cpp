@@ -1,3 +1,4 @@
+#include "app/MainController.h"
 #include "platform/QtPlatformServices.h"
 #include "windows/main/frmMain.h"
 
@@ -7,10 +8,17 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QtPlatformServices platform;
-    frmMain window(platform);
+    MainController controller(platform);
+    // A second copy, or an error report answered Yes, ends the program before
+    // any window exists.
+    if (!controller.StartUp())
+        return 0;
+    frmMain window(controller);
+    window.show();
+    // The first conversion runs as the window is shown, before the event loop:
+    // ending there cannot leave a loop that has not started yet.
     if (platform.endRequested())
         return 0;
-    window.show();
     const int result = QApplication::exec();
     return platform.endRequested() ? 0 : result;
 }

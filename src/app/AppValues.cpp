@@ -1,6 +1,6 @@
 #include "app/AppValues.h"
 
-#include "settings/SettingsKeys.h"
+#include "settings/SettingsTable.h"
 
 #include <QDir>
 
@@ -8,7 +8,7 @@ void AppValues::setProgramFolder(const QString &folder)
 {
     ProgramFolder = QDir::cleanPath(folder);
     const QString base = ProgramFolder + QLatin1Char('/');
-    SettingsFile = base + Settings::FileName;
+    SettingsFile = base + SettingsFileName;
     GreekHelpFile = base + QStringLiteral("zkEuroChangeoverAdviserGR.hlp");
     EnglishHelpFile = base + QStringLiteral("zkEuroChangeoverAdviserUK.hlp");
 }

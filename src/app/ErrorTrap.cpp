@@ -2,27 +2,38 @@
 
 #include "app/SharedDialogs.h"
 #include "app/Texts.h"
-#include "platform/PlatformServices.h"
 
-ErrorTrap::ErrorTrap(const SharedDialogs &dialogs, QWidget *owner, QString location)
+ErrorTrap::ErrorTrap(SharedDialogs &dialogs, QWidget *owner, QString location)
     : m_dialogs(dialogs)
     , m_owner(owner)
     , m_location(std::move(location))
 {
 }
 
-bool ErrorTrap::check(qint32 errorNumber)
+bool ErrorTrap::check(const Failure &failure)
 {
-    if (m_ended)
+    if (m_dialogs.ending())
         return false;
-    if (errorNumber == 0)
+    if (!failure.failed())
         return true;
     const AppValues &app = m_dialogs.app();
-    const QString description = ErrorDescription(errorNumber, app.GreekLanguage);
-    if (m_dialogs.ReportUnexpectedError(m_owner, app.ProgramTitle, errorNumber, description, m_location)) {
-        m_ended = true;
-        m_dialogs.platform().endProgram();
+    const QString description = FailureDescription(failure, app.GreekLanguage);
+    if (m_dialogs.ReportUnexpectedError(m_owner, app.ProgramTitle, ErrorNumber(failure.code), description,
+                                        m_location)) {
+        m_dialogs.EndProgram();
         return false;
     }
     return true;
+}
+
+bool ErrorTrap::checkOnce(const Failure &failure)
+{
+    if (failure.failed() && !m_dialogs.firstReportOf(failure))
+        return !ended();
+    return check(failure);
+}
+
+bool ErrorTrap::ended() const
+{
+    return m_dialogs.ending();
 }

@@ -1,9 +1,6 @@
 #include "app/SharedDialogs.h"
 
 #include "app/Texts.h"
-#include "platform/PlatformServices.h"
-
-#include <QWidget>
 
 SharedDialogs::SharedDialogs(PlatformServices &platform, const AppValues &app)
     : m_platform(platform)
@@ -11,9 +8,10 @@ SharedDialogs::SharedDialogs(PlatformServices &platform, const AppValues &app)
 {
 }
 
-int SharedDialogs::ShowMessageBox(QWidget *owner, const QString &caption, const QString &text, int style) const
+MessageAnswer SharedDialogs::ShowMessageBox(QWidget *owner, const QString &caption, const QString &text,
+                                            MessageStyle style) const
 {
-    return m_platform.messageBox(owner, caption, text, style, m_app.GreekLanguage);
+    return m_platform.messageBox(owner, caption, text, style, MessageButtonTexts(m_app.GreekLanguage));
 }
 
 bool SharedDialogs::ReportUnexpectedError(QWidget *owner, const QString &title, qint32 number,
@@ -24,10 +22,25 @@ bool SharedDialogs::ReportUnexpectedError(QWidget *owner, const QString &title, 
     return ShowMessageBox(owner, caption, text, MessageStyle::Question) == MessageAnswer::Yes;
 }
 
-void SharedDialogs::BringWindowToFront(QWidget *window)
+void SharedDialogs::BringWindowToFront(QWidget *window) const
 {
-    if (window->isMinimized())
-        window->showNormal();
-    window->raise();
-    window->activateWindow();
+    m_platform.bringToFront(window);
+}
+
+void SharedDialogs::EndProgram()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    if (m_beforeEnd)
+        m_beforeEnd();
+    m_platform.endProgram();
+}
+
+bool SharedDialogs::firstReportOf(const Failure &failure)
+{
+    if (m_reported.contains(failure))
+        return false;
+    m_reported.append(failure);
+    return true;
 }

@@ -1,6 +1,5 @@
 #include "app/Texts.h"
 
-#include "app/ErrorNumbers.h"
 #include "core/Currencies.h"
 
 #include <array>
@@ -118,14 +117,22 @@ constexpr std::array Entries = {
           "Παρουσιάσθηκε το σφάλμα με αριθμό %1 και περιγραφή «%2».\n\nΘέλετε να διακοπεί η λειτουργία της "
           "εφαρμογής;"},
     Entry{TextId::ErrorOverflow, "Overflow", "Υπερχείλιση"},
+    Entry{TextId::ErrorFileTooLarge, "File too large", "Το αρχείο είναι υπερβολικά μεγάλο"},
     Entry{TextId::ErrorDivisionByZero, "Division by zero", "Διαίρεση με το μηδέν"},
     Entry{TextId::ErrorFileNotFound, "File not found", "Το αρχείο δεν βρέθηκε"},
     Entry{TextId::ErrorDeviceIo, "Device I/O error", "Σφάλμα εισόδου/εξόδου συσκευής"},
     Entry{TextId::ErrorDiskFull, "Disk full", "Ο δίσκος είναι πλήρης"},
     Entry{TextId::ErrorPermissionDenied, "Permission denied", "Δεν επιτρέπεται η πρόσβαση"},
+    Entry{TextId::ErrorFileAlreadyExists, "File already exists", "Το αρχείο υπάρχει ήδη"},
     Entry{TextId::ErrorPathFileAccess, "Path/File access error", "Σφάλμα πρόσβασης σε διαδρομή ή αρχείο"},
+    Entry{TextId::ErrorPathNotFound, "Path not found", "Η διαδρομή δεν βρέθηκε"},
     Entry{TextId::ErrorUnknown, "Application-defined or object-defined error",
           "Σφάλμα που ορίζεται από την εφαρμογή ή από αντικείμενο"},
+    Entry{TextId::SettingsTooLarge,
+          "The settings file '%1' is larger than %2 MB, so it cannot be the settings file of this program. The "
+          "program starts with its default settings and leaves that file as it is.",
+          "Το αρχείο ρυθμίσεων «%1» είναι μεγαλύτερο από %2 MB, επομένως δεν μπορεί να είναι αρχείο ρυθμίσεων αυτής "
+          "της εφαρμογής. Η εφαρμογή ξεκινά με τις αρχικές της ρυθμίσεις και αφήνει το αρχείο όπως είναι."},
 };
 
 static_assert(Entries.size() == std::size_t(TextId::TextCount), "every text needs an entry");
@@ -155,26 +162,45 @@ QString CurrencyCaption(int slot, bool greek)
     return Text(TextId(int(TextId::CurrencyEUR) + slot), greek);
 }
 
-QString ErrorDescription(qint32 number, bool greek)
+QString ErrorDescription(ErrorCode code, bool greek)
 {
-    switch (number) {
-    case ErrorNumber::Overflow:
+    switch (code) {
+    case ErrorCode::Overflow:
         return Text(TextId::ErrorOverflow, greek);
-    case ErrorNumber::DivisionByZero:
+    case ErrorCode::FileTooLarge:
+        return Text(TextId::ErrorFileTooLarge, greek);
+    case ErrorCode::DivisionByZero:
         return Text(TextId::ErrorDivisionByZero, greek);
-    case ErrorNumber::FileNotFound:
+    case ErrorCode::FileNotFound:
         return Text(TextId::ErrorFileNotFound, greek);
-    case ErrorNumber::DeviceIoError:
+    case ErrorCode::DeviceIo:
         return Text(TextId::ErrorDeviceIo, greek);
-    case ErrorNumber::DiskFull:
+    case ErrorCode::FileAlreadyExists:
+        return Text(TextId::ErrorFileAlreadyExists, greek);
+    case ErrorCode::DiskFull:
         return Text(TextId::ErrorDiskFull, greek);
-    case ErrorNumber::PermissionDenied:
+    case ErrorCode::PermissionDenied:
         return Text(TextId::ErrorPermissionDenied, greek);
-    case ErrorNumber::PathFileAccessError:
+    case ErrorCode::PathFileAccess:
         return Text(TextId::ErrorPathFileAccess, greek);
-    default:
-        return Text(TextId::ErrorUnknown, greek);
+    case ErrorCode::PathNotFound:
+        return Text(TextId::ErrorPathNotFound, greek);
+    case ErrorCode::None:
+    case ErrorCode::Unknown:
+        break;
     }
+    return Text(TextId::ErrorUnknown, greek);
+}
+
+QString FailureDescription(const Failure &failure, bool greek)
+{
+    const QString description = ErrorDescription(failure.code, greek);
+    return failure.path.isEmpty() ? description : description + QStringLiteral(": ") + failure.path;
+}
+
+MessageButtons MessageButtonTexts(bool greek)
+{
+    return {Text(TextId::ButtonOk, greek), Text(TextId::ButtonYes, greek), Text(TextId::ButtonNo, greek)};
 }
 
 QString UnexpectedErrorMessage(qint32 number, const QString &description, bool greek)

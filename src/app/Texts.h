@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/ErrorCode.h"
+#include "platform/PlatformServices.h"
+
 #include <QString>
 
 // Every text the program shows, in English and Greek side by side (Texts.cpp).
@@ -109,13 +112,19 @@ enum class TextId {
     // The unexpected-error report and the error descriptions it names.
     UnexpectedError,
     ErrorOverflow,
+    ErrorFileTooLarge,
     ErrorDivisionByZero,
     ErrorFileNotFound,
     ErrorDeviceIo,
     ErrorDiskFull,
     ErrorPermissionDenied,
+    ErrorFileAlreadyExists,
     ErrorPathFileAccess,
+    ErrorPathNotFound,
     ErrorUnknown,
+
+    // Start-up, when the settings file is far too large to be ours.
+    SettingsTooLarge,
 
     TextCount
 };
@@ -125,8 +134,13 @@ QString Text(TextId id, bool greek);
 // The row title of a currency slot (0 to 13) in the chosen language.
 QString CurrencyCaption(int slot, bool greek);
 
-// The description of an error number in the chosen language.
-QString ErrorDescription(qint32 number, bool greek);
+// The description of an error code in the chosen language.
+QString ErrorDescription(ErrorCode code, bool greek);
+// The same, naming the file the failure concerned: "Permission denied: /path".
+QString FailureDescription(const Failure &failure, bool greek);
+
+// The captions of the message-box buttons in the chosen language.
+MessageButtons MessageButtonTexts(bool greek);
 
 // The message of the unexpected-error report, with its two line breaks.
 QString UnexpectedErrorMessage(qint32 number, const QString &description, bool greek);

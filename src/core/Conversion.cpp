@@ -1,8 +1,6 @@
 #include "core/Conversion.h"
 
-#include "app/Texts.h"
 #include "core/DecimalRate.h"
-#include "core/NumberText.h"
 
 #include <algorithm>
 #include <bit>
@@ -69,32 +67,13 @@ bool ConvertAll(const ConversionState &state, ConversionResult &result)
 ConversionResult Convert(const ConversionState &state)
 {
     ConversionResult result;
-    if (ConvertAll(state, result))
+    if (ConvertAll(state, result)) {
+        result.source = state.CurrentCurrency;
         return result;
+    }
     // Nothing of a partial conversion is kept: the whole result is an overflow.
     ConversionResult overflowed;
     overflowed.overflow = true;
+    overflowed.source = state.CurrentCurrency;
     return overflowed;
-}
-
-std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state,
-                                            bool greek, bool hideToolTips, const QLocale &locale)
-{
-    std::array<RowText, CurrencyCount> rows;
-    for (std::size_t slot = 0; slot < rows.size(); ++slot) {
-        RowText &row = rows[slot];
-        if (!result.overflow) {
-            row.caption = FormatAmount(result.rounded[slot], state.AmountFormats[slot], locale) + u' ';
-            if (!hideToolTips)
-                row.toolTip = u' ' + FormatAmount(result.unrounded[slot], UnroundedPattern, locale) + u' ';
-        } else {
-            // Wherever the range was left, the overflow is reported in the row converted
-            // from; every other row simply has no result.
-            const bool source = int(slot) == state.CurrentCurrency;
-            row.caption = Text(source ? TextId::OverflowCaption : TextId::UndefinedCaption, greek);
-            if (!hideToolTips)
-                row.toolTip = Text(source ? TextId::OverflowToolTip : TextId::UndefinedToolTip, greek);
-        }
-    }
-    return rows;
 }

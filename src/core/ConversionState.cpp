@@ -1,19 +1,6 @@
 #include "core/ConversionState.h"
 
-#include "core/NumberText.h"
-
 #include <algorithm>
-
-ConversionState::ConversionState()
-{
-    for (int slot = 0; slot < CurrencyCount; ++slot)
-        BuildAmountFormat(slot);
-}
-
-void ConversionState::BuildAmountFormat(int slot)
-{
-    AmountFormats[std::size_t(slot)] = AmountPattern(DecimalsOf(slot));
-}
 
 int ConversionState::DecimalsOf(int slot) const
 {

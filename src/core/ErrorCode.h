@@ -9,6 +9,7 @@
 enum class ErrorCode : quint8 {
     None,
     Overflow,
+    FileTooLarge,
     DivisionByZero,
     FileNotFound,
     DeviceIo,
@@ -29,6 +30,8 @@ constexpr qint32 ErrorNumber(ErrorCode code)
         return 0;
     case ErrorCode::Overflow:
         return 6;
+    case ErrorCode::FileTooLarge:
+        return 7; // out of memory: what reading such a file would run into
     case ErrorCode::DivisionByZero:
         return 11;
     case ErrorCode::FileNotFound:

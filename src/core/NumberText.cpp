@@ -33,10 +33,28 @@ bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 // accepted where they form proper groups (one to three digits, then groups of
 // exactly three), so that "2.5" typed under a locale that groups with "." is
 // refused instead of being silently read as 25.
-std::optional<NumberParts> SplitNumber(QStringView text, const QLocale &locale, Grammar grammar)
+// The separators a reader accepts: the locale's for typed text, or none for
+// grouping and either "." or "," as the decimal separator for stored text.
+struct Separators
 {
-    const QString group = locale.groupSeparator();
-    const QString point = locale.decimalPoint();
+    QString group;
+    QString point;
+    QString otherPoint; // a second decimal separator, or empty
+};
+
+Separators RegionalSeparators(const QLocale &locale)
+{
+    return {locale.groupSeparator(), locale.decimalPoint(), QString()};
+}
+
+Separators StoredSeparators()
+{
+    return {QString(), QStringLiteral("."), QStringLiteral(",")};
+}
+
+std::optional<NumberParts> SplitNumber(QStringView text, const Separators &separators, Grammar grammar)
+{
+    const QString &group = separators.group;
     NumberParts parts;
     qsizetype i = 0;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
@@ -62,7 +80,11 @@ std::optional<NumberParts> SplitNumber(QStringView text, const QLocale &locale, 
     if (grouped && groupLength != 3)
         return std::nullopt;
 
-    if (grammar != Grammar::Integer && text.mid(i).startsWith(point)) {
+    const QStringView rest = text.mid(i);
+    const QString &point = !separators.otherPoint.isEmpty() && rest.startsWith(separators.otherPoint)
+        ? separators.otherPoint
+        : separators.point;
+    if (grammar != Grammar::Integer && rest.startsWith(point)) {
         i += point.size();
         while (i < text.size() && IsDigit(text[i]))
             parts.fractionDigits += char(text[i++].unicode());
@@ -118,7 +140,7 @@ QString ComposeNumber(bool negative, std::uint64_t units, int kept, int decimals
 
 } // namespace
 
-QString AmountPattern(int decimals)
+QString BuildAmountFormat(int decimals)
 {
     QString pattern = QStringLiteral("###,###,###,###,##0");
     if (decimals > 0)
@@ -167,9 +189,10 @@ QString FormatDouble(double value, const QLocale &locale)
     return text;
 }
 
-std::optional<Money> ParseAmount(const QString &text, const QLocale &locale)
+namespace {
+
+std::optional<Money> AmountOf(const std::optional<NumberParts> &parts)
 {
-    const std::optional<NumberParts> parts = SplitNumber(QStringView(text).trimmed(), locale, Grammar::Decimal);
     if (!parts)
         return std::nullopt;
 
@@ -195,9 +218,8 @@ std::optional<Money> ParseAmount(const QString &text, const QLocale &locale)
     return MoneyFromMagnitude(parts->negative, units);
 }
 
-std::optional<double> ParseDouble(const QString &text, const QLocale &locale)
+std::optional<double> DoubleOf(const std::optional<NumberParts> &parts)
 {
-    const std::optional<NumberParts> parts = SplitNumber(QStringView(text).trimmed(), locale, Grammar::Scientific);
     if (!parts)
         return std::nullopt;
     // Rebuilt in the C form so that std::from_chars rounds it correctly.
@@ -212,12 +234,32 @@ std::optional<double> ParseDouble(const QString &text, const QLocale &locale)
     return value;
 }
 
-std::optional<qint32> ParseInteger(const QString &text, const QLocale &locale)
+} // namespace
+
+std::optional<Money> ParseAmount(const QString &text, const QLocale &locale)
 {
-    const QStringView trimmed = QStringView(text).trimmed();
-    if (trimmed.contains(u'.') || trimmed.contains(u' '))
-        return std::nullopt;
-    const std::optional<NumberParts> parts = SplitNumber(trimmed, locale, Grammar::Integer);
+    return AmountOf(SplitNumber(QStringView(text).trimmed(), RegionalSeparators(locale), Grammar::Decimal));
+}
+
+std::optional<double> ParseDouble(const QString &text, const QLocale &locale)
+{
+    return DoubleOf(SplitNumber(QStringView(text).trimmed(), RegionalSeparators(locale), Grammar::Scientific));
+}
+
+std::optional<Money> ParseStoredAmount(const QString &text)
+{
+    return AmountOf(SplitNumber(QStringView(text).trimmed(), StoredSeparators(), Grammar::Decimal));
+}
+
+std::optional<double> ParseStoredDouble(const QString &text)
+{
+    return DoubleOf(SplitNumber(QStringView(text).trimmed(), StoredSeparators(), Grammar::Scientific));
+}
+
+std::optional<qint32> ParseInteger(const QString &text)
+{
+    const std::optional<NumberParts> parts =
+        SplitNumber(QStringView(text).trimmed(), StoredSeparators(), Grammar::Integer);
     if (!parts)
         return std::nullopt;
     qint64 value = 0;
@@ -233,9 +275,9 @@ std::optional<qint32> ParseInteger(const QString &text, const QLocale &locale)
     return qint32(value);
 }
 
-bool IsIntegerText(const QString &text, qint32 minimum, qint32 maximum, const QLocale &locale)
+bool IsIntegerText(const QString &text, qint32 minimum, qint32 maximum)
 {
-    const std::optional<qint32> value = ParseInteger(text, locale);
+    const std::optional<qint32> value = ParseInteger(text);
     return value && *value >= minimum && *value <= maximum;
 }
 

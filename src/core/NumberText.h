@@ -14,7 +14,7 @@
 
 // The display pattern family: "###,###,###,###,##0" plus "." and one "0" per
 // decimal. "," stands for the grouping and "." for the decimal separator.
-QString AmountPattern(int decimals);
+QString BuildAmountFormat(int decimals);
 // The pattern of unrounded amounts ("###,###,###,###,##0.0000").
 inline const QString UnroundedPattern = QStringLiteral("###,###,###,###,##0.0000");
 
@@ -41,11 +41,19 @@ std::optional<Money> ParseAmount(const QString &text, const QLocale &locale = QL
 // ("1E+300", "2.5e-7"). nullopt when not a number or not finite.
 std::optional<double> ParseDouble(const QString &text, const QLocale &locale = QLocale());
 
-// Reads a whole number: the trimmed text is not blank, has neither "." nor
-// spaces, and fits a 32-bit integer. nullopt otherwise.
-std::optional<qint32> ParseInteger(const QString &text, const QLocale &locale = QLocale());
+// Numbers as the settings file keeps them, whatever the locale that wrote them:
+// an optional sign, digits, and at most one separator, "." or ",", which is the
+// decimal separator. The file never holds grouping separators, so "1.234" is one
+// and a bit under every locale, and a file travels between regional settings.
+std::optional<Money> ParseStoredAmount(const QString &text);
+// ... optionally followed by an exponent ("1E+300").
+std::optional<double> ParseStoredDouble(const QString &text);
+
+// Reads a whole number: an optional sign and digits, fitting a 32-bit integer.
+// nullopt otherwise.
+std::optional<qint32> ParseInteger(const QString &text);
 // True when ParseInteger reads the text and the value lies within [minimum, maximum].
-bool IsIntegerText(const QString &text, qint32 minimum, qint32 maximum, const QLocale &locale = QLocale());
+bool IsIntegerText(const QString &text, qint32 minimum, qint32 maximum);
 // True when the trimmed text converts to an amount in range.
 bool IsCurrencyText(const QString &text, const QLocale &locale = QLocale());
 // True when the trimmed text converts to a finite double.

@@ -4,23 +4,38 @@
 
 class QWidget;
 
-// Message-box styles: the icon and the buttons.
-namespace MessageStyle {
-constexpr int Critical = 16;
-constexpr int Exclamation = 48;
-constexpr int Information = 64;
-constexpr int Question = 36;            // Yes and No
-constexpr int QuestionDefaultNo = 292;  // Yes and No, No is the default
-} // namespace MessageStyle
+// The icon and the buttons of a message box. The values are the classic style
+// numbers, which the program's texts and its users know them by.
+enum class MessageStyle {
+    Critical = 16,          // OK, stop icon
+    Exclamation = 48,       // OK, warning icon
+    Information = 64,       // OK, information icon
+    Question = 36,          // Yes and No, question icon
+    QuestionDefaultNo = 292 // Yes and No, question icon, No is the default
+};
 
-// Answers of a message box.
-namespace MessageAnswer {
-constexpr int Ok = 1;
-constexpr int Yes = 6;
-constexpr int No = 7;
-} // namespace MessageAnswer
+// The button a message box was closed with.
+enum class MessageAnswer {
+    Ok = 1,
+    Yes = 6,
+    No = 7
+};
 
-// Everything the program asks of the platform and of the person in front of it.
+constexpr bool AsksYesOrNo(MessageStyle style)
+{
+    return style == MessageStyle::Question || style == MessageStyle::QuestionDefaultNo;
+}
+
+// Button captions in the interface language: Qt ships no Greek translation of
+// its own, so the program hands them over with every message.
+struct MessageButtons
+{
+    QString ok;
+    QString yes;
+    QString no;
+};
+
+// Everything the program asks of the desktop and of the person in front of it.
 // The program uses the Qt implementation; tests replace it with scripted
 // answers, so that no test ever waits for a person.
 class PlatformServices
@@ -28,21 +43,25 @@ class PlatformServices
 public:
     virtual ~PlatformServices() = default;
 
-    // The folder that holds the program; the settings file lies in it.
+    // The folder that holds the program.
     virtual QString programFolder() const = 0;
 
-    // Whether another copy of the program is running on this computer. The first
-    // copy holds a lock for its whole life; a lock left by a crashed copy is stale
-    // and taken over.
+    // Whether another copy of the program is running for this user. The first
+    // copy holds a lock for its whole life; a lock left by a crashed copy is
+    // stale and taken over.
     virtual bool otherInstanceRunning() = 0;
 
-    // Shows a message box with the given style (MessageStyle) and button texts in
-    // the interface language; returns the answer (MessageAnswer).
-    virtual int messageBox(QWidget *owner, const QString &caption, const QString &text, int style, bool greek) = 0;
+    // Shows a message box owned by the window (or by none) and returns the answer.
+    virtual MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
+                                     const MessageButtons &buttons) = 0;
+
+    // Restores the window if minimised and makes it the active window.
+    virtual void bringToFront(QWidget *window) = 0;
 
     // The system's beep, for a refused key.
     virtual void beep() = 0;
 
-    // Ends the program at once, whatever modal windows are open.
+    // Ends the program: every window closes and every event loop is left, the
+    // nested ones of open modal dialogs included.
     virtual void endProgram() = 0;
 };

@@ -1,11 +1,10 @@
 #include "platform/QtPlatformServices.h"
 
-#include "app/Texts.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QWidget>
 
 QtPlatformServices::QtPlatformServices() = default;
 QtPlatformServices::~QtPlatformServices() = default;
@@ -28,43 +27,50 @@ bool QtPlatformServices::otherInstanceRunning()
     return false;
 }
 
-int QtPlatformServices::messageBox(QWidget *owner, const QString &caption, const QString &text, int style, bool greek)
+MessageAnswer QtPlatformServices::messageBox(QWidget *owner, const QString &caption, const QString &text,
+                                             MessageStyle style, const MessageButtons &buttons)
 {
     QMessageBox box(owner);
     box.setWindowTitle(caption);
     box.setText(text);
-    // The style's bits as on Windows: 0x0F the buttons (4 = Yes and No), 0x70
-    // the icon, 0x100 the second button as the default.
-    switch (style & 0x70) {
-    case 16:
+    switch (style) {
+    case MessageStyle::Critical:
         box.setIcon(QMessageBox::Critical);
         break;
-    case 32:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case 48:
+    case MessageStyle::Exclamation:
         box.setIcon(QMessageBox::Warning);
         break;
-    case 64:
+    case MessageStyle::Information:
         box.setIcon(QMessageBox::Information);
         break;
-    default:
+    case MessageStyle::Question:
+    case MessageStyle::QuestionDefaultNo:
+        box.setIcon(QMessageBox::Question);
         break;
     }
-    if ((style & 0x0F) == 4) {
-        QPushButton *yes = box.addButton(Text(TextId::ButtonYes, greek), QMessageBox::YesRole);
-        QPushButton *no = box.addButton(Text(TextId::ButtonNo, greek), QMessageBox::NoRole);
-        const bool noIsDefault = (style & 0x100) != 0;
-        box.setDefaultButton(noIsDefault ? no : yes);
+    if (AsksYesOrNo(style)) {
+        QPushButton *yes = box.addButton(buttons.yes, QMessageBox::YesRole);
+        QPushButton *no = box.addButton(buttons.no, QMessageBox::NoRole);
+        box.setDefaultButton(style == MessageStyle::QuestionDefaultNo ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
-    QPushButton *ok = box.addButton(Text(TextId::ButtonOk, greek), QMessageBox::AcceptRole);
+    QPushButton *ok = box.addButton(buttons.ok, QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
     return MessageAnswer::Ok;
+}
+
+void QtPlatformServices::bringToFront(QWidget *window)
+{
+    if (!window)
+        return;
+    if (window->isMinimized())
+        window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 
 void QtPlatformServices::beep()
@@ -75,6 +81,7 @@ void QtPlatformServices::beep()
 void QtPlatformServices::endProgram()
 {
     m_endRequested = true;
-    // Leaves every event loop, the nested ones of open modal dialogs included.
+    // Leaves every event loop, the nested ones of open modal dialogs included;
+    // the windows close when main() returns.
     QCoreApplication::exit(0);
 }

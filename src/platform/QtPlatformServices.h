@@ -15,10 +15,14 @@ public:
 
     QString programFolder() const override;
     bool otherInstanceRunning() override;
-    int messageBox(QWidget *owner, const QString &caption, const QString &text, int style, bool greek) override;
+    MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
+                             const MessageButtons &buttons) override;
+    void bringToFront(QWidget *window) override;
     void beep() override;
     void endProgram() override;
 
+    // True once the program was asked to end. QCoreApplication::exit is lost
+    // when no event loop runs yet, so main() looks at this before it starts one.
     bool endRequested() const { return m_endRequested; }
 
 private:

@@ -1,7 +1,6 @@
 #include "report/PageSetup.h"
 
 #include "settings/IniAccess.h"
-#include "settings/SettingsKeys.h"
 
 namespace {
 
@@ -12,33 +11,26 @@ bool IsKnownFont(const QString &name)
     return name == QLatin1String("Courier New Greek") || name == QLatin1String("Courier New");
 }
 
-constexpr qint16 FontNameBufferSize = 100;
-
 } // namespace
 
 PageSetupValues LoadPageSetup(const IniDocument &ini)
 {
-    const PageSetupValues defaults;
     PageSetupValues values;
-    values.FontName =
-        ReadIniString(ini, Settings::PageSetup, Settings::FontName, defaults.FontName, FontNameBufferSize);
+    values.FontName = ReadIniString(ini, Setting::FontName);
     if (!IsKnownFont(values.FontName))
-        values.FontName = defaults.FontName;
-    values.FontSize = ReadIniInteger(ini, Settings::PageSetup, Settings::FontSize, defaults.FontSize, 8, 12);
-    values.TopMargin = ReadIniInteger(ini, Settings::PageSetup, Settings::TopMargin, defaults.TopMargin, 0, 20);
-    values.LeftMargin = ReadIniInteger(ini, Settings::PageSetup, Settings::LeftMargin, defaults.LeftMargin, 0, 30);
-    values.LinesPerPage =
-        ReadIniInteger(ini, Settings::PageSetup, Settings::LinesPerPage, defaults.LinesPerPage, 30, 80);
+        values.FontName = QString::fromUtf8(Definition(Setting::FontName).defaultText);
+    values.FontSize = ReadIniInteger(ini, Setting::FontSize);
+    values.TopMargin = ReadIniInteger(ini, Setting::TopMargin);
+    values.LeftMargin = ReadIniInteger(ini, Setting::LeftMargin);
+    values.LinesPerPage = ReadIniInteger(ini, Setting::LinesPerPage);
     return values;
 }
 
-qint32 SavePageSetup(const PageSetupValues &values, const QString &file)
+void SavePageSetup(const PageSetupValues &values, IniDocument &ini)
 {
-    IniDocument ini = IniDocument::load(file);
-    WriteIniString(ini, Settings::PageSetup, Settings::FontName, values.FontName);
-    WriteIniInteger(ini, Settings::PageSetup, Settings::FontSize, values.FontSize);
-    WriteIniInteger(ini, Settings::PageSetup, Settings::TopMargin, values.TopMargin);
-    WriteIniInteger(ini, Settings::PageSetup, Settings::LeftMargin, values.LeftMargin);
-    WriteIniInteger(ini, Settings::PageSetup, Settings::LinesPerPage, values.LinesPerPage);
-    return ini.save(file);
+    WriteIniString(ini, Setting::FontName, values.FontName);
+    WriteIniInteger(ini, Setting::FontSize, values.FontSize);
+    WriteIniInteger(ini, Setting::TopMargin, values.TopMargin);
+    WriteIniInteger(ini, Setting::LeftMargin, values.LeftMargin);
+    WriteIniInteger(ini, Setting::LinesPerPage, values.LinesPerPage);
 }

@@ -14,9 +14,8 @@ struct PageSetupValues
     qint16 LinesPerPage = 30; // 30 to 80
 };
 
-// Reads the five values of section PageSetup; any font name other than the two
+// Reads the five values of the page setup; any font name other than the two
 // known ones becomes "Courier New".
 PageSetupValues LoadPageSetup(const IniDocument &ini);
-// Writes them in the order FontName, FontSize, TopMargin, LeftMargin,
-// LinesPerPage as one atomic replacement. Returns 0 or an error number.
-qint32 SavePageSetup(const PageSetupValues &values, const QString &file);
+// Writes them in the order FontName, FontSize, TopMargin, LeftMargin, LinesPerPage.
+void SavePageSetup(const PageSetupValues &values, IniDocument &ini);

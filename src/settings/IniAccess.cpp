@@ -1,19 +1,22 @@
 #include "settings/IniAccess.h"
 
+#include "core/Currencies.h"
 #include "core/NumberText.h"
 
 namespace {
 
-// Buffer sizes of the profile reads; a longer value is cut, and a cut number
-// is then usually rejected as malformed.
-constexpr int NumberBufferSize = 60;
-constexpr int BooleanBufferSize = 30;
+const SettingDefinition &Checked(Setting setting, SettingType type)
+{
+    const SettingDefinition &definition = Definition(setting);
+    Q_ASSERT(definition.type == type);
+    return definition;
+}
 
 // A NUL hand-typed into the file (or left by another program) would otherwise
 // end up in a currency name.
-QString CleanValue(const IniDocument &ini, const QString &section, const QString &key, int bufferSize)
+QString CleanValue(const IniDocument &ini, const SettingDefinition &definition, int slot)
 {
-    QString text = ini.value(section, key, bufferSize);
+    QString text = ini.value(SettingSection(definition.id), SettingKey(definition.id, slot), definition.bufferSize);
     text.remove(QChar(u'\0'));
     qsizetype start = 0;
     qsizetype end = text.size();
@@ -24,140 +27,88 @@ QString CleanValue(const IniDocument &ini, const QString &section, const QString
     return text.mid(start, end - start);
 }
 
-template<typename Change>
-qint32 ChangeFile(const QString &file, Change change)
+void Write(IniDocument &ini, Setting setting, int slot, const QString &text)
 {
-    IniDocument ini = IniDocument::load(file);
-    change(ini);
-    return ini.save(file);
+    ini.setValue(SettingSection(setting), SettingKey(setting, slot), text);
 }
 
 } // namespace
 
-QString ReadIniString(const IniDocument &ini, const QString &section, const QString &key, const QString &defaultValue,
-                      qint16 maxLength, qint16 *length)
+QString ReadIniString(const IniDocument &ini, Setting setting, qint16 *length)
 {
-    QString text = CleanValue(ini, section, key, maxLength);
+    const SettingDefinition &definition = Checked(setting, SettingType::String);
+    QString text = CleanValue(ini, definition, -1);
     if (text.isEmpty())
-        text = defaultValue;
+        text = QString::fromUtf8(definition.defaultText);
     if (length)
         *length = qint16(text.size());
     return text;
 }
 
-qint16 ReadIniInteger(const IniDocument &ini, const QString &section, const QString &key, qint16 defaultValue,
-                      qint16 minimum, qint16 maximum)
+qint16 ReadIniInteger(const IniDocument &ini, Setting setting, int slot)
 {
-    const QString text = CleanValue(ini, section, key, NumberBufferSize);
-    const std::optional<qint32> value = ParseInteger(text);
-    return value && *value >= minimum && *value <= maximum ? qint16(*value) : defaultValue;
+    const SettingDefinition &definition = Checked(setting, SettingType::Integer);
+    const qint16 fallback = IsCurrencyIndex(slot) ? DefaultDecimals[std::size_t(slot)] : qint16(definition.defaultNumber);
+    const std::optional<qint32> value = ParseInteger(CleanValue(ini, definition, slot));
+    return value && *value >= definition.minimum && *value <= definition.maximum ? qint16(*value) : fallback;
 }
 
-Money ReadIniCurrency(const IniDocument &ini, const QString &section, const QString &key, Money defaultValue)
+Money ReadIniCurrency(const IniDocument &ini, Setting setting)
 {
-    const QString text = CleanValue(ini, section, key, NumberBufferSize);
-    return text.isEmpty() ? defaultValue : ParseAmount(text).value_or(defaultValue);
+    const SettingDefinition &definition = Checked(setting, SettingType::Currency);
+    return ParseStoredAmount(CleanValue(ini, definition, -1)).value_or(Money::fromRaw(definition.defaultNumber));
 }
 
-double ReadIniDouble(const IniDocument &ini, const QString &section, const QString &key, double defaultValue)
+double ReadIniDouble(const IniDocument &ini, Setting setting, int slot)
 {
-    const QString text = CleanValue(ini, section, key, NumberBufferSize);
-    return text.isEmpty() ? defaultValue : ParseDouble(text).value_or(defaultValue);
+    const SettingDefinition &definition = Checked(setting, SettingType::Double);
+    const double fallback = IsCurrencyIndex(slot) ? DefaultRates[std::size_t(slot)] : double(definition.defaultNumber);
+    return ParseStoredDouble(CleanValue(ini, definition, slot)).value_or(fallback);
 }
 
-bool ReadIniBoolean(const IniDocument &ini, const QString &section, const QString &key, bool defaultValue)
+bool ReadIniBoolean(const IniDocument &ini, Setting setting)
 {
-    const QString text = CleanValue(ini, section, key, BooleanBufferSize).toUpper();
+    const SettingDefinition &definition = Checked(setting, SettingType::Boolean);
+    const QString text = CleanValue(ini, definition, -1).toUpper();
     if (text == QLatin1String("TRUE"))
         return true;
     if (text == QLatin1String("FALSE"))
         return false;
-    return defaultValue;
+    return definition.defaultNumber != 0;
 }
 
-QString ReadIniString(const QString &file, const QString &section, const QString &key, const QString &defaultValue,
-                      qint16 maxLength, qint16 *length)
+void WriteIniBoolean(IniDocument &ini, Setting setting, bool value)
 {
-    return ReadIniString(IniDocument::load(file), section, key, defaultValue, maxLength, length);
+    Checked(setting, SettingType::Boolean);
+    Write(ini, setting, -1, value ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
-qint16 ReadIniInteger(const QString &file, const QString &section, const QString &key, qint16 defaultValue,
-                      qint16 minimum, qint16 maximum)
+void WriteIniLong(IniDocument &ini, Setting setting, qint32 value)
 {
-    return ReadIniInteger(IniDocument::load(file), section, key, defaultValue, minimum, maximum);
+    Checked(setting, SettingType::Integer);
+    Write(ini, setting, -1, QString::number(value));
 }
 
-Money ReadIniCurrency(const QString &file, const QString &section, const QString &key, Money defaultValue)
+void WriteIniInteger(IniDocument &ini, Setting setting, qint16 value, int slot)
 {
-    return ReadIniCurrency(IniDocument::load(file), section, key, defaultValue);
+    Checked(setting, SettingType::Integer);
+    Write(ini, setting, slot, QString::number(value));
 }
 
-double ReadIniDouble(const QString &file, const QString &section, const QString &key, double defaultValue)
+void WriteIniCurrency(IniDocument &ini, Setting setting, Money value)
 {
-    return ReadIniDouble(IniDocument::load(file), section, key, defaultValue);
+    Checked(setting, SettingType::Currency);
+    Write(ini, setting, -1, FormatAmountShort(value));
 }
 
-bool ReadIniBoolean(const QString &file, const QString &section, const QString &key, bool defaultValue)
+void WriteIniDouble(IniDocument &ini, Setting setting, double value, int slot)
 {
-    return ReadIniBoolean(IniDocument::load(file), section, key, defaultValue);
+    Checked(setting, SettingType::Double);
+    Write(ini, setting, slot, FormatDouble(value));
 }
 
-void WriteIniBoolean(IniDocument &ini, const QString &section, const QString &key, bool value)
+void WriteIniString(IniDocument &ini, Setting setting, const QString &value)
 {
-    ini.setValue(section, key, value ? QStringLiteral("True") : QStringLiteral("False"));
-}
-
-void WriteIniLong(IniDocument &ini, const QString &section, const QString &key, qint32 value)
-{
-    ini.setValue(section, key, QString::number(value));
-}
-
-void WriteIniInteger(IniDocument &ini, const QString &section, const QString &key, qint16 value)
-{
-    ini.setValue(section, key, QString::number(value));
-}
-
-void WriteIniCurrency(IniDocument &ini, const QString &section, const QString &key, Money value)
-{
-    ini.setValue(section, key, FormatAmountShort(value));
-}
-
-void WriteIniDouble(IniDocument &ini, const QString &section, const QString &key, double value)
-{
-    ini.setValue(section, key, FormatDouble(value));
-}
-
-void WriteIniString(IniDocument &ini, const QString &section, const QString &key, const QString &value)
-{
-    ini.setValue(section, key, value);
-}
-
-qint32 WriteIniBoolean(const QString &file, const QString &section, const QString &key, bool value)
-{
-    return ChangeFile(file, [&](IniDocument &ini) { WriteIniBoolean(ini, section, key, value); });
-}
-
-qint32 WriteIniLong(const QString &file, const QString &section, const QString &key, qint32 value)
-{
-    return ChangeFile(file, [&](IniDocument &ini) { WriteIniLong(ini, section, key, value); });
-}
-
-qint32 WriteIniInteger(const QString &file, const QString &section, const QString &key, qint16 value)
-{
-    return ChangeFile(file, [&](IniDocument &ini) { WriteIniInteger(ini, section, key, value); });
-}
-
-qint32 WriteIniCurrency(const QString &file, const QString &section, const QString &key, Money value)
-{
-    return ChangeFile(file, [&](IniDocument &ini) { WriteIniCurrency(ini, section, key, value); });
-}
-
-qint32 WriteIniDouble(const QString &file, const QString &section, const QString &key, double value)
-{
-    return ChangeFile(file, [&](IniDocument &ini) { WriteIniDouble(ini, section, key, value); });
-}
-
-qint32 WriteIniString(const QString &file, const QString &section, const QString &key, const QString &value)
-{
-    return ChangeFile(file, [&](IniDocument &ini) { WriteIniString(ini, section, key, value); });
+    Checked(setting, SettingType::String);
+    Write(ini, setting, -1, value);
 }

@@ -1,13 +1,13 @@
 #include "settings/IniDocument.h"
 
-#include "app/ErrorNumbers.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <array>
+
+#include <cerrno>
 
 struct IniDocument::Line
 {
@@ -118,18 +118,25 @@ bool IsAscii(const char *data, qsizetype start, qsizetype end)
     return std::all_of(data + start, data + end, [](char c) { return uchar(c) < 0x80; });
 }
 
-qint32 ErrorNumberOf(QFileDevice::FileError error)
+// What a failed save reports. Qt's error enum is coarse; where it is generic,
+// errno, still set by the failed system call, tells the causes apart.
+ErrorCode SaveErrorOf(QFileDevice::FileError error, int systemError)
 {
-    switch (error) {
-    case QFileDevice::ResourceError: // how Qt reports ENOSPC
-        return ErrorNumber::DiskFull;
-    case QFileDevice::WriteError:
-        return ErrorNumber::DeviceIoError;
-    case QFileDevice::PermissionsError:
-        return ErrorNumber::PermissionDenied;
-    default:
-        return ErrorNumber::PathFileAccessError;
-    }
+    if (error == QFileDevice::ResourceError || systemError == ENOSPC || systemError == EDQUOT)
+        return ErrorCode::DiskFull;
+    if (error == QFileDevice::PermissionsError || systemError == EACCES || systemError == EPERM
+        || systemError == EROFS)
+        return ErrorCode::PermissionDenied;
+    if (systemError == EIO)
+        return ErrorCode::DeviceIo;
+    return ErrorCode::PathFileAccess;
+}
+
+bool FitsWindows1253(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.unicode() < 0x80 || std::find(Windows1253.begin(), Windows1253.end(), c.unicode()) != Windows1253.end();
+    });
 }
 
 } // namespace
@@ -140,26 +147,43 @@ IniDocument IniDocument::fromBytes(QByteArray bytes)
     document.m_bytes = std::move(bytes);
     // Skipped whatever the encoding, so the first section header still counts.
     document.m_bodyStart = document.m_bytes.startsWith(Utf8Bom) ? Utf8Bom.size() : 0;
-    const auto *data = reinterpret_cast<const uchar *>(document.m_bytes.constData());
-    document.m_utf8 = IsValidUtf8(data + document.m_bodyStart, data + document.m_bytes.size());
     document.buildIndex();
     return document;
 }
 
-IniDocument IniDocument::load(const QString &path)
+IniDocument IniDocument::load(const QString &path, Failure *failure)
 {
-    if (!QFileInfo(path).isFile())
-        return {};
+    auto fail = [&](ErrorCode code) {
+        if (failure)
+            *failure = {code, path};
+        return IniDocument();
+    };
+    if (failure)
+        *failure = {};
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {}; // no file yet: every value has its default, and the first save creates it
+    if (!info.isFile())
+        return fail(ErrorCode::PathFileAccess);
+    // Reading a file far beyond anything the program writes would only exhaust
+    // memory; such a file is not the program's and is left alone.
+    if (info.size() > MaximumFileSize)
+        return fail(ErrorCode::FileTooLarge);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return fromBytes(file.readAll());
+        return fail(file.error() == QFileDevice::PermissionsError ? ErrorCode::PermissionDenied
+                                                                  : ErrorCode::PathFileAccess);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(ErrorCode::DeviceIo);
+    return fromBytes(std::move(bytes));
 }
 
 void IniDocument::buildIndex()
 {
     m_sections.clear();
     m_keys.clear();
+    m_legacy = false;
     const char *data = m_bytes.constData();
     const qsizetype size = m_bytes.size();
     // Lines before the first section are not read.
@@ -181,13 +205,18 @@ void IniDocument::buildIndex()
         TrimBlanks(data, start, end);
         if (start == end)
             continue;
+        const auto *bytes = reinterpret_cast<const uchar *>(data);
+        const Encoding encoding = IsAscii(data, start, end)                            ? Encoding::Ascii
+            : IsValidUtf8(bytes + line.start, bytes + line.contentEnd) ? Encoding::Utf8
+                                                                        : Encoding::Windows1253;
+        m_legacy = m_legacy || encoding == Encoding::Windows1253;
 
         const qsizetype closing = data[start] == '[' ? QByteArrayView(data + start, end - start).lastIndexOf(']') : -1;
         if (closing > 0) {
             Span name{start + 1, start + closing};
             TrimBlanks(data, name.start, name.end);
             const auto keys = qsizetype(m_keys.size());
-            current = &m_sections.emplace_back(Section{name, IsAscii(data, name.start, name.end), keys, keys});
+            current = &m_sections.emplace_back(Section{name, encoding, keys, keys});
         } else if (current) {
             const qsizetype equals = QByteArrayView(data + start, end - start).indexOf('=');
             if (equals >= 0) {
@@ -195,7 +224,7 @@ void IniDocument::buildIndex()
                 TrimBlanks(data, name.start, name.end);
                 Span value{start + equals + 1, end};
                 TrimBlanks(data, value.start, value.end);
-                m_keys.push_back({name, IsAscii(data, name.start, name.end), value});
+                m_keys.push_back({name, encoding, value});
                 current->endKey = qsizetype(m_keys.size());
             }
         }
@@ -206,21 +235,21 @@ void IniDocument::buildIndex()
     }
 }
 
-bool IniDocument::matches(const Span &span, bool asciiSpan, const Name &name) const
+bool IniDocument::matches(const Span &span, Encoding encoding, const Name &name) const
 {
-    if (asciiSpan && name.ascii) {
+    if (encoding == Encoding::Ascii && name.ascii) {
         return span.end - span.start == name.latin1.size()
             && QByteArrayView(m_bytes.constData() + span.start, span.end - span.start)
                        .compare(name.latin1, Qt::CaseInsensitive) == 0;
     }
-    return decode(span.start, span.end).compare(name.text, Qt::CaseInsensitive) == 0;
+    return decode(span.start, span.end, encoding).compare(name.text, Qt::CaseInsensitive) == 0;
 }
 
 // The first match wins, so later duplicates of a section or key are never seen.
 const IniDocument::Section *IniDocument::findSection(const Name &name) const
 {
     for (const Section &section : m_sections)
-        if (matches(section.name, section.asciiName, name))
+        if (matches(section.name, section.encoding, name))
             return &section;
     return nullptr;
 }
@@ -228,16 +257,16 @@ const IniDocument::Section *IniDocument::findSection(const Name &name) const
 const IniDocument::Key *IniDocument::findKey(const Section &section, const Name &name) const
 {
     for (qsizetype i = section.firstKey; i < section.endKey; ++i)
-        if (matches(m_keys[std::size_t(i)].name, m_keys[std::size_t(i)].asciiName, name))
+        if (matches(m_keys[std::size_t(i)].name, m_keys[std::size_t(i)].encoding, name))
             return &m_keys[std::size_t(i)];
     return nullptr;
 }
 
-QString IniDocument::decode(qsizetype start, qsizetype end) const
+QString IniDocument::decode(qsizetype start, qsizetype end, Encoding encoding) const
 {
     const char *data = m_bytes.constData() + start;
     const qsizetype size = end - start;
-    if (m_utf8)
+    if (encoding != Encoding::Windows1253)
         return QString::fromUtf8(data, size);
     QString text(size, Qt::Uninitialized);
     for (qsizetype i = 0; i < size; ++i) {
@@ -248,24 +277,24 @@ QString IniDocument::decode(qsizetype start, qsizetype end) const
     return text;
 }
 
-QByteArray IniDocument::encode(const QString &text) const
+QByteArray IniDocument::encode(const QString &text, Encoding line) const
 {
-    if (m_utf8)
+    // A line keeps the encoding it was read in, so that an edit never changes
+    // how another line reads; a new line follows the file (Windows-1253 once the
+    // file holds such a line). Text the code page cannot hold goes in UTF-8,
+    // never as "?", so nothing typed is lost.
+    const bool legacy = line == Encoding::Windows1253 || (line == Encoding::Ascii && m_legacy);
+    if (!legacy || !FitsWindows1253(text))
         return text.toUtf8();
-    // A file read as Windows-1253 stays in it: mixing encodings would make the
-    // whole file unreadable as either.
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t code = text[i].unicode();
-        if (code < 0x80) {
-            bytes.append(char(code));
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            bytes.append(char(c.unicode()));
             continue;
         }
-        const auto *found = std::find(Windows1253.begin(), Windows1253.end(), code);
-        bytes.append(found == Windows1253.end() ? '?' : char(0x80 + (found - Windows1253.begin())));
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i; // one character, one "?"
+        const auto *found = std::find(Windows1253.begin(), Windows1253.end(), c.unicode());
+        bytes.append(char(0x80 + (found - Windows1253.begin())));
     }
     return bytes;
 }
@@ -285,7 +314,7 @@ QString IniDocument::value(const QString &section, const QString &key, int buffe
         ++start;
         --end;
     }
-    QString text = decode(start, end);
+    QString text = decode(start, end, found->encoding);
     if (text.size() >= bufferSize) {
         qsizetype length = bufferSize - 1;
         if (text[length - 1].isHighSurrogate())
@@ -299,39 +328,56 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
 {
     QString singleLine = value;
     singleLine.replace(u'\r', u' ').replace(u'\n', u' ');
-    const QByteArray newValue = encode(singleLine);
-    const QByteArray newLine = encode(key) + '=' + newValue + LineEnd;
 
     if (const Section *found = findSection(Name(section))) {
-        if (const Key *existing = findKey(*found, Name(key)))
-            m_bytes.replace(existing->value.start, existing->value.end - existing->value.start, newValue);
-        else
+        if (const Key *existing = findKey(*found, Name(key))) {
+            m_bytes.replace(existing->value.start, existing->value.end - existing->value.start,
+                            encode(singleLine, existing->encoding));
+        } else {
+            const QByteArray newLine =
+                encode(key, Encoding::Ascii) + '=' + encode(singleLine, Encoding::Ascii) + LineEnd;
             m_bytes.insert(found->lastLineEnd, found->lastLineTerminated ? newLine : LineEnd + newLine);
+        }
     } else {
+        const QByteArray newLine = encode(key, Encoding::Ascii) + '=' + encode(singleLine, Encoding::Ascii) + LineEnd;
         if (m_bytes.size() > m_bodyStart && !m_bytes.endsWith('\r') && !m_bytes.endsWith('\n'))
             m_bytes.append(LineEnd);
-        m_bytes.append('[' + encode(section) + ']' + LineEnd + newLine);
+        m_bytes.append('[' + encode(section, Encoding::Ascii) + ']' + LineEnd + newLine);
     }
     buildIndex();
 }
 
-qint32 IniDocument::save(const QString &path) const
+Failure IniDocument::save(const QString &path) const
 {
     // QSaveFile reports these as generic open or write errors; they are told
     // apart first so the user learns what is in the way.
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (target.isDir() || !folder.isDir())
-        return ErrorNumber::PathFileAccessError;
+        return {ErrorCode::PathFileAccess, path};
     if ((target.exists() && !target.isWritable()) || !folder.isWritable())
-        return ErrorNumber::PermissionDenied;
+        return {ErrorCode::PermissionDenied, path};
+    // Only the mode's own bits: the "User" ones describe the running user's rights
+    // and would turn into owner bits when set.
+    const QFileDevice::Permissions permissions = target.exists()
+        ? target.permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser)
+        : QFileDevice::Permissions();
 
     QSaveFile file(path);
     // Never fall back to writing in place: an interrupted write must leave the old file.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        return ErrorNumber::PathFileAccessError;
-    if (file.write(m_bytes) != m_bytes.size() || !file.commit())
-        return ErrorNumberOf(file.error());
-    return ErrorNumber::None;
+        return {SaveErrorOf(file.error(), errno), path};
+    errno = 0;
+    // The buffer is flushed first: commit() renames over the old file even when
+    // its own last flush failed (a full disk), which would leave a cut file.
+    if (file.write(m_bytes) != m_bytes.size() || !file.flush() || !file.commit()) {
+        const Failure failure{SaveErrorOf(file.error(), errno), path};
+        file.cancelWriting();
+        return failure;
+    }
+    // The replacement is a new file; it takes over the mode the user gave the old one.
+    if (permissions)
+        QFile::setPermissions(path, permissions);
+    return {};
 }

@@ -1,4 +1,3 @@
-#include "app/ErrorNumbers.h"
 #include "app/Texts.h"
 
 #include <QRegularExpression>
@@ -33,22 +32,15 @@ private slots:
         }
     }
 
-    void rowTitlesFollowSlots()
-    {
-        QCOMPARE(CurrencyCaption(0, false), QStringLiteral("EUR - Euro"));
-        QCOMPARE(CurrencyCaption(7, true), QStringLiteral("GRD - Δραχμή Ελλάδος"));
-        QCOMPARE(CurrencyCaption(12, false), QStringLiteral("PTE - Portuguese Escudo"));
-        QCOMPARE(CurrencyCaption(13, true), QStringLiteral("Άλλο νόμισμα"));
-    }
-
     void unexpectedErrorMessage()
     {
         QCOMPARE(UnexpectedErrorMessage(5, QString(), false),
                  QStringLiteral("Error condition 5 with the description '' has occured.\n\n"
                                 "Do you want to shut down the application?"));
-        QCOMPARE(UnexpectedErrorMessage(70, ErrorDescription(ErrorNumber::PermissionDenied, true), true),
-                 QStringLiteral("Παρουσιάσθηκε το σφάλμα με αριθμό 70 και περιγραφή «Δεν επιτρέπεται η πρόσβαση»."
-                                "\n\nΘέλετε να διακοπεί η λειτουργία της εφαρμογής;"));
+        const Failure failure{ErrorCode::PermissionDenied, QStringLiteral("/a/b.ini")};
+        QCOMPARE(UnexpectedErrorMessage(ErrorNumber(failure.code), FailureDescription(failure, true), true),
+                 QStringLiteral("Παρουσιάσθηκε το σφάλμα με αριθμό 70 και περιγραφή «Δεν επιτρέπεται η πρόσβαση: "
+                                "/a/b.ini».\n\nΘέλετε να διακοπεί η λειτουργία της εφαρμογής;"));
         // A description that looks like a placeholder is shown as it is.
         QCOMPARE(UnexpectedErrorMessage(1, QStringLiteral("%1 %2"), false),
                  QStringLiteral("Error condition 1 with the description '%1 %2' has occured.\n\n"

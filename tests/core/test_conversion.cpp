@@ -1,4 +1,5 @@
 #include "TestLocale.h"
+#include "app/RowTexts.h"
 #include "app/Texts.h"
 #include "core/Conversion.h"
 #include "core/NumberText.h"
@@ -202,7 +203,6 @@ private slots:
         ConversionState state = StateFor(source, qPrintable(amount));
         state.CurrencyRates[OtherCurrencyIndex] = otherRate;
         state.CurrencyDecimals[OtherCurrencyIndex] = qint16(otherDecimals);
-        state.BuildAmountFormat(OtherCurrencyIndex);
         const std::array<RowText, CurrencyCount> rows = RowTexts(Convert(state), state, false, false);
         QCOMPARE(rows[slot].caption, Localized(caption));
         QCOMPARE(rows[slot].toolTip, Localized(toolTip));

@@ -103,7 +103,7 @@ private slots:
         QFETCH(qint64, raw);
         QFETCH(int, decimals);
         QFETCH(QString, expected);
-        QCOMPARE(FormatAmount(Money::fromRaw(raw), AmountPattern(decimals)), Localized(expected));
+        QCOMPARE(FormatAmount(Money::fromRaw(raw), BuildAmountFormat(decimals)), Localized(expected));
     }
 
     void shortForms()
@@ -126,13 +126,12 @@ private slots:
         QTest::addColumn<Outcome>("amount");
         QTest::addColumn<DoubleOutcome>("number");
         QTest::addColumn<bool>("integer");
-        const bool groupingComma = QLocale().groupSeparator() != u'.'; // a grouping point is no integer
         const auto row = [](const char *text, Outcome amount, DoubleOutcome number, bool integer) {
             QTest::addRow("\"%s\"", text) << QString(text) << amount << number << integer;
         };
         row(" +5 ", 50000, 5, true);
         row("-1,936.27", -19362700, -1936.27, false);
-        row("1,000,000", 10000000000, 1e6, groupingComma);
+        row("1,000,000", 10000000000, 1e6, false); // typed amounts are grouped; stored integers never are
         row(".5", 5000, 0.5, false);
         row("5.", 50000, 5, false);
         row("0.00005", 0, 5e-5, false);                        // halves to even: down,
@@ -166,6 +165,26 @@ private slots:
     {
         QVERIFY(IsIntegerText(QStringLiteral("10"), 0, 10));
         QVERIFY(!IsIntegerText(QStringLiteral("11"), 0, 10));
+    }
+
+    // Stored numbers read the same under every locale: "." and "," are both the
+    // decimal separator, and grouping is refused rather than misread.
+    void storedNumbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Outcome>("amount");
+        QTest::addColumn<DoubleOutcome>("number");
+        QTest::newRow("point") << "1.234" << Outcome(12340) << DoubleOutcome(1.234);
+        QTest::newRow("comma") << "1000,5" << Outcome(10005000) << DoubleOutcome(1000.5);
+        QTest::newRow("exponent") << "-1,5E-07" << Outcome() << DoubleOutcome(-1.5e-7);
+        QTest::newRow("grouped") << "1,000.5" << Outcome() << DoubleOutcome();
+        QTest::newRow("two separators") << "1.000.000" << Outcome() << DoubleOutcome();
+    }
+    void storedNumbers()
+    {
+        QFETCH(QString, text);
+        QTEST(RawOf(ParseStoredAmount(text)), "amount");
+        QTEST(ParseStoredDouble(text), "number");
     }
 };
 

@@ -1,115 +1,174 @@
 #include "TestLocale.h"
+#include "report/PageSetup.h"
 #include "settings/IniAccess.h"
+#include "settings/StateStore.h"
 
 #include <QTest>
 
-namespace {
-
-const QString Section = QStringLiteral("Test");
-const QString Key = QStringLiteral("Key");
-
-QByteArray FileWith(const QString &pointText)
-{
-    return "[Test]\r\nKey=" + Localized(pointText).toUtf8() + "\r\n";
-}
-
-} // namespace
-
+// The typed settings as the program reads and writes them. Stored numbers read
+// the same under every locale, so each case runs under en_US and el_GR alike.
 class TestIniAccess : public QObject
 {
     Q_OBJECT
 
+private:
+    static IniDocument FileWith(Setting setting, int slot, const QString &text)
+    {
+        return IniDocument::fromBytes("[" + SettingSection(setting).toUtf8() + "]\r\n"
+                                      + SettingKey(setting, slot).toUtf8() + "=" + text.toUtf8() + "\r\n");
+    }
+    // Every read as one text, so that one table holds every type.
+    static QString Read(const IniDocument &ini, Setting setting, int slot)
+    {
+        switch (Definition(setting).type) {
+        case SettingType::Boolean:
+            return ReadIniBoolean(ini, setting) ? QStringLiteral("true") : QStringLiteral("false");
+        case SettingType::Integer:
+            return QString::number(ReadIniInteger(ini, setting, slot));
+        case SettingType::Currency:
+            return QString::number(ReadIniCurrency(ini, setting).raw());
+        case SettingType::Double:
+            return QString::number(ReadIniDouble(ini, setting, slot), 'g', 17);
+        case SettingType::String:
+            return ReadIniString(ini, setting);
+        }
+        return {};
+    }
+
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
 
-    // Each kind reads like the setting it is named after; numbers are written
-    // the en_US way and localized. A rejected value gives the default: false,
-    // 3, 1, 7.5 and "?".
     void reads_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("pointText");
+        QTest::addColumn<Setting>("setting");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Language true") << "Language" << "true" << "true";
-        QTest::newRow("Language spaced upper case") << "Language" << " TRUE " << "true";
-        QTest::newRow("Language as written") << "Language" << "True" << "true";
-        QTest::newRow("Language 1") << "Language" << "1" << "false";
-        QTest::newRow("Decimals 4") << "Decimals" << "4" << "4";
-        QTest::newRow("Decimals 2.0") << "Decimals" << "2.0" << "3";
-        QTest::newRow("Decimals 5") << "Decimals" << "5" << "3";
-        QTest::newRow("ID 13") << "ID" << "13" << "13";
-        QTest::newRow("ID -1") << "ID" << "-1" << "3";
-        QTest::newRow("ID empty") << "ID" << "" << "3";
-        QTest::newRow("Amount decimals") << "Amount" << "1000.5" << "1000.5";
-        QTest::newRow("Amount grouped") << "Amount" << "1,936.27" << "1936.27";
-        QTest::newRow("Amount empty") << "Amount" << "" << "1";
-        QTest::newRow("Amount words") << "Amount" << "one" << "1";
-        QTest::newRow("Rate negative") << "Rate" << "-2.5" << "-2.5";
-        QTest::newRow("Rate zero") << "Rate" << "0" << "0";
-        QTest::newRow("Rate tiny") << "Rate" << "1E-300" << "1E-300";
-        QTest::newRow("Rate huge") << "Rate" << "1E+300" << "1E+300";
-        QTest::newRow("Rate infinite") << "Rate" << "1E+400" << "7.5";
-        QTest::newRow("Name cut to 29") << "Name" << QString(40, u'Ω') << QString(29, u'Ω');
-        QTest::newRow("Name NULs removed") << "Name" << QStringLiteral("\0 Lek\0 lek\0") << "Lek lek";
-        QTest::newRow("Name blank") << "Name" << " \t " << "?";
+        const auto row = [](const char *name, Setting setting, int slot, const QString &stored, const QString &read) {
+            QTest::newRow(name) << setting << slot << stored << read;
+        };
+        row("boolean lower case", Setting::Language, -1, "true", "true");
+        row("boolean spaced upper case", Setting::Language, -1, " TRUE ", "true");
+        row("boolean 1", Setting::Language, -1, "1", "false");
+        row("decimals 4", Setting::Decimals, 7, "4", "4");
+        row("decimals 2.0", Setting::Decimals, 7, "2.0", "0");
+        row("decimals 5", Setting::Decimals, 3, "5", "2");
+        row("ID 13", Setting::LastId, -1, "13", "13");
+        row("ID -1", Setting::LastId, -1, "-1", "0");
+        row("ID spaces only", Setting::LastId, -1, "   ", "0");
+        row("font size 13", Setting::FontSize, -1, "13", "8");
+        row("lines per page 80", Setting::LinesPerPage, -1, "80", "80");
+        row("amount with a point", Setting::LastAmount, -1, "1000.5", "10005000");
+        row("amount with a comma", Setting::LastAmount, -1, "1000,5", "10005000");
+        row("amount grouped", Setting::LastAmount, -1, "1,000.5", "10000");
+        row("amount empty", Setting::LastAmount, -1, "", "10000");
+        row("amount words", Setting::LastAmount, -1, "one", "10000");
+        row("rate with a point", Setting::Rate, 13, "1.234", "1.234");
+        row("rate with a comma", Setting::Rate, 13, "1,234", "1.234");
+        row("rate negative", Setting::Rate, 13, "-2.5", "-2.5");
+        row("rate tiny", Setting::Rate, 13, "1E-300", "1e-300");
+        row("rate infinite", Setting::Rate, 7, "1E+400", "340.75");
+        row("name cut to 29", Setting::OtherCurrency, -1, QString(40, u'Ω'), QString(29, u'Ω'));
+        row("name NULs removed", Setting::OtherCurrency, -1, QStringLiteral("\0 Lek\0 lek\0"), "Lek lek");
+        row("name blank", Setting::OtherCurrency, -1, " \t ", "?");
+        row("folder", Setting::ExportFolder, -1, "/media/stick", "/media/stick");
     }
-
     void reads()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, pointText);
-        QFETCH(QString, expected);
-        const IniDocument ini = IniDocument::fromBytes(FileWith(pointText));
-        if (kind == QLatin1String("Language")) {
-            QCOMPARE(ReadIniBoolean(ini, Section, Key, false), expected == QLatin1String("true"));
-        } else if (kind == QLatin1String("Decimals") || kind == QLatin1String("ID")) {
-            const qint16 maximum = kind == QLatin1String("ID") ? 13 : 4;
-            QCOMPARE(int(ReadIniInteger(ini, Section, Key, 3, 0, maximum)), expected.toInt());
-        } else if (kind == QLatin1String("Amount")) {
-            const Money amount = ReadIniCurrency(ini, Section, Key, Money::fromRaw(10000));
-            QCOMPARE(amount.raw(), qRound64(expected.toDouble() * 10000));
-        } else if (kind == QLatin1String("Rate")) {
-            QCOMPARE(ReadIniDouble(ini, Section, Key, 7.5), expected.toDouble());
-        } else {
-            qint16 length = -1;
-            QCOMPARE(ReadIniString(ini, Section, Key, QStringLiteral("?"), 30, &length), expected);
-            QCOMPARE(qsizetype(length), expected.size());
-        }
+        QFETCH(Setting, setting);
+        QFETCH(int, slot);
+        QFETCH(QString, stored);
+        QTEST(Read(FileWith(setting, slot, stored), setting, slot), "expected");
     }
 
-    // Written in the user's regional form, read back to the same bits.
-    void rateWrittenAndRead_data()
-    {
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<QString>("pointText");
-        QTest::newRow("IEP") << 0.787564 << "0.787564";
-        QTest::newRow("negative") << -2.5 << "-2.5";
-        QTest::newRow("tiny") << 1e-300 << "1E-300";
-    }
-
-    void rateWrittenAndRead()
-    {
-        QFETCH(double, rate);
-        QFETCH(QString, pointText);
-        IniDocument ini;
-        WriteIniDouble(ini, Section, Key, rate);
-        QCOMPARE(ini.bytes(), FileWith(pointText));
-        QCOMPARE(ReadIniDouble(ini, Section, Key, 7.5), rate);
-    }
-
-    void otherValuesWrittenAndRead()
+    // Written in the user's regional form, read back to the same value.
+    void writtenAndRead()
     {
         IniDocument ini;
-        for (bool value : {true, false}) {
-            WriteIniBoolean(ini, Section, Key, value);
-            QCOMPARE(ini.bytes(), FileWith(value ? "True" : "False"));
-            QCOMPARE(ReadIniBoolean(ini, Section, Key, !value), value);
+        for (const double rate : {0.787564, -2.5, 1e-300}) {
+            WriteIniDouble(ini, Setting::Rate, rate, 13);
+            QCOMPARE(ReadIniDouble(ini, Setting::Rate, 13), rate);
         }
-        WriteIniLong(ini, Section, Key, -5);
-        QCOMPARE(ReadIniInteger(ini, Section, Key, 3, -10, 10), qint16(-5));
-        WriteIniCurrency(ini, Section, Key, Money::maximum());
-        QCOMPARE(ini.bytes(), FileWith("922337203685477.5807"));
-        QCOMPARE(ReadIniCurrency(ini, Section, Key, Money()), Money::maximum());
+        QVERIFY(ini.bytes().endsWith("13=" + Localized("1E-300").toUtf8() + "\r\n"));
+        WriteIniCurrency(ini, Setting::LastAmount, Money::minimum());
+        QVERIFY(ini.bytes().contains("Amount=" + Localized("-922337203685477.5808").toUtf8() + "\r\n"));
+        QCOMPARE(ReadIniCurrency(ini, Setting::LastAmount), Money::minimum());
+        WriteIniBoolean(ini, Setting::ImportDeleteAfter, true);
+        QVERIFY(ini.bytes().endsWith("[ImportSettings]\r\nDeleteAfter=True\r\n"));
+        QVERIFY(ReadIniBoolean(ini, Setting::ImportDeleteAfter));
+    }
+
+    void fillState()
+    {
+        ConversionState state;
+        state.OtherCurrencyName = QStringLiteral("stale");
+        FillConversionState(state, IniDocument::fromBytes("[Decimals]\n7=5\n13=4\n[Last]\nID=13\nAmount=\n"
+                                                          "[General]\nOtherCurrency= Λεκ \n"));
+        QCOMPARE(state.CurrencyDecimals[7], qint16(0));
+        QCOMPARE(state.CurrencyDecimals[13], qint16(4));
+        QCOMPARE(state.CurrentCurrency, qint16(13));
+        QCOMPARE(state.CurrencyRates[13], 0.0);
+        QCOMPARE(state.CurrencyRates[12], DefaultRates[12]);
+        QCOMPARE(state.CurrentAmount, Money::fromRaw(Money::Scale));
+        QCOMPARE(state.OtherCurrencyName, QStringLiteral("Λεκ"));
+        QVERIFY(!state.otherCurrencyUnnamed());
+        FillConversionState(state, IniDocument::fromBytes("[General]\nOtherCurrency=?\n"));
+        QVERIFY(state.otherCurrencyUnnamed());
+        QVERIFY(state.OtherCurrencyName.isEmpty());
+    }
+
+    // The writes in their order, from an empty file; the unnamed currency keeps "?".
+    void keepState_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("own name") << "Lek" << QByteArray("Lek");
+        QTest::newRow("unnamed") << "" << QByteArray("?");
+    }
+    void keepState()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, stored);
+        ConversionState state;
+        state.CurrentCurrency = 13;
+        state.CurrentAmount = Money::fromRaw(25000);
+        state.CurrencyDecimals[13] = 3;
+        state.CurrencyRates[13] = 1.5;
+        state.OtherCurrencyName = name;
+        state.OtherCurrencyMarker = name.isEmpty() ? UnnamedCurrencyMarker : QString();
+        IniDocument ini;
+        KeepConversionState(state, ini);
+        QCOMPARE(ini.bytes(), "[Last]\r\nID=13\r\nAmount=" + Localized("2.5").toUtf8() + "\r\n[Decimals]\r\n13=3\r\n"
+                              "[Rates]\r\n13=" + Localized("1.5").toUtf8() + "\r\n[General]\r\nOtherCurrency="
+                                  + stored + "\r\n");
+    }
+
+    void keepTouchesOnlyItsKeys()
+    {
+        IniDocument ini = IniDocument::fromBytes("; by hand\n[General]\nOtherCurrency=Lek\n[Rates]\n7=340\n13=2\n"
+                                                 "[Decimals]\n7 = 1 \n[Last]\nid=0\nAmount=1\n");
+        ConversionState state;
+        state.CurrentCurrency = 7;
+        state.CurrentAmount = Money::fromRaw(Money::Scale * 1000);
+        KeepConversionState(state, ini);
+        QCOMPARE(ini.bytes(), QByteArray("; by hand\n[General]\nOtherCurrency=Lek\n[Rates]\n7=340\n13=2\n"
+                                         "[Decimals]\n7 = 0 \n[Last]\nid=7\nAmount=1000\n"));
+    }
+
+    void pageSetup()
+    {
+        PageSetupValues values = LoadPageSetup(IniDocument::fromBytes("[PageSetup]\nFontName=courier new greek\n"
+                                                                      "FontSize=12\nTopMargin=21\nLeftMargin=30\n"));
+        QCOMPARE(values.FontName, QStringLiteral("Courier New"));
+        QCOMPARE(values.FontSize, qint16(12));
+        QCOMPARE(values.TopMargin, qint16(0));
+        QCOMPARE(values.LeftMargin, qint16(30));
+        values = {QStringLiteral("Courier New Greek"), 10, 20, 3, 55};
+        IniDocument ini;
+        SavePageSetup(values, ini);
+        QCOMPARE(ini.bytes(), QByteArray("[PageSetup]\r\nFontName=Courier New Greek\r\nFontSize=10\r\n"
+                                         "TopMargin=20\r\nLeftMargin=3\r\nLinesPerPage=55\r\n"));
+        QCOMPARE(LoadPageSetup(ini).FontName, values.FontName);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "settings/IniDocument.h"
+#include "settings/SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -46,6 +48,9 @@ private slots:
 
             const QByteArray bytes = IniDocument::load(path).bytes();
             QVERIFY2(bytes == oldFile || bytes == newFile, qPrintable(QStringLiteral("round %1").arg(round)));
+            // The next start clears what an interrupted save left beside the file.
+            SettingsStore(path).removeSaveLeftovers();
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("settings.ini")});
         }
     }
 };

@@ -50,7 +50,7 @@ private:
         QTest::keyClicks(field, text);
     }
 
-    ScriptedPlatform m_platform{QString()};
+    ScriptedPlatform m_platform;
     AppValues m_app;
     SharedDialogs m_dialogs{m_platform, m_app};
     ConversionState m_state;
@@ -60,7 +60,6 @@ private slots:
 
     void init()
     {
-        m_state = ConversionState();
         m_app.GreekLanguage = false;
         m_platform.messages.clear();
         m_platform.beeps = 0;
@@ -142,11 +141,10 @@ private slots:
         QCOMPARE(m_platform.messages.size(), 1);
         QCOMPARE(m_platform.messages[0].caption, QStringLiteral("Error"));
         QCOMPARE(m_platform.messages[0].text, message);
-        QCOMPARE(m_platform.messages[0].style, 16);
+        QCOMPARE(m_platform.messages[0].style, MessageStyle::Critical);
         QVERIFY(dialog->isVisible());
-        QVERIFY(!dialog->confirmed());
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), focused);
-        QCOMPARE(m_state.CurrentCurrency, qint16(0));
     }
 
     void keyFilterRefusesAndBeeps()
@@ -181,7 +179,7 @@ private slots:
         QCOMPARE(m_platform.beeps, 0);
     }
 
-    void confirmChangesState()
+    void confirmGivesTheValues()
     {
         auto dialog = open(13);
         retype(child<QLineEdit>(dialog.get(), "txtCurrencyName"), QStringLiteral("  "));
@@ -189,28 +187,33 @@ private slots:
         retype(child<QLineEdit>(dialog.get(), "txtAmount"), Localized(QStringLiteral("1,000.5")));
         child<QComboBox>(dialog.get(), "cboDecimals")->setCurrentIndex(4);
         QTest::keyClick(dialog.get(), Qt::Key_Return);
-        QVERIFY(dialog->confirmed());
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(m_state.CurrentCurrency, qint16(13));
-        QCOMPARE(m_state.CurrentAmount.raw(), 10005000);
-        QCOMPARE(m_state.CurrencyDecimals[13], qint16(4));
-        QCOMPARE(m_state.AmountFormats[13], AmountPattern(4));
-        QCOMPARE(m_state.CurrencyRates[13], 1.23456);
-        QCOMPARE(m_state.OtherCurrencyName, QStringLiteral("Other currency"));
+        QCOMPARE(dialog->values().amount.raw(), 10005000);
+        QCOMPARE(dialog->values().decimals, qint16(4));
+        QCOMPARE(dialog->values().rate, 1.23456);
+        QCOMPARE(dialog->values().name, QStringLiteral("Other currency"));
         QVERIFY(m_platform.messages.isEmpty());
     }
 
-    void cancelChangesNothing()
+    // Enter presses the focused button; in a field it converts.
+    void enterOnAFocusedButton_data()
     {
-        auto dialog = open(7);
-        child<QComboBox>(dialog.get(), "cboDecimals")->setCurrentIndex(3);
-        retype(child<QLineEdit>(dialog.get(), "txtAmount"), QStringLiteral("5"));
-        QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QVERIFY(!dialog->confirmed());
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Cancel") << "cmdCancel" << int(QDialog::Rejected);
+        QTest::newRow("Convert") << "cmdConvert" << int(QDialog::Accepted);
+        QTest::newRow("amount field") << "txtAmount" << int(QDialog::Accepted);
+    }
+    void enterOnAFocusedButton()
+    {
+        QFETCH(QString, focused);
+        auto dialog = open(7, QStringLiteral("5 "));
+        auto *widget = dialog->findChild<QWidget *>(focused);
+        widget->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(widget, Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(m_state.CurrencyDecimals[7], qint16(0));
-        QCOMPARE(m_state.CurrentCurrency, qint16(0));
-        QCOMPARE(m_state.CurrentAmount.raw(), 10000);
+        QTEST(dialog->result(), "result");
     }
 
     void leavingNameRebuildsCaptions()

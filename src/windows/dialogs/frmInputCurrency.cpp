@@ -35,11 +35,10 @@ void lockField(QWidget *field)
 
 } // namespace
 
-frmInputCurrency::frmInputCurrency(const SharedDialogs &dialogs, ConversionState &state,
+frmInputCurrency::frmInputCurrency(SharedDialogs &dialogs, const ConversionState &state,
                                    InputCurrencyRequest request, QWidget *parent)
     : QDialog(parent)
     , m_dialogs(dialogs)
-    , m_state(state)
     , m_request(std::move(request))
     , m_greek(dialogs.app().GreekLanguage)
 {
@@ -48,12 +47,12 @@ frmInputCurrency::frmInputCurrency(const SharedDialogs &dialogs, ConversionState
 
     const int slot = m_request.slot;
     setCaptions();
-    const QString rateText = FormatDouble(m_state.CurrencyRates[slot]);
+    const QString rateText = FormatDouble(state.CurrencyRates[std::size_t(slot)]);
     rebuildRateLine(rateText, m_request.rowCaption);
     m_txtCurrencyName->setText(m_request.rowCaption);
     m_txtCurrencyRate->setText(rateText);
     m_cmdCurrencyFlag->setIcon(m_request.picture);
-    m_cboDecimals->setCurrentIndex(m_state.CurrencyDecimals[slot]);
+    m_cboDecimals->setCurrentIndex(state.DecimalsOf(slot));
     if (slot != OtherCurrencyIndex) {
         for (QLineEdit *field : {m_txtCurrencyName, m_txtCurrencyRate}) {
             field->setReadOnly(true);
@@ -131,12 +130,13 @@ void frmInputCurrency::buildLayout()
     details->setColumnStretch(2, 1);
     details->setColumnMinimumWidth(2, fontMetrics().horizontalAdvance(QLatin1Char('0')) * 28);
 
+    // Enter in a field converts; Enter on a focused button presses that button,
+    // which every button of a dialog does as long as it stays auto-default.
     m_cmdConvert = new QPushButton(this);
     m_cmdConvert->setObjectName(QStringLiteral("cmdConvert"));
     m_cmdConvert->setDefault(true);
     m_cmdCancel = new QPushButton(this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_cmdCancel->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_cmdConvert);
@@ -246,22 +246,6 @@ void frmInputCurrency::convertClicked()
         refuse(TextId::BadAmount, m_txtAmount);
         return;
     }
-    m_confirmed = true;
+    m_values = {*amount, qint16(m_cboDecimals->currentIndex()), *rate, m_txtCurrencyName->text()};
     accept();
-}
-
-void frmInputCurrency::done(int result)
-{
-    if (m_confirmed) {
-        const int slot = m_request.slot;
-        m_state.CurrentCurrency = qint16(slot);
-        m_state.CurrentAmount = *ParseAmount(m_txtAmount->text());
-        m_state.CurrencyDecimals[slot] = qint16(m_cboDecimals->currentIndex());
-        m_state.BuildAmountFormat(slot);
-        if (slot == OtherCurrencyIndex) {
-            m_state.CurrencyRates[slot] = *ParseDouble(m_txtCurrencyRate->text());
-            m_state.OtherCurrencyName = m_txtCurrencyName->text();
-        }
-    }
-    QDialog::done(result);
 }

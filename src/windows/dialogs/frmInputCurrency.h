@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/InputCurrencyValues.h"
 #include "app/Texts.h"
 #include "windows/dialogs/InputCurrencyRequest.h"
 
@@ -14,18 +15,16 @@ class SharedDialogs;
 struct ConversionState;
 
 // The amount dialog: the amount to convert and the currency's decimals, and for
-// the additional currency its name and rate. Validates on Convert and changes
-// the conversion state only when it closes confirmed.
+// the additional currency its name and rate. Validates on Convert; closed
+// accepted, values() holds what was confirmed, and the caller applies it.
 class frmInputCurrency : public QDialog
 {
     Q_OBJECT
 public:
-    frmInputCurrency(const SharedDialogs &dialogs, ConversionState &state, InputCurrencyRequest request,
+    frmInputCurrency(SharedDialogs &dialogs, const ConversionState &state, InputCurrencyRequest request,
                      QWidget *parent = nullptr);
 
-    bool confirmed() const { return m_confirmed; }
-
-    void done(int result) override;
+    const InputCurrencyValues &values() const { return m_values; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -41,11 +40,10 @@ private:
     void convertClicked();
     void refuse(TextId message, QLineEdit *field);
 
-    const SharedDialogs &m_dialogs;
-    ConversionState &m_state;
+    SharedDialogs &m_dialogs;
     const InputCurrencyRequest m_request;
     const bool m_greek;
-    bool m_confirmed = false;
+    InputCurrencyValues m_values;
 
     QGroupBox *m_fraFixedRate;
     QLabel *m_lblEuroRateTitle;

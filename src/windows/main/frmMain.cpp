@@ -1,20 +1,16 @@
 #include "windows/main/frmMain.h"
 
-#include "app/ErrorTrap.h"
-#include "platform/PlatformServices.h"
-#include "settings/IniAccess.h"
-#include "settings/SettingsKeys.h"
-#include "settings/StateStore.h"
+#include "app/MainController.h"
 #include "windows/Pictures.h"
 #include "windows/dialogs/frmInputCurrency.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
@@ -31,6 +27,127 @@
 
 namespace {
 
+// How a control starts. Path keeping is not offered, so its controls stay
+// hidden for good; Help and Cancel of the button menus are usable only while
+// their menu is opened from its button; the rest waits for its window.
+enum class Initially {
+    Shown,
+    Hidden,
+    Disabled
+};
+
+// The menu tree, in menu-bar order; an item without a text is a separator.
+struct MenuItem
+{
+    const char *name;
+    std::optional<TextId> text;
+    QAction *frmMain::Actions::*action;
+    Initially initially = Initially::Shown;
+};
+struct MenuEntry
+{
+    const char *name;
+    TextId text;
+    QMenu *frmMain::Menus::*menu;
+    Initially initially;
+    std::vector<MenuItem> items;
+};
+
+const std::vector<MenuEntry> &MenuTable()
+{
+    using A = frmMain::Actions;
+    using M = frmMain::Menus;
+    static const std::vector<MenuEntry> table = {
+        {"mnuFile", TextId::MenuFile, &M::file, Initially::Shown,
+         {{"mnuFilePageSetup", TextId::MenuFilePageSetup, &A::filePageSetup, Initially::Disabled},
+          {"mnuFilePrintSetup", TextId::MenuFilePrintSetup, &A::filePrintSetup, Initially::Disabled},
+          {"mnuFileDash88", {}, nullptr},
+          {"mnuFilePrint", TextId::MenuFilePrint, &A::filePrint, Initially::Disabled},
+          {"mnuFileDash99", {}, nullptr},
+          {"mnuFileExit", TextId::MenuFileExit, &A::fileExit}}},
+        {"mnuSavePath", TextId::MenuSavePath, &M::savePath, Initially::Hidden,
+         {{"mnuSavePathRecent", TextId::MenuSavePathRecent, &A::savePathRecent},
+          {"mnuSavePathInitial", TextId::MenuSavePathInitial, &A::savePathInitial},
+          {"mnuSavePathDash1", {}, nullptr},
+          {"mnuSavePathHelp", TextId::MenuSavePathHelp, &A::savePathHelp, Initially::Disabled},
+          {"mnuSavePathDash2", {}, nullptr},
+          {"mnuSavePathCancel", TextId::MenuSavePathCancel, &A::savePathCancel, Initially::Disabled}}},
+        {"mnuRecallPath", TextId::MenuRecallPath, &M::recallPath, Initially::Hidden,
+         {{"mnuRecallPathRecent", TextId::MenuRecallPathRecent, &A::recallPathRecent},
+          {"mnuRecallPathInitial", TextId::MenuRecallPathInitial, &A::recallPathInitial},
+          {"mnuRecallPathDash1", {}, nullptr},
+          {"mnuRecallPathHelp", TextId::MenuRecallPathHelp, &A::recallPathHelp, Initially::Disabled},
+          {"mnuRecallPathDash2", {}, nullptr},
+          {"mnuRecallPathCancel", TextId::MenuRecallPathCancel, &A::recallPathCancel, Initially::Disabled}}},
+        {"mnuTools", TextId::MenuTools, &M::tools, Initially::Shown,
+         {{"mnuToolsRefresh", TextId::MenuToolsRefresh, &A::toolsRefresh, Initially::Hidden},
+          {"mnuToolsDash77", {}, &A::toolsDash77, Initially::Hidden},
+          {"mnuToolsUpOneLevel", TextId::MenuToolsUpOneLevel, &A::toolsUpOneLevel, Initially::Hidden},
+          {"mnuToolsDash88", {}, &A::toolsDash88, Initially::Hidden},
+          {"mnuToolsEnglish", TextId::MenuToolsEnglish, &A::toolsEnglish},
+          {"mnuToolsGreek", TextId::MenuToolsGreek, &A::toolsGreek},
+          {"mnuToolsDash99", {}, &A::toolsDash99, Initially::Hidden},
+          {"mnuToolsOptions", TextId::MenuToolsOptions, &A::toolsOptions, Initially::Hidden},
+          {"mnuToolsFactorySettings", TextId::MenuToolsFactorySettings, &A::toolsFactorySettings,
+           Initially::Hidden}}},
+        {"mnuSettings", TextId::MenuSettings, &M::settings, Initially::Shown,
+         {{"mnuSettingsImport", TextId::MenuSettingsImport, &A::settingsImport, Initially::Disabled},
+          {"mnuSettingsExport", TextId::MenuSettingsExport, &A::settingsExport, Initially::Disabled},
+          {"mnuSettingsDash1", {}, nullptr},
+          {"mnuSettingsHelp", TextId::MenuSettingsHelp, &A::settingsHelp, Initially::Disabled},
+          {"mnuSettingsDash2", {}, nullptr},
+          {"mnuSettingsCancel", TextId::MenuSettingsCancel, &A::settingsCancel, Initially::Disabled}}},
+        // "Convert from" comes here; its items are built from the currency slots.
+        {"mnuConvert", TextId::MenuConvert, &M::convert, Initially::Shown, {}},
+        {"mnuHelp", TextId::MenuHelp, &M::help, Initially::Shown,
+         {{"mnuHelpTips", TextId::MenuHelpTips, &A::helpTips, Initially::Disabled},
+          {"mnuHelpDash99", {}, nullptr},
+          {"mnuHelpAbout", TextId::MenuHelpAbout, &A::helpAbout, Initially::Disabled}}},
+    };
+    return table;
+}
+
+// The picture buttons, left to right; a gap goes before the buttons that start a group.
+struct ButtonEntry
+{
+    const char *name;
+    const char *picture;
+    TextId toolTip;
+    QToolButton *frmMain::Buttons::*button;
+    Initially initially = Initially::Shown;
+    bool gapBefore = false;
+};
+
+const std::vector<ButtonEntry> &ButtonTable()
+{
+    using B = frmMain::Buttons;
+    static const std::vector<ButtonEntry> table = {
+        {"cmdPageSetup", "icon_page_setup", TextId::TipPageSetup, &B::pageSetup, Initially::Disabled},
+        {"cmdPrintSetup", "icon_printer_setup", TextId::TipPrintSetup, &B::printSetup, Initially::Disabled},
+        {"cmdPrint", "icon_print", TextId::TipPrint, &B::print, Initially::Disabled},
+        {"cmdRefresh", "icon_refresh", TextId::TipRefresh, &B::refresh, Initially::Hidden, true},
+        {"cmdSavePath", "icon_save_path", TextId::TipSavePath, &B::savePath, Initially::Hidden},
+        {"cmdRecallSavedPath", "icon_recall_path", TextId::TipRecallSavedPath, &B::recallSavedPath,
+         Initially::Hidden},
+        {"cmdUpOneLevel", "icon_up_one_level", TextId::TipUpOneLevel, &B::upOneLevel, Initially::Hidden},
+        {"cmdSettings", "icon_settings", TextId::TipSettings, &B::settings, Initially::Disabled},
+        {"cmdOptions", "icon_options", TextId::TipOptions, &B::options, Initially::Hidden},
+        {"cmdHelp", "icon_help", TextId::TipHelp, &B::help, Initially::Disabled, true},
+        {"cmdCopyright", "icon_copyright", TextId::TipCopyright, &B::copyright, Initially::Disabled},
+        // The language buttons and the exit door sit at the right end.
+        {"cmdLanguage_1", "icon_language_english", TextId::TipLanguageEnglish, &B::languageEnglish},
+        {"cmdLanguage_0", "icon_language_greek", TextId::TipLanguageGreek, &B::languageGreek},
+        {"cmdEndApplication", "icon_exit", TextId::TipEndApplication, &B::endApplication, Initially::Shown, true},
+    };
+    return table;
+}
+
+void ApplyInitially(QAction *action, Initially initially)
+{
+    action->setVisible(initially != Initially::Hidden);
+    action->setEnabled(initially != Initially::Disabled);
+}
+
 // "Convert from" shortcuts, in slot order.
 constexpr std::array<Qt::Key, CurrencyCount> ConvertKeys = {
     Qt::Key_U, Qt::Key_A, Qt::Key_B, Qt::Key_D, Qt::Key_E, Qt::Key_S, Qt::Key_F,
@@ -40,13 +157,17 @@ constexpr std::array<const char *, CurrencyCount> FlagPictures = {
     "flag_eur", "flag_ats", "flag_bef", "flag_dem", "flag_esp", "flag_fim", "flag_frf",
     "flag_grd", "flag_iep", "flag_itl", "flag_luf", "flag_nlg", "flag_pte", "flag_other"};
 
-QString indexedName(const char *name, int index)
+QString IndexedName(const char *name, int index)
 {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-// Until the first conversion every amount label shows the lower end of the range.
-const QString InitialAmountCaption = QStringLiteral("-922.337.203.685.477,5808");
+// A currency name shows as typed: "&" in a label with a buddy, or in a menu
+// item, would otherwise become a keyboard mnemonic.
+QString LiteralAmpersands(QString text)
+{
+    return text.replace(u'&', QStringLiteral("&&"));
+}
 
 // How long a re-layout must rest before the conversion is re-run, so that
 // dragging the window's edge does not re-run it at every step.
@@ -54,10 +175,9 @@ constexpr int RefreshDelayMs = 200;
 
 } // namespace
 
-frmMain::frmMain(PlatformServices &platform, QWidget *parent)
+frmMain::frmMain(MainController &controller, QWidget *parent)
     : QMainWindow(parent)
-    , m_platform(platform)
-    , m_dialogs(platform, m_app)
+    , m_controller(controller)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(Picture("app"));
@@ -73,11 +193,12 @@ frmMain::frmMain(PlatformServices &platform, QWidget *parent)
     connect(&m_refreshTimer, &QTimer::timeout, this, &frmMain::RefreshConversion);
     // The menu bar from the keyboard, as on other desktops.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
-            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+            [this] { menuBar()->setActiveAction(m_menus.file->menuAction()); });
 
-    load();
-    if (m_ended)
-        return;
+    // The stored language applies every caption, and writes the key back, so
+    // that the first start creates the settings file.
+    languageClicked(m_controller.app().GreekLanguage ? 0 : 1);
+
     adjustSize();
     setMinimumSize(sizeHint());
     if (const QScreen *screen = this->screen())
@@ -86,132 +207,70 @@ frmMain::frmMain(PlatformServices &platform, QWidget *parent)
 
 void frmMain::buildMenus()
 {
-    // The menu tree in menu-bar order; an item without a text is a separator.
-    // "Convert from" comes before Help and is built from the currency slots.
-    struct Item
-    {
-        const char *name;
-        std::optional<TextId> text;
-    };
-    struct Menu
-    {
-        const char *name;
-        TextId text;
-        std::vector<Item> items;
-    };
-    const Menu menus[] = {
-        {"mnuFile", TextId::MenuFile,
-         {{"mnuFilePageSetup", TextId::MenuFilePageSetup}, {"mnuFilePrintSetup", TextId::MenuFilePrintSetup},
-          {"mnuFileDash88", {}}, {"mnuFilePrint", TextId::MenuFilePrint}, {"mnuFileDash99", {}},
-          {"mnuFileExit", TextId::MenuFileExit}}},
-        {"mnuSavePath", TextId::MenuSavePath,
-         {{"mnuSavePathRecent", TextId::MenuSavePathRecent}, {"mnuSavePathInitial", TextId::MenuSavePathInitial},
-          {"mnuSavePathDash1", {}}, {"mnuSavePathHelp", TextId::MenuSavePathHelp}, {"mnuSavePathDash2", {}},
-          {"mnuSavePathCancel", TextId::MenuSavePathCancel}}},
-        {"mnuRecallPath", TextId::MenuRecallPath,
-         {{"mnuRecallPathRecent", TextId::MenuRecallPathRecent},
-          {"mnuRecallPathInitial", TextId::MenuRecallPathInitial}, {"mnuRecallPathDash1", {}},
-          {"mnuRecallPathHelp", TextId::MenuRecallPathHelp}, {"mnuRecallPathDash2", {}},
-          {"mnuRecallPathCancel", TextId::MenuRecallPathCancel}}},
-        {"mnuTools", TextId::MenuTools,
-         {{"mnuToolsRefresh", TextId::MenuToolsRefresh}, {"mnuToolsDash77", {}},
-          {"mnuToolsUpOneLevel", TextId::MenuToolsUpOneLevel}, {"mnuToolsDash88", {}},
-          {"mnuToolsEnglish", TextId::MenuToolsEnglish}, {"mnuToolsGreek", TextId::MenuToolsGreek},
-          {"mnuToolsDash99", {}}, {"mnuToolsOptions", TextId::MenuToolsOptions},
-          {"mnuToolsFactorySettings", TextId::MenuToolsFactorySettings}}},
-        {"mnuSettings", TextId::MenuSettings,
-         {{"mnuSettingsImport", TextId::MenuSettingsImport}, {"mnuSettingsExport", TextId::MenuSettingsExport},
-          {"mnuSettingsDash1", {}}, {"mnuSettingsHelp", TextId::MenuSettingsHelp}, {"mnuSettingsDash2", {}},
-          {"mnuSettingsCancel", TextId::MenuSettingsCancel}}},
-        {"mnuHelp", TextId::MenuHelp,
-         {{"mnuHelpTips", TextId::MenuHelpTips}, {"mnuHelpDash99", {}}, {"mnuHelpAbout", TextId::MenuHelpAbout}}},
-    };
     QMenuBar *bar = menuBar();
-    for (const Menu &entry : menus) {
+    for (const MenuEntry &entry : MenuTable()) {
         QMenu *menu = bar->addMenu(QString());
         menu->setObjectName(QLatin1String(entry.name));
         menu->menuAction()->setObjectName(QLatin1String(entry.name));
+        ApplyInitially(menu->menuAction(), entry.initially);
+        m_menus.*entry.menu = menu;
         m_menuTexts.emplace_back(menu->menuAction(), entry.text);
-        for (const Item &item : entry.items) {
+        for (const MenuItem &item : entry.items) {
             QAction *action = item.text ? menu->addAction(QString()) : menu->addSeparator();
             action->setObjectName(QLatin1String(item.name));
+            ApplyInitially(action, item.initially);
+            if (item.action)
+                m_actions.*item.action = action;
             if (item.text)
                 m_menuTexts.emplace_back(action, *item.text);
         }
     }
-    auto action = [this](const char *name) { return findChild<QAction *>(QLatin1String(name)); };
-    action("mnuFilePrint")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    action("mnuToolsRefresh")->setShortcut(QKeySequence(Qt::Key_F5));
-    connect(action("mnuFileExit"), &QAction::triggered, this, &QWidget::close);
-    m_mnuToolsEnglish = action("mnuToolsEnglish");
-    m_mnuToolsGreek = action("mnuToolsGreek");
-    for (QAction *language : {m_mnuToolsEnglish, m_mnuToolsGreek})
+    m_actions.filePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_actions.toolsRefresh->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(m_actions.fileExit, &QAction::triggered, this, &QWidget::close);
+    for (QAction *language : {m_actions.toolsEnglish, m_actions.toolsGreek})
         language->setCheckable(true);
-    connect(m_mnuToolsEnglish, &QAction::triggered, this, [this] { m_cmdLanguage[1]->click(); });
-    connect(m_mnuToolsGreek, &QAction::triggered, this, [this] { m_cmdLanguage[0]->click(); });
+    connect(m_actions.toolsEnglish, &QAction::triggered, this, [this] { languageClicked(1); });
+    connect(m_actions.toolsGreek, &QAction::triggered, this, [this] { languageClicked(0); });
 
-    m_mnuConvert = new QMenu(bar);
-    m_mnuConvert->setObjectName(QStringLiteral("mnuConvert"));
-    m_mnuConvert->menuAction()->setObjectName(QStringLiteral("mnuConvert"));
-    bar->insertMenu(action("mnuHelp"), m_mnuConvert);
     auto *checkMarks = new QActionGroup(this);
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         const QString caption = slot == OtherCurrencyIndex ? QStringLiteral("Other")
-                                                           : QLatin1String(CurrencyCodes[slot]);
-        QAction *item = m_mnuConvert->addAction(caption);
-        item->setObjectName(indexedName("mnuConvertFrom", slot));
+                                                           : QLatin1String(CurrencyCodes[std::size_t(slot)]);
+        QAction *item = m_menus.convert->addAction(caption);
+        item->setObjectName(IndexedName("mnuConvertFrom", slot));
         item->setCheckable(true);
-        item->setShortcut(QKeySequence(Qt::CTRL | ConvertKeys[slot]));
+        item->setShortcut(QKeySequence(Qt::CTRL | ConvertKeys[std::size_t(slot)]));
         checkMarks->addAction(item);
         connect(item, &QAction::triggered, this, [this, slot] { ConvertFrom(slot); });
-        m_mnuConvertFrom[slot] = item;
+        m_actions.convertFrom[std::size_t(slot)] = item;
     }
-}
-
-QToolButton *frmMain::addPictureButton(const char *name, const char *pictureName, TextId toolTip)
-{
-    auto *button = new QToolButton(centralWidget());
-    button->setObjectName(QLatin1String(name));
-    button->setIcon(Picture(pictureName));
-    button->setIconSize(QSize(28, 28));
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::StrongFocus);
-    m_buttonTips.emplace_back(button, toolTip);
-    return button;
 }
 
 void frmMain::buildButtons()
 {
     auto *bar = new QHBoxLayout;
     bar->setSpacing(2);
-    auto add = [&](const char *name, const char *pictureName, TextId toolTip) {
-        QToolButton *button = addPictureButton(name, pictureName, toolTip);
+    for (const ButtonEntry &entry : ButtonTable()) {
+        if (entry.button == &Buttons::languageEnglish)
+            bar->addStretch();
+        if (entry.gapBefore)
+            bar->addSpacing(12);
+        auto *button = new QToolButton(centralWidget());
+        button->setObjectName(QLatin1String(entry.name));
+        button->setIcon(Picture(entry.picture));
+        button->setIconSize(QSize(28, 28));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setVisible(entry.initially != Initially::Hidden);
+        button->setEnabled(entry.initially != Initially::Disabled);
         bar->addWidget(button);
-        return button;
-    };
-    auto gap = [&] { bar->addSpacing(12); };
-
-    add("cmdPageSetup", "icon_page_setup", TextId::TipPageSetup);
-    add("cmdPrintSetup", "icon_printer_setup", TextId::TipPrintSetup);
-    add("cmdPrint", "icon_print", TextId::TipPrint);
-    gap();
-    add("cmdRefresh", "icon_refresh", TextId::TipRefresh);
-    add("cmdSavePath", "icon_save_path", TextId::TipSavePath);
-    add("cmdRecallSavedPath", "icon_recall_path", TextId::TipRecallSavedPath);
-    add("cmdUpOneLevel", "icon_up_one_level", TextId::TipUpOneLevel);
-    add("cmdSettings", "icon_settings", TextId::TipSettings);
-    add("cmdOptions", "icon_options", TextId::TipOptions);
-    gap();
-    add("cmdHelp", "icon_help", TextId::TipHelp);
-    add("cmdCopyright", "icon_copyright", TextId::TipCopyright);
-    bar->addStretch();
-    m_cmdLanguage[1] = add("cmdLanguage_1", "icon_language_english", TextId::TipLanguageEnglish);
-    m_cmdLanguage[0] = add("cmdLanguage_0", "icon_language_greek", TextId::TipLanguageGreek);
-    gap();
-    connect(add("cmdEndApplication", "icon_exit", TextId::TipEndApplication), &QToolButton::clicked, this,
-            &QWidget::close);
-    for (int index : {0, 1})
-        connect(m_cmdLanguage[index], &QToolButton::clicked, this, [this, index] { languageClicked(index); });
+        m_buttons.*entry.button = button;
+        m_buttonTips.emplace_back(button, entry.toolTip);
+    }
+    connect(m_buttons.endApplication, &QToolButton::clicked, this, &QWidget::close);
+    connect(m_buttons.languageEnglish, &QToolButton::clicked, this, [this] { languageClicked(1); });
+    connect(m_buttons.languageGreek, &QToolButton::clicked, this, [this] { languageClicked(0); });
 
     auto *layout = static_cast<QVBoxLayout *>(centralWidget()->layout());
     layout->addLayout(bar);
@@ -229,51 +288,50 @@ void frmMain::buildRows()
     auto *options = new QButtonGroup(this);
     const int amountWidth = fontMetrics().horizontalAdvance(QStringLiteral(" -922,337,203,685,477.5808  "));
     for (int slot = 0; slot < CurrencyCount; ++slot) {
-        auto *option = new QRadioButton(centralWidget());
-        option->setObjectName(indexedName("optCurrency", slot));
-        option->setIcon(Picture(FlagPictures[slot]));
-        option->setIconSize(QSize(36, 24));
+        Row &row = m_rows[std::size_t(slot)];
+        row.optCurrency = new QRadioButton(centralWidget());
+        row.optCurrency->setObjectName(IndexedName("optCurrency", slot));
+        row.optCurrency->setIcon(Picture(FlagPictures[std::size_t(slot)]));
+        row.optCurrency->setIconSize(QSize(36, 24));
         // The rows' convert buttons carry the keyboard; the option only shows
         // the row converted from, and a click on it converts.
-        option->setFocusPolicy(Qt::NoFocus);
-        option->installEventFilter(this);
-        options->addButton(option, slot);
+        row.optCurrency->setFocusPolicy(Qt::NoFocus);
+        row.optCurrency->installEventFilter(this);
+        options->addButton(row.optCurrency, slot);
 
-        auto *title = new QLabel(centralWidget());
-        title->setObjectName(indexedName("lblTitle", slot));
-        title->setTextFormat(Qt::PlainText);
+        row.lblTitle = new QLabel(centralWidget());
+        row.lblTitle->setObjectName(IndexedName("lblTitle", slot));
+        row.lblTitle->setTextFormat(Qt::PlainText);
 
-        auto *amount = new QLabel(InitialAmountCaption, centralWidget());
-        amount->setObjectName(indexedName("lblAmount", slot));
-        amount->setTextFormat(Qt::PlainText);
-        amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        amount->setFrameShape(QFrame::StyledPanel);
-        amount->setFrameShadow(QFrame::Sunken);
-        amount->setBackgroundRole(QPalette::Base);
-        amount->setAutoFillBackground(true);
-        amount->setMinimumWidth(amountWidth);
-        amount->setMargin(3);
+        row.lblAmount = new QLabel(centralWidget());
+        row.lblAmount->setObjectName(IndexedName("lblAmount", slot));
+        row.lblAmount->setTextFormat(Qt::PlainText);
+        row.lblAmount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row.lblAmount->setFrameShape(QFrame::StyledPanel);
+        row.lblAmount->setFrameShadow(QFrame::Sunken);
+        row.lblAmount->setBackgroundRole(QPalette::Base);
+        row.lblAmount->setAutoFillBackground(true);
+        row.lblAmount->setMinimumWidth(amountWidth);
+        row.lblAmount->setMargin(3);
 
-        auto *go = new QPushButton(centralWidget());
-        go->setObjectName(indexedName("cmdGo", slot));
-        go->setIcon(Picture("icon_convert"));
-        go->setIconSize(QSize(20, 20));
-        go->setAutoDefault(false);
-        go->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        connect(go, &QPushButton::clicked, this, [this, slot] { ConvertFrom(slot); });
+        row.cmdGo = new QPushButton(centralWidget());
+        row.cmdGo->setObjectName(IndexedName("cmdGo", slot));
+        row.cmdGo->setIcon(Picture("icon_convert"));
+        row.cmdGo->setIconSize(QSize(20, 20));
+        row.cmdGo->setAutoDefault(false);
+        row.cmdGo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        row.cmdGo->installEventFilter(this);
+        connect(row.cmdGo, &QPushButton::clicked, this, [this, slot] { ConvertFrom(slot); });
 
-        rows->addWidget(option, slot, 0);
-        rows->addWidget(title, slot, 1);
-        rows->addWidget(amount, slot, 2);
-        rows->addWidget(go, slot, 3);
-        title->setBuddy(go);
-        m_optCurrency[slot] = option;
-        m_lblTitle[slot] = title;
-        m_lblAmount[slot] = amount;
-        m_cmdGo[slot] = go;
+        rows->addWidget(row.optCurrency, slot, 0);
+        rows->addWidget(row.lblTitle, slot, 1);
+        rows->addWidget(row.lblAmount, slot, 2);
+        rows->addWidget(row.cmdGo, slot, 3);
+        row.lblTitle->setBuddy(row.cmdGo);
         if (slot > 0)
-            setTabOrder(m_cmdGo[slot - 1], go);
+            setTabOrder(m_rows[std::size_t(slot) - 1].cmdGo, row.cmdGo);
     }
+    showRows();
     // A larger window keeps the rows together in its middle.
     auto *centred = new QHBoxLayout;
     centred->addStretch();
@@ -285,128 +343,87 @@ void frmMain::buildRows()
     layout->addStretch();
 }
 
+int frmMain::rowOf(const QObject *control) const
+{
+    const auto found = std::find_if(m_rows.begin(), m_rows.end(), [control](const Row &row) {
+        return row.optCurrency == control || row.cmdGo == control;
+    });
+    return found == m_rows.end() ? -1 : int(found - m_rows.begin());
+}
+
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        const auto slot = std::find(m_optCurrency.begin(), m_optCurrency.end(), watched) - m_optCurrency.begin();
-        if (slot < CurrencyCount && mouse->button() == Qt::LeftButton) {
-            ConvertFrom(int(slot));
-            return true; // the conversion, not the click, decides which option is selected
+    const int slot = rowOf(watched);
+    if (slot >= 0) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            // The conversion, not the click, decides which option is selected.
+            if (watched == m_rows[std::size_t(slot)].optCurrency
+                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                ConvertFrom(slot);
+                return true;
+            }
+        } else if (event->type() == QEvent::KeyPress) {
+            // Enter converts from a focused row as Space does.
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                ConvertFrom(slot);
+                return true;
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::load()
-{
-    m_app.setProgramFolder(m_platform.programFolder());
-    const IniDocument ini = IniDocument::load(m_app.SettingsFile);
-    m_app.GreekLanguage = ReadIniBoolean(ini, Settings::General, Settings::Language, false);
-    m_app.ProgramTitle = Text(TextId::ProgramTitle, m_app.GreekLanguage);
-    QGuiApplication::setApplicationDisplayName(m_app.ProgramTitle);
-    if (CheckSingleInstance(m_app.ProgramTitle, m_platform.otherInstanceRunning()))
-        return;
-
-    m_app.HideToolTips = ReadIniBoolean(ini, Settings::General, Settings::ToolTipText, false);
-    m_printDestination = ReadIniInteger(ini, Settings::General, Settings::PrintDestination, 0, 0, 2);
-    m_pageSetup = LoadPageSetup(ini);
-    FillConversionState(m_state, ini);
-    if (m_state.OtherCurrencyMarker.isEmpty())
-        setRowTitle(OtherCurrencyIndex, m_state.OtherCurrencyName);
-
-    m_cmdLanguage[m_app.GreekLanguage ? 0 : 1]->click();
-
-    // Path keeping is not offered; its controls stay hidden for good.
-    for (const char *name : {"mnuSavePath", "mnuRecallPath", "mnuToolsRefresh", "mnuToolsDash77",
-                             "mnuToolsUpOneLevel", "mnuToolsDash88", "mnuToolsOptions", "mnuToolsDash99",
-                             "mnuToolsFactorySettings"})
-        findChild<QAction *>(QLatin1String(name))->setVisible(false);
-    for (const char *name : {"cmdRecallSavedPath", "cmdSavePath", "cmdRefresh", "cmdOptions", "cmdUpOneLevel"})
-        findChild<QToolButton *>(QLatin1String(name))->setVisible(false);
-    for (const char *name : {"mnuSavePathHelp", "mnuSavePathCancel", "mnuRecallPathHelp", "mnuRecallPathCancel",
-                             "mnuSettingsHelp", "mnuSettingsCancel"})
-        findChild<QAction *>(QLatin1String(name))->setEnabled(false);
-    // Printing, page setup, settings export and import, hints and the About box
-    // are not available yet.
-    for (const char *name : {"mnuFilePageSetup", "mnuFilePrintSetup", "mnuFilePrint", "mnuSettingsImport",
-                             "mnuSettingsExport", "mnuHelpTips", "mnuHelpAbout"})
-        findChild<QAction *>(QLatin1String(name))->setEnabled(false);
-    for (const char *name : {"cmdPageSetup", "cmdPrintSetup", "cmdPrint", "cmdSettings", "cmdHelp", "cmdCopyright"})
-        findChild<QToolButton *>(QLatin1String(name))->setEnabled(false);
-}
-
-bool frmMain::CheckSingleInstance(const QString &title, bool otherInstance)
-{
-    if (!otherInstance)
-        return false;
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("...duplicate instance"));
-    m_platform.messageBox(nullptr, title, Text(TextId::DuplicateInstance, m_app.GreekLanguage),
-                          MessageStyle::Critical, m_app.GreekLanguage);
-    m_ended = true;
-    m_platform.endProgram();
-    return true;
-}
-
 void frmMain::languageClicked(int index)
 {
-    m_app.GreekLanguage = index == 0;
-    m_mnuToolsGreek->setChecked(m_app.GreekLanguage);
-    m_mnuToolsEnglish->setChecked(!m_app.GreekLanguage);
-    SetMainCaptions(m_app.SettingsFile, Settings::General, Settings::Language);
+    const bool greek = index == 0;
+    m_actions.toolsGreek->setChecked(greek);
+    m_actions.toolsEnglish->setChecked(!greek);
+    m_controller.SetLanguage(greek);
+    SetMainCaptions();
 }
 
-void frmMain::SetMainCaptions(const QString &file, const QString &section, const QString &key)
+void frmMain::SetMainCaptions()
 {
-    const bool greek = m_app.GreekLanguage;
-    m_app.ProgramTitle = Text(TextId::ProgramTitle, greek);
+    const bool greek = m_controller.app().GreekLanguage;
     for (const auto &[item, text] : m_menuTexts)
         item->setText(Text(text, greek));
     for (const auto &[button, text] : m_buttonTips) {
         button->setToolTip(Text(text, greek));
         button->setAccessibleName(Text(text, greek));
     }
-    QGuiApplication::setApplicationDisplayName(m_app.ProgramTitle);
-    setWindowTitle(m_app.ProgramTitle);
+    setWindowTitle(m_controller.app().ProgramTitle);
     ApplyCurrencyCaptions();
-    // The language is applied whether or not it can be kept; a settings file
-    // that cannot be written shows up at the next conversion.
-    WriteIniBoolean(file, section, key, greek);
 }
 
 void frmMain::ApplyCurrencyCaptions()
 {
-    const bool greek = m_app.GreekLanguage;
-    for (int slot = 0; slot < OtherCurrencyIndex; ++slot)
-        setRowTitle(slot, CurrencyCaption(slot, greek));
-    setRowTitle(OtherCurrencyIndex, m_state.OtherCurrencyMarker == QLatin1String("?")
-                                        ? CurrencyCaption(OtherCurrencyIndex, greek)
-                                        : m_lblTitle[OtherCurrencyIndex]->text());
-    m_mnuConvert->setTitle(Text(TextId::MenuConvert, greek));
-
-    // The failure words follow the language; amounts do not depend on it.
-    const std::pair<TextId, TextId> words[] = {{TextId::OverflowCaption, TextId::OverflowToolTip},
-                                               {TextId::UndefinedCaption, TextId::UndefinedToolTip}};
+    const bool greek = m_controller.app().GreekLanguage;
     for (int slot = 0; slot < CurrencyCount; ++slot) {
-        for (const auto &[caption, toolTip] : words) {
-            if (m_lblAmount[slot]->text() == Text(caption, !greek)) {
-                setRowText(slot, Text(caption, greek), Text(toolTip, greek), Text(toolTip, greek));
-                break;
-            }
-        }
+        const Row &row = m_rows[std::size_t(slot)];
+        const QString title = m_controller.rowTitle(slot);
+        row.lblTitle->setText(LiteralAmpersands(title));
+        // The picture-only controls of the row are named after it for screen readers.
+        row.optCurrency->setAccessibleName(title);
+        const QString convert = Text(TextId::ConvertRowName, greek).arg(title);
+        row.cmdGo->setAccessibleName(convert);
+        row.cmdGo->setToolTip(convert);
     }
+    m_actions.convertFrom[OtherCurrencyIndex]->setText(LiteralAmpersands(m_controller.rowTitle(OtherCurrencyIndex)));
+    showRows();
 }
 
-void frmMain::setRowTitle(int slot, const QString &title)
+void frmMain::showRows()
 {
-    m_lblTitle[slot]->setText(title);
-    if (slot == OtherCurrencyIndex)
-        m_mnuConvertFrom[slot]->setText(title);
-    // The picture-only controls of the row are named after it for screen readers.
-    m_optCurrency[slot]->setAccessibleName(title);
-    const QString convert = Text(TextId::ConvertRowName, m_app.GreekLanguage).arg(title);
-    m_cmdGo[slot]->setAccessibleName(convert);
-    m_cmdGo[slot]->setToolTip(convert);
+    for (int slot = 0; slot < CurrencyCount; ++slot) {
+        const RowText text = m_controller.rowText(slot);
+        QLabel *amount = m_rows[std::size_t(slot)].lblAmount;
+        amount->setText(text.caption);
+        amount->setToolTip(text.toolTip);
+        // A screen reader reads the rounded amount, and the unrounded one on request.
+        amount->setAccessibleName(text.caption.trimmed());
+        amount->setAccessibleDescription(text.toolTip.trimmed());
+    }
 }
 
 void frmMain::showEvent(QShowEvent *event)
@@ -429,65 +446,48 @@ void frmMain::RefreshConversion()
 {
     if (m_converting)
         return; // a conversion is waiting for its amount; it will show the rows itself
-    m_app.ResizeRefresh = true;
-    m_cmdGo[m_state.CurrentCurrency]->click();
-    m_app.ResizeRefresh = false;
+    AppValues &app = m_controller.app();
+    app.ResizeRefresh = true;
+    ConvertFrom(m_controller.state().CurrentCurrency);
+    app.ResizeRefresh = false;
 }
 
 void frmMain::markRow(int slot)
 {
-    m_mnuConvertFrom[slot]->setChecked(true);
-    m_optCurrency[slot]->setChecked(true);
-    m_cmdGo[slot]->setFocus();
+    const Row &row = m_rows[std::size_t(slot)];
+    m_actions.convertFrom[std::size_t(slot)]->setChecked(true);
+    row.optCurrency->setChecked(true);
+    row.cmdGo->setFocus();
 }
 
 void frmMain::ConvertFrom(int slot)
 {
-    if (m_converting)
+    if (m_converting || m_controller.ending())
         return;
     m_converting = true;
-    ErrorTrap trap(m_dialogs, this, QStringLiteral("342"));
     markRow(slot);
-    if (!m_app.ResizeRefresh && !askAmount(slot)) {
-        markRow(m_state.CurrentCurrency);
-        m_converting = false;
-        return;
+    const bool go = m_controller.app().ResizeRefresh || askAmount(slot);
+    if (go && !m_controller.ending()) {
+        m_controller.ConvertCurrent(this);
+        showRows();
     }
-    showResult(Convert(m_state));
-    // An overflowing amount is kept too, so that it reappears at the next start.
-    trap.check(KeepConversionState(m_state, m_app.SettingsFile));
     m_converting = false;
-    if (!trap.ended())
-        markRow(m_state.CurrentCurrency);
+    if (!m_controller.ending())
+        markRow(m_controller.state().CurrentCurrency);
 }
 
 bool frmMain::askAmount(int slot)
 {
-    InputCurrencyRequest request{slot, m_lblTitle[slot]->text(), m_lblTitle[0]->text(), m_lblAmount[slot]->text(),
-                                 m_optCurrency[slot]->icon()};
-    frmInputCurrency dialog(m_dialogs, m_state, std::move(request), this);
-    dialog.exec();
-    SharedDialogs::BringWindowToFront(this);
-    if (!dialog.confirmed())
+    const Row &row = m_rows[std::size_t(slot)];
+    InputCurrencyRequest request{slot, m_controller.rowTitle(slot), m_controller.rowTitle(0),
+                                 m_controller.rowText(slot).caption, row.optCurrency->icon()};
+    frmInputCurrency dialog(m_controller.dialogs(), m_controller.state(), std::move(request), this);
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    m_controller.dialogs().BringWindowToFront(this);
+    if (!confirmed || m_controller.ending())
         return false;
+    m_controller.ConfirmInput(slot, dialog.values());
     if (slot == OtherCurrencyIndex)
-        setRowTitle(OtherCurrencyIndex, m_state.OtherCurrencyName);
+        ApplyCurrencyCaptions();
     return true;
-}
-
-void frmMain::showResult(const ConversionResult &result)
-{
-    const std::array<RowText, CurrencyCount> texts = RowTexts(result, m_state, m_app.GreekLanguage, false);
-    for (int slot = 0; slot < CurrencyCount; ++slot)
-        setRowText(slot, texts[slot].caption, texts[slot].toolTip, texts[slot].toolTip);
-}
-
-void frmMain::setRowText(int slot, const QString &caption, const QString &toolTip, const QString &description)
-{
-    QLabel *amount = m_lblAmount[slot];
-    amount->setText(caption);
-    amount->setToolTip(m_app.HideToolTips ? QString() : toolTip);
-    // A screen reader reads the rounded amount, and the unrounded one on request.
-    amount->setAccessibleName(caption.trimmed());
-    amount->setAccessibleDescription(description.trimmed());
 }

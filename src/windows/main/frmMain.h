@@ -1,11 +1,7 @@
 #pragma once
 
-#include "app/AppValues.h"
-#include "app/SharedDialogs.h"
 #include "app/Texts.h"
-#include "core/Conversion.h"
-#include "core/ConversionState.h"
-#include "report/PageSetup.h"
+#include "core/Currencies.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -14,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-class PlatformServices;
+class MainController;
 class QAction;
 class QLabel;
 class QMenu;
@@ -23,24 +19,88 @@ class QRadioButton;
 class QToolButton;
 
 // The main window: fourteen currency rows, the menus and picture buttons, the
-// language switch. Constructing it runs the whole start-up.
+// language switch. It builds the widgets, shows what the controller holds and
+// forwards the user's actions to it.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit frmMain(PlatformServices &platform, QWidget *parent = nullptr);
+    explicit frmMain(MainController &controller, QWidget *parent = nullptr);
 
     // Converts from a slot: asks for the amount (unless re-running the current
-    // conversion after a re-layout), shows every row and keeps the state.
+    // conversion after a re-layout), then shows every row.
     void ConvertFrom(int slot);
 
     // Re-runs the current conversion without asking, as after a re-layout.
     void RefreshConversion();
 
-    const AppValues &app() const { return m_app; }
-    const ConversionState &state() const { return m_state; }
-    // True when the start-up ended the program (a second copy).
-    bool ended() const { return m_ended; }
+    // The menu items, kept while the menus are built from their table.
+    struct Actions
+    {
+        QAction *filePageSetup = nullptr;
+        QAction *filePrintSetup = nullptr;
+        QAction *filePrint = nullptr;
+        QAction *fileExit = nullptr;
+        QAction *savePathRecent = nullptr;
+        QAction *savePathInitial = nullptr;
+        QAction *savePathHelp = nullptr;
+        QAction *savePathCancel = nullptr;
+        QAction *recallPathRecent = nullptr;
+        QAction *recallPathInitial = nullptr;
+        QAction *recallPathHelp = nullptr;
+        QAction *recallPathCancel = nullptr;
+        QAction *toolsRefresh = nullptr;
+        QAction *toolsDash77 = nullptr;
+        QAction *toolsUpOneLevel = nullptr;
+        QAction *toolsDash88 = nullptr;
+        QAction *toolsEnglish = nullptr;
+        QAction *toolsGreek = nullptr;
+        QAction *toolsDash99 = nullptr;
+        QAction *toolsOptions = nullptr;
+        QAction *toolsFactorySettings = nullptr;
+        QAction *settingsImport = nullptr;
+        QAction *settingsExport = nullptr;
+        QAction *settingsHelp = nullptr;
+        QAction *settingsCancel = nullptr;
+        QAction *helpTips = nullptr;
+        QAction *helpAbout = nullptr;
+        std::array<QAction *, CurrencyCount> convertFrom{};
+    };
+    struct Menus
+    {
+        QMenu *file = nullptr;
+        QMenu *savePath = nullptr;
+        QMenu *recallPath = nullptr;
+        QMenu *tools = nullptr;
+        QMenu *settings = nullptr;
+        QMenu *convert = nullptr;
+        QMenu *help = nullptr;
+    };
+    struct Buttons
+    {
+        QToolButton *pageSetup = nullptr;
+        QToolButton *printSetup = nullptr;
+        QToolButton *print = nullptr;
+        QToolButton *refresh = nullptr;
+        QToolButton *savePath = nullptr;
+        QToolButton *recallSavedPath = nullptr;
+        QToolButton *upOneLevel = nullptr;
+        QToolButton *settings = nullptr;
+        QToolButton *options = nullptr;
+        QToolButton *help = nullptr;
+        QToolButton *copyright = nullptr;
+        QToolButton *languageEnglish = nullptr; // cmdLanguage_1
+        QToolButton *languageGreek = nullptr;   // cmdLanguage_0
+        QToolButton *endApplication = nullptr;
+    };
+    // One currency row.
+    struct Row
+    {
+        QRadioButton *optCurrency = nullptr;
+        QLabel *lblTitle = nullptr;
+        QLabel *lblAmount = nullptr;
+        QPushButton *cmdGo = nullptr;
+    };
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -51,41 +111,25 @@ private:
     void buildMenus();
     void buildButtons();
     void buildRows();
-    QToolButton *addPictureButton(const char *name, const char *picture, TextId toolTip);
 
-    void load();
-    bool CheckSingleInstance(const QString &title, bool otherInstance);
     void languageClicked(int index);
-    void SetMainCaptions(const QString &file, const QString &section, const QString &key);
+    void SetMainCaptions();
     void ApplyCurrencyCaptions();
+    void showRows();
     void markRow(int slot);
     bool askAmount(int slot);
-    void showResult(const ConversionResult &result);
-    void setRowText(int slot, const QString &caption, const QString &toolTip, const QString &description);
-    void setRowTitle(int slot, const QString &title);
+    int rowOf(const QObject *control) const;
 
-    PlatformServices &m_platform;
-    AppValues m_app;
-    SharedDialogs m_dialogs;
-    ConversionState m_state;
-    qint16 m_printDestination = 0;
-    PageSetupValues m_pageSetup;
-    bool m_ended = false;
+    MainController &m_controller;
     bool m_shown = false;
     bool m_converting = false;
     QTimer m_refreshTimer;
 
-    std::array<QRadioButton *, CurrencyCount> m_optCurrency{};
-    std::array<QLabel *, CurrencyCount> m_lblTitle{};
-    std::array<QLabel *, CurrencyCount> m_lblAmount{};
-    std::array<QPushButton *, CurrencyCount> m_cmdGo{};
-    std::array<QAction *, CurrencyCount> m_mnuConvertFrom{};
-    std::array<QToolButton *, 2> m_cmdLanguage{};
-
-    QMenu *m_mnuConvert = nullptr;
-    QAction *m_mnuToolsEnglish = nullptr;
-    QAction *m_mnuToolsGreek = nullptr;
-    // Every caption and tooltip that follows the language, in table order.
+    Actions m_actions;
+    Menus m_menus;
+    Buttons m_buttons;
+    std::array<Row, CurrencyCount> m_rows{};
+    // Every caption and tooltip that follows the language.
     std::vector<std::pair<QAction *, TextId>> m_menuTexts;
     std::vector<std::pair<QToolButton *, TextId>> m_buttonTips;
 };

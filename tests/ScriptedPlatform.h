@@ -14,28 +14,31 @@ public:
     {
         QString caption;
         QString text;
-        int style;
-        bool greek;
+        MessageStyle style;
+        MessageButtons buttons;
     };
 
-    explicit ScriptedPlatform(QString folder) : m_folder(std::move(folder)) { }
+    explicit ScriptedPlatform(QString folder = QString()) : m_folder(std::move(folder)) { }
 
     QString programFolder() const override { return m_folder; }
     bool otherInstanceRunning() override { return otherInstance; }
-    int messageBox(QWidget *, const QString &caption, const QString &text, int style, bool greek) override
+    MessageAnswer messageBox(QWidget *, const QString &caption, const QString &text, MessageStyle style,
+                             const MessageButtons &buttons) override
     {
-        messages.append({caption, text, style, greek});
+        messages.append({caption, text, style, buttons});
         if (!answers.isEmpty())
             return answers.takeFirst();
-        return (style & 0x0F) == 4 ? MessageAnswer::No : MessageAnswer::Ok;
+        return AsksYesOrNo(style) ? MessageAnswer::No : MessageAnswer::Ok;
     }
+    void bringToFront(QWidget *) override { ++broughtToFront; }
     void beep() override { ++beeps; }
     void endProgram() override { ended = true; }
 
     bool otherInstance = false;
-    QList<int> answers; // answers to the next questions; No once they run out
+    QList<MessageAnswer> answers; // answers to the next questions; No once they run out
     QList<Message> messages;
     int beeps = 0;
+    int broughtToFront = 0;
     bool ended = false;
 
 private:

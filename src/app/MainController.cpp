@@ -1,0 +1,117 @@
+#include "app/MainController.h"
+
+#include "app/ErrorTrap.h"
+#include "app/Texts.h"
+#include "platform/PlatformServices.h"
+#include "settings/IniAccess.h"
+#include "settings/StateStore.h"
+
+
+namespace {
+
+// Until the first conversion every amount label shows the lower end of the range.
+const QString InitialAmountCaption = QStringLiteral("-922.337.203.685.477,5808");
+
+} // namespace
+
+MainController::MainController(PlatformServices &platform)
+    : m_platform(platform)
+    , m_dialogs(platform, m_app)
+{
+    m_dialogs.setBeforeEnd([this] { m_settings.freeze(); });
+}
+
+bool MainController::StartUp()
+{
+    m_app.setProgramFolder(m_platform.programFolder());
+    m_settings = SettingsStore(m_app.SettingsFile);
+    m_settings.removeSaveLeftovers();
+    const Failure unreadable = m_settings.load();
+    m_app.GreekLanguage = ReadIniBoolean(m_settings.document(), Setting::Language);
+    m_app.ProgramTitle = Text(TextId::ProgramTitle, m_app.GreekLanguage);
+
+    if (unreadable.code == ErrorCode::FileTooLarge) {
+        // Not an unexpected error: the file is simply not ours to use. Said once;
+        // it is then left alone for the whole run.
+        m_dialogs.firstReportOf(unreadable);
+        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle,
+                                 Text(TextId::SettingsTooLarge, m_app.GreekLanguage)
+                                     .arg(unreadable.path)
+                                     .arg(IniDocument::MaximumFileSize / (1024 * 1024)),
+                                 MessageStyle::Exclamation);
+    } else {
+        ErrorTrap trap(m_dialogs, nullptr, QStringLiteral("MFL1000"));
+        if (!trap.checkOnce(unreadable))
+            return false;
+    }
+    if (CheckSingleInstance(m_app.ProgramTitle, m_platform.otherInstanceRunning()))
+        return false;
+    LoadSettings();
+    return !ending();
+}
+
+bool MainController::CheckSingleInstance(const QString &title, bool otherInstance)
+{
+    if (!otherInstance)
+        return false;
+    m_dialogs.ShowMessageBox(nullptr, title, Text(TextId::DuplicateInstance, m_app.GreekLanguage),
+                             MessageStyle::Critical);
+    m_dialogs.EndProgram();
+    return true;
+}
+
+void MainController::LoadSettings()
+{
+    const IniDocument &ini = m_settings.document();
+    m_app.HideToolTips = ReadIniBoolean(ini, Setting::ToolTipText);
+    m_printDestination = ReadIniInteger(ini, Setting::PrintDestination);
+    m_pageSetup = LoadPageSetup(ini);
+    FillConversionState(m_state, ini);
+}
+
+void MainController::SetLanguage(bool greek)
+{
+    m_app.GreekLanguage = greek;
+    m_app.ProgramTitle = Text(TextId::ProgramTitle, greek);
+    // The language is applied whether or not it can be kept; a settings file
+    // that cannot be written shows up at the next conversion.
+    m_settings.edit([greek](IniDocument &ini) { WriteIniBoolean(ini, Setting::Language, greek); });
+}
+
+void MainController::ConfirmInput(int slot, const InputCurrencyValues &values)
+{
+    m_state.CurrentCurrency = qint16(slot);
+    m_state.CurrentAmount = values.amount;
+    m_state.CurrencyDecimals[std::size_t(slot)] = values.decimals;
+    if (slot != OtherCurrencyIndex)
+        return;
+    m_state.CurrencyRates[std::size_t(slot)] = values.rate;
+    // The built-in name of either language is what the dialog proposes for an
+    // unnamed currency; kept as a name it would pin that language's word.
+    const bool builtIn = values.name == CurrencyCaption(OtherCurrencyIndex, false)
+        || values.name == CurrencyCaption(OtherCurrencyIndex, true);
+    m_state.OtherCurrencyName = builtIn ? QString() : values.name;
+    m_state.OtherCurrencyMarker = builtIn ? UnnamedCurrencyMarker : QString();
+}
+
+void MainController::ConvertCurrent(QWidget *owner)
+{
+    ErrorTrap trap(m_dialogs, owner, QStringLiteral("342"));
+    m_result = Convert(m_state);
+    // An overflowing amount is kept too, so that it reappears at the next start.
+    trap.checkOnce(m_settings.edit([this](IniDocument &ini) { KeepConversionState(m_state, ini); }));
+}
+
+QString MainController::rowTitle(int slot) const
+{
+    if (slot == OtherCurrencyIndex && !m_state.otherCurrencyUnnamed())
+        return m_state.OtherCurrencyName;
+    return CurrencyCaption(slot, m_app.GreekLanguage);
+}
+
+RowText MainController::rowText(int slot) const
+{
+    if (!m_result)
+        return {InitialAmountCaption, QString()};
+    return RowTexts(*m_result, m_state, m_app.GreekLanguage, m_app.HideToolTips)[std::size_t(slot)];
+}

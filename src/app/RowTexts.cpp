@@ -1,0 +1,27 @@
+#include "app/RowTexts.h"
+
+#include "app/Texts.h"
+#include "core/NumberText.h"
+
+std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state,
+                                            bool greek, bool hideToolTips, const QLocale &locale)
+{
+    std::array<RowText, CurrencyCount> rows;
+    for (std::size_t slot = 0; slot < rows.size(); ++slot) {
+        RowText &row = rows[slot];
+        if (!result.overflow) {
+            const QString pattern = BuildAmountFormat(state.DecimalsOf(int(slot)));
+            row.caption = FormatAmount(result.rounded[slot], pattern, locale) + u' ';
+            row.toolTip = u' ' + FormatAmount(result.unrounded[slot], UnroundedPattern, locale) + u' ';
+        } else {
+            // Wherever the range was left, the overflow is reported in the row converted
+            // from; every other row simply has no result.
+            const bool source = int(slot) == result.source;
+            row.caption = Text(source ? TextId::OverflowCaption : TextId::UndefinedCaption, greek);
+            row.toolTip = Text(source ? TextId::OverflowToolTip : TextId::UndefinedToolTip, greek);
+        }
+        if (hideToolTips)
+            row.toolTip.clear();
+    }
+    return rows;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/ErrorCode.h"
+#include "settings/IniDocument.h"
+
+#include <QString>
+
+#include <functional>
+
+// The settings file on disk. Read once at start-up; afterwards each change is
+// applied to the file as it is then and written as one atomic replacement.
+// A file that could not be read is never written over, so settings that merely
+// could not be read are never lost.
+class SettingsStore
+{
+public:
+    explicit SettingsStore(QString path = QString());
+
+    const QString &path() const { return m_path; }
+
+    // Reads the file; a missing file is no failure (every setting has its
+    // default). The failure of a file that exists but cannot be read is kept:
+    // every later edit reports it instead of writing.
+    Failure load();
+    const IniDocument &document() const { return m_document; }
+
+    // Applies the change to the file as it is now, and replaces the file only
+    // when that changed its bytes, so that re-running an unchanged conversion
+    // does not touch the disk.
+    Failure edit(const std::function<void(IniDocument &)> &change);
+
+    // Once the program is ending nothing more is written: the file stays as the
+    // user last saw it (or as an import copied it).
+    void freeze() { m_frozen = true; }
+    bool frozen() const { return m_frozen; }
+
+    // Removes the temporary files an interrupted save of this file can leave
+    // beside it (QSaveFile's "<name>.XXXXXX").
+    void removeSaveLeftovers() const;
+
+private:
+    QString m_path;
+    IniDocument m_document;
+    Failure m_unreadable;
+    bool m_frozen = false;
+};
