@@ -126,6 +126,11 @@ constexpr std::array Entries = {
     Entry{TextId::ErrorPathFileAccess, "Path/File access error", "Σφάλμα πρόσβασης σε διαδρομή ή αρχείο"},
     Entry{TextId::ErrorUnknown, "Application-defined or object-defined error",
           "Σφάλμα που ορίζεται από την εφαρμογή ή από αντικείμενο"},
+
+    Entry{TextId::ReportCurrencyTitle, "Currency                      ", "Νόμισμα                       "},
+    Entry{TextId::ReportRateTitle, "Exchange rate", "     Ισοτιμία"},
+    Entry{TextId::ReportRoundedTitle, "          Rounded amount", "Ποσόν με στρογγυλοποίηση"},
+    Entry{TextId::ReportUnroundedTitle, "           Unrounded amount", "Ποσόν χωρίς στρογγυλοποίηση"},
 };
 
 static_assert(Entries.size() == std::size_t(TextId::TextCount), "every text needs an entry");

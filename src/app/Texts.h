@@ -117,6 +117,12 @@ enum class TextId {
     ErrorPathFileAccess,
     ErrorUnknown,
 
+    // The column titles of the printed report, each exactly as wide as its column.
+    ReportCurrencyTitle,
+    ReportRateTitle,
+    ReportRoundedTitle,
+    ReportUnroundedTitle,
+
     TextCount
 };
 
