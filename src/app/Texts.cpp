@@ -133,6 +133,11 @@ constexpr std::array Entries = {
           "program starts with its default settings and leaves that file as it is.",
           "Το αρχείο ρυθμίσεων «%1» είναι μεγαλύτερο από %2 MB, επομένως δεν μπορεί να είναι αρχείο ρυθμίσεων αυτής "
           "της εφαρμογής. Η εφαρμογή ξεκινά με τις αρχικές της ρυθμίσεις και αφήνει το αρχείο όπως είναι."},
+
+    Entry{TextId::ReportCurrencyTitle, "Currency                      ", "Νόμισμα                       "},
+    Entry{TextId::ReportRateTitle, "Exchange rate", "     Ισοτιμία"},
+    Entry{TextId::ReportRoundedTitle, "          Rounded amount", "Ποσόν με στρογγυλοποίηση"},
+    Entry{TextId::ReportUnroundedTitle, "           Unrounded amount", "Ποσόν χωρίς στρογγυλοποίηση"},
 };
 
 static_assert(Entries.size() == std::size_t(TextId::TextCount), "every text needs an entry");

@@ -125,6 +125,11 @@ enum class TextId {
 
     // Start-up, when the settings file is far too large to be ours.
     SettingsTooLarge,
+    // The column titles of the printed report, each exactly as wide as its column.
+    ReportCurrencyTitle,
+    ReportRateTitle,
+    ReportRoundedTitle,
+    ReportUnroundedTitle,
 
     TextCount
 };

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "report/ReportWords.h"
+
+// The report's words in the chosen language, from the text table.
+ReportWords ReportWordsFor(bool greek);

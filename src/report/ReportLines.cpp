@@ -1,0 +1,186 @@
+#include "report/ReportLines.h"
+
+#include "core/DecimalRate.h"
+#include "core/NumberText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <iterator>
+#include <string>
+
+namespace {
+
+constexpr int RateDecimals = 6;
+constexpr int ColumnTitleWidths[] = {30, 13, 24, 27};
+constexpr int ColumnGaps[] = {4, 4, 3};
+// Between the fields of a data line: name, rate, rounded, unrounded.
+constexpr int DataGaps[] = {5, 4, 6};
+
+const QChar Space = u' ';
+
+// Spaces after a rounded amount, by its decimals, so that the decimal separator,
+// or where it would be, lands in the same column for every row.
+constexpr int RoundedPadding[] = {5, 3, 2, 1, 0};
+
+QString RightAligned(const QString &text, int width) { return text.rightJustified(width, Space); }
+
+// Blanks the trailing zeros of a number that ends in `decimals` decimals; when
+// none is left, the decimal separator before them goes too.
+void BlankTrailingZeros(QString &field, int decimals, qsizetype separatorLength)
+{
+    qsizetype end = field.size();
+    while (end > 0 && field[end - 1] == u'0')
+        field[--end] = Space;
+    if (field.size() - end >= decimals) {
+        const qsizetype separator = field.size() - decimals - separatorLength;
+        for (qsizetype i = std::max<qsizetype>(separator, 0); i < field.size() - decimals; ++i)
+            field[i] = Space;
+    }
+}
+
+// The name as one field: control characters (a tab pasted into a name) would
+// break the alignment, and a cut must not split a character in two.
+QString NameField(const QString &name)
+{
+    QString field = name.left(ReportLayout::NameWidth);
+    if (field.size() == ReportLayout::NameWidth && field.back().isHighSurrogate())
+        field.chop(1);
+    for (QChar &c : field)
+        if (c.category() == QChar::Other_Control)
+            c = Space;
+    return field.leftJustified(ReportLayout::NameWidth, Space);
+}
+
+// Adds one to a string of decimal digits; true when it carried out of the front.
+bool IncrementDigits(std::string &digits)
+{
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return false;
+        }
+        *it = '0';
+    }
+    return true;
+}
+
+// "#,##0.000000" of the rate's exact shortest decimal text. More than six
+// decimals are rounded on those digits, halves away from zero, as display
+// formats round; nothing goes through binary arithmetic.
+QString FormatRate(double rate, const QLocale &locale)
+{
+    const DecimalRate decimal = DecimalRate::fromDouble(rate);
+    char mantissa[24];
+    std::string digits(mantissa, std::to_chars(std::begin(mantissa), std::end(mantissa), decimal.mantissa).ptr);
+    std::string integer;
+    std::string fraction;
+    if (decimal.exponent >= 0) {
+        integer = digits + std::string(std::size_t(decimal.exponent), '0');
+    } else {
+        const std::size_t fractionLength = std::size_t(-decimal.exponent);
+        if (digits.size() <= fractionLength)
+            digits.insert(0, fractionLength - digits.size() + 1, '0');
+        integer = digits.substr(0, digits.size() - fractionLength);
+        fraction = digits.substr(digits.size() - fractionLength);
+    }
+    if (fraction.size() > std::size_t(RateDecimals)) {
+        const bool up = fraction[RateDecimals] >= '5';
+        fraction.resize(RateDecimals);
+        if (up && IncrementDigits(fraction) && IncrementDigits(integer))
+            integer.insert(0, 1, '1');
+    }
+    fraction.resize(RateDecimals, '0');
+
+    const bool zero = integer.find_first_not_of('0') == std::string::npos
+                      && fraction.find_first_not_of('0') == std::string::npos;
+    const QString group = locale.groupSeparator();
+    QString text;
+    text.reserve(qsizetype(integer.size() + integer.size() / 3 * std::size_t(group.size()) + RateDecimals + 3));
+    if (decimal.negative && !zero)
+        text += u'-';
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        if (i != 0 && (integer.size() - i) % 3 == 0)
+            text += group;
+        text += QChar::fromLatin1(integer[i]);
+    }
+    text += locale.decimalPoint();
+    text += QLatin1String(fraction.data(), qsizetype(fraction.size()));
+    return text;
+}
+
+} // namespace
+
+QString ReportDateTimeText(const QDateTime &when, const QLocale &locale)
+{
+    // The time is formatted from the whole date-time so that a zone in the
+    // long time format is the zone of `when`.
+    return locale.toString(when.date(), QLocale::LongFormat).trimmed() + QStringLiteral(" - ")
+           + locale.toString(when, locale.timeFormat(QLocale::LongFormat)).trimmed();
+}
+
+std::array<QString, ReportLayout::HeaderLines> ReportHeaderLines(const ReportWords &words, const QString &dateTime)
+{
+    const QString rule(ReportLayout::Width, u'-');
+    const qsizetype gap = std::max<qsizetype>(1, ReportLayout::Width - words.title.size() - dateTime.size());
+
+    const QString titles[] = {words.currencyTitle, words.rateTitle, words.roundedTitle, words.unroundedTitle};
+    QString columnTitles;
+    QString columnRule;
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) {
+            columnTitles += QString(ColumnGaps[i - 1], Space);
+            columnRule += QString(ColumnGaps[i - 1], Space);
+        }
+        columnTitles += titles[i].leftJustified(ColumnTitleWidths[i], Space);
+        columnRule += QString(ColumnTitleWidths[i], u'-');
+    }
+    return {words.title + QString(gap, Space) + dateTime, rule, QString(), columnTitles, columnRule};
+}
+
+QString ReportRateField(double rate, const QLocale &locale)
+{
+    QString field = RightAligned(FormatRate(rate, locale), ReportLayout::RateWidth);
+    BlankTrailingZeros(field, RateDecimals, locale.decimalPoint().size());
+    return field;
+}
+
+QString ReportRoundedField(Money rounded, int decimals, const QLocale &locale)
+{
+    static const QString patterns[] = {BuildAmountFormat(0), BuildAmountFormat(1), BuildAmountFormat(2), BuildAmountFormat(3),
+                                       BuildAmountFormat(4)};
+    const int kept = std::clamp(decimals, 0, int(Money::Decimals));
+    const QString text = FormatAmount(rounded, patterns[kept], locale) + QString(RoundedPadding[kept], Space);
+    return RightAligned(text, ReportLayout::AmountWidth);
+}
+
+QString ReportUnroundedField(Money unrounded, const QLocale &locale)
+{
+    QString field = RightAligned(FormatAmount(unrounded, UnroundedPattern, locale), ReportLayout::AmountWidth);
+    BlankTrailingZeros(field, Money::Decimals, locale.decimalPoint().size());
+    return field;
+}
+
+std::array<QString, ReportLayout::LinesPerRow> ReportRowLines(const ReportRow &row, const ReportWords &words,
+                                                              const QLocale &locale)
+{
+    QString rounded;
+    QString unrounded;
+    if (row.amounts) {
+        rounded = ReportRoundedField(row.amounts->rounded, row.decimals, locale);
+        unrounded = ReportUnroundedField(row.amounts->unrounded, locale);
+    } else {
+        const QString &word = row.source ? words.overflow : words.undefined;
+        rounded = RightAligned(word, ReportLayout::AmountWidth);
+        unrounded = RightAligned(word, ReportLayout::AmountWidth);
+    }
+
+    QString line = NameField(row.name);
+    line.reserve(ReportLayout::Width + 8);
+    line += QString(DataGaps[0], Space);
+    line += ReportRateField(row.rate, locale);
+    line += QString(DataGaps[1], Space);
+    line += rounded;
+    line += QString(DataGaps[2], Space);
+    line += unrounded;
+    return {QString(), QString(), line};
+}
