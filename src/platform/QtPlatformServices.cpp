@@ -1,9 +1,9 @@
 #include "platform/QtPlatformServices.h"
 
 #include "app/Texts.h"
+#include "platform/InstanceLock.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -17,15 +17,13 @@ QString QtPlatformServices::programFolder() const
 
 bool QtPlatformServices::otherInstanceRunning()
 {
-    if (!m_instanceLock) {
-        m_instanceLock = std::make_unique<QLockFile>(QDir::temp().filePath(QStringLiteral("zkEuroChangeoverAdviser.lock")));
-        // A running copy holds the lock however long it runs; only a lock whose
-        // owner process is gone counts as stale.
-        m_instanceLock->setStaleLockTime(0);
-        if (!m_instanceLock->tryLock(0))
-            return m_instanceLock->error() == QLockFile::LockFailedError;
-    }
-    return false;
+    if (!m_instanceLock)
+        m_instanceLock = std::make_unique<InstanceLock>();
+    const InstanceLock::Result result = m_instanceLock->acquire();
+    // Not being able to lock at all is no sign of another copy; say so, and run.
+    if (result == InstanceLock::Result::Unavailable)
+        qWarning("Cannot create the lock file %s", qPrintable(m_instanceLock->filePath()));
+    return result == InstanceLock::Result::HeldByOther;
 }
 
 int QtPlatformServices::messageBox(QWidget *owner, const QString &caption, const QString &text, int style, bool greek)

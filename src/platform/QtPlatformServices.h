@@ -2,9 +2,9 @@
 
 #include "platform/PlatformServices.h"
 
-#include <QLockFile>
-
 #include <memory>
+
+class InstanceLock;
 
 // The platform services on a real desktop.
 class QtPlatformServices : public PlatformServices
@@ -22,6 +22,6 @@ public:
     bool endRequested() const { return m_endRequested; }
 
 private:
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_instanceLock;
     bool m_endRequested = false;
 };

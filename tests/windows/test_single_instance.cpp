@@ -64,9 +64,10 @@ private slots:
         settings.close();
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // The lock lies in the temporary folder; a folder of our own keeps this
-        // test apart from any copy of the program running on the machine.
+        // The lock lies in the user's runtime folder (else the temporary one); a
+        // folder of our own keeps this test apart from any copy running on the machine.
         m_environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
+        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
     }
 
     void secondCopyShowsMessageAndEnds()
