@@ -15,10 +15,20 @@ bool IsWritableFolder(const QString &folder)
     return info.isDir() && info.isWritable() && (info.permissions() & anyWrite);
 }
 
+namespace {
+
+// The menu entry that the install rules put beside the program's bin folder.
+bool IsInstalled(const QString &programFolder)
+{
+    return QFileInfo::exists(programFolder + QStringLiteral("/../share/applications/euro-changeover-adviser.desktop"));
+}
+
+} // namespace
+
 QString SettingsFilePath(const QString &programFolder, const QString &configFolder)
 {
     const QString beside = QDir(programFolder).filePath(Settings::FileName);
-    if (configFolder.isEmpty() || IsWritableFolder(programFolder))
+    if (configFolder.isEmpty() || (IsWritableFolder(programFolder) && !IsInstalled(programFolder)))
         return beside;
 
     const QString own = QDir(configFolder).filePath(Settings::FileName);

@@ -53,19 +53,25 @@ private slots:
     void location_data()
     {
         QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("menuEntry");
         QTest::addColumn<QByteArray>("administrators");
         QTest::addColumn<QByteArray>("users");
         QTest::addColumn<bool>("inConfig");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("portable") << true << QByteArray("A") << QByteArray("U") << false << QByteArray("A");
-        QTest::newRow("portable, first start") << true << QByteArray() << QByteArray() << false << QByteArray();
-        QTest::newRow("installed, first start") << false << QByteArray() << QByteArray() << true << QByteArray();
-        QTest::newRow("installed, prepared") << false << QByteArray("A") << QByteArray() << true << QByteArray("A");
-        QTest::newRow("installed, user's own") << false << QByteArray("A") << QByteArray("U") << true << QByteArray("U");
+        const QByteArray none;
+        const QByteArray a("A");
+        const QByteArray u("U");
+        QTest::newRow("portable") << true << false << a << u << false << a;
+        QTest::newRow("portable, first start") << true << false << none << none << false << none;
+        QTest::newRow("installed, first start") << false << false << none << none << true << none;
+        QTest::newRow("installed, prepared") << false << true << a << none << true << a;
+        QTest::newRow("installed, writable") << true << true << a << none << true << a;
+        QTest::newRow("installed, user's own") << false << false << a << u << true << u;
     }
     void location()
     {
         QFETCH(bool, writable);
+        QFETCH(bool, menuEntry);
         QFETCH(QByteArray, administrators);
         QFETCH(QByteArray, users);
         QFETCH(bool, inConfig);
@@ -75,13 +81,20 @@ private slots:
             QVERIFY(WriteFile(beside, administrators));
             QVERIFY(QFile::setPermissions(beside, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         }
+        if (menuEntry) {
+            const QString entries = m_dir->filePath(QStringLiteral("share/applications"));
+            QVERIFY(QDir().mkpath(entries));
+            QVERIFY(WriteFile(entries + QStringLiteral("/euro-changeover-adviser.desktop"), ""));
+        }
         if (!users.isEmpty()) {
             QVERIFY(QDir().mkpath(m_config));
             QVERIFY(WriteFile(QDir(m_config).filePath(FileName), users));
         }
         // No write bit at all: read-only for root too.
-        if (!writable)
-            QVERIFY(QFile::setPermissions(m_program, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        if (!writable) {
+            QVERIFY(QFile::setPermissions(m_program, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+                                                         | QFile::ExeOther));
+        }
         const QStringList programFiles = QDir(m_program).entryList(QDir::Files);
 
         const QString path = SettingsFilePath(m_program, m_config);

@@ -37,7 +37,8 @@ private slots:
         const QByteArray pid = QByteArray::number(gone.processId());
         gone.kill();
         QVERIFY(gone.waitForFinished());
-        QTest::newRow("crashed copy") << pid + "\neuro-changeover-adviser\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        QTest::newRow("crashed copy") << pid + "\neuro-changeover-adviser\n" + host + "\n";
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("garbage") << QByteArray("\x7f" "ELF\n\n\x01\x02");
     }
