@@ -34,8 +34,8 @@ QString SettingsFilePath(const QString &programFolder, const QString &configFold
     const QString own = QDir(configFolder).filePath(Settings::FileName);
     if (!QDir().mkpath(configFolder) || QFileInfo::exists(own) || !QFileInfo::exists(beside))
         return own;
-    // QFile::copy writes a temporary file and renames it, so an interrupted copy
-    // never leaves half a settings file behind.
+    // QFile::copy writes the whole copy before it gives it its name, so an
+    // interrupted copy never leaves half a settings file behind.
     if (QFile::copy(beside, own)) {
         // The administrator's file may be read-only; the user's copy must take
         // the user's changes.
