@@ -5,22 +5,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
-
 namespace {
 
-const QString FileName = QStringLiteral("zkEuroChangeoverAdviser.ini");
-
-bool WriteFile(const QString &path, const QByteArray &bytes)
+bool Write(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0;
 }
 
 } // namespace
@@ -29,44 +19,25 @@ class TestSettingsLocation : public QObject
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_program;
-    QString m_config;
-
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_program = m_dir->filePath(QStringLiteral("bin"));
-        m_config = m_dir->filePath(QStringLiteral("home/.config/euro"));
-        QVERIFY(QDir().mkpath(m_program));
-    }
-    void cleanup()
-    {
-        QFile::setPermissions(m_program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        m_dir.reset();
-    }
-
-    // An empty text stands for no file.
+    // A text stands for a file with that text, an empty one for no file.
     void location_data()
     {
         QTest::addColumn<bool>("writable");
-        QTest::addColumn<bool>("menuEntry");
+        QTest::addColumn<bool>("menuEntry"); // the install tree's, beside the bin folder
         QTest::addColumn<QByteArray>("administrators");
         QTest::addColumn<QByteArray>("users");
         QTest::addColumn<bool>("inConfig");
         QTest::addColumn<QByteArray>("expected");
-        const QByteArray none;
+        const QByteArray no;
         const QByteArray a("A");
         const QByteArray u("U");
         QTest::newRow("portable") << true << false << a << u << false << a;
-        QTest::newRow("portable, first start") << true << false << none << none << false << none;
-        QTest::newRow("installed, first start") << false << false << none << none << true << none;
-        QTest::newRow("installed, prepared") << false << true << a << none << true << a;
-        QTest::newRow("installed, writable") << true << true << a << none << true << a;
-        QTest::newRow("installed, user's own") << false << false << a << u << true << u;
+        QTest::newRow("portable, first start") << true << false << no << no << false << no;
+        QTest::newRow("read-only, first start") << false << false << no << no << true << no;
+        QTest::newRow("read-only, prepared") << false << false << a << no << true << a;
+        QTest::newRow("installed, writable") << true << true << a << no << true << a;
+        QTest::newRow("user's own kept") << false << true << a << u << true << u;
     }
     void location()
     {
@@ -76,36 +47,30 @@ private slots:
         QFETCH(QByteArray, users);
         QFETCH(bool, inConfig);
         QFETCH(QByteArray, expected);
-        const QString beside = QDir(m_program).filePath(FileName);
-        if (!administrators.isEmpty()) {
-            QVERIFY(WriteFile(beside, administrators));
-            QVERIFY(QFile::setPermissions(beside, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-        }
-        if (menuEntry) {
-            const QString entries = m_dir->filePath(QStringLiteral("share/applications"));
-            QVERIFY(QDir().mkpath(entries));
-            QVERIFY(WriteFile(entries + QStringLiteral("/euro-changeover-adviser.desktop"), ""));
-        }
-        if (!users.isEmpty()) {
-            QVERIFY(QDir().mkpath(m_config));
-            QVERIFY(WriteFile(QDir(m_config).filePath(FileName), users));
-        }
-        // No write bit at all: read-only for root too.
-        if (!writable) {
-            QVERIFY(QFile::setPermissions(m_program, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
-                                                         | QFile::ExeOther));
-        }
-        const QStringList programFiles = QDir(m_program).entryList(QDir::Files);
+        QTemporaryDir dir;
+        const QString bin = dir.filePath(QStringLiteral("bin"));
+        const QString config = dir.filePath(QStringLiteral("home/.config/euro"));
+        const QString name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
+        QVERIFY(QDir().mkpath(bin));
+        const QString entry = dir.filePath(QStringLiteral("share/applications/euro-changeover-adviser.desktop"));
+        QVERIFY(!menuEntry || Write(entry, ""));
+        // The administrator's file is read-only; the user's copy must still take changes.
+        QVERIFY(administrators.isEmpty()
+                || (Write(bin + name, administrators) && QFile::setPermissions(bin + name, QFile::ReadOwner)));
+        QVERIFY(users.isEmpty() || Write(config + name, users));
+        // No write bit at all is read-only for root too, whom the bits do not stop.
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
+        QVERIFY(QFile::setPermissions(bin, writable ? readOnly | QFile::WriteOwner : readOnly));
 
-        const QString path = SettingsFilePath(m_program, m_config);
+        const QString path = SettingsFilePath(bin, config);
 
-        QCOMPARE(path, inConfig ? QDir(m_config).filePath(FileName) : beside);
-        QCOMPARE(ReadFile(path), expected);
-        QCOMPARE(QFileInfo::exists(path), !expected.isEmpty());
-        QCOMPARE(QFileInfo(m_config).isDir(), inConfig || !users.isEmpty());
-        QCOMPARE(QDir(m_program).entryList(QDir::Files), programFiles);
-        if (inConfig && !expected.isEmpty())
-            QVERIFY(QFileInfo(path).permissions() & QFile::WriteOwner);
+        QFile::setPermissions(bin, readOnly | QFile::WriteOwner);
+        QCOMPARE(path, (inConfig ? config : bin) + name);
+        QFile file(path);
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), expected);
+        QVERIFY(!inConfig || QFileInfo(config).isDir());
+        QVERIFY(!inConfig || expected.isEmpty() || (file.permissions() & QFile::WriteOwner));
+        QCOMPARE(QDir(bin).entryList(QDir::Files).size(), administrators.isEmpty() ? 0 : 1);
     }
 };
 

@@ -1,49 +1,33 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, validates its desktop entry and
-# metainfo, and starts the installed program from its read-only folder with a
-# home of its own: its settings must go to the configuration folder.
+# Installs into a temporary prefix, validates the desktop entry and metainfo, and
+# starts the installed program from its read-only folder with a home of its own.
 set -euo pipefail
-build=$1
-for tool in desktop-file-validate appstreamcli; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)"; exit 1; }
-done
-tmp=$(mktemp -d)
-pid=
-cleanup() {
-  [[ -z $pid ]] || kill "$pid" 2>/dev/null || true
-  chmod -R u+w "$tmp"
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
+tmp=$(mktemp -d) pid=
+trap '[[ -z $pid ]] || kill $pid 2>/dev/null || true; chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 prefix=$tmp/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
-desktop-file-validate "$prefix/share/applications/euro-changeover-adviser.desktop"
-appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml
-[[ -f $prefix/share/icons/hicolor/scalable/apps/euro-changeover-adviser.svg ]] || fail "no icon"
+cmake --install "$1" --prefix "$prefix" >/dev/null
+desktop-file-validate "$prefix/share/applications/euro-changeover-adviser.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml || fail "metainfo"
 
-# Settings an administrator left beside the program carry over to the user.
+# An administrator's settings carry over; no write bit stops root too.
 printf '[General]\r\nLanguage=True\r\n' >"$prefix/bin/zkEuroChangeoverAdviser.ini"
-# Without any write bit the program takes its folder as read-only, also when
-# the test runs as root (whom the bits would not stop).
 chmod a-w "$prefix/bin"
-before=$(cd "$prefix/bin" && ls -l --time-style=full-iso && md5sum -- *)
-mkdir -m 700 "$tmp/home" "$tmp/runtime" "$tmp/tmp"
+before=$(ls -l --full-time "$prefix/bin"; md5sum "$prefix"/bin/*)
+mkdir -m 700 "$tmp/home" "$tmp/run" "$tmp/tmp"
 settings=$tmp/home/.config/euro-changeover-adviser/zkEuroChangeoverAdviser.ini
-env HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_RUNTIME_DIR="$tmp/runtime" TMPDIR="$tmp/tmp" \
-  QT_QPA_PLATFORM=offscreen LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$prefix/bin/euro-changeover-adviser" &
+HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_RUNTIME_DIR=$tmp/run TMPDIR=$tmp/tmp QT_QPA_PLATFORM=offscreen \
+  "$prefix/bin/euro-changeover-adviser" &
 pid=$!
-# The first conversion runs at start-up and writes the last currency and amount.
+# The conversion run at start-up writes the last currency and amount.
 for _ in $(seq 100); do
   grep -qs '^\[Last\]' "$settings" && break
-  kill -0 "$pid" 2>/dev/null || fail "the program ended at start"
   sleep 0.1
 done
-grep -qs '^\[Last\]' "$settings" || fail "no settings written to $settings"
+kill -0 $pid || fail "the program did not keep running"
+grep -qs '^\[Last\]' "$settings" || fail "no settings in $settings"
 grep -q '^Language=True' "$settings" || fail "the administrator's settings did not carry over"
-[[ -f $tmp/runtime/zkEuroChangeoverAdviser.lock ]] || fail "no lock in the runtime folder"
-kill -0 "$pid" 2>/dev/null || fail "the program did not keep running"
-after=$(cd "$prefix/bin" && ls -l --time-style=full-iso && md5sum -- *)
-[[ $before == "$after" ]] || fail "the program's folder changed"
-echo "PASS: installed, validated, settings in $settings"
+[[ -f $tmp/run/zkEuroChangeoverAdviser.lock ]] || fail "no lock in the runtime folder"
+[[ $before == "$(ls -l --full-time "$prefix/bin"; md5sum "$prefix"/bin/*)" ]] || fail "the program's folder changed"
+echo "PASS: installed program keeps its settings in $settings"
