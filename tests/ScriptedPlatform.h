@@ -21,7 +21,7 @@ public:
     explicit ScriptedPlatform(QString folder = QString()) : m_folder(std::move(folder)) { }
 
     QString programFolder() const override { return m_folder; }
-    bool otherInstanceRunning() override { return otherInstance; }
+    Instance otherInstanceRunning() override { return instance; }
     MessageAnswer messageBox(QWidget *, const QString &caption, const QString &text, MessageStyle style,
                              const MessageButtons &buttons) override
     {
@@ -34,7 +34,7 @@ public:
     void beep() override { ++beeps; }
     void endProgram() override { ended = true; }
 
-    bool otherInstance = false;
+    Instance instance = Instance::Alone;
     QList<MessageAnswer> answers; // answers to the next questions; No once they run out
     QList<Message> messages;
     int beeps = 0;

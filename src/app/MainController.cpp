@@ -44,8 +44,15 @@ bool MainController::StartUp()
         if (!trap.checkOnce(unreadable))
             return false;
     }
-    if (CheckSingleInstance(m_app.ProgramTitle, m_platform.otherInstanceRunning()))
+    const PlatformServices::Instance instance = m_platform.otherInstanceRunning();
+    if (CheckSingleInstance(m_app.ProgramTitle, instance == PlatformServices::Instance::OtherRunning))
         return false;
+    if (instance == PlatformServices::Instance::Unavailable) {
+        // Not a reason to refuse to start, but two copies could then write the
+        // same settings file: the user should know.
+        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle, Text(TextId::InstanceLockUnavailable, m_app.GreekLanguage),
+                                 MessageStyle::Exclamation);
+    }
     LoadSettings();
     return !ending();
 }

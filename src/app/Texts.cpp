@@ -133,6 +133,12 @@ constexpr std::array Entries = {
           "program starts with its default settings and leaves that file as it is.",
           "Το αρχείο ρυθμίσεων «%1» είναι μεγαλύτερο από %2 MB, επομένως δεν μπορεί να είναι αρχείο ρυθμίσεων αυτής "
           "της εφαρμογής. Η εφαρμογή ξεκινά με τις αρχικές της ρυθμίσεις και αφήνει το αρχείο όπως είναι."},
+    Entry{TextId::InstanceLockUnavailable,
+          "The application cannot make sure that it runs only once: its lock file cannot be created in your "
+          "runtime folder. Do not start it a second time while it runs, or both copies will write the same settings.",
+          "Η εφαρμογή δεν μπορεί να εξασφαλίσει ότι εκτελείται μόνο μία φορά: το αρχείο κλειδώματός της δεν μπορεί "
+          "να δημιουργηθεί στον φάκελο εκτέλεσής σας. Μην την ξεκινήσετε δεύτερη φορά όσο εκτελείται, διότι και τα "
+          "δύο αντίγραφα θα γράφουν στις ίδιες ρυθμίσεις."},
 
     Entry{TextId::ReportCurrencyTitle, "Currency                      ", "Νόμισμα                       "},
     Entry{TextId::ReportRateTitle, "Exchange rate", "     Ισοτιμία"},

@@ -123,8 +123,10 @@ enum class TextId {
     ErrorPathNotFound,
     ErrorUnknown,
 
-    // Start-up, when the settings file is far too large to be ours.
+    // Start-up, when the settings file is far too large to be ours, and when
+    // nothing can keep a second copy from running.
     SettingsTooLarge,
+    InstanceLockUnavailable,
     // The column titles of the printed report, each exactly as wide as its column.
     ReportCurrencyTitle,
     ReportRateTitle,

@@ -48,8 +48,14 @@ public:
 
     // Whether another copy of the program is running for this user. The first
     // copy holds a lock for its whole life; a lock left by a crashed copy is
-    // stale and taken over.
-    virtual bool otherInstanceRunning() = 0;
+    // stale and taken over. Unavailable: no lock could be made at all, so
+    // nothing keeps a second copy out.
+    enum class Instance {
+        Alone,
+        OtherRunning,
+        Unavailable
+    };
+    virtual Instance otherInstanceRunning() = 0;
 
     // Shows a message box owned by the window (or by none) and returns the answer.
     virtual MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,

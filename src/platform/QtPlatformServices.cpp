@@ -1,7 +1,8 @@
 #include "platform/QtPlatformServices.h"
 
+#include "platform/InstanceLock.h"
+
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -14,17 +15,19 @@ QString QtPlatformServices::programFolder() const
     return QCoreApplication::applicationDirPath();
 }
 
-bool QtPlatformServices::otherInstanceRunning()
+PlatformServices::Instance QtPlatformServices::otherInstanceRunning()
 {
-    if (!m_instanceLock) {
-        m_instanceLock = std::make_unique<QLockFile>(QDir::temp().filePath(QStringLiteral("zkEuroChangeoverAdviser.lock")));
-        // A running copy holds the lock however long it runs; only a lock whose
-        // owner process is gone counts as stale.
-        m_instanceLock->setStaleLockTime(0);
-        if (!m_instanceLock->tryLock(0))
-            return m_instanceLock->error() == QLockFile::LockFailedError;
+    if (!m_instanceLock)
+        m_instanceLock = std::make_unique<InstanceLock>();
+    switch (m_instanceLock->acquire()) {
+    case InstanceLock::Result::Acquired:
+        return Instance::Alone;
+    case InstanceLock::Result::HeldByOther:
+        return Instance::OtherRunning;
+    case InstanceLock::Result::Unavailable:
+        break;
     }
-    return false;
+    return Instance::Unavailable;
 }
 
 MessageAnswer QtPlatformServices::messageBox(QWidget *owner, const QString &caption, const QString &text,

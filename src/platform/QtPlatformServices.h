@@ -2,9 +2,9 @@
 
 #include "platform/PlatformServices.h"
 
-#include <QLockFile>
-
 #include <memory>
+
+class InstanceLock;
 
 // The platform services on a real desktop.
 class QtPlatformServices : public PlatformServices
@@ -14,7 +14,7 @@ public:
     ~QtPlatformServices() override;
 
     QString programFolder() const override;
-    bool otherInstanceRunning() override;
+    Instance otherInstanceRunning() override;
     MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
                              const MessageButtons &buttons) override;
     void bringToFront(QWidget *window) override;
@@ -26,6 +26,6 @@ public:
     bool endRequested() const { return m_endRequested; }
 
 private:
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_instanceLock;
     bool m_endRequested = false;
 };

@@ -95,7 +95,7 @@ private slots:
     void secondCopyEnds()
     {
         writeIni("[General]\r\nLanguage=True\r\n");
-        m_platform->otherInstance = true;
+        m_platform->instance = PlatformServices::Instance::OtherRunning;
         QVERIFY(!start());
         QVERIFY(m_platform->ended);
         QCOMPARE(m_platform->messages.size(), 1);

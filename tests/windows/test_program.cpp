@@ -121,6 +121,11 @@ private slots:
         for (const QString &lock : QDir(m_dir.path()).entryList({QStringLiteral("*.lock*")}, QDir::Files))
             QFile::remove(m_dir.filePath(lock));
         auto program = launch(QStringLiteral("trap '' XFSZ; ulimit -f 0"));
+        // No lock file can be written either, which the program says first.
+        const QString warning = waitForWindow(*program);
+        QVERIFY2(!warning.isEmpty(), "no warning about the lock");
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), warning});
+        xdotool({QStringLiteral("key"), QStringLiteral("Return")});
         const QString report = waitForWindow(*program, QStringLiteral("\\[ 342 \\]$"));
         QVERIFY2(!report.isEmpty(), "no error report");
         xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), report});

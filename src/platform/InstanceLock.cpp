@@ -1,0 +1,45 @@
+#include "platform/InstanceLock.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QThread>
+
+QString InstanceLock::userFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+}
+
+InstanceLock::InstanceLock(const QString &folder)
+    : m_path(QDir(folder).filePath(QStringLiteral("zkEuroChangeoverAdviser.lock"))), m_lock(m_path)
+{
+    // A running copy holds the lock however long it runs; only a lock whose
+    // owner is gone counts as stale, never one that is merely old.
+    m_lock.setStaleLockTime(0);
+}
+
+InstanceLock::Result InstanceLock::acquire()
+{
+    if (m_lock.isLocked() || m_lock.tryLock(0))
+        return Result::Acquired;
+    if (m_lock.error() != QLockFile::LockFailedError)
+        return Result::Unavailable;
+
+    // Qt judges a lock by the process it names. A file that names none (left
+    // empty or damaged by a crash or a full disk) would keep every later copy
+    // out for good. A copy that has just created its file may not have written
+    // it yet, so look again a moment later before calling it stale; a running
+    // owner's system lock on the file stops its removal in any case.
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (m_lock.getLockInfo(&pid, &host, &application))
+        return Result::HeldByOther;
+    QThread::msleep(100);
+    if (m_lock.getLockInfo(&pid, &host, &application))
+        return Result::HeldByOther;
+    m_lock.removeStaleLockFile();
+    if (m_lock.tryLock(0))
+        return Result::Acquired;
+    return m_lock.error() == QLockFile::LockFailedError ? Result::HeldByOther : Result::Unavailable;
+}

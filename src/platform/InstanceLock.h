@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+// The lock that keeps a user to one running copy of the program. It lives in
+// the user's runtime folder, so that another user's copy neither blocks this
+// user nor can be taken over by them. The lock is held for as long as the
+// object lives; a lock whose owner is gone (a crashed copy), and a lock file
+// that holds nothing readable, are stale and taken over.
+class InstanceLock
+{
+public:
+    enum class Result
+    {
+        Acquired,    // this copy is the only one
+        HeldByOther, // another copy of this user runs
+        Unavailable, // the lock file cannot be made: nothing keeps a second copy out
+    };
+
+    // The user's runtime folder, or the temporary folder when there is none.
+    static QString userFolder();
+
+    explicit InstanceLock(const QString &folder = userFolder());
+
+    // Takes the lock if it can; once it has it, keeps it and says so again.
+    Result acquire();
+
+    QString filePath() const { return m_path; }
+
+private:
+    QString m_path;
+    QLockFile m_lock;
+};

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs into a temporary prefix, validates the desktop entry and metainfo, and
+# starts the installed program from its read-only folder with a home of its own.
+set -euo pipefail
+tmp=$(mktemp -d) pid=
+trap '[[ -z $pid ]] || kill $pid 2>/dev/null || true; chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+prefix=$tmp/prefix
+cmake --install "$1" --prefix "$prefix" >/dev/null
+desktop-file-validate "$prefix/share/applications/euro-changeover-adviser.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml || fail "metainfo"
+
+# An administrator's settings carry over; no write bit stops root too.
+printf '[General]\r\nLanguage=True\r\n' >"$prefix/bin/zkEuroChangeoverAdviser.ini"
+chmod a-w "$prefix/bin"
+before=$(ls -l --full-time "$prefix/bin"; md5sum "$prefix"/bin/*)
+mkdir -m 700 "$tmp/home" "$tmp/run" "$tmp/tmp"
+settings=$tmp/home/.config/euro-changeover-adviser/zkEuroChangeoverAdviser.ini
+HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_RUNTIME_DIR=$tmp/run TMPDIR=$tmp/tmp QT_QPA_PLATFORM=offscreen \
+  "$prefix/bin/euro-changeover-adviser" &
+pid=$!
+# The conversion run at start-up writes the last currency and amount.
+for _ in $(seq 100); do
+  grep -qs '^\[Last\]' "$settings" && break
+  sleep 0.1
+done
+kill -0 $pid || fail "the program did not keep running"
+grep -qs '^\[Last\]' "$settings" || fail "no settings in $settings"
+grep -q '^Language=True' "$settings" || fail "the administrator's settings did not carry over"
+[[ -f $tmp/run/zkEuroChangeoverAdviser.lock ]] || fail "no lock in the runtime folder"
+[[ $before == "$(ls -l --full-time "$prefix/bin"; md5sum "$prefix"/bin/*)" ]] || fail "the program's folder changed"
+echo "PASS: installed program keeps its settings in $settings"
