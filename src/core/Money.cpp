@@ -4,11 +4,6 @@
 
 #include <algorithm>
 
-std::optional<Money> Money::fromUnits(std::int64_t units)
-{
-    return MoneyFromMagnitude(units < 0, UInt128(MagnitudeOf(fromRaw(units))) * Scale);
-}
-
 std::optional<Money> Money::roundedHalfEven(int decimals) const
 {
     // Callers pass 0..4; anything else is clamped rather than read past the

@@ -15,8 +15,6 @@ public:
 
     constexpr Money() = default;
     static constexpr Money fromRaw(std::int64_t tenThousandths) { return Money(tenThousandths); }
-    // Whole units; nullopt when units * 10000 leaves the range.
-    static std::optional<Money> fromUnits(std::int64_t units);
 
     static constexpr Money minimum() { return Money(INT64_MIN); }
     static constexpr Money maximum() { return Money(INT64_MAX); }

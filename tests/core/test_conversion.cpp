@@ -1,6 +1,5 @@
 #include "TestLocale.h"
 #include "app/RowTexts.h"
-#include "app/Texts.h"
 #include "core/Conversion.h"
 #include "core/NumberText.h"
 
@@ -206,17 +205,6 @@ private slots:
         const std::array<RowText, CurrencyCount> rows = RowTexts(Convert(state), state, false, false);
         QCOMPARE(rows[slot].caption, Localized(caption));
         QCOMPARE(rows[slot].toolTip, Localized(toolTip));
-    }
-
-    void overflowWordsFollowTheLanguageAndToolTipsHide()
-    {
-        const ConversionState state = StateFor(0, "922,337,203,685,477");
-        const std::array<RowText, CurrencyCount> greek = RowTexts(Convert(state), state, true, false);
-        QCOMPARE(greek[0].caption, Text(TextId::OverflowCaption, true));
-        QCOMPARE(greek[13].toolTip, Text(TextId::UndefinedToolTip, true));
-        for (const ConversionState &shown : {state, StateFor(0, "1")})
-            for (const RowText &row : RowTexts(Convert(shown), shown, false, true))
-                QVERIFY(row.toolTip.isEmpty() && !row.caption.isEmpty());
     }
 
     void agreesWithExactRationals()

@@ -45,12 +45,6 @@ private slots:
         QFETCH(int, decimals);
         QTEST(RawOf(Money::fromRaw(raw).roundedHalfEven(decimals)), "expected");
     }
-    void fromUnits()
-    {
-        QCOMPARE(RawOf(Money::fromUnits(-922337203685477)), Outcome(-9223372036854770000));
-        QCOMPARE(RawOf(Money::fromUnits(922337203685478)), Outcome());
-    }
-
     // The ordinary cases are left to the comparison with rationals in test_conversion.
     void divideAndMultiply_data()
     {

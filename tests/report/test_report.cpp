@@ -121,7 +121,7 @@ private slots:
     void modelAfterOverflow()
     {
         ConversionState state;
-        state.CurrentAmount = Money::fromUnits(922337203685477).value();
+        state.CurrentAmount = Money::fromRaw(9223372036854770000);
         const ReportModel model = BuildReportModel(Convert(state), state, {});
         QVERIFY(model[0].source && !model[0].amounts && !model[1].source && !model[13].amounts);
     }
