@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,7 +19,8 @@ namespace {
 
 using FileSystem::CodeOfErrno;
 
-Failure CopyFile(const QString &source, const QString &target)
+// The copy takes the mode of the file it replaces, or the given one.
+Failure CopyFile(const QString &source, const QString &target, std::optional<mode_t> mode = std::nullopt)
 {
     ErrorCode error = ErrorCode::None;
     FileSystem::Identity sourceIdentity;
@@ -30,7 +32,7 @@ Failure CopyFile(const QString &source, const QString &target)
         ::close(descriptor);
         return {ErrorCode::PathFileAccess, source};
     }
-    // Writing the new file would replace the source with a copy of nothing yet read.
+    // A file is never copied onto itself (through a link, say), as the shell refuses it too.
     if (FileSystem::IdentityOf(target) == sourceIdentity)
         return {ErrorCode::PathFileAccess, target};
     if (const ErrorCode inTheWay = FileSystem::WhyNotWritable(target); inTheWay != ErrorCode::None)
@@ -50,6 +52,8 @@ Failure CopyFile(const QString &source, const QString &target)
         if (output.write(buffer.constData(), count) != count)
             return {FileSystem::CodeOfFileError(output.error()), target};
     }
+    if (mode && ::fchmod(output.handle(), *mode) != 0)
+        return {CodeOfErrno(errno, target), target};
     if (!output.commit())
         return {FileSystem::CodeOfFileError(output.error()), target};
     return {};
@@ -61,8 +65,10 @@ Failure MoveFile(const QString &source, const QString &target)
     struct stat info;
     if (::stat(sourceName.constData(), &info) != 0)
         return {CodeOfErrno(errno, source), source};
-    if (!S_ISREG(info.st_mode) || FileSystem::IdentityOf(target) == FileSystem::Identity{info.st_dev, info.st_ino})
+    if (!S_ISREG(info.st_mode))
         return {ErrorCode::PathFileAccess, source};
+    if (FileSystem::IdentityOf(target) == FileSystem::Identity{info.st_dev, info.st_ino})
+        return {ErrorCode::PathFileAccess, target};
     if (const ErrorCode inTheWay = FileSystem::WhyNotWritable(target); inTheWay != ErrorCode::None)
         return {inTheWay, target};
 
@@ -70,8 +76,8 @@ Failure MoveFile(const QString &source, const QString &target)
         return {};
     if (errno != EXDEV)
         return {CodeOfErrno(errno, source), source};
-    // Another file system: rename cannot cross it.
-    if (const Failure copied = CopyFile(source, target); copied.failed())
+    // Another file system: rename cannot cross it. The file keeps its own mode, as with a rename.
+    if (const Failure copied = CopyFile(source, target, info.st_mode & 07777); copied.failed())
         return copied;
     if (::unlink(sourceName.constData()) != 0)
         return {CodeOfErrno(errno, source), source};
@@ -107,8 +113,8 @@ ErrorCode CreateEmptyFile(const QString &path)
     if (path.isEmpty())
         return ErrorCode::FileNotFound;
     // O_NONBLOCK: a FIFO of that name without a reader fails at once instead of waiting.
-    const int descriptor =
-        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    const int flags = O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    const int descriptor = ::open(QFile::encodeName(path).constData(), flags, 0666);
     if (descriptor < 0)
         return CodeOfErrno(errno, path);
     return ::close(descriptor) == 0 ? ErrorCode::None : CodeOfErrno(errno, path);
