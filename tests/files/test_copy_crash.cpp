@@ -6,23 +6,6 @@
 #include <QTest>
 #include <QThread>
 
-namespace {
-
-QByteArray Read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool Write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly)
-           && file.write(bytes) == bytes.size();
-}
-
-} // namespace
-
 class TestCopyCrash : public QObject
 {
     Q_OBJECT
@@ -31,13 +14,15 @@ private slots:
     void killedCopyLeavesOldOrNewFile()
     {
         QTemporaryDir dir;
-        // Sizes that take a while to write, and differ, so a cut or a mix of the two shows.
+        // Megabytes, so that a kill lands inside a copy; of two sizes, so that a cut or a mix shows.
         const QByteArray oldFile = QByteArray("old ").repeated(2 << 20);
         const QByteArray newFile = QByteArray("NEW!").repeated(3 << 19);
-        const QString target = dir.filePath(QStringLiteral("dst/data.bin"));
-        QVERIFY(Write(dir.filePath(QStringLiteral("old/data.bin")), oldFile));
-        QVERIFY(Write(dir.filePath(QStringLiteral("new/data.bin")), newFile));
-        QVERIFY(Write(target, oldFile));
+        const std::pair<const char *, QByteArray> files[] = {{"old", oldFile}, {"new", newFile}, {"dst", oldFile}};
+        for (const auto &[folder, bytes] : files) {
+            QFile file(dir.filePath(QString::fromLatin1(folder) + QStringLiteral("/data.bin")));
+            QVERIFY(QDir(dir.path()).mkdir(QString::fromLatin1(folder)) && file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(bytes), bytes.size());
+        }
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tmp")) && QDir(dir.path()).mkdir(QStringLiteral("run")));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("tmp")));
@@ -46,16 +31,18 @@ private slots:
         for (int round = 0; round < 20; ++round) {
             QProcess copier;
             copier.setProcessEnvironment(environment);
-            copier.start(QStringLiteral(COPY_LOOP), {dir.filePath(QStringLiteral("old/data.bin")),
-                                                     dir.filePath(QStringLiteral("new/data.bin")), dir.filePath("dst")});
+            copier.start(QStringLiteral(COPY_LOOP),
+                         {dir.filePath(QStringLiteral("old/data.bin")), dir.filePath(QStringLiteral("new/data.bin")),
+                          dir.filePath(QStringLiteral("dst"))});
             QVERIFY(copier.waitForReadyRead(10000));
-            // Each copy writes megabytes, so a kill within 150 ms mostly lands inside one.
             QThread::msleep(QRandomGenerator::global()->bounded(150));
             copier.kill();
             QVERIFY(copier.waitForFinished());
             QCOMPARE(copier.exitStatus(), QProcess::CrashExit);
 
-            const QByteArray bytes = Read(target);
+            QFile target(dir.filePath(QStringLiteral("dst/data.bin")));
+            QVERIFY(target.open(QIODevice::ReadOnly));
+            const QByteArray bytes = target.readAll();
             QVERIFY2(bytes == oldFile || bytes == newFile, qPrintable(QStringLiteral("round %1").arg(round)));
         }
     }
