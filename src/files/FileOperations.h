@@ -18,12 +18,14 @@ enum class FileTransfer
 // the folder when it is missing and replacing a file of that name without a
 // question. A copy goes to a temporary file beside the target that then takes
 // the target's name, so an interruption leaves the old file or the new one,
-// never a part; a replaced file keeps its permissions. A move renames, or
-// copies and removes across file systems. Only regular files are taken, and a
-// file is never copied or moved onto itself.
+// never a part; a copy keeps the permissions of the file it replaces. A move
+// renames, or copies and removes across file systems, and the file keeps its
+// own permissions. Only regular files are taken, and a file is never copied or
+// moved onto itself.
 // Stops at the first failure and names the file concerned; files already done stay done.
 Failure CopyOrMoveFiles(FileTransfer transfer, const QStringList &files, const QString &destinationFolder);
 
 // Moves each file to the user's trash; where the trash cannot take it, the file
-// is deleted. A folder in the list is refused. Stops at the first failure.
+// is deleted. A link goes itself, never the file it points to; a folder in the
+// list is refused. Stops at the first failure.
 Failure DeleteFiles(const QStringList &files);
