@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/ErrorCode.h"
+
+#include <QString>
+#include <QStringList>
+
+// Creates the file empty, or empties an existing one.
+ErrorCode CreateEmptyFile(const QString &path);
+
+enum class FileTransfer
+{
+    Copy,
+    Move,
+};
+
+// Copies or moves each file into destinationFolder under its own name, creating
+// the folder when it is missing and replacing a file of that name without a
+// question. A copy goes to a temporary file beside the target that then takes
+// the target's name, so an interruption leaves the old file or the new one,
+// never a part; a copy keeps the permissions of the file it replaces. A move
+// renames, or copies and removes across file systems, and the file keeps its
+// own permissions. Only regular files are taken, and a file is never copied or
+// moved onto itself.
+// Stops at the first failure and names the file concerned; files already done stay done.
+Failure CopyOrMoveFiles(FileTransfer transfer, const QStringList &files, const QString &destinationFolder);
+
+// Moves each file to the user's trash; where the trash cannot take it, the file
+// is deleted. A link goes itself, never the file it points to; a folder in the
+// list is refused. Stops at the first failure.
+Failure DeleteFiles(const QStringList &files);

@@ -1,0 +1,99 @@
+#include "files/FileChecks.h"
+#include "files/FolderIdentity.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(ErrorCode)
+
+class TestFileChecks : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString at(const QString &name) const
+    {
+        return name.isEmpty() || name.startsWith(u'/') ? name : m_dir.filePath(name);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QDir dir(m_dir.path());
+        for (const char *folder : {"a/.cfg", "A", "b"})
+            QVERIFY(dir.mkpath(QString::fromLatin1(folder)));
+        for (const char *name : {"file", ".hidden", "readonly", "unreadable"})
+            QVERIFY(QFile(at(QString::fromLatin1(name))).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::setPermissions(at(QStringLiteral("readonly")), QFileDevice::ReadOwner));
+        QVERIFY(QFile::setPermissions(at(QStringLiteral("unreadable")), {}));
+        QVERIFY(::mkfifo(QFile::encodeName(at(QStringLiteral("fifo"))).constData(), 0644) == 0);
+        QVERIFY(QFile::link(at(QStringLiteral("file")), at(QStringLiteral("filelink"))));
+        QVERIFY(QFile::link(at(QStringLiteral("a")), at(QStringLiteral("alink"))));
+    }
+
+    void attributes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<ErrorCode>("error");
+        // d directory, h hidden, r read-only, e FileExists, i IsReadableRegularFile
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("empty") << "" << ErrorCode::FileNotFound << "";
+        QTest::newRow("missing") << "none" << ErrorCode::FileNotFound << "";
+        QTest::newRow("missing folder") << "none/x" << ErrorCode::PathNotFound << "";
+        QTest::newRow("under a file") << "file/x" << ErrorCode::PathNotFound << "";
+        QTest::newRow("file") << "file" << ErrorCode::None << "ei";
+        QTest::newRow("link to file") << "filelink" << ErrorCode::None << "ei";
+        QTest::newRow("hidden file") << ".hidden" << ErrorCode::None << "hei";
+        QTest::newRow("folder") << "a" << ErrorCode::None << "d";
+        QTest::newRow("hidden folder, /") << "a/.cfg/" << ErrorCode::None << "dh";
+        QTest::newRow("fifo") << "fifo" << ErrorCode::None << "e";
+        QTest::newRow("device") << "/dev/null" << ErrorCode::None << "e";
+        QTest::newRow("read-only") << "readonly" << ErrorCode::None << "rei";
+        QTest::newRow("unreadable") << "unreadable" << ErrorCode::None << "re";
+    }
+    void attributes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, seen);
+        if (seen.contains(u'r') && ::geteuid() == 0)
+            QSKIP("permission bits do not stop root");
+        FileAttributeFlags flags{true, true, true, true, true};
+        QTEST(GetFileAttributeFlags(at(name), flags), "error");
+        QVERIFY(!flags.system && !flags.archive);
+        const QString letters = QString(flags.directory ? "d" : "") + (flags.hidden ? "h" : "")
+                                + (flags.readOnly ? "r" : "") + (FileExists(at(name)) ? "e" : "")
+                                + (IsReadableRegularFile(at(name)) ? "i" : "");
+        QCOMPARE(letters, seen);
+    }
+
+    void sameFolder_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("trailing /.") << "a/" << "a/." << true;
+        QTest::newRow("..") << "b/../a" << "a" << true;
+        QTest::newRow("link") << "alink" << "a" << true;
+        QTest::newRow("letter case") << "a" << "A" << false;
+        QTest::newRow("other") << "a" << "b" << false;
+        QTest::newRow("one missing") << "a" << "none" << false;
+        QTest::newRow("both missing") << "none" << "b/../none/" << true;
+        QTest::newRow("empty") << "" << "" << false;
+    }
+    void sameFolder()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QTEST(IsSameFolder(at(first), at(second)), "same");
+        QTEST(IsSameFolder(at(second), at(first)), "same");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileChecks)
+#include "test_file_checks.moc"

@@ -1,0 +1,178 @@
+#include "files/FileOperations.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(ErrorCode)
+Q_DECLARE_METATYPE(FileTransfer)
+
+namespace {
+
+const QByteArray NewBytes = "new settings";
+const QByteArray OldBytes = "old settings, longer than the new ones";
+
+bool Chmod(const QString &path, mode_t mode)
+{
+    return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+bool Write(const QString &path, const QByteArray &bytes = NewBytes, mode_t mode = 0644)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && Chmod(path, mode);
+}
+
+QByteArray Read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int ModeOf(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
+
+} // namespace
+
+class TestFileOperations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void createEmptyFile()
+    {
+        QTemporaryDir dir;
+        const QString old = dir.filePath(QStringLiteral("old"));
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QVERIFY(Write(old, OldBytes) && ::mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0);
+        QCOMPARE(CreateEmptyFile(old), ErrorCode::None);
+        QCOMPARE(QFileInfo(old).size(), 0);
+        QCOMPARE(CreateEmptyFile(dir.filePath(QStringLiteral("none/new"))), ErrorCode::PathNotFound);
+        QCOMPARE(CreateEmptyFile(fifo), ErrorCode::PathFileAccess); // no reader: refused at once, not waited on
+    }
+
+    void copyOrMove_data()
+    {
+        QTest::addColumn<FileTransfer>("transfer");
+        QTest::addColumn<QString>("source"); // at src/data.ini: file, fifo or none
+        QTest::addColumn<QString>("folder"); // "ro": dst made read-only; "shm": on another file system
+        QTest::addColumn<QString>("target"); // at <folder>/data.ini before: none, old, link (to the source)
+        QTest::addColumn<ErrorCode>("error");
+        QTest::addColumn<QString>("failed"); // which path the failure names
+        QTest::addColumn<QByteArray>("result");
+        QTest::addColumn<int>("mode"); // of the result; 0 is not checked
+        const auto copy = FileTransfer::Copy;
+        const auto move = FileTransfer::Move;
+        const auto ok = ErrorCode::None;
+        const auto refused = ErrorCode::PathFileAccess;
+        const auto denied = ErrorCode::PermissionDenied;
+        QTest::newRow("copy, folders made") << copy << "file" << "dst/new/er" << "none" << ok << "" << NewBytes << 0;
+        QTest::newRow("copy, replaces") << copy << "file" << "dst" << "old" << ok << "" << NewBytes << 0640;
+        QTest::newRow("copy, read-only") << copy << "file" << "ro" << "old" << denied << "target" << OldBytes << 0;
+        QTest::newRow("copy, self, link") << copy << "file" << "dst" << "link" << refused << "target" << NewBytes << 0;
+        QTest::newRow("copy, self") << copy << "file" << "src" << "none" << refused << "target" << NewBytes << 0;
+        QTest::newRow("copy, fifo") << copy << "fifo" << "dst" << "none" << refused << "source" << QByteArray() << 0;
+        QTest::newRow("copy, no source")
+            << copy << "none" << "dst" << "none" << ErrorCode::FileNotFound << "source" << QByteArray() << 0;
+        QTest::newRow("move, replaces") << move << "file" << "dst" << "old" << ok << "" << NewBytes << 0644;
+        QTest::newRow("move, other file system") << move << "file" << "shm" << "old" << ok << "" << NewBytes << 0644;
+        QTest::newRow("move, self, link") << move << "file" << "dst" << "link" << refused << "target" << NewBytes << 0;
+        QTest::newRow("move, read-only") << move << "file" << "ro" << "old" << denied << "target" << OldBytes << 0;
+    }
+    void copyOrMove()
+    {
+        QFETCH(FileTransfer, transfer);
+        QFETCH(QString, source);
+        QFETCH(QString, folder);
+        QFETCH(QString, target);
+        QFETCH(QString, failed);
+        if (folder == u"ro" && ::geteuid() == 0)
+            QSKIP("permission bits do not stop root");
+        QTemporaryDir dir;
+        QTemporaryDir elsewhere(QStringLiteral("/dev/shm/files-test-XXXXXX"));
+        if (folder == u"shm" && (!elsewhere.isValid() || QStorageInfo(elsewhere.path()) == QStorageInfo(dir.path())))
+            QSKIP("no second file system at /dev/shm");
+        const QString sourcePath = dir.filePath(QStringLiteral("src/data.ini"));
+        const QString folderPath = folder == u"shm" ? elsewhere.path() : dir.filePath(folder == u"ro" ? "dst" : folder);
+        const QString targetPath = folderPath + QStringLiteral("/data.ini");
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("src")) && QDir(dir.path()).mkdir(QStringLiteral("dst")));
+        QVERIFY(source != u"file" || Write(sourcePath, NewBytes));
+        QVERIFY(source != u"fifo" || ::mkfifo(QFile::encodeName(sourcePath).constData(), 0644) == 0);
+        QVERIFY(target != u"old" || Write(targetPath, OldBytes, 0640));
+        QVERIFY(target != u"link" || QFile::link(sourcePath, targetPath));
+        QVERIFY(folder != u"ro" || Chmod(folderPath, 0555));
+        auto restore = qScopeGuard([&] { Chmod(folderPath, 0755); });
+
+        const Failure failure = CopyOrMoveFiles(transfer, {sourcePath}, folderPath);
+        QTEST(failure.code, "error");
+        QCOMPARE(failure.path, failed == u"source" ? sourcePath : failed == u"target" ? targetPath : QString());
+        QTEST(Read(targetPath), "result");
+        QFETCH(int, mode);
+        QVERIFY(mode == 0 || ModeOf(targetPath) == mode);
+        const bool moved = transfer == FileTransfer::Move && !failure.failed();
+        QCOMPARE(QFile::exists(sourcePath), source != u"none" && !moved);
+        QVERIFY(source != u"file" || moved || Read(sourcePath) == NewBytes);
+    }
+
+    void listStopsAtFirstFailure()
+    {
+        QTemporaryDir dir;
+        QVERIFY(Write(dir.filePath(QStringLiteral("one"))) && Write(dir.filePath(QStringLiteral("two"))));
+        const QStringList files = {dir.filePath("one"), dir.filePath("missing"), dir.filePath("two")};
+        QCOMPARE(CopyOrMoveFiles(FileTransfer::Copy, files, dir.filePath("dst")),
+                 (Failure{ErrorCode::FileNotFound, dir.filePath("missing")}));
+        QVERIFY(QFile::exists(dir.filePath("dst/one")) && !QFile::exists(dir.filePath("dst/two")));
+    }
+
+    void deleteFiles_data()
+    {
+        QTest::addColumn<bool>("trash"); // false: no trash folder can be made
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<ErrorCode>("error");
+        QTest::newRow("file to trash") << true << "file" << ErrorCode::None;
+        QTest::newRow("link to trash") << true << "link" << ErrorCode::None;
+        QTest::newRow("no trash, deleted") << false << "file" << ErrorCode::None;
+        QTest::newRow("folder refused") << true << "folder" << ErrorCode::PathFileAccess;
+    }
+    void deleteFiles()
+    {
+        QFETCH(bool, trash);
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        // A private home on the file's file system, so that its trash is the one used;
+        // the current folder is where Qt would wrongly put a file it cannot trash.
+        const QString home = dir.filePath(QStringLiteral("home"));
+        const QString dataHome = trash ? home + QStringLiteral("/.local/share") : dir.filePath("plain/share");
+        QVERIFY(QDir().mkpath(home) && Write(dir.filePath(QStringLiteral("plain"))) && QDir::setCurrent(dir.path()));
+        qputenv("HOME", QFile::encodeName(home));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+        const QString victim = home + QStringLiteral("/data.ini");
+        const QString linked = dir.filePath(QStringLiteral("linked"));
+        QVERIFY(Write(linked, NewBytes));
+        QVERIFY(kind != u"file" || Write(victim, NewBytes));
+        QVERIFY(kind != u"link" || QFile::link(linked, victim));
+        QVERIFY(kind != u"folder" || QDir().mkdir(victim));
+
+        const Failure failure = DeleteFiles({victim});
+        QTEST(failure.code, "error");
+        QCOMPARE(failure.path, failure.failed() ? victim : QString());
+        QCOMPARE(QFileInfo::exists(victim), failure.failed());
+        QCOMPARE(Read(linked), NewBytes);
+        const bool trashed = trash && !failure.failed();
+        QCOMPARE(QFile::exists(dataHome + QStringLiteral("/Trash/files/data.ini")), trashed);
+        QCOMPARE(QFile::exists(dataHome + QStringLiteral("/Trash/info/data.ini.trashinfo")), trashed);
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("files"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileOperations)
+#include "test_file_operations.moc"
