@@ -117,6 +117,10 @@ enum class TextId {
     ErrorPathFileAccess,
     ErrorUnknown,
 
+    // The hints-and-tips message: its title, and its four paragraphs with an empty line between them.
+    HintsTitle,
+    HintsText,
+
     TextCount
 };
 
