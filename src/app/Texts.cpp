@@ -144,6 +144,35 @@ constexpr std::array Entries = {
     Entry{TextId::ReportRateTitle, "Exchange rate", "     Ισοτιμία"},
     Entry{TextId::ReportRoundedTitle, "          Rounded amount", "Ποσόν με στρογγυλοποίηση"},
     Entry{TextId::ReportUnroundedTitle, "           Unrounded amount", "Ποσόν χωρίς στρογγυλοποίηση"},
+
+    Entry{TextId::HintsTitle, "Hints and Tips", "Χρήσιμες συμβουλές"},
+    Entry{TextId::HintsText,
+          "If we click the RIGHT mouse button on the various controls of the application, we shall get online help. "
+          "If this doesn't work and provided that a question-mark appears in the title bar of the window, we can "
+          "click the LEFT mouse button on the question-mark and then on the control for which we want to get "
+          "online help.\n\n"
+          "If we hover the mouse pointer over the buttons with the icons, we shall see a concise description of "
+          "what each button does.\n\n"
+          "The exchange rates for all of the Member Countries, except Greece, were finalized on December 31st, "
+          "1998. The exchange rate for Greece, was finalized on December 31st, 2000.\n\n"
+          "CAUTION: When we convert to Euro, the amount that will result after the conversion, may differ from "
+          "the amount we entered. This happens because the initial amount is converted to Euro and then, the "
+          "amount in Euro is converted to all other currencies. This conversion method is mandatory (Council "
+          "Regulation 1103, June 17th 1997, Article 4, Paragraph 4) and is called triangulation (the term is "
+          "informal).",
+          "Για να λάβουμε άμεση βοήθεια, αρκεί να πατήσουμε το ΔΕΞΙΟ κουμπί του ποντικιού, στα διάφορα "
+          "χειριστήρια της εφαρμογής. Εάν αυτός ο τρόπος δεν λειτουργήσει και με την προϋπόθεση ότι στην γραμμή "
+          "τίτλου του παραθύρου υπάρχει ένα ερωτηματικό, μπορούμε να πατήσουμε το ΑΡΙΣΤΕΡΟ κουμπί του ποντικιού "
+          "στο ερωτηματικό και κατόπιν, στο χειριστήριο για το οποίο θέλουμε να λάβουμε άμεση βοήθεια.\n\n"
+          "Εάν αφήσουμε, για λίγο, τον δείκτη του ποντικιού επάνω στα κουμπιά με τα εικονίδια, θα δούμε μία "
+          "συνοπτική περιγραφή της εργασίας, την οποία επιτελεί το κάθε κουμπί.\n\n"
+          "Οι ισοτιμίες όλων των Χωρών Μελών, πλην της Ελλάδος, καθορίσθηκαν την 31η Δεκεμβρίου του 1998. Η "
+          "ισοτιμία για την Ελλάδα, καθορίσθηκε την 31η Δεκεμβρίου του 2000.\n\n"
+          "ΠΡΟΣΟΧΗ: Όταν μετατρέπουμε σε Ευρώ, το ποσόν το οποίο θα προκύψει μετά την μετατροπή, ίσως να είναι "
+          "διαφορετικό από το ποσόν το οποίο πληκτρολογήσαμε. Αυτό συμβαίνει διότι το αρχικό ποσόν μετατρέπεται "
+          "σε Ευρώ και στην συνέχεια, το ποσόν σε Ευρώ μετατρέπεται σε όλα τα άλλα νομίσματα. Αυτή η μέθοδος "
+          "μετατροπής είναι υποχρεωτική (Κανονισμός Συμβουλίου 1103, 17 Ιουνίου 1997, Άρθρο 4, Παράγραφος 4) και "
+          "ονομάζεται τριγωνισμός (ο όρος χρησιμοποιείται ατύπως)."},
 };
 
 static_assert(Entries.size() == std::size_t(TextId::TextCount), "every text needs an entry");

@@ -132,6 +132,9 @@ enum class TextId {
     ReportRateTitle,
     ReportRoundedTitle,
     ReportUnroundedTitle,
+    // The hints-and-tips message: its title, and its four paragraphs with an empty line between them.
+    HintsTitle,
+    HintsText,
 
     TextCount
 };

@@ -32,6 +32,17 @@ private slots:
         }
     }
 
+    // The hints are four paragraphs with one empty line between them, in both languages.
+    void hintsHaveFourParagraphs()
+    {
+        for (bool greek : {false, true}) {
+            const QStringList paragraphs = Text(TextId::HintsText, greek).split(QStringLiteral("\n\n"));
+            QCOMPARE(paragraphs.size(), 4);
+            for (const QString &paragraph : paragraphs)
+                QVERIFY(!paragraph.isEmpty() && !paragraph.contains(u'\n') && paragraph.trimmed() == paragraph);
+        }
+    }
+
     void unexpectedErrorMessage()
     {
         QCOMPARE(UnexpectedErrorMessage(5, QString(), false),

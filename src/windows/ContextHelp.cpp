@@ -1,0 +1,137 @@
+#include "windows/ContextHelp.h"
+
+#include "app/HelpTopics.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QWhatsThis>
+#include <QWidget>
+
+namespace {
+
+// A control is a widget we named; the unnamed or "qt_" parts inside a control
+// (the text field of a spin box) answer for the control around them.
+bool isControl(const QWidget *widget)
+{
+    const QString name = widget->objectName();
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
+}
+
+} // namespace
+
+ContextHelp *ContextHelp::install(QWidget *window, bool greek)
+{
+    Q_ASSERT(window && !window->objectName().isEmpty());
+    return new ContextHelp(window, greek);
+}
+
+ContextHelp::ContextHelp(QWidget *window, bool greek)
+    : QObject(window)
+    , m_window(window)
+    , m_windowName(window->objectName())
+    , m_greek(greek)
+    , m_show([](const QPoint &globalPos, const QString &text, QWidget *control) {
+        QWhatsThis::showText(globalPos, text, control);
+    })
+{
+    // A right-click reaches the deepest widget under the pointer, which may be a
+    // part of a control or a control made after this point; one filter on the
+    // application sees them all and keeps to this window's.
+    QCoreApplication::instance()->installEventFilter(this);
+
+    // Shift+F1 lets the user point at any control, labels and frames included,
+    // which cannot take the keyboard focus.
+    connect(new QShortcut(QKeySequence::WhatsThis, window), &QShortcut::activated, this,
+            [] { QWhatsThis::enterWhatsThisMode(); });
+    // The question mark the hints speak of, where the window manager draws one.
+    if (qobject_cast<QDialog *>(window) && !window->isVisible())
+        window->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+
+    retranslate(greek);
+}
+
+void ContextHelp::retranslate(bool greek)
+{
+    m_greek = greek;
+    const QList<QWidget *> widgets = m_window->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        const QString text = topicOf(widget);
+        if (!text.isEmpty())
+            widget->setWhatsThis(text);
+    }
+}
+
+void ContextHelp::showFor(QWidget *control) const
+{
+    const QString text = topicOf(control);
+    if (!text.isEmpty())
+        m_show(control->mapToGlobal(QPoint(control->width() / 2, control->height())), text, control);
+}
+
+QStringList ContextHelp::unmatchedTopics() const
+{
+    const QString prefix = m_windowName + QLatin1Char('/');
+    QStringList unmatched;
+    const QStringList keys = HelpTopics::keys();
+    for (const QString &key : keys) {
+        if (!key.startsWith(prefix))
+            continue;
+        const QString name = key.mid(prefix.size());
+        if (!m_window->findChild<QWidget *>(name))
+            unmatched.append(name);
+    }
+    return unmatched;
+}
+
+QWidget *ContextHelp::controlAt(const QPoint &globalPos) const
+{
+    QWidget *widget = m_window->childAt(m_window->mapFromGlobal(globalPos));
+    while (widget && widget != m_window && !isControl(widget))
+        widget = widget->parentWidget();
+    return widget == m_window ? nullptr : widget;
+}
+
+QString ContextHelp::topicOf(const QWidget *control) const
+{
+    if (!control || !isControl(control))
+        return QString();
+    return HelpTopics::topic(m_windowName, control->objectName(), m_greek);
+}
+
+bool ContextHelp::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonRelease && type != QEvent::ContextMenu)
+        return false;
+    if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != m_window)
+        return false;
+
+    // The control is the one under the pointer, not the event's receiver: an
+    // event that a control leaves unhandled travels on to its parents, and the
+    // frame around a text field must not answer for the field.
+    if (type == QEvent::ContextMenu) {
+        auto *request = static_cast<QContextMenuEvent *>(event);
+        if (request->reason() != QContextMenuEvent::Mouse || topicOf(controlAt(request->globalPos())).isEmpty())
+            return false;
+        request->accept(); // the right button shows help here, not a menu as well
+        return true;
+    }
+
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    if (mouse->button() != Qt::RightButton)
+        return false;
+    const QPoint globalPos = mouse->globalPosition().toPoint();
+    QWidget *control = controlAt(globalPos);
+    const QString text = topicOf(control);
+    if (text.isEmpty())
+        return false;
+    // A disabled control receives no mouse events, so it shows no help either.
+    if (control->isEnabled())
+        m_show(globalPos, text, control);
+    mouse->accept();
+    return true;
+}

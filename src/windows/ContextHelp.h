@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+// Context help for one window: releasing the right mouse button over a control
+// that has a help topic shows the topic beside it, in the current language, and
+// the control does not open a context menu as well. Every such control also
+// carries its topic as its What's This text, for Shift+F1 and the title-bar
+// question mark. Topics are found by the window's object name and the control's
+// (HelpTopics); a control without one keeps its own right-click behaviour.
+class ContextHelp : public QObject
+{
+    Q_OBJECT
+public:
+    // What puts a topic on the screen; QWhatsThis::showText unless replaced.
+    using ShowFunction = std::function<void(const QPoint &globalPos, const QString &text, QWidget *control)>;
+
+    // Called once in the window's constructor, after its object name and its
+    // controls' names are set and before it is shown. The window owns the result.
+    static ContextHelp *install(QWidget *window, bool greek);
+
+    // The language switched: later pop-ups and every What's This text follow it.
+    // Also picks up controls created after install.
+    void retranslate(bool greek);
+
+    // Shows a control's topic below it, as a right-click on it does; for the
+    // Help items of the button menus.
+    void showFor(QWidget *control) const;
+
+    // The window's topics that no control of the window carries: a misnamed
+    // control loses its help silently otherwise.
+    QStringList unmatchedTopics() const;
+
+    void setShowFunction(ShowFunction show) { m_show = std::move(show); }
+    bool greek() const { return m_greek; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    ContextHelp(QWidget *window, bool greek);
+
+    QWidget *controlAt(const QPoint &globalPos) const;
+    QString topicOf(const QWidget *control) const;
+
+    QWidget *m_window;
+    QString m_windowName;
+    bool m_greek;
+    ShowFunction m_show;
+};
