@@ -1,5 +1,6 @@
 #include "app/MainController.h"
 
+#include "app/DesktopLanguage.h"
 #include "app/ErrorTrap.h"
 #include "app/Texts.h"
 #include "platform/PlatformServices.h"
@@ -27,7 +28,9 @@ bool MainController::StartUp()
     m_settings = SettingsStore(m_app.SettingsFile);
     m_settings.removeSaveLeftovers();
     const Failure unreadable = m_settings.load();
-    m_app.GreekLanguage = ReadIniBoolean(m_settings.document(), Setting::Language);
+    // A first start follows the desktop's language; the window then stores it.
+    const std::optional<bool> storedGreek = ReadIniStoredBoolean(m_settings.document(), Setting::Language);
+    m_app.GreekLanguage = storedGreek ? *storedGreek : DesktopPrefersGreek(m_platform.desktopLanguages());
     m_app.ProgramTitle = Text(TextId::ProgramTitle, m_app.GreekLanguage);
 
     if (unreadable.code == ErrorCode::FileTooLarge) {

@@ -69,6 +69,35 @@ private slots:
         QVERIFY(m_platform->messages.isEmpty());
     }
 
+    // With no language stored, the desktop's decides, and is then stored; a
+    // stored one wins over the desktop's.
+    void firstStartFollowsTheDesktop_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QStringList>("desktop");
+        QTest::addColumn<bool>("greek");
+        QTest::newRow("Greek desktop") << QByteArray() << QStringList{"el-GR"} << true;
+        QTest::newRow("English desktop") << QByteArray() << QStringList{"en-US", "el"} << false;
+        QTest::newRow("first spoken language decides") << QByteArray() << QStringList{"de-DE", "el"} << true;
+        QTest::newRow("neither language") << QByteArray() << QStringList{"C"} << false;
+        QTest::newRow("value not a choice") << QByteArray("[General]\r\nLanguage=\r\n") << QStringList{"el"}
+                                            << true;
+        QTest::newRow("stored English") << QByteArray("[General]\r\nLanguage=False\r\n") << QStringList{"el-GR"}
+                                        << false;
+    }
+    void firstStartFollowsTheDesktop()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QStringList, desktop);
+        QFETCH(bool, greek);
+        if (!ini.isEmpty())
+            writeIni(ini);
+        m_platform->languages = desktop;
+        QVERIFY(start());
+        QCOMPARE(m_controller->app().GreekLanguage, greek);
+        QVERIFY(readIni().startsWith(greek ? "[General]\r\nLanguage=True\r\n" : "[General]\r\nLanguage=False\r\n"));
+    }
+
     void storedStateInGreek()
     {
         writeIni("[General]\r\nLanguage= true \r\nToolTipText=True\r\n[Last]\r\nID=7\r\nAmount=1000\r\n");
