@@ -144,6 +144,10 @@ constexpr std::array Entries = {
     Entry{TextId::ReportRateTitle, "Exchange rate", "     Ισοτιμία"},
     Entry{TextId::ReportRoundedTitle, "          Rounded amount", "Ποσόν με στρογγυλοποίηση"},
     Entry{TextId::ReportUnroundedTitle, "           Unrounded amount", "Ποσόν χωρίς στρογγυλοποίηση"},
+
+    Entry{TextId::AmountHint, "Digits, the decimal separator '%1'; at most %2",
+          "Ψηφία, η υποδιαστολή «%1»· το πολύ %2"},
+    Entry{TextId::ConvertNeedsRate, "Enter an exchange rate above 0", "Δώστε ισοτιμία μεγαλύτερη από 0"},
 };
 
 static_assert(Entries.size() == std::size_t(TextId::TextCount), "every text needs an entry");

@@ -133,6 +133,11 @@ enum class TextId {
     ReportRoundedTitle,
     ReportUnroundedTitle,
 
+    // Everyday use: the status bar's road of a conversion and its copy notices,
+    // and the amount dialog's input hint and the reason Convert is disabled.
+    AmountHint,
+    ConvertNeedsRate,
+
     TextCount
 };
 

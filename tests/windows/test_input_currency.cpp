@@ -99,20 +99,45 @@ private slots:
         QCOMPARE(child<QPushButton>(dialog.get(), "cmdConvert")->text(), QStringLiteral("Μετατροπή"));
     }
 
+    // Convert follows the rate, and says why whenever it is disabled; the line
+    // under the amount says what an amount may hold, in the regional format.
+    void rateEnablesConvert_data()
+    {
+        QTest::addColumn<bool>("greek");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("hint");
+        const QString point = Localized(QStringLiteral("."));
+        const QString largest = Localized(QStringLiteral("922,337,203,685,477.5807"));
+        QTest::newRow("English") << false << "Enter an exchange rate above 0"
+                                 << QStringLiteral("Digits, the decimal separator '%1'; at most %2").arg(point, largest);
+        QTest::newRow("Greek") << true << "Δώστε ισοτιμία μεγαλύτερη από 0"
+                               << QStringLiteral("Ψηφία, η υποδιαστολή «%1»· το πολύ %2").arg(point, largest);
+    }
     void rateEnablesConvert()
     {
+        QFETCH(bool, greek);
+        QFETCH(QString, reason);
+        QFETCH(QString, hint);
+        m_app.GreekLanguage = greek;
         auto dialog = open(13);
         auto *rate = child<QLineEdit>(dialog.get(), "txtCurrencyRate");
         auto *convert = child<QPushButton>(dialog.get(), "cmdConvert");
-        QCOMPARE(child<QGroupBox>(dialog.get(), "fraFixedRate")->title(), QStringLiteral(" Current exchange rate "));
+        auto *shownReason = child<QLabel>(dialog.get(), "lblConvertReason");
+        QCOMPARE(child<QLabel>(dialog.get(), "lblAmountHint")->text(), hint);
+        QCOMPARE(child<QLineEdit>(dialog.get(), "txtAmount")->accessibleDescription(), hint);
         QVERIFY(!rate->isReadOnly());
-        QVERIFY(!convert->isEnabled());
+        const auto verifyConvert = [&](bool enabled) {
+            QCOMPARE(convert->isEnabled(), enabled);
+            QCOMPARE(shownReason->text(), enabled ? QString() : reason);
+            QCOMPARE(convert->accessibleDescription(), enabled ? QString() : reason);
+        };
+        verifyConvert(false);
         retype(rate, Localized(QStringLiteral("2.5")));
-        QVERIFY(convert->isEnabled());
+        verifyConvert(true);
         rate->clear();
-        QVERIFY(!convert->isEnabled());
+        verifyConvert(false);
         retype(rate, QStringLiteral("0"));
-        QVERIFY(!convert->isEnabled());
+        verifyConvert(false);
     }
 
     void refusesBadInput_data()
@@ -182,6 +207,7 @@ private slots:
     void confirmGivesTheValues()
     {
         auto dialog = open(13);
+        QCOMPARE(child<QGroupBox>(dialog.get(), "fraFixedRate")->title(), QStringLiteral(" Current exchange rate "));
         retype(child<QLineEdit>(dialog.get(), "txtCurrencyName"), QStringLiteral("  "));
         retype(child<QLineEdit>(dialog.get(), "txtCurrencyRate"), Localized(QStringLiteral("1.23456")));
         retype(child<QLineEdit>(dialog.get(), "txtAmount"), Localized(QStringLiteral("1,000.5")));
