@@ -2,6 +2,7 @@
 
 #include "app/DesktopLanguage.h"
 #include "app/ErrorTrap.h"
+#include "app/StatusTexts.h"
 #include "app/Texts.h"
 #include "platform/PlatformServices.h"
 #include "settings/IniAccess.h"
@@ -124,4 +125,19 @@ RowText MainController::rowText(int slot) const
     if (!m_result)
         return {InitialAmountCaption, QString()};
     return RowTexts(*m_result, m_state, m_app.GreekLanguage, m_app.HideToolTips)[std::size_t(slot)];
+}
+
+QString MainController::copyText(int slot, bool unrounded) const
+{
+    if (!m_result)
+        return rowText(slot).caption.trimmed();
+    const RowText text = RowTexts(*m_result, m_state, m_app.GreekLanguage, false)[std::size_t(slot)];
+    return (unrounded ? text.toolTip : text.caption).trimmed();
+}
+
+QString MainController::statusLine(int slot) const
+{
+    if (!m_result)
+        return QString();
+    return ConversionRoad(*m_result, m_state, slot, rowTitle(OtherCurrencyIndex), m_app.GreekLanguage);
 }

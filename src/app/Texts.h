@@ -135,6 +135,11 @@ enum class TextId {
 
     // Everyday use: the status bar's road of a conversion and its copy notices,
     // and the amount dialog's input hint and the reason Convert is disabled.
+    RoadOverflow,
+    RoadZeroRate,
+    CopiedRounded,
+    CopiedUnrounded,
+    StatusBarName,
     AmountHint,
     ConvertNeedsRate,
 

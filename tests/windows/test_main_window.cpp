@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -15,6 +16,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -64,6 +67,8 @@ private:
     }
     QLabel *amount(int slot) const { return child<QLabel>(QStringLiteral("lblAmount_%1").arg(slot)); }
     QAction *action(const char *name) const { return child<QAction>(QLatin1String(name)); }
+    QLabel *road() const { return child<QLabel>(QStringLiteral("lblConversionRoad")); }
+    QPushButton *goButton(int slot) const { return child<QPushButton>(QStringLiteral("cmdGo_%1").arg(slot)); }
 
     // Runs `answer` on the amount dialog as soon as it is open.
     void whenDialogOpens(std::function<void(frmInputCurrency *)> answer)
@@ -179,6 +184,10 @@ private slots:
         writeIni("[Last]\r\nAmount=922337203685477\r\n");
         start();
         QCOMPARE(amount(0)->text(), QStringLiteral("Overflow "));
+        const QString overflowed = Localized(QStringLiteral("922,337,203,685,477")) + QStringLiteral(" EUR: ");
+        QCOMPARE(road()->text(), overflowed + QStringLiteral("a result would be larger than ")
+                                     + Localized(QStringLiteral("922,337,203,685,477.5807"))
+                                     + QStringLiteral(", the largest amount the program can hold"));
         const QString englishTip = child<QToolButton>(QStringLiteral("cmdLanguage_1"))->toolTip();
         QTest::mouseClick(child<QToolButton>(QStringLiteral("cmdLanguage_0")), Qt::LeftButton);
         QVERIFY(readIni().contains("Language=True"));
@@ -190,6 +199,8 @@ private slots:
         QCOMPARE(child<QLabel>(QStringLiteral("lblTitle_13"))->text(), QStringLiteral("Άλλο νόμισμα"));
         QCOMPARE(amount(0)->toolTip(), QStringLiteral(" Υπερχείλιση "));
         QCOMPARE(amount(5)->text(), QStringLiteral("Απροσδιόριστο "));
+        QVERIFY(road()->text().startsWith(overflowed + QStringLiteral("ένα αποτέλεσμα θα ήταν μεγαλύτερο")));
+        QCOMPARE(m_window->statusBar()->accessibleName(), QStringLiteral("Τελευταία μετατροπή"));
         QVERIFY(action("mnuToolsGreek")->isChecked());
         QVERIFY(!action("mnuToolsEnglish")->isChecked());
 
@@ -222,6 +233,84 @@ private slots:
             QVERIFY(QKeySequence::mnemonic(shown).isEmpty());
             QCOMPARE(QString(shown).replace(QStringLiteral("&&"), QStringLiteral("&")), QStringLiteral("Zloty & Groszy"));
         }
+    }
+
+    // What Ctrl+C, Ctrl+Shift+C and a double-click copy: the amount as the row
+    // shows it, without its padding, also while the tooltips are hidden.
+    void copyPutsTheShownText_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("copied");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("current row") << "Ctrl+C" << "999,999" << "Copied: %1";
+        QTest::newRow("unrounded") << "Ctrl+Shift+C" << "999,999.0250" << "Copied unrounded: %1";
+        QTest::newRow("focused row") << "Ctrl+C on EUR" << "2,934.70" << "Copied: %1";
+        QTest::newRow("no row focused") << "Ctrl+C on a flag" << "999,999" << "Copied: %1";
+        QTest::newRow("double-click") << "double-click on DEM" << "5,739.77" << "Copied: %1";
+    }
+    void copyPutsTheShownText()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, copied);
+        QFETCH(QString, message);
+        writeIni("[General]\r\nToolTipText=True\r\n[Last]\r\nID=7\r\nAmount=1000000\r\n");
+        start();
+        QGuiApplication::clipboard()->clear();
+        if (how == QLatin1String("Ctrl+Shift+C"))
+            QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        else if (how == QLatin1String("double-click on DEM"))
+            QTest::mouseDClick(amount(3), Qt::LeftButton);
+        else {
+            if (how == QLatin1String("Ctrl+C on EUR"))
+                goButton(0)->setFocus();
+            else if (how == QLatin1String("Ctrl+C on a flag"))
+                child<QToolButton>(QStringLiteral("cmdLanguage_0"))->setFocus();
+            QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier);
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(), Localized(copied));
+        QCOMPARE(m_window->statusBar()->currentMessage(), message.arg(Localized(copied)));
+    }
+
+    // The status line follows the row the keyboard is on.
+    void statusLineFollowsTheFocus()
+    {
+        writeIni("[Last]\r\nID=7\r\nAmount=1000000\r\n");
+        start();
+        QCOMPARE(road()->text(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD")));
+        QTest::keyClick(goButton(7), Qt::Key_Tab);
+        QCOMPARE(road()->text(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 2,311.2641 → 2,311.26 IEP")));
+    }
+
+    // The decimal separators of all rows stand in one column, whole numbers end
+    // at it, and the captions are left as they are.
+    void amountsAlignedByPlace_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::newRow("built-in decimals") << QByteArray();
+        QTest::newRow("four and none") << QByteArray("[Decimals]\r\n0=4\r\n3=0\r\n[Last]\r\nAmount=1234.5\r\n");
+    }
+    void amountsAlignedByPlace()
+    {
+        QFETCH(QByteArray, ini);
+        if (!ini.isEmpty())
+            writeIni(ini);
+        start();
+        const QString point = QLocale().decimalPoint();
+        QSet<int> columns;
+        QSet<int> decimals;
+        for (int slot = 0; slot < CurrencyCount; ++slot) {
+            const QLabel *label = amount(slot);
+            const QString caption = label->text();
+            QVERIFY(caption.endsWith(QLatin1Char(' ')) && !caption.endsWith(QStringLiteral("  ")));
+            const qsizetype at = caption.indexOf(point);
+            decimals << int(at < 0 ? 0 : caption.size() - at - 2);
+            const QString rightOfWhole = at < 0 ? QStringLiteral(" ") : caption.mid(at);
+            const int textRight = label->contentsRect().right() + 1 - label->margin() - label->indent();
+            columns << label->mapTo(m_window.get(), QPoint(textRight, 0)).x()
+                    - label->fontMetrics().horizontalAdvance(rightOfWhole);
+        }
+        QVERIFY(decimals.size() > 1);
+        QCOMPARE(columns.size(), 1);
     }
 
     void exitWritesNothing()

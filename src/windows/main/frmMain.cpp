@@ -1,12 +1,16 @@
 #include "windows/main/frmMain.h"
 
 #include "app/MainController.h"
+#include "app/RowTexts.h"
+#include "app/StatusTexts.h"
 #include "windows/Pictures.h"
 #include "windows/dialogs/frmInputCurrency.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,6 +23,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -186,6 +191,7 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
     new QVBoxLayout(central);
     setCentralWidget(central);
     buildButtons();
+    buildStatusBar();
     buildRows();
 
     m_refreshTimer.setSingleShot(true);
@@ -194,6 +200,15 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
     // The menu bar from the keyboard, as on other desktops.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(m_menus.file->menuAction()); });
+    // A converted amount is there to be pasted elsewhere.
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            [this] { copyRow(focusedRow(), false); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this), &QShortcut::activated, this,
+            [this] { copyRow(focusedRow(), true); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && now->window() == this)
+            showStatus();
+    });
 
     // The stored language applies every caption, and writes the key back, so
     // that the first start creates the settings file.
@@ -313,6 +328,7 @@ void frmMain::buildRows()
         row.lblAmount->setAutoFillBackground(true);
         row.lblAmount->setMinimumWidth(amountWidth);
         row.lblAmount->setMargin(3);
+        row.lblAmount->installEventFilter(this); // a double-click copies the amount
 
         row.cmdGo = new QPushButton(centralWidget());
         row.cmdGo->setObjectName(IndexedName("cmdGo", slot));
@@ -343,10 +359,22 @@ void frmMain::buildRows()
     layout->addStretch();
 }
 
+void frmMain::buildStatusBar()
+{
+    m_lblConversionRoad = new QLabel(statusBar());
+    m_lblConversionRoad->setObjectName(QStringLiteral("lblConversionRoad"));
+    m_lblConversionRoad->setTextFormat(Qt::PlainText);
+    m_lblConversionRoad->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long line is cut at the window's edge (its tooltip holds it whole)
+    // rather than widening the window.
+    m_lblConversionRoad->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(m_lblConversionRoad, 1);
+}
+
 int frmMain::rowOf(const QObject *control) const
 {
     const auto found = std::find_if(m_rows.begin(), m_rows.end(), [control](const Row &row) {
-        return row.optCurrency == control || row.cmdGo == control;
+        return row.optCurrency == control || row.cmdGo == control || row.lblAmount == control;
     });
     return found == m_rows.end() ? -1 : int(found - m_rows.begin());
 }
@@ -357,9 +385,14 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     if (slot >= 0) {
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
             // The conversion, not the click, decides which option is selected.
-            if (watched == m_rows[std::size_t(slot)].optCurrency
-                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            const bool left = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+            if (watched == m_rows[std::size_t(slot)].optCurrency && left) {
                 ConvertFrom(slot);
+                return true;
+            }
+            if (watched == m_rows[std::size_t(slot)].lblAmount && left
+                && event->type() == QEvent::MouseButtonDblClick) {
+                copyRow(slot, false);
                 return true;
             }
         } else if (event->type() == QEvent::KeyPress) {
@@ -372,6 +405,27 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+int frmMain::focusedRow() const
+{
+    const int slot = rowOf(focusWidget());
+    return slot >= 0 ? slot : m_controller.state().CurrentCurrency;
+}
+
+void frmMain::copyRow(int slot, bool unrounded)
+{
+    const QString text = m_controller.copyText(slot, unrounded);
+    QGuiApplication::clipboard()->setText(text);
+    constexpr int ShownMs = 4000;
+    statusBar()->showMessage(CopiedMessage(text, unrounded, m_controller.app().GreekLanguage), ShownMs);
+}
+
+void frmMain::showStatus()
+{
+    const QString road = m_controller.statusLine(focusedRow());
+    m_lblConversionRoad->setText(road);
+    m_lblConversionRoad->setToolTip(road);
 }
 
 void frmMain::languageClicked(int index)
@@ -388,6 +442,8 @@ void frmMain::SetMainCaptions()
     const bool greek = m_controller.app().GreekLanguage;
     for (const auto &[item, text] : m_menuTexts)
         item->setText(Text(text, greek));
+    statusBar()->setAccessibleName(Text(TextId::StatusBarName, greek));
+    m_lblConversionRoad->setAccessibleDescription(Text(TextId::StatusBarName, greek));
     for (const auto &[button, text] : m_buttonTips) {
         button->setToolTip(Text(text, greek));
         button->setAccessibleName(Text(text, greek));
@@ -423,6 +479,28 @@ void frmMain::showRows()
         // A screen reader reads the rounded amount, and the unrounded one on request.
         amount->setAccessibleName(text.caption.trimmed());
         amount->setAccessibleDescription(text.toolTip.trimmed());
+    }
+    alignAmounts();
+    showStatus();
+}
+
+void frmMain::alignAmounts()
+{
+    // Each caption is moved left by an indent from the right edge, so that the
+    // part right of its whole number ends where the widest such part ends: the
+    // decimal separators stand in one column and whole numbers end at it. The
+    // indent starts from the one a framed label has of itself.
+    const QLocale locale;
+    std::array<int, CurrencyCount> tails{};
+    for (std::size_t slot = 0; slot < tails.size(); ++slot) {
+        const QLabel *label = m_rows[slot].lblAmount;
+        tails[slot] = label->fontMetrics().horizontalAdvance(AmountTail(label->text(), locale));
+    }
+    const int widest = *std::max_element(tails.begin(), tails.end());
+    for (std::size_t slot = 0; slot < tails.size(); ++slot) {
+        QLabel *label = m_rows[slot].lblAmount;
+        const int framed = std::max(0, label->fontMetrics().horizontalAdvance(u'x') / 2 - label->margin());
+        label->setIndent(framed + widest - tails[slot]);
     }
 }
 

@@ -112,6 +112,8 @@ private:
     void buildButtons();
     void buildRows();
 
+    void buildStatusBar();
+
     void languageClicked(int index);
     void SetMainCaptions();
     void ApplyCurrencyCaptions();
@@ -119,6 +121,11 @@ private:
     void markRow(int slot);
     bool askAmount(int slot);
     int rowOf(const QObject *control) const;
+    // The row the keyboard is on: the focused row, else the current one.
+    int focusedRow() const;
+    void copyRow(int slot, bool unrounded);
+    void alignAmounts();
+    void showStatus();
 
     MainController &m_controller;
     bool m_shown = false;
@@ -132,4 +139,6 @@ private:
     // Every caption and tooltip that follows the language.
     std::vector<std::pair<QAction *, TextId>> m_menuTexts;
     std::vector<std::pair<QToolButton *, TextId>> m_buttonTips;
+    // The status bar's road of the last conversion.
+    QLabel *m_lblConversionRoad = nullptr;
 };
