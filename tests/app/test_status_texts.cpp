@@ -1,3 +1,4 @@
+#include "app/MenuMnemonics.h"
 #include "app/RowTexts.h"
 #include "app/StatusTexts.h"
 #include "core/Conversion.h"
@@ -5,8 +6,8 @@
 
 #include <QtTest>
 
-// What the status bar says of a conversion and where a caption's decimals
-// begin. Each case names the locale it formats with.
+// What the status bar says of a conversion, where a caption's decimals begin,
+// and the menu bar's mnemonics. Each case names the locale it formats with.
 class TestStatusTexts : public QObject
 {
     Q_OBJECT
@@ -75,6 +76,24 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QLocale, locale);
         QTEST(AmountTail(caption, locale), "tail");
+    }
+
+    void menuMnemonics_data()
+    {
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QStringList>("marked");
+        QTest::newRow("English") << QStringList{"File", "", "Tools", "Settings", "Convert from", "Help"}
+                                 << QStringList{"&File", "", "&Tools", "&Settings", "&Convert from", "&Help"};
+        QTest::newRow("Greek") << QStringList{"Αρχείο", "Εργαλεία", "Ρυθμίσεις", "Μετατροπή από", "Βοήθεια"}
+                               << QStringList{"&Αρχείο", "&Εργαλεία", "&Ρυθμίσεις", "&Μετατροπή από", "&Βοήθεια"};
+        QTest::newRow("taken letters and accents") << QStringList{"Save", "Store", "Έξοδος", "ss"}
+                                                   << QStringList{"&Save", "S&tore", "Έ&ξοδος", "ss"};
+        QTest::newRow("literal ampersand") << QStringList{"& Co", "A&B"} << QStringList{"&& &Co", "&A&&B"};
+    }
+    void menuMnemonics()
+    {
+        QFETCH(QStringList, titles);
+        QTEST(WithMnemonics(titles), "marked");
     }
 };
 

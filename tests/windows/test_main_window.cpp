@@ -6,6 +6,7 @@
 #include "windows/main/frmMain.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -193,7 +194,7 @@ private slots:
         QVERIFY(readIni().contains("Language=True"));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
         QCOMPARE(action("mnuHelpAbout")->text(), QStringLiteral("Σχετικά..."));
-        QCOMPARE(child<QMenu>(QStringLiteral("mnuConvert"))->title(), QStringLiteral("Μετατροπή από"));
+        QCOMPARE(child<QMenu>(QStringLiteral("mnuConvert"))->title(), QStringLiteral("&Μετατροπή από"));
         QCOMPARE(child<QToolButton>(QStringLiteral("cmdEndApplication"))->accessibleName(), QStringLiteral("Έξοδος"));
         QCOMPARE(child<QToolButton>(QStringLiteral("cmdLanguage_1"))->toolTip(), englishTip);
         QCOMPARE(child<QLabel>(QStringLiteral("lblTitle_13"))->text(), QStringLiteral("Άλλο νόμισμα"));
@@ -203,12 +204,22 @@ private slots:
         QCOMPARE(m_window->statusBar()->accessibleName(), QStringLiteral("Τελευταία μετατροπή"));
         QVERIFY(action("mnuToolsGreek")->isChecked());
         QVERIFY(!action("mnuToolsEnglish")->isChecked());
+        // One language at a time, in the menu and on the flags; the active one
+        // stays chosen when chosen again.
+        QCOMPARE(action("mnuToolsGreek")->actionGroup(), action("mnuToolsEnglish")->actionGroup());
+        QVERIFY(action("mnuToolsGreek")->actionGroup()->isExclusive());
+        action("mnuToolsGreek")->trigger();
+        QVERIFY(action("mnuToolsGreek")->isChecked());
+        QVERIFY(child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
+        QVERIFY(!child<QToolButton>(QStringLiteral("cmdLanguage_1"))->isChecked());
 
         // Choosing the active language again applies and writes it again.
         QFile::remove(iniPath());
         action("mnuToolsEnglish")->trigger();
         action("mnuToolsEnglish")->trigger();
         QVERIFY(!action("mnuToolsGreek")->isChecked());
+        QVERIFY(child<QToolButton>(QStringLiteral("cmdLanguage_1"))->isChecked());
+        QVERIFY(!child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
         QCOMPARE(amount(13)->text(), QStringLiteral("Undefined "));
         QCOMPARE(readIni(), QByteArray("[General]\r\nLanguage=False\r\n"));
     }
@@ -233,6 +244,18 @@ private slots:
             QVERIFY(QKeySequence::mnemonic(shown).isEmpty());
             QCOMPARE(QString(shown).replace(QStringLiteral("&&"), QStringLiteral("&")), QStringLiteral("Zloty & Groszy"));
         }
+    }
+
+    // Alt and the first letter of a menu's title open it, in either language.
+    void menuBarMnemonics()
+    {
+        start();
+        QTest::keyClick(m_window.get(), Qt::Key_T, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), child<QMenu>(QStringLiteral("mnuTools")));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        action("mnuToolsGreek")->trigger();
+        QCOMPARE(child<QMenu>(QStringLiteral("mnuFile"))->title(), QStringLiteral("&Αρχείο"));
     }
 
     // What Ctrl+C, Ctrl+Shift+C and a double-click copy: the amount as the row
@@ -317,7 +340,7 @@ private slots:
     {
         start();
         const QByteArray before = readIni();
-        action("mnuFileExit")->trigger();
+        QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!m_window->isVisible());
         QCOMPARE(readIni(), before);
     }

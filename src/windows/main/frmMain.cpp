@@ -1,6 +1,7 @@
 #include "windows/main/frmMain.h"
 
 #include "app/MainController.h"
+#include "app/MenuMnemonics.h"
 #include "app/RowTexts.h"
 #include "app/StatusTexts.h"
 #include "windows/Pictures.h"
@@ -242,9 +243,18 @@ void frmMain::buildMenus()
     }
     m_actions.filePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_actions.toolsRefresh->setShortcut(QKeySequence(Qt::Key_F5));
+    // The desktop's quit key; where the platform names none, the usual Ctrl+Q.
+    QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (quit.isEmpty())
+        quit = {QKeySequence(Qt::CTRL | Qt::Key_Q)};
+    m_actions.fileExit->setShortcuts(quit);
     connect(m_actions.fileExit, &QAction::triggered, this, &QWidget::close);
-    for (QAction *language : {m_actions.toolsEnglish, m_actions.toolsGreek})
+    // One language at a time: the menu shows the two as a choice.
+    auto *languages = new QActionGroup(this);
+    for (QAction *language : {m_actions.toolsEnglish, m_actions.toolsGreek}) {
         language->setCheckable(true);
+        languages->addAction(language);
+    }
     connect(m_actions.toolsEnglish, &QAction::triggered, this, [this] { languageClicked(1); });
     connect(m_actions.toolsGreek, &QAction::triggered, this, [this] { languageClicked(0); });
 
@@ -284,6 +294,13 @@ void frmMain::buildButtons()
         m_buttonTips.emplace_back(button, entry.toolTip);
     }
     connect(m_buttons.endApplication, &QToolButton::clicked, this, &QWidget::close);
+    // The flag of the active language stays pressed; pressing it again still
+    // applies the language, as the menu item does.
+    auto *languages = new QButtonGroup(this);
+    for (QToolButton *language : {m_buttons.languageEnglish, m_buttons.languageGreek}) {
+        language->setCheckable(true);
+        languages->addButton(language);
+    }
     connect(m_buttons.languageEnglish, &QToolButton::clicked, this, [this] { languageClicked(1); });
     connect(m_buttons.languageGreek, &QToolButton::clicked, this, [this] { languageClicked(0); });
 
@@ -431,8 +448,8 @@ void frmMain::showStatus()
 void frmMain::languageClicked(int index)
 {
     const bool greek = index == 0;
-    m_actions.toolsGreek->setChecked(greek);
-    m_actions.toolsEnglish->setChecked(!greek);
+    (greek ? m_actions.toolsGreek : m_actions.toolsEnglish)->setChecked(true);
+    (greek ? m_buttons.languageGreek : m_buttons.languageEnglish)->setChecked(true);
     m_controller.SetLanguage(greek);
     SetMainCaptions();
 }
@@ -442,6 +459,17 @@ void frmMain::SetMainCaptions()
     const bool greek = m_controller.app().GreekLanguage;
     for (const auto &[item, text] : m_menuTexts)
         item->setText(Text(text, greek));
+    // Alt and a letter open the menus of the bar; hidden menus take no letter.
+    QStringList titles;
+    for (const MenuEntry &entry : MenuTable()) {
+        const QMenu *menu = m_menus.*entry.menu;
+        titles << (menu->menuAction()->isVisible() ? Text(entry.text, greek) : QString());
+    }
+    const QStringList marked = WithMnemonics(titles);
+    for (std::size_t i = 0; i < MenuTable().size(); ++i) {
+        if (!marked[qsizetype(i)].isEmpty())
+            (m_menus.*MenuTable()[i].menu)->setTitle(marked[qsizetype(i)]);
+    }
     statusBar()->setAccessibleName(Text(TextId::StatusBarName, greek));
     m_lblConversionRoad->setAccessibleDescription(Text(TextId::StatusBarName, greek));
     for (const auto &[button, text] : m_buttonTips) {
