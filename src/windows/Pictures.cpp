@@ -1,6 +1,9 @@
 #include "windows/Pictures.h"
 
+#include <QFile>
+#include <QGuiApplication>
 #include <QHash>
+#include <QPalette>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -13,6 +16,21 @@
 #include <memory>
 
 namespace {
+
+// The ink of the lines that stand on the window's background (currentColor in
+// the pictures): the palette's text colour softened towards the background, so
+// that they read on light and dark schemes alike. Lines on the pictures' own
+// light surfaces keep their fixed dark colour.
+QColor Ink()
+{
+    const QPalette palette = QGuiApplication::palette();
+    const QColor text = palette.color(QPalette::WindowText);
+    const QColor window = palette.color(QPalette::Window);
+    constexpr float TextShare = 0.8f;
+    const auto mix = [](float a, float b) { return a * TextShare + b * (1 - TextShare); };
+    return QColor::fromRgbF(mix(text.redF(), window.redF()), mix(text.greenF(), window.greenF()),
+                            mix(text.blueF(), window.blueF()));
+}
 
 // Qt's own SVG icon engine reads the file when the icon is made and again when
 // it is first drawn; this one reads it once, on first use.
@@ -46,7 +64,12 @@ public:
     {
         const QSize logical = actualSize(size, mode, state);
         const QSize device = (QSizeF(logical) * scale).toSize();
-        const QString cacheKey = QStringLiteral("%1:%2x%3:%4").arg(m_path).arg(device.width()).arg(device.height()).arg(int(mode));
+        const QString cacheKey = QStringLiteral("%1:%2x%3:%4:%5")
+                                     .arg(m_path)
+                                     .arg(device.width())
+                                     .arg(device.height())
+                                     .arg(int(mode))
+                                     .arg(m_ink.name());
         QPixmap drawn;
         if (QPixmapCache::find(cacheKey, &drawn))
             return drawn;
@@ -66,14 +89,31 @@ public:
     }
 
 private:
+    // The renderer for the palette in force: a picture with ink is read again
+    // only when the scheme changes its colour.
     QSvgRenderer &renderer()
     {
-        if (!m_renderer)
-            m_renderer = std::make_unique<QSvgRenderer>(m_path);
+        if (m_source.isNull()) {
+            QFile file(m_path);
+            m_source = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("");
+            m_usesInk = m_source.contains("currentColor");
+        }
+        const QColor ink = m_usesInk ? Ink() : QColor();
+        if (!m_renderer || ink != m_ink) {
+            m_ink = ink;
+            QByteArray source = m_source;
+            const qsizetype root = source.indexOf("<svg");
+            if (m_usesInk && root >= 0)
+                source.insert(root + 4, " color=\"" + ink.name().toLatin1() + '"');
+            m_renderer = std::make_unique<QSvgRenderer>(source);
+        }
         return *m_renderer;
     }
 
     QString m_path;
+    QByteArray m_source;
+    bool m_usesInk = false;
+    QColor m_ink;
     std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
