@@ -299,6 +299,8 @@ void frmMain::buildButtons()
     auto *languages = new QButtonGroup(this);
     for (QToolButton *language : {m_buttons.languageEnglish, m_buttons.languageGreek}) {
         language->setCheckable(true);
+        // Raised for good, since not every style draws a flat button as pressed.
+        language->setAutoRaise(false);
         languages->addButton(language);
     }
     connect(m_buttons.languageEnglish, &QToolButton::clicked, this, [this] { languageClicked(1); });
