@@ -145,10 +145,11 @@ constexpr std::array Entries = {
     Entry{TextId::ReportRoundedTitle, "          Rounded amount", "Ποσόν με στρογγυλοποίηση"},
     Entry{TextId::ReportUnroundedTitle, "           Unrounded amount", "Ποσόν χωρίς στρογγυλοποίηση"},
 
-    Entry{TextId::RoadOverflow, "%1: a result would be larger than %2, the largest amount the program can hold",
-          "%1: ένα αποτέλεσμα θα ήταν μεγαλύτερο από %2, το μεγαλύτερο ποσό που μπορεί να κρατήσει η εφαρμογή"},
-    Entry{TextId::RoadZeroRate, "%1: no result, since the exchange rate of %2 is 0",
-          "%1: κανένα αποτέλεσμα, επειδή η ισοτιμία του %2 είναι 0"},
+    // The entered amount comes last: a narrow window cuts the line at its end.
+    Entry{TextId::RoadOverflow, "Overflow: the program holds at most %2 (%1)",
+          "Υπερχείλιση: η εφαρμογή χωρά έως %2 (%1)"},
+    Entry{TextId::RoadZeroRate, "No result: the exchange rate of %2 is 0 (%1)",
+          "Κανένα αποτέλεσμα: η ισοτιμία του %2 είναι 0 (%1)"},
     Entry{TextId::CopiedRounded, "Copied: %1", "Αντιγράφηκε: %1"},
     Entry{TextId::CopiedUnrounded, "Copied unrounded: %1", "Αντιγράφηκε χωρίς στρογγυλοποίηση: %1"},
     Entry{TextId::StatusBarName, "Last conversion", "Τελευταία μετατροπή"},

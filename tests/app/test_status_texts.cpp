@@ -34,14 +34,11 @@ private slots:
         QTest::newRow("named currency") << point << false << 13 << "10" << 4.0 << 13
                                         << "10 Zloty & 100% → 2.50 EUR → 10.0000 → 10.00 Zloty & 100%";
         QTest::newRow("overflow") << point << false << 0 << "922337203685477" << 0.0 << 5
-                                  << "922,337,203,685,477 EUR: a result would be larger than "
-                                     "922,337,203,685,477.5807, the largest amount the program can hold";
+                                  << "Overflow: the program holds at most 922,337,203,685,477.5807 (922,337,203,685,477 EUR)";
         QTest::newRow("overflow in Greek") << comma << true << 0 << "922337203685477" << 0.0 << 0
-                                           << "922.337.203.685.477 EUR: ένα αποτέλεσμα θα ήταν μεγαλύτερο από "
-                                              "922.337.203.685.477,5807, το μεγαλύτερο ποσό που μπορεί να "
-                                              "κρατήσει η εφαρμογή";
+                                           << "Υπερχείλιση: η εφαρμογή χωρά έως 922.337.203.685.477,5807 (922.337.203.685.477 EUR)";
         QTest::newRow("no rate") << point << false << 13 << "5" << 0.0 << 0
-                                 << "5 Zloty & 100%: no result, since the exchange rate of Zloty & 100% is 0";
+                                 << "No result: the exchange rate of Zloty & 100% is 0 (5 Zloty & 100%)";
     }
     void conversionRoad()
     {

@@ -185,10 +185,8 @@ private slots:
         writeIni("[Last]\r\nAmount=922337203685477\r\n");
         start();
         QCOMPARE(amount(0)->text(), QStringLiteral("Overflow "));
-        const QString overflowed = Localized(QStringLiteral("922,337,203,685,477")) + QStringLiteral(" EUR: ");
-        QCOMPARE(road()->text(), overflowed + QStringLiteral("a result would be larger than ")
-                                     + Localized(QStringLiteral("922,337,203,685,477.5807"))
-                                     + QStringLiteral(", the largest amount the program can hold"));
+        const QString largest = Localized(QStringLiteral("922,337,203,685,477.5807"));
+        QVERIFY(road()->accessibleName().startsWith(QStringLiteral("Overflow: the program holds at most ") + largest));
         const QString englishTip = child<QToolButton>(QStringLiteral("cmdLanguage_1"))->toolTip();
         QTest::mouseClick(child<QToolButton>(QStringLiteral("cmdLanguage_0")), Qt::LeftButton);
         QVERIFY(readIni().contains("Language=True"));
@@ -200,7 +198,7 @@ private slots:
         QCOMPARE(child<QLabel>(QStringLiteral("lblTitle_13"))->text(), QStringLiteral("Άλλο νόμισμα"));
         QCOMPARE(amount(0)->toolTip(), QStringLiteral(" Υπερχείλιση "));
         QCOMPARE(amount(5)->text(), QStringLiteral("Απροσδιόριστο "));
-        QVERIFY(road()->text().startsWith(overflowed + QStringLiteral("ένα αποτέλεσμα θα ήταν μεγαλύτερο")));
+        QVERIFY(road()->accessibleName().startsWith(QStringLiteral("Υπερχείλιση: η εφαρμογή χωρά έως ") + largest));
         QCOMPARE(m_window->statusBar()->accessibleName(), QStringLiteral("Τελευταία μετατροπή"));
         QVERIFY(action("mnuToolsGreek")->isChecked());
         QVERIFY(!action("mnuToolsEnglish")->isChecked());
@@ -299,9 +297,9 @@ private slots:
     {
         writeIni("[Last]\r\nID=7\r\nAmount=1000000\r\n");
         start();
-        QCOMPARE(road()->text(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD")));
+        QCOMPARE(road()->accessibleName(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD")));
         QTest::keyClick(goButton(7), Qt::Key_Tab);
-        QCOMPARE(road()->text(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 2,311.2641 → 2,311.26 IEP")));
+        QCOMPARE(road()->accessibleName(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 2,311.2641 → 2,311.26 IEP")));
     }
 
     // The decimal separators of all rows stand in one column, whole numbers end

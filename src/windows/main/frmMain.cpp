@@ -384,9 +384,10 @@ void frmMain::buildStatusBar()
     m_lblConversionRoad->setObjectName(QStringLiteral("lblConversionRoad"));
     m_lblConversionRoad->setTextFormat(Qt::PlainText);
     m_lblConversionRoad->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A long line is cut at the window's edge (its tooltip holds it whole)
-    // rather than widening the window.
+    // A long line is shortened with "…" at the window's edge rather than
+    // widening it; its tooltip and its accessible name hold it whole.
     m_lblConversionRoad->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_lblConversionRoad->installEventFilter(this);
     statusBar()->addWidget(m_lblConversionRoad, 1);
 }
 
@@ -400,6 +401,8 @@ int frmMain::rowOf(const QObject *control) const
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_lblConversionRoad && event->type() == QEvent::Resize)
+        fitRoad();
     const int slot = rowOf(watched);
     if (slot >= 0) {
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
@@ -442,9 +445,16 @@ void frmMain::copyRow(int slot, bool unrounded)
 
 void frmMain::showStatus()
 {
-    const QString road = m_controller.statusLine(focusedRow());
-    m_lblConversionRoad->setText(road);
-    m_lblConversionRoad->setToolTip(road);
+    m_road = m_controller.statusLine(focusedRow());
+    m_lblConversionRoad->setToolTip(m_road);
+    m_lblConversionRoad->setAccessibleName(m_road);
+    fitRoad();
+}
+
+void frmMain::fitRoad()
+{
+    QLabel *label = m_lblConversionRoad;
+    label->setText(label->fontMetrics().elidedText(m_road, Qt::ElideRight, label->contentsRect().width()));
 }
 
 void frmMain::languageClicked(int index)

@@ -126,6 +126,7 @@ private:
     void copyRow(int slot, bool unrounded);
     void alignAmounts();
     void showStatus();
+    void fitRoad();
 
     MainController &m_controller;
     bool m_shown = false;
@@ -141,4 +142,5 @@ private:
     std::vector<std::pair<QToolButton *, TextId>> m_buttonTips;
     // The status bar's road of the last conversion.
     QLabel *m_lblConversionRoad = nullptr;
+    QString m_road;
 };
