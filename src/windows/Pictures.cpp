@@ -23,13 +23,21 @@ namespace {
 // light surfaces keep their fixed dark colour.
 QColor Ink()
 {
+    // Asked at every paint of every picture: worked out again only when the
+    // palette changes.
     const QPalette palette = QGuiApplication::palette();
+    static qint64 lastPalette = 0;
+    static QColor lastInk;
+    if (palette.cacheKey() == lastPalette && lastInk.isValid())
+        return lastInk;
+    lastPalette = palette.cacheKey();
     const QColor text = palette.color(QPalette::WindowText);
     const QColor window = palette.color(QPalette::Window);
     constexpr float TextShare = 0.8f;
     const auto mix = [](float a, float b) { return a * TextShare + b * (1 - TextShare); };
-    return QColor::fromRgbF(mix(text.redF(), window.redF()), mix(text.greenF(), window.greenF()),
-                            mix(text.blueF(), window.blueF()));
+    lastInk = QColor::fromRgbF(mix(text.redF(), window.redF()), mix(text.greenF(), window.greenF()),
+                               mix(text.blueF(), window.blueF()));
+    return lastInk;
 }
 
 // Qt's own SVG icon engine reads the file when the icon is made and again when
@@ -64,12 +72,8 @@ public:
     {
         const QSize logical = actualSize(size, mode, state);
         const QSize device = (QSizeF(logical) * scale).toSize();
-        const QString cacheKey = QStringLiteral("%1:%2x%3:%4:%5")
-                                     .arg(m_path)
-                                     .arg(device.width())
-                                     .arg(device.height())
-                                     .arg(int(mode))
-                                     .arg(m_ink.name());
+        const QString cacheKey =
+            QStringLiteral("%1:%2x%3:%4").arg(m_cacheName).arg(device.width()).arg(device.height()).arg(int(mode));
         QPixmap drawn;
         if (QPixmapCache::find(cacheKey, &drawn))
             return drawn;
@@ -106,6 +110,7 @@ private:
             if (m_usesInk && root >= 0)
                 source.insert(root + 4, " color=\"" + ink.name().toLatin1() + '"');
             m_renderer = std::make_unique<QSvgRenderer>(source);
+            m_cacheName = m_usesInk ? m_path + u':' + ink.name() : m_path;
         }
         return *m_renderer;
     }
@@ -114,6 +119,7 @@ private:
     QByteArray m_source;
     bool m_usesInk = false;
     QColor m_ink;
+    QString m_cacheName; // the drawn pixmaps' names in the cache: path and ink
     std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
