@@ -122,9 +122,17 @@ QString MainController::rowTitle(int slot) const
 
 RowText MainController::rowText(int slot) const
 {
-    if (!m_result)
-        return {InitialAmountCaption, QString()};
-    return RowTexts(*m_result, m_state, m_app.GreekLanguage, m_app.HideToolTips)[std::size_t(slot)];
+    return rowTexts()[std::size_t(slot)];
+}
+
+std::array<RowText, CurrencyCount> MainController::rowTexts() const
+{
+    if (!m_result) {
+        std::array<RowText, CurrencyCount> initial;
+        initial.fill({InitialAmountCaption, QString()});
+        return initial;
+    }
+    return RowTexts(*m_result, m_state, m_app.GreekLanguage, m_app.HideToolTips);
 }
 
 QString MainController::copyText(int slot, bool unrounded) const

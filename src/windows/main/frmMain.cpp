@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -445,7 +446,10 @@ void frmMain::copyRow(int slot, bool unrounded)
 
 void frmMain::showStatus()
 {
-    m_road = m_controller.statusLine(focusedRow());
+    const QString road = m_controller.statusLine(focusedRow());
+    if (road == m_road)
+        return; // a refresh of the same conversion
+    m_road = road;
     m_lblConversionRoad->setToolTip(m_road);
     m_lblConversionRoad->setAccessibleName(m_road);
     fitRoad();
@@ -511,8 +515,9 @@ void frmMain::ApplyCurrencyCaptions()
 
 void frmMain::showRows()
 {
+    const std::array<RowText, CurrencyCount> texts = m_controller.rowTexts();
     for (int slot = 0; slot < CurrencyCount; ++slot) {
-        const RowText text = m_controller.rowText(slot);
+        const RowText &text = texts[std::size_t(slot)];
         QLabel *amount = m_rows[std::size_t(slot)].lblAmount;
         amount->setText(text.caption);
         amount->setToolTip(text.toolTip);
@@ -530,17 +535,25 @@ void frmMain::alignAmounts()
     // part right of its whole number ends where the widest such part ends: the
     // decimal separators stand in one column and whole numbers end at it. The
     // indent starts from the one a framed label has of itself.
+    // The rows share one font, and their tails are a few texts (".00 ", " ").
     const QLocale locale;
+    const QFontMetrics metrics = m_rows[0].lblAmount->fontMetrics();
+    QHash<QString, int> widths;
     std::array<int, CurrencyCount> tails{};
     for (std::size_t slot = 0; slot < tails.size(); ++slot) {
-        const QLabel *label = m_rows[slot].lblAmount;
-        tails[slot] = label->fontMetrics().horizontalAdvance(AmountTail(label->text(), locale));
+        const QString tail = AmountTail(m_rows[slot].lblAmount->text(), locale);
+        auto width = widths.constFind(tail);
+        if (width == widths.constEnd())
+            width = widths.insert(tail, metrics.horizontalAdvance(tail));
+        tails[slot] = *width;
     }
     const int widest = *std::max_element(tails.begin(), tails.end());
+    const int framed = std::max(0, metrics.horizontalAdvance(u'x') / 2 - m_rows[0].lblAmount->margin());
     for (std::size_t slot = 0; slot < tails.size(); ++slot) {
-        QLabel *label = m_rows[slot].lblAmount;
-        const int framed = std::max(0, label->fontMetrics().horizontalAdvance(u'x') / 2 - label->margin());
-        label->setIndent(framed + widest - tails[slot]);
+        // Setting an indent lays the label out again even when it is unchanged.
+        const int indent = framed + widest - tails[slot];
+        if (m_rows[slot].lblAmount->indent() != indent)
+            m_rows[slot].lblAmount->setIndent(indent);
     }
 }
 
