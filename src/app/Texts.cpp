@@ -148,8 +148,8 @@ constexpr std::array Entries = {
     // The entered amount comes last: a narrow window cuts the line at its end.
     Entry{TextId::RoadOverflow, "Overflow: the program holds at most %2 (%1)",
           "Υπερχείλιση: η εφαρμογή χωρά έως %2 (%1)"},
-    Entry{TextId::RoadZeroRate, "No result: the exchange rate of %2 is 0 (%1)",
-          "Κανένα αποτέλεσμα: η ισοτιμία του %2 είναι 0 (%1)"},
+    Entry{TextId::RoadZeroRate, "No result: the exchange rate of '%2' is 0 (%1)",
+          "Κανένα αποτέλεσμα: η ισοτιμία του «%2» είναι 0 (%1)"},
     Entry{TextId::CopiedRounded, "Copied: %1", "Αντιγράφηκε: %1"},
     Entry{TextId::CopiedUnrounded, "Copied unrounded: %1", "Αντιγράφηκε χωρίς στρογγυλοποίηση: %1"},
     Entry{TextId::StatusBarName, "Last conversion", "Τελευταία μετατροπή"},

@@ -109,39 +109,6 @@ private slots:
         QVERIFY(third->waitForFinished(5000));
     }
 
-    // A first start on a Greek desktop opens in Greek and stores the choice;
-    // the amount dialog's title is exactly its own.
-    void firstStartOnAGreekDesktop()
-    {
-        QTemporaryDir folder;
-        const QString program = folder.filePath(QStringLiteral("euro-changeover-adviser"));
-        QVERIFY(QFile::copy(m_program, program));
-        QProcessEnvironment environment = m_environment;
-        environment.insert(QStringLiteral("LANG"), QStringLiteral("el_GR.UTF-8"));
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("el_GR.UTF-8"));
-        environment.remove(QStringLiteral("LANGUAGE"));
-        environment.insert(QStringLiteral("TMPDIR"), folder.path());
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(program, QStringList());
-        const QString window = waitForWindow(process);
-        QVERIFY2(!window.isEmpty(), "the window did not open");
-        QCOMPARE(xdotool({QStringLiteral("getwindowname"), window}), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
-        QFile settings(folder.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
-        QVERIFY(settings.open(QIODevice::ReadOnly));
-        QVERIFY(settings.readAll().startsWith("[General]\r\nLanguage=True\r\n"));
-
-        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-        xdotool({QStringLiteral("key"), QStringLiteral("ctrl+u")});
-        const QString dialog = waitForWindow(process, QStringLiteral("«"));
-        QVERIFY2(!dialog.isEmpty(), "the amount dialog did not open");
-        QCOMPARE(xdotool({QStringLiteral("getwindowname"), dialog}),
-                 QStringLiteral("Μετατροπή «EUR - Ευρώ» σε όλα τα άλλα νομίσματα"));
-        process.terminate();
-        QVERIFY(process.waitForFinished(5000));
-    }
-
     // "Yes" in an error report ends the program at once, also when it is
     // answered before the event loop runs: the first conversion's save fails
     // (no file may grow, so every save fails as the window is first shown).
