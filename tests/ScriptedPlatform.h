@@ -33,6 +33,7 @@ public:
     void bringToFront(QWidget *) override { ++broughtToFront; }
     void beep() override { ++beeps; }
     void endProgram() override { ended = true; }
+    QStringList desktopLanguages() const override { return languages; }
 
     Instance instance = Instance::Alone;
     QList<MessageAnswer> answers; // answers to the next questions; No once they run out
@@ -40,6 +41,7 @@ public:
     int beeps = 0;
     int broughtToFront = 0;
     bool ended = false;
+    QStringList languages{QStringLiteral("en-US")}; // the desktop's interface languages
 
 private:
     QString m_folder;

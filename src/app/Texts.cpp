@@ -173,6 +173,17 @@ constexpr std::array Entries = {
           "σε Ευρώ και στην συνέχεια, το ποσόν σε Ευρώ μετατρέπεται σε όλα τα άλλα νομίσματα. Αυτή η μέθοδος "
           "μετατροπής είναι υποχρεωτική (Κανονισμός Συμβουλίου 1103, 17 Ιουνίου 1997, Άρθρο 4, Παράγραφος 4) και "
           "ονομάζεται τριγωνισμός (ο όρος χρησιμοποιείται ατύπως)."},
+    // The entered amount comes last: a narrow window cuts the line at its end.
+    Entry{TextId::RoadOverflow, "Overflow: the program holds at most %2 (%1)",
+          "Υπερχείλιση: η εφαρμογή χωρά έως %2 (%1)"},
+    Entry{TextId::RoadZeroRate, "No result: the exchange rate of '%2' is 0 (%1)",
+          "Κανένα αποτέλεσμα: η ισοτιμία του «%2» είναι 0 (%1)"},
+    Entry{TextId::CopiedRounded, "Copied: %1", "Αντιγράφηκε: %1"},
+    Entry{TextId::CopiedUnrounded, "Copied unrounded: %1", "Αντιγράφηκε χωρίς στρογγυλοποίηση: %1"},
+    Entry{TextId::StatusBarName, "Last conversion", "Τελευταία μετατροπή"},
+    Entry{TextId::AmountHint, "Digits, the decimal separator '%1'; at most %2",
+          "Ψηφία, η υποδιαστολή «%1»· το πολύ %2"},
+    Entry{TextId::ConvertNeedsRate, "Enter an exchange rate above 0", "Δώστε ισοτιμία μεγαλύτερη από 0"},
 };
 
 static_assert(Entries.size() == std::size_t(TextId::TextCount), "every text needs an entry");

@@ -136,6 +136,16 @@ enum class TextId {
     HintsTitle,
     HintsText,
 
+    // Everyday use: the status bar's road of a conversion and its copy notices,
+    // and the amount dialog's input hint and the reason Convert is disabled.
+    RoadOverflow,
+    RoadZeroRate,
+    CopiedRounded,
+    CopiedUnrounded,
+    StatusBarName,
+    AmountHint,
+    ConvertNeedsRate,
+
     TextCount
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -70,4 +71,8 @@ public:
     // Ends the program: every window closes and every event loop is left, the
     // nested ones of open modal dialogs included.
     virtual void endProgram() = 0;
+
+    // The desktop's interface languages, most preferred first, as BCP 47 names
+    // ("el-GR", "en"). What a first start, with no language stored, follows.
+    virtual QStringList desktopLanguages() const = 0;
 };

@@ -3,6 +3,7 @@
 #include "platform/InstanceLock.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -87,4 +88,10 @@ void QtPlatformServices::endProgram()
     // Leaves every event loop, the nested ones of open modal dialogs included;
     // the windows close when main() returns.
     QCoreApplication::exit(0);
+}
+
+QStringList QtPlatformServices::desktopLanguages() const
+{
+    // On Linux this follows LANGUAGE, then LC_ALL, LC_MESSAGES and LANG.
+    return QLocale::system().uiLanguages();
 }

@@ -112,6 +112,8 @@ private:
     void buildButtons();
     void buildRows();
 
+    void buildStatusBar();
+
     void languageClicked(int index);
     void SetMainCaptions();
     void ApplyCurrencyCaptions();
@@ -119,6 +121,12 @@ private:
     void markRow(int slot);
     bool askAmount(int slot);
     int rowOf(const QObject *control) const;
+    // The row the keyboard is on: the focused row, else the current one.
+    int focusedRow() const;
+    void copyRow(int slot, bool unrounded);
+    void alignAmounts();
+    void showStatus();
+    void fitRoad();
 
     MainController &m_controller;
     bool m_shown = false;
@@ -132,4 +140,7 @@ private:
     // Every caption and tooltip that follows the language.
     std::vector<std::pair<QAction *, TextId>> m_menuTexts;
     std::vector<std::pair<QToolButton *, TextId>> m_buttonTips;
+    // The status bar's road of the last conversion.
+    QLabel *m_lblConversionRoad = nullptr;
+    QString m_road;
 };
