@@ -4,9 +4,22 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
-// The platform as tests see it: message boxes answer from a script and are
-// recorded, beeps are counted, and ending the program is only noted.
+#include <functional>
+#include <memory>
+
+// A document the scripted printer took: its lines, with "<new page>" between sheets.
+struct PrintedDocument
+{
+    PrinterDocument document;
+    QStringList lines;
+    bool ended = false;
+};
+
+// The platform as tests see it: message boxes and file choosers answer from a
+// script and are recorded, beeps are counted, the printer records its lines,
+// and ending the program is only noted.
 class ScriptedPlatform : public PlatformServices
 {
 public:
@@ -34,6 +47,31 @@ public:
     void beep() override { ++beeps; }
     void endProgram() override { ended = true; }
 
+    QString chooseSaveFile(QWidget *, const SaveFileChoice &choice) override
+    {
+        fileChoices.append(choice);
+        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+    }
+    QString printerName() override { return printer; }
+    QString printerFile() override { return printerPdf; }
+    bool printerSetup(QWidget *, const QString &title) override
+    {
+        printerSetupTitles.append(title);
+        if (printerAfterSetup.isEmpty())
+            return false;
+        printer = printerAfterSetup;
+        return true;
+    }
+    std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override
+    {
+        if (printerRefuses)
+            return nullptr;
+        auto printedDocument = std::make_shared<PrintedDocument>();
+        printedDocument->document = document;
+        printed.append(printedDocument);
+        return std::make_unique<Session>(printedDocument, *this);
+    }
+
     Instance instance = Instance::Alone;
     QList<MessageAnswer> answers; // answers to the next questions; No once they run out
     QList<Message> messages;
@@ -41,6 +79,39 @@ public:
     int broughtToFront = 0;
     bool ended = false;
 
+    QStringList savePaths; // answers of the file chooser; cancelled once they run out
+    QList<SaveFileChoice> fileChoices;
+    QString printer = QStringLiteral("Scripted");
+    QString printerPdf;
+    QString printerAfterSetup; // the printer the setup chooses; empty: the setup is cancelled
+    QStringList printerSetupTitles;
+    bool printerRefuses = false;
+    QList<std::shared_ptr<PrintedDocument>> printed;
+    std::function<void(const QString &line)> whilePrinting; // after each printed line
+
 private:
+    class Session : public PrinterSession
+    {
+    public:
+        Session(std::shared_ptr<PrintedDocument> document, ScriptedPlatform &platform)
+            : m_document(std::move(document)), m_platform(platform) { }
+        void printLine(const QString &text) override
+        {
+            m_document->lines.append(text);
+            if (m_platform.whilePrinting)
+                m_platform.whilePrinting(text);
+        }
+        void newPage() override { m_document->lines.append(QStringLiteral("<new page>")); }
+        bool end() override
+        {
+            m_document->ended = true;
+            return true;
+        }
+
+    private:
+        std::shared_ptr<PrintedDocument> m_document;
+        ScriptedPlatform &m_platform;
+    };
+
     QString m_folder;
 };
