@@ -4,7 +4,9 @@
 #include "app/MainController.h"
 #include "app/PrintJob.h"
 #include "windows/dialogs/frmPrint.h"
+#include "windows/main/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
@@ -115,6 +118,39 @@ private slots:
         QCOMPARE(m_dialog->isVisible(), written);
         if (written)
             QVERIFY(!child("cmdCancel")->isEnabled());
+    }
+
+    // The File menu's items and their buttons open the dialogs over the main window.
+    void mainWindowOpensThem_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("menu: print") << "mnuFilePrint" << "Print - Number of pages: 1.";
+        QTest::newRow("button: page setup") << "cmdPageSetup" << "Page setup";
+        QTest::newRow("button: printer setup") << "cmdPrintSetup" << "";
+    }
+    void mainWindowOpensThem()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, title);
+        m_controller = std::make_unique<MainController>(*m_platform);
+        QVERIFY(m_controller->StartUp());
+        frmMain window(*m_controller);
+        window.show();
+        QString opened;
+        QTimer::singleShot(0, this, [&opened] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                opened = dialog->windowTitle();
+                dialog->close();
+            }
+        });
+        if (auto *action = window.findChild<QAction *>(control))
+            action->trigger();
+        else
+            QTest::mouseClick(window.findChild<QToolButton *>(control), Qt::LeftButton);
+        QCOMPARE(opened, title);
+        QCOMPARE(m_platform->printerSetupTitles.size(), title.isEmpty() ? 1 : 0);
+        QCOMPARE(m_platform->broughtToFront, 1);
     }
 
     // The printer setup renames the printer options at once; the choice stays.
