@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPainter>
@@ -155,11 +156,13 @@ public:
             restore();
             return false;
         }
-        QFont font;
-        // "Courier New Greek" was the Greek-coded twin of "Courier New"; with
-        // Unicode fonts the one serves for both, or its metric twin (Liberation
-        // Mono) does, and a fixed-pitch font keeps the columns in any case.
-        font.setFamilies({document.fontFamily, QStringLiteral("Courier New")});
+        // "Courier New Greek" was the Greek-coded twin of "Courier New"; a
+        // Unicode font serves both, so where the twin is not installed Courier
+        // New stands in, or its metric twin Liberation Mono. Whatever is found,
+        // a fixed-pitch font keeps the columns.
+        const QString courierNew = QStringLiteral("Courier New");
+        const bool installed = document.fontFamily == courierNew || QFontDatabase::hasFamily(document.fontFamily);
+        QFont font(installed ? document.fontFamily : courierNew);
         font.setStyleHint(QFont::TypeWriter);
         font.setFixedPitch(true);
         font.setPointSize(document.pointSize);
