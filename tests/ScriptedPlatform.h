@@ -53,23 +53,19 @@ public:
         return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
     }
     QString printerName() override { return printer; }
-    QString printerFile() override { return printerPdf; }
+    QString printerFile() override { return QString(); }
     bool printerSetup(QWidget *, const QString &title) override
     {
         printerSetupTitles.append(title);
-        if (printerAfterSetup.isEmpty())
-            return false;
-        printer = printerAfterSetup;
-        return true;
+        printer = printerAfterSetup.isEmpty() ? printer : printerAfterSetup;
+        return !printerAfterSetup.isEmpty();
     }
     std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override
     {
         if (printerRefuses)
             return nullptr;
-        auto printedDocument = std::make_shared<PrintedDocument>();
-        printedDocument->document = document;
-        printed.append(printedDocument);
-        return std::make_unique<Session>(printedDocument, *this);
+        printed.append(std::make_shared<PrintedDocument>(PrintedDocument{document, {}, false}));
+        return std::make_unique<Session>(*printed.last(), whilePrinting);
     }
 
     Instance instance = Instance::Alone;
@@ -82,35 +78,26 @@ public:
     QStringList savePaths; // answers of the file chooser; cancelled once they run out
     QList<SaveFileChoice> fileChoices;
     QString printer = QStringLiteral("Scripted");
-    QString printerPdf;
     QString printerAfterSetup; // the printer the setup chooses; empty: the setup is cancelled
     QStringList printerSetupTitles;
     bool printerRefuses = false;
     QList<std::shared_ptr<PrintedDocument>> printed;
-    std::function<void(const QString &line)> whilePrinting; // after each printed line
+    std::function<void()> whilePrinting; // after each printed line
 
 private:
-    class Session : public PrinterSession
+    struct Session : PrinterSession
     {
-    public:
-        Session(std::shared_ptr<PrintedDocument> document, ScriptedPlatform &platform)
-            : m_document(std::move(document)), m_platform(platform) { }
+        Session(PrintedDocument &document, const std::function<void()> &hook) : document(document), hook(hook) { }
         void printLine(const QString &text) override
         {
-            m_document->lines.append(text);
-            if (m_platform.whilePrinting)
-                m_platform.whilePrinting(text);
+            document.lines.append(text);
+            if (hook)
+                hook();
         }
-        void newPage() override { m_document->lines.append(QStringLiteral("<new page>")); }
-        bool end() override
-        {
-            m_document->ended = true;
-            return true;
-        }
-
-    private:
-        std::shared_ptr<PrintedDocument> m_document;
-        ScriptedPlatform &m_platform;
+        void newPage() override { document.lines.append(QStringLiteral("<new page>")); }
+        bool end() override { return document.ended = true; }
+        PrintedDocument &document;
+        const std::function<void()> &hook;
     };
 
     QString m_folder;

@@ -1,21 +1,17 @@
-#include "ScriptedPlatform.h"
+#include "ScriptedProgram.h"
 #include "TestLocale.h"
 
-#include "app/MainController.h"
 #include "app/PrintJob.h"
 #include "windows/dialogs/frmPrint.h"
 #include "windows/main/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 
@@ -29,65 +25,64 @@ class TestPrintDialog : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ScriptedPlatform> m_platform;
-    std::unique_ptr<MainController> m_controller;
+    std::unique_ptr<ScriptedProgram> m_program;
     std::unique_ptr<frmPrint> m_dialog;
 
-    QString path(const QString &name) const { return m_dir->filePath(name); }
-    static QByteArray read(const QString &path)
+    QString path(const QString &name) const { return m_program->path(name); }
+    ScriptedPlatform &platform() const { return m_program->platform; }
+    void open(qint16 destination, const QByteArray &ini = QByteArray())
     {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    static bool write(const QString &path, const QByteArray &contents)
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-    }
-    void open(qint16 destination, bool greek = false)
-    {
-        QVERIFY(write(path("zkEuroChangeoverAdviser.ini"), greek ? "[General]\r\nLanguage=True\r\n" : ""));
-        m_controller = std::make_unique<MainController>(*m_platform);
-        QVERIFY(m_controller->StartUp());
-        m_controller->ConvertCurrent(nullptr);
-        m_controller->setPrintDestination(destination);
-        m_dialog = std::make_unique<frmPrint>(*m_controller);
+        m_program = std::make_unique<ScriptedProgram>(ini);
+        m_program->controller.setPrintDestination(destination);
+        m_dialog = std::make_unique<frmPrint>(m_program->controller);
         m_dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get())); // Ctrl+P needs a shown window
     }
     template <typename T = QPushButton> T *child(const char *name) const
     {
-        T *widget = m_dialog->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no child %s", name);
-        return widget;
+        return m_dialog->findChild<T *>(QLatin1String(name));
     }
-    // Runs `action` once, while the run prints its line number `line`.
-    void duringRun(int line, std::function<void()> action)
+    void click(const char *name) const { QTest::mouseClick(child(name), Qt::LeftButton); }
+    bool idle() const
     {
-        auto lines = std::make_shared<int>(0);
-        m_platform->whilePrinting = [lines, line, action](const QString &) {
-            if (++*lines == line)
+        return m_dialog->isVisible() && child("cmdPrint")->isEnabled() && !child("cmdCancelPrinting")->isEnabled()
+            && child<QGroupBox>("fraPrintDestination")->isEnabled();
+    }
+    // Runs `action` once, as the run prints its line number `line`.
+    void duringRun(qsizetype line, std::function<void()> action)
+    {
+        platform().whilePrinting = [this, line, action] {
+            if (platform().printed.last()->lines.size() == line)
                 action();
         };
-    }
-    void verifyIdle() const
-    {
-        QVERIFY(m_dialog->isVisible());
-        QVERIFY(child("cmdPrint")->isEnabled());
-        QVERIFY(child<QGroupBox>("fraPrintDestination")->isEnabled());
-        QVERIFY(!child("cmdCancelPrinting")->isEnabled());
     }
 
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_platform = std::make_unique<ScriptedPlatform>(m_dir->path());
-    }
     void cleanup() { m_dialog.reset(); }
+
+    // The File menu's items and their buttons reach the dialogs, over the main window.
+    void mainWindowOpensThem()
+    {
+        m_program = std::make_unique<ScriptedProgram>();
+        frmMain window(m_program->controller);
+        window.show();
+        QStringList opened;
+        const auto closeNextDialog = [&] {
+            QTimer::singleShot(0, &window, [&opened] {
+                opened.append(QApplication::activeModalWidget()->windowTitle());
+                QApplication::activeModalWidget()->close();
+            });
+        };
+        closeNextDialog();
+        window.findChild<QAction *>(QStringLiteral("mnuFilePrint"))->trigger();
+        closeNextDialog();
+        QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("cmdPageSetup")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QToolButton *>(QStringLiteral("cmdPrintSetup")), Qt::LeftButton);
+        QCOMPARE(opened, QStringList({"Print - Number of pages: 1.", "Page setup"}));
+        QCOMPARE(platform().printerSetupTitles, QStringList{"Printer setup"});
+        QCOMPARE(platform().broughtToFront, 3);
+    }
 
     // Apply writes the destination and leaves the dialog open; Close keeps it
     // for the running program; Cancel keeps nothing.
@@ -106,60 +101,23 @@ private slots:
         QFETCH(qint16, kept);
         QFETCH(bool, written);
         open(PrintJob::ToPrinter);
-        QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Print - Number of pages: 1."));
         QCOMPARE(child<QRadioButton>("optPrintDestination_0")->text(), QStringLiteral("Scripted printer"));
-        QVERIFY(child<QRadioButton>("optPrintDestination_0")->isChecked());
-        QVERIFY(!child("cmdCancel")->isEnabled());
+        QVERIFY(child<QRadioButton>("optPrintDestination_0")->isChecked() && !child("cmdCancel")->isEnabled());
         QTest::mouseClick(child<QRadioButton>("optPrintDestination_2"), Qt::LeftButton);
         QVERIFY(child("cmdCancel")->isEnabled());
         QTest::mouseClick(m_dialog->findChild<QPushButton *>(button), Qt::LeftButton);
-        QCOMPARE(m_controller->printDestination(), kept);
-        QCOMPARE(read(path("zkEuroChangeoverAdviser.ini")).contains("PrintDestination=2\r\n"), written);
+        QCOMPARE(m_program->controller.printDestination(), kept);
+        QCOMPARE(m_program->ini().contains("PrintDestination=2\r\n"), written);
         QCOMPARE(m_dialog->isVisible(), written);
-        if (written)
-            QVERIFY(!child("cmdCancel")->isEnabled());
-    }
-
-    // The File menu's items and their buttons open the dialogs over the main window.
-    void mainWindowOpensThem_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("menu: print") << "mnuFilePrint" << "Print - Number of pages: 1.";
-        QTest::newRow("button: page setup") << "cmdPageSetup" << "Page setup";
-        QTest::newRow("button: printer setup") << "cmdPrintSetup" << "";
-    }
-    void mainWindowOpensThem()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, title);
-        m_controller = std::make_unique<MainController>(*m_platform);
-        QVERIFY(m_controller->StartUp());
-        frmMain window(*m_controller);
-        window.show();
-        QString opened;
-        QTimer::singleShot(0, this, [&opened] {
-            if (QWidget *dialog = QApplication::activeModalWidget()) {
-                opened = dialog->windowTitle();
-                dialog->close();
-            }
-        });
-        if (auto *action = window.findChild<QAction *>(control))
-            action->trigger();
-        else
-            QTest::mouseClick(window.findChild<QToolButton *>(control), Qt::LeftButton);
-        QCOMPARE(opened, title);
-        QCOMPARE(m_platform->printerSetupTitles.size(), title.isEmpty() ? 1 : 0);
-        QCOMPARE(m_platform->broughtToFront, 1);
+        QCOMPARE(child("cmdCancel")->isEnabled(), !written);
     }
 
     // The printer setup renames the printer options at once; the choice stays.
     void printerSetupRenamesTheOptions()
     {
         open(PrintJob::ToFile);
-        m_platform->printerAfterSetup = QStringLiteral("Laser & Co");
-        QTest::mouseClick(child("cmdPrintSetup"), Qt::LeftButton);
-        QCOMPARE(m_platform->printerSetupTitles, QStringList{QStringLiteral("Printer setup")});
+        platform().printerAfterSetup = QStringLiteral("Laser & Co");
+        click("cmdPrintSetup");
         QCOMPARE(child<QRadioButton>("optPrintDestination_2")->text(),
                  QStringLiteral("both Laser && Co printer\nand Plain text file..."));
         QVERIFY(child<QRadioButton>("optPrintDestination_1")->isChecked());
@@ -168,55 +126,33 @@ private slots:
     void cancelledChoicePrintsNothing()
     {
         open(PrintJob::ToBoth);
-        QTest::mouseClick(child("cmdPrint"), Qt::LeftButton);
-        QCOMPARE(m_platform->fileChoices.size(), 1);
-        QVERIFY(m_platform->printed.isEmpty());
-        QVERIFY(m_platform->messages.isEmpty());
-        QCOMPARE(child<QProgressBar>("prbProgressBar")->text(), QString());
-        verifyIdle();
-    }
-
-    // Ctrl+P prints; a completed run closes the dialog. The old file is gone whole.
-    void existingFileReplacedWhole()
-    {
-        QVERIFY(write(path("PRN_Euro.txt"), QByteArray(100000, 'x')));
-        open(PrintJob::ToFile);
-        m_platform->savePaths = {path("PRN_Euro.txt")};
-        QTest::keyClick(m_dialog.get(), Qt::Key_P, Qt::ControlModifier);
-        const QByteArray written = read(path("PRN_Euro.txt"));
-        QVERIFY(written.startsWith("Euro changeover adviser "));
-        QCOMPARE(written.count("\r\n"), 47);
-        QVERIFY(!written.contains("xxxx"));
-        QVERIFY(!m_dialog->isVisible());
-        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(child<QProgressBar>("prbProgressBar")->text(), QStringLiteral("100 %"));
+        click("cmdPrint");
+        QCOMPARE(platform().fileChoices.size(), 1);
+        QVERIFY(platform().printed.isEmpty() && platform().messages.isEmpty());
+        QVERIFY(idle());
     }
 
     // The cancel button, or Escape, asks first. Yes keeps what was printed and
-    // written so far and the dialog open; No goes on to the end.
+    // written so far and the dialog open; No goes on to the end, which replaces
+    // the old file whole and closes the dialog.
     void cancelDuringRun_data()
     {
         QTest::addColumn<bool>("escape");
         QTest::addColumn<MessageAnswer>("answer");
         QTest::newRow("button, Yes") << false << MessageAnswer::Yes;
         QTest::newRow("Escape, Yes") << true << MessageAnswer::Yes;
-        QTest::newRow("button, No") << false << MessageAnswer::No;
+        QTest::newRow("Escape, No") << true << MessageAnswer::No;
     }
     void cancelDuringRun()
     {
         QFETCH(bool, escape);
         QFETCH(MessageAnswer, answer);
         open(PrintJob::ToBoth);
-        m_platform->savePaths = {path("PRN_Euro.txt")};
-        m_platform->answers = {answer};
+        QVERIFY(WriteFile(path("PRN_Euro.txt"), QByteArray(100000, 'x')));
+        platform().savePaths = {path("PRN_Euro.txt")};
+        platform().answers = {answer};
         bool busy = false;
-        bool enabledAfterNo = false;
-        auto lines = std::make_shared<int>(0);
-        m_platform->whilePrinting = [&, lines](const QString &) {
-            if (++*lines == 11)
-                enabledAfterNo = child("cmdCancelPrinting")->isEnabled();
-            if (*lines != 10)
-                return;
+        duringRun(10, [&] {
             busy = !child("cmdPrint")->isEnabled() && !child<QGroupBox>("fraPrintDestination")->isEnabled()
                 && child<QProgressBar>("prbProgressBar")->isEnabled() && child("cmdCancelPrinting")->isEnabled();
             // Pressed while the run lets events through, as a user would.
@@ -224,59 +160,45 @@ private slots:
                 if (escape)
                     QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
                 else
-                    QTest::mouseClick(child("cmdCancelPrinting"), Qt::LeftButton);
+                    click("cmdCancelPrinting");
             });
-        };
-        QTest::mouseClick(child("cmdPrintAndClose"), Qt::LeftButton);
+        });
+        QTest::keyClick(m_dialog.get(), Qt::Key_P, Qt::ControlModifier);
         QVERIFY(busy);
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_platform->messages[0].caption, QStringLiteral("Cancel processing"));
-        QCOMPARE(m_platform->messages[0].style, MessageStyle::QuestionDefaultNo);
-        QCOMPARE(m_platform->printed.size(), 1);
-        QVERIFY(m_platform->printed[0]->ended);
-        const int printedLines = int(m_platform->printed[0]->lines.size());
-        const int fileLines = int(read(path("PRN_Euro.txt")).count("\r\n"));
+        QCOMPARE(platform().messages.size(), 1);
+        QCOMPARE(platform().messages[0].caption, QStringLiteral("Cancel processing"));
+        QCOMPARE(platform().messages[0].style, MessageStyle::QuestionDefaultNo);
+        QVERIFY(platform().printed[0]->ended);
+        const qsizetype printed = platform().printed[0]->lines.size();
+        const QByteArray file = ReadFile(path("PRN_Euro.txt"));
+        QVERIFY(!file.contains("xxxx"));
         if (answer == MessageAnswer::No) {
-            QVERIFY(enabledAfterNo);
-            QCOMPARE(fileLines, 47);
+            QCOMPARE(file.count("\r\n"), 47);
+            QCOMPARE(child<QProgressBar>("prbProgressBar")->text(), QStringLiteral("100 %"));
             QVERIFY(!m_dialog->isVisible());
             return;
         }
-        QVERIFY(printedLines >= 10 && printedLines < 47);
-        QVERIFY(fileLines == printedLines || fileLines == printedLines - 1);
-        verifyIdle();
-        QCOMPARE(m_controller->printDestination(), PrintJob::ToBoth); // Print and Close kept it
+        QVERIFY(printed >= 10 && printed < 47);
+        QVERIFY(file.count("\r\n") == printed || file.count("\r\n") == printed - 1);
+        QVERIFY(idle());
     }
 
-    // The close box closes an idle dialog; during a run it is refused with a message.
-    void closeBox_data()
+    // During a run the close box is refused with a message, and the run goes on.
+    void closeBoxRefusedDuringRun()
     {
-        QTest::addColumn<bool>("running");
-        QTest::newRow("idle") << false;
-        QTest::newRow("running") << true;
-    }
-    void closeBox()
-    {
-        QFETCH(bool, running);
         open(PrintJob::ToPrinter);
-        const auto closeBox = [this] { m_dialog->windowHandle()->close(); };
-        if (!running) {
-            closeBox();
-            QVERIFY(!m_dialog->isVisible());
-            QVERIFY(m_platform->messages.isEmpty());
-            return;
-        }
-        bool open = false;
+        bool stayed = false;
         duringRun(5, [&] {
-            closeBox();
-            open = m_dialog->isVisible();
+            m_dialog->windowHandle()->close();
+            stayed = m_dialog->isVisible();
         });
-        QTest::mouseClick(child("cmdPrint"), Qt::LeftButton);
-        QVERIFY(open);
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_platform->messages[0].caption, QStringLiteral("Close window"));
-        QCOMPARE(m_platform->messages[0].style, MessageStyle::Information);
-        QCOMPARE(m_platform->printed[0]->lines.size(), 47); // the run went on to its end
+        click("cmdPrint");
+        QVERIFY(stayed);
+        QCOMPARE(platform().messages.value(0).caption, QStringLiteral("Close window"));
+        QCOMPARE(platform().printed[0]->lines.size(), 47);
+        m_dialog->show(); // idle, the close box closes it
+        m_dialog->windowHandle()->close();
+        QVERIFY(!m_dialog->isVisible());
     }
 
     // A chosen file that cannot be written: a plain message in the user's
@@ -287,14 +209,12 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("kept"); // a file that must stay as it is
         QTest::addColumn<QString>("message");
-        QTest::newRow("a folder in the way")
-            << false << "PRN_Euro.txt" << "PRN_Euro.txt/old.txt"
-            << "The file '%1' cannot be written (Path/File access error). Nothing was printed: please choose "
-               "another file.";
+        QTest::newRow("a folder in the way") << false << "PRN_Euro.txt" << "PRN_Euro.txt/old.txt"
+                                             << "The file '%1' cannot be written (Path/File access error). Nothing "
+                                                "was printed: please choose another file.";
         QTest::newRow("a file in the way of its folder, Greek")
             << true << "old.txt/PRN_Euro.txt" << "old.txt"
-            << "Το αρχείο «%1» δεν μπορεί να γραφτεί (Η διαδρομή δεν βρέθηκε). Δεν εκτυπώθηκε τίποτα: παρακαλώ "
-               "επιλέξτε άλλο αρχείο.";
+            << "Το αρχείο «%1» δεν μπορεί να γραφτεί (Η διαδρομή δεν βρέθηκε).";
         QTest::newRow("a system folder") << false << "/sys/PRN_Euro.txt" << "old.txt"
                                          << "The file '%1' cannot be written (Permission denied).";
     }
@@ -304,21 +224,18 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QString, kept);
         QFETCH(QString, message);
-        QVERIFY(QDir(m_dir->path()).mkpath(QFileInfo(path(kept)).path()));
-        QVERIFY(write(path(kept), "old contents\r\n"));
-        open(PrintJob::ToBoth, greek);
-        const QString target = QDir(m_dir->path()).filePath(chosen);
-        m_platform->savePaths = {target};
-        QTest::mouseClick(child("cmdPrint"), Qt::LeftButton);
-        QCOMPARE(m_platform->messages.size(), 1);
-        QVERIFY2(m_platform->messages[0].text.startsWith(message.replace(QStringLiteral("%1"), target)),
-                 qPrintable(m_platform->messages[0].text));
-        QCOMPARE(m_platform->messages[0].style, MessageStyle::Exclamation);
-        QVERIFY(m_platform->printed.isEmpty());
-        QCOMPARE(read(path(kept)), QByteArray("old contents\r\n"));
-        const QStringList report = {QStringLiteral("PRN_Euro*")};
-        QCOMPARE(QDir(QFileInfo(path(kept)).path()).entryList(report, QDir::Files), QStringList()); // no leftovers
-        verifyIdle();
+        open(PrintJob::ToBoth, greek ? "[General]\r\nLanguage=True\r\n" : "");
+        QVERIFY(QDir().mkpath(QFileInfo(path(kept)).path()) && WriteFile(path(kept), "old"));
+        platform().savePaths = {path(chosen)};
+        click("cmdPrint");
+        QCOMPARE(platform().messages.size(), 1);
+        QVERIFY(platform().messages[0].text.startsWith(message.replace(QStringLiteral("%1"), path(chosen))));
+        QCOMPARE(platform().messages[0].style, MessageStyle::Exclamation);
+        QVERIFY(platform().printed.isEmpty());
+        QCOMPARE(ReadFile(path(kept)), QByteArray("old"));
+        // Nothing left behind beside it either, such as a temporary file.
+        QCOMPARE(QFileInfo(path(kept)).dir().entryList({QStringLiteral("PRN_Euro*")}, QDir::Files), QStringList());
+        QVERIFY(idle());
     }
 };
 
