@@ -16,6 +16,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QPushButton *PictureButton(QWidget *parent, const char *name, const char *picture)
