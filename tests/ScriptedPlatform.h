@@ -4,9 +4,22 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
-// The platform as tests see it: message boxes answer from a script and are
-// recorded, beeps are counted, and ending the program is only noted.
+#include <functional>
+#include <memory>
+
+// A document the scripted printer took: its lines, with "<new page>" between sheets.
+struct PrintedDocument
+{
+    PrinterDocument document;
+    QStringList lines;
+    bool ended = false;
+};
+
+// The platform as tests see it: message boxes and file choosers answer from a
+// script and are recorded, beeps are counted, the printer records its lines,
+// and ending the program is only noted.
 class ScriptedPlatform : public PlatformServices
 {
 public:
@@ -35,6 +48,27 @@ public:
     void endProgram() override { ended = true; }
     QStringList desktopLanguages() const override { return languages; }
 
+    QString chooseSaveFile(QWidget *, const SaveFileChoice &choice) override
+    {
+        fileChoices.append(choice);
+        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+    }
+    QString printerName() override { return printer; }
+    QString printerFile() override { return QString(); }
+    bool printerSetup(QWidget *, const QString &title) override
+    {
+        printerSetupTitles.append(title);
+        printer = printerAfterSetup.isEmpty() ? printer : printerAfterSetup;
+        return !printerAfterSetup.isEmpty();
+    }
+    std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override
+    {
+        if (printerRefuses)
+            return nullptr;
+        printed.append(std::make_shared<PrintedDocument>(PrintedDocument{document, {}, false}));
+        return std::make_unique<Session>(*printed.last(), whilePrinting);
+    }
+
     Instance instance = Instance::Alone;
     QList<MessageAnswer> answers; // answers to the next questions; No once they run out
     QList<Message> messages;
@@ -43,6 +77,30 @@ public:
     bool ended = false;
     QStringList languages{QStringLiteral("en-US")}; // the desktop's interface languages
 
+    QStringList savePaths; // answers of the file chooser; cancelled once they run out
+    QList<SaveFileChoice> fileChoices;
+    QString printer = QStringLiteral("Scripted");
+    QString printerAfterSetup; // the printer the setup chooses; empty: the setup is cancelled
+    QStringList printerSetupTitles;
+    bool printerRefuses = false;
+    QList<std::shared_ptr<PrintedDocument>> printed;
+    std::function<void()> whilePrinting; // after each printed line
+
 private:
+    struct Session : PrinterSession
+    {
+        Session(PrintedDocument &document, const std::function<void()> &hook) : document(document), hook(hook) { }
+        void printLine(const QString &text) override
+        {
+            document.lines.append(text);
+            if (hook)
+                hook();
+        }
+        void newPage() override { document.lines.append(QStringLiteral("<new page>")); }
+        bool end() override { return document.ended = true; }
+        PrintedDocument &document;
+        const std::function<void()> &hook;
+    };
+
     QString m_folder;
 };

@@ -146,6 +146,40 @@ enum class TextId {
     AmountHint,
     ConvertNeedsRate,
 
+    // The print dialog, its file choice and the process-in-progress messages
+    // shared by every window that runs a long process.
+    PrintCaption,
+    PrintDestinationFrame,
+    PrintToPrinter,
+    PrintToFile,
+    PrintToBoth,
+    PrintPdfPrinterName,
+    PrintAndClose,
+    TipCancelPrinting,
+    DialogCancel,
+    DialogApply,
+    DialogClose,
+    DialogOk,
+    PrintFileTitle,
+    PrintFileFilter,
+    PrintPdfTitle,
+    PrintPdfFilter,
+    PrintFileUnwritable,
+    CancelProcessTitle,
+    CancelProcessText,
+    CloseWindowTitle,
+    CloseWindowText,
+    // The page setup dialog.
+    PageSetupCaption,
+    PageSetupFontFrame,
+    PageSetupCourierNew,
+    PageSetupCourierNewGreek,
+    PageSetupSize,
+    PageSetupMarginFrame,
+    PageSetupTop,
+    PageSetupLeft,
+    PageSetupLinesPerPage,
+
     TextCount
 };
 

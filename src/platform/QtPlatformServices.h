@@ -5,6 +5,7 @@
 #include <memory>
 
 class InstanceLock;
+class QPrinter;
 
 // The platform services on a real desktop.
 class QtPlatformServices : public PlatformServices
@@ -22,6 +23,12 @@ public:
     void endProgram() override;
     QStringList desktopLanguages() const override;
 
+    QString chooseSaveFile(QWidget *owner, const SaveFileChoice &choice) override;
+    QString printerName() override;
+    QString printerFile() override;
+    bool printerSetup(QWidget *owner, const QString &title) override;
+    std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override;
+
     // True once the program was asked to end. QCoreApplication::exit is lost
     // when no event loop runs yet, so main() looks at this before it starts one.
     bool endRequested() const { return m_endRequested; }
@@ -29,4 +36,9 @@ public:
 private:
     std::unique_ptr<InstanceLock> m_instanceLock;
     bool m_endRequested = false;
+
+    // Printing is made ready only when it is first used: a QPrinter asks the
+    // print system for its printers, which the start-up need not wait for.
+    QPrinter &printer();
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -6,6 +6,7 @@
 #include "app/StatusTexts.h"
 #include "windows/Pictures.h"
 #include "windows/dialogs/frmInputCurrency.h"
+#include "windows/dialogs/PrintCommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -66,10 +67,10 @@ const std::vector<MenuEntry> &MenuTable()
     using M = frmMain::Menus;
     static const std::vector<MenuEntry> table = {
         {"mnuFile", TextId::MenuFile, &M::file, Initially::Shown,
-         {{"mnuFilePageSetup", TextId::MenuFilePageSetup, &A::filePageSetup, Initially::Disabled},
-          {"mnuFilePrintSetup", TextId::MenuFilePrintSetup, &A::filePrintSetup, Initially::Disabled},
+         {{"mnuFilePageSetup", TextId::MenuFilePageSetup, &A::filePageSetup},
+          {"mnuFilePrintSetup", TextId::MenuFilePrintSetup, &A::filePrintSetup},
           {"mnuFileDash88", {}, nullptr},
-          {"mnuFilePrint", TextId::MenuFilePrint, &A::filePrint, Initially::Disabled},
+          {"mnuFilePrint", TextId::MenuFilePrint, &A::filePrint},
           {"mnuFileDash99", {}, nullptr},
           {"mnuFileExit", TextId::MenuFileExit, &A::fileExit}}},
         {"mnuSavePath", TextId::MenuSavePath, &M::savePath, Initially::Hidden,
@@ -129,9 +130,9 @@ const std::vector<ButtonEntry> &ButtonTable()
 {
     using B = frmMain::Buttons;
     static const std::vector<ButtonEntry> table = {
-        {"cmdPageSetup", "icon_page_setup", TextId::TipPageSetup, &B::pageSetup, Initially::Disabled},
-        {"cmdPrintSetup", "icon_printer_setup", TextId::TipPrintSetup, &B::printSetup, Initially::Disabled},
-        {"cmdPrint", "icon_print", TextId::TipPrint, &B::print, Initially::Disabled},
+        {"cmdPageSetup", "icon_page_setup", TextId::TipPageSetup, &B::pageSetup},
+        {"cmdPrintSetup", "icon_printer_setup", TextId::TipPrintSetup, &B::printSetup},
+        {"cmdPrint", "icon_print", TextId::TipPrint, &B::print},
         {"cmdRefresh", "icon_refresh", TextId::TipRefresh, &B::refresh, Initially::Hidden, true},
         {"cmdSavePath", "icon_save_path", TextId::TipSavePath, &B::savePath, Initially::Hidden},
         {"cmdRecallSavedPath", "icon_recall_path", TextId::TipRecallSavedPath, &B::recallSavedPath,
@@ -195,6 +196,7 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
     buildButtons();
     buildStatusBar();
     buildRows();
+    connectPrinting();
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(RefreshDelayMs);
@@ -621,4 +623,15 @@ bool frmMain::askAmount(int slot)
     if (slot == OtherCurrencyIndex)
         ApplyCurrencyCaptions();
     return true;
+}
+
+void frmMain::connectPrinting()
+{
+    connect(m_actions.filePageSetup, &QAction::triggered, this, [this] { OpenPageSetup(m_controller, this); });
+    connect(m_actions.filePrintSetup, &QAction::triggered, this, [this] { OpenPrinterSetup(m_controller, this); });
+    connect(m_actions.filePrint, &QAction::triggered, this, [this] { OpenPrint(m_controller, this); });
+    // Each button runs its menu item.
+    connect(m_buttons.pageSetup, &QToolButton::clicked, m_actions.filePageSetup, &QAction::trigger);
+    connect(m_buttons.printSetup, &QToolButton::clicked, m_actions.filePrintSetup, &QAction::trigger);
+    connect(m_buttons.print, &QToolButton::clicked, m_actions.filePrint, &QAction::trigger);
 }
