@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -70,4 +71,8 @@ public:
     // Ends the program: every window closes and every event loop is left, the
     // nested ones of open modal dialogs included.
     virtual void endProgram() = 0;
+
+    // Starts another program in a process of its own that outlives this one,
+    // without waiting for it; false when it could not be started.
+    virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
 };

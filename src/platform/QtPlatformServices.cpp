@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QWidget>
 
@@ -87,4 +88,9 @@ void QtPlatformServices::endProgram()
     // Leaves every event loop, the nested ones of open modal dialogs included;
     // the windows close when main() returns.
     QCoreApplication::exit(0);
+}
+
+bool QtPlatformServices::startDetached(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
 }

@@ -20,6 +20,7 @@ public:
     void bringToFront(QWidget *window) override;
     void beep() override;
     void endProgram() override;
+    bool startDetached(const QString &program, const QStringList &arguments) override;
 
     // True once the program was asked to end. QCoreApplication::exit is lost
     // when no event loop runs yet, so main() looks at this before it starts one.
