@@ -136,6 +136,15 @@ enum class TextId {
     HintsTitle,
     HintsText,
 
+    // The About box, and the message when there is no system-information program.
+    AboutCaption,
+    AboutVersion,
+    AboutDescription,
+    AboutSysInfo,
+    AboutAuthor, // the team named in the author line
+    SysInfoTitle,
+    SysInfoUnavailable,
+
     TextCount
 };
 
