@@ -1,5 +1,6 @@
 #include "windows/Pictures.h"
 
+#include <QFile>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
@@ -77,6 +78,11 @@ private:
     std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
+QString PicturePath(const char *name)
+{
+    return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name));
+}
+
 } // namespace
 
 QIcon Picture(const char *name)
@@ -86,7 +92,13 @@ QIcon Picture(const char *name)
     auto found = pictures.constFind(name);
     if (found != pictures.constEnd())
         return *found;
-    QIcon icon(new SvgPictureEngine(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name))));
+    QIcon icon(new SvgPictureEngine(PicturePath(name)));
     pictures.insert(name, icon);
     return icon;
+}
+
+Failure PictureFailure(const char *name)
+{
+    const QString path = PicturePath(name);
+    return QFile::exists(path) ? Failure{} : Failure{ErrorCode::FileNotFound, path};
 }

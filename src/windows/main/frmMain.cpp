@@ -2,6 +2,7 @@
 
 #include "app/MainController.h"
 #include "windows/Pictures.h"
+#include "windows/dialogs/frmAbout.h"
 #include "windows/dialogs/frmInputCurrency.h"
 
 #include <QAction>
@@ -102,7 +103,7 @@ const std::vector<MenuEntry> &MenuTable()
         {"mnuHelp", TextId::MenuHelp, &M::help, Initially::Shown,
          {{"mnuHelpTips", TextId::MenuHelpTips, &A::helpTips, Initially::Disabled},
           {"mnuHelpDash99", {}, nullptr},
-          {"mnuHelpAbout", TextId::MenuHelpAbout, &A::helpAbout, Initially::Disabled}}},
+          {"mnuHelpAbout", TextId::MenuHelpAbout, &A::helpAbout, Initially::Shown}}},
     };
     return table;
 }
@@ -133,7 +134,7 @@ const std::vector<ButtonEntry> &ButtonTable()
         {"cmdSettings", "icon_settings", TextId::TipSettings, &B::settings, Initially::Disabled},
         {"cmdOptions", "icon_options", TextId::TipOptions, &B::options, Initially::Hidden},
         {"cmdHelp", "icon_help", TextId::TipHelp, &B::help, Initially::Disabled, true},
-        {"cmdCopyright", "icon_copyright", TextId::TipCopyright, &B::copyright, Initially::Disabled},
+        {"cmdCopyright", "icon_copyright", TextId::TipCopyright, &B::copyright, Initially::Shown},
         // The language buttons and the exit door sit at the right end.
         {"cmdLanguage_1", "icon_language_english", TextId::TipLanguageEnglish, &B::languageEnglish},
         {"cmdLanguage_0", "icon_language_greek", TextId::TipLanguageGreek, &B::languageGreek},
@@ -187,6 +188,7 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
     setCentralWidget(central);
     buildButtons();
     buildRows();
+    connectHelp();
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(RefreshDelayMs);
@@ -490,4 +492,19 @@ bool frmMain::askAmount(int slot)
     if (slot == OtherCurrencyIndex)
         ApplyCurrencyCaptions();
     return true;
+}
+
+void frmMain::connectHelp()
+{
+    // Each button runs its menu item's handler.
+    connect(m_actions.helpAbout, &QAction::triggered, this, &frmMain::showAbout);
+    connect(m_buttons.copyright, &QToolButton::clicked, this, &frmMain::showAbout);
+}
+
+void frmMain::showAbout()
+{
+    frmAbout about(m_controller.dialogs(), this);
+    if (!m_controller.ending())
+        about.exec();
+    m_controller.dialogs().BringWindowToFront(this);
 }

@@ -132,4 +132,8 @@ private:
     // Every caption and tooltip that follows the language.
     std::vector<std::pair<QAction *, TextId>> m_menuTexts;
     std::vector<std::pair<QToolButton *, TextId>> m_buttonTips;
+
+    // Help: the right-click topics, the hints and the About box.
+    void connectHelp();
+    void showAbout();
 };
