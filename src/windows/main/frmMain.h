@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+class ContextHelp;
 class MainController;
 class QAction;
 class QLabel;
@@ -135,5 +136,7 @@ private:
 
     // Help: the right-click topics, the hints and the About box.
     void connectHelp();
+    void showHints();
     void showAbout();
+    ContextHelp *m_help = nullptr;
 };
