@@ -11,25 +11,13 @@ AboutModel::AboutModel(SharedDialogs &dialogs)
 {
 }
 
-QString AboutModel::caption() const
-{
-    return Text(TextId::AboutCaption, m_greek);
-}
+QString AboutModel::caption() const { return Text(TextId::AboutCaption, m_greek); }
 
-QString AboutModel::title() const
-{
-    return Text(TextId::ProgramTitle, m_greek);
-}
+QString AboutModel::title() const { return Text(TextId::ProgramTitle, m_greek); }
 
-QString AboutModel::versionLine() const
-{
-    return Text(TextId::AboutVersion, m_greek) + ProgramVersion();
-}
+QString AboutModel::versionLine() const { return Text(TextId::AboutVersion, m_greek) + ProgramVersion(); }
 
-QString AboutModel::description() const
-{
-    return Text(TextId::AboutDescription, m_greek);
-}
+QString AboutModel::description() const { return Text(TextId::AboutDescription, m_greek); }
 
 QString AboutModel::disclaimer() const
 {
@@ -37,15 +25,9 @@ QString AboutModel::disclaimer() const
     return QString();
 }
 
-QString AboutModel::sysInfoCaption() const
-{
-    return Text(TextId::AboutSysInfo, m_greek);
-}
+QString AboutModel::sysInfoCaption() const { return Text(TextId::AboutSysInfo, m_greek); }
 
-QString AboutModel::okCaption() const
-{
-    return Text(TextId::ButtonOk, m_greek);
-}
+QString AboutModel::okCaption() const { return Text(TextId::ButtonOk, m_greek); }
 
 QString AboutModel::makerName() const
 {
