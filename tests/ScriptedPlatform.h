@@ -29,16 +29,17 @@ public:
         QString text;
         MessageStyle style;
         MessageButtons buttons;
+        QWidget *owner = nullptr;
     };
 
     explicit ScriptedPlatform(QString folder = QString()) : m_folder(std::move(folder)) { }
 
     QString programFolder() const override { return m_folder; }
     Instance otherInstanceRunning() override { return instance; }
-    MessageAnswer messageBox(QWidget *, const QString &caption, const QString &text, MessageStyle style,
+    MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
                              const MessageButtons &buttons) override
     {
-        messages.append({caption, text, style, buttons});
+        messages.append({caption, text, style, buttons, owner});
         if (!answers.isEmpty())
             return answers.takeFirst();
         return AsksYesOrNo(style) ? MessageAnswer::No : MessageAnswer::Ok;
@@ -68,6 +69,11 @@ public:
         printed.append(std::make_shared<PrintedDocument>(PrintedDocument{document, {}, false}));
         return std::make_unique<Session>(*printed.last(), whilePrinting);
     }
+    bool startDetached(const QString &program, const QStringList &arguments) override
+    {
+        started.append(QStringList{program} + arguments);
+        return startSucceeds;
+    }
 
     Instance instance = Instance::Alone;
     QList<MessageAnswer> answers; // answers to the next questions; No once they run out
@@ -85,6 +91,8 @@ public:
     bool printerRefuses = false;
     QList<std::shared_ptr<PrintedDocument>> printed;
     std::function<void()> whilePrinting; // after each printed line
+    QList<QStringList> started; // each program started, followed by its arguments
+    bool startSucceeds = true;
 
 private:
     struct Session : PrinterSession

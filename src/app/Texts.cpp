@@ -226,6 +226,30 @@ constexpr std::array Entries = {
     Entry{TextId::PageSetupTop, "Top:", "Άνω:"},
     Entry{TextId::PageSetupLeft, "Left:", "Αριστερό:"},
     Entry{TextId::PageSetupLinesPerPage, "Lines/Page:", "Γραμμές/Σελίδα:"},
+
+    Entry{TextId::AboutCaption, "About", "Σχετικά"},
+    Entry{TextId::AboutVersion, "Version ", "Έκδοση "},
+    Entry{TextId::AboutDescription,
+          "This application converts to (or from) Euro, any amount expressed in the currency of the countries that "
+          "participate in the European Economic Monetary Union (EMU), according to a fixed exchange rate, as set by "
+          "the Council of the Economic and Finance Ministers of the Member Countries (ECOFIN) and the European "
+          "Central Bank (ECB).\n\n"
+          "The application supports the use of one additional, used defined, currency.\n\n"
+          "For more information concerning the finalization of the exchange rates and the conversion method used, "
+          "click the left mouse button on the 'Hints and tips' selection of the 'Help' menu.",
+          "Η εφαρμογή αυτή μετατρέπει σε (ή από) Ευρώ, ένα οποιοδήποτε ποσόν το οποίο δηλώνεται στο νόμισμα των "
+          "χωρών οι οποίες συμμετέχουν στην Ευρωπαϊκή Οικονομική και Νομισματική Ένωση (ΟΝΕ), συμφώνως προς την "
+          "ισοτιμία η οποία καθορίσθηκε από το Συμβούλιο των Υπουργών Οικονομικών των Χωρών Μελών (ECOFIN) και την "
+          "Ευρωπαϊκή Κεντρική Τράπεζα (ECB).\n\n"
+          "Η εφαρμογή υποστηρίζει την χρήση ενός επιπλέον νομίσματος, το οποίο ορίζεται από τον χειριστή.\n\n"
+          "Για περισσότερες πληροφορίες σχετικά με το κλείδωμα των ισοτιμιών και την μέθοδο μετατροπής των "
+          "νομισμάτων, πατήστε το αριστερό κουμπί του ποντικιού στην επιλογή «Χρήσιμες συμβουλές» του μενού "
+          "«Βοήθεια»."},
+    Entry{TextId::AboutSysInfo, "System Info...", "Πληροφορίες συστήματος..."},
+    Entry{TextId::AboutAuthor, "Stone-Gleam Software team", "Ομάδα της Stone-Gleam Software"},
+    Entry{TextId::SysInfoTitle, "System information", "Πληροφορίες συστήματος"},
+    Entry{TextId::SysInfoUnavailable, "System Information is unavailable at this time.",
+          "Οι Πληροφορίες Συστήματος δεν είναι διαθέσιμες αυτήν την στιγμή."},
 };
 
 static_assert(Entries.size() == std::size_t(TextId::TextCount), "every text needs an entry");

@@ -179,6 +179,14 @@ enum class TextId {
     PageSetupTop,
     PageSetupLeft,
     PageSetupLinesPerPage,
+    // The About box, and the message when there is no system-information program.
+    AboutCaption,
+    AboutVersion,
+    AboutDescription,
+    AboutSysInfo,
+    AboutAuthor, // the team named in the author line
+    SysInfoTitle,
+    SysInfoUnavailable,
 
     TextCount
 };

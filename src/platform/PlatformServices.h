@@ -123,4 +123,7 @@ public:
     virtual bool printerSetup(QWidget *owner, const QString &title) = 0;
     // Starts a document; null when the printer (or the PDF file) cannot take one.
     virtual std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) = 0;
+    // Starts another program in a process of its own that outlives this one,
+    // without waiting for it; false when it could not be started.
+    virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
 };

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QWidget>
 
@@ -234,4 +235,9 @@ std::unique_ptr<PrinterSession> QtPlatformServices::startPrinting(const PrinterD
     if (!session->begin(document))
         return nullptr;
     return session;
+}
+
+bool QtPlatformServices::startDetached(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
 }

@@ -28,6 +28,7 @@ public:
     QString printerFile() override;
     bool printerSetup(QWidget *owner, const QString &title) override;
     std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override;
+    bool startDetached(const QString &program, const QStringList &arguments) override;
 
     // True once the program was asked to end. QCoreApplication::exit is lost
     // when no event loop runs yet, so main() looks at this before it starts one.

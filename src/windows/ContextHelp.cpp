@@ -45,18 +45,32 @@ ContextHelp::ContextHelp(QWidget *window, bool greek)
 
     // Shift+F1 lets the user point at any control, labels and frames included,
     // which cannot take the keyboard focus.
-    connect(new QShortcut(QKeySequence::WhatsThis, window), &QShortcut::activated, this,
-            [] { QWhatsThis::enterWhatsThisMode(); });
+    connect(new QShortcut(QKeySequence::WhatsThis, window), &QShortcut::activated, this, [this] {
+        ensureWhatsThisTexts();
+        QWhatsThis::enterWhatsThisMode();
+    });
     // The question mark the hints speak of, where the window manager draws one.
     if (qobject_cast<QDialog *>(window) && !window->isVisible())
         window->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
-
-    retranslate(greek);
 }
 
 void ContextHelp::retranslate(bool greek)
 {
     m_greek = greek;
+    // Texts never asked for stay unset: they are set in the new language when first asked for.
+    if (m_whatsThisSet)
+        setWhatsThisTexts();
+}
+
+void ContextHelp::ensureWhatsThisTexts()
+{
+    if (!m_whatsThisSet)
+        setWhatsThisTexts();
+}
+
+void ContextHelp::setWhatsThisTexts()
+{
+    m_whatsThisSet = true;
     const QList<QWidget *> widgets = m_window->findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
         const QString text = topicOf(widget);
@@ -105,10 +119,18 @@ QString ContextHelp::topicOf(const QWidget *control) const
 bool ContextHelp::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonRelease && type != QEvent::ContextMenu)
+    const bool whatsThis = type == QEvent::QueryWhatsThis || type == QEvent::WhatsThis;
+    if (type != QEvent::MouseButtonRelease && type != QEvent::ContextMenu && !whatsThis)
         return false;
     if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != m_window)
         return false;
+    // What's This mode asks a control for its text first when the pointer moves
+    // over it (the question-mark cursor), then when it is clicked; either way
+    // the texts are there before Qt reads them.
+    if (whatsThis) {
+        ensureWhatsThisTexts();
+        return false;
+    }
 
     // The control is the one under the pointer, not the event's receiver: an
     // event that a control leaves unhandled travels on to its parents, and the

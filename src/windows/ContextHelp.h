@@ -15,6 +15,7 @@ class QWidget;
 // carries its topic as its What's This text, for Shift+F1 and the title-bar
 // question mark. Topics are found by the window's object name and the control's
 // (HelpTopics); a control without one keeps its own right-click behaviour.
+// Nothing is read until the first question, so a window opens as fast without it.
 class ContextHelp : public QObject
 {
     Q_OBJECT
@@ -27,7 +28,7 @@ public:
     static ContextHelp *install(QWidget *window, bool greek);
 
     // The language switched: later pop-ups and every What's This text follow it.
-    // Also picks up controls created after install.
+    // Also picks up controls created after the What's This texts were first set.
     void retranslate(bool greek);
 
     // Shows a control's topic below it, as a right-click on it does; for the
@@ -49,9 +50,12 @@ private:
 
     QWidget *controlAt(const QPoint &globalPos) const;
     QString topicOf(const QWidget *control) const;
+    void setWhatsThisTexts();
+    void ensureWhatsThisTexts();
 
     QWidget *m_window;
     QString m_windowName;
     bool m_greek;
+    bool m_whatsThisSet = false;
     ShowFunction m_show;
 };

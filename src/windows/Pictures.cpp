@@ -123,6 +123,11 @@ private:
     std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
+QString PicturePath(const char *name)
+{
+    return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name));
+}
+
 } // namespace
 
 QIcon Picture(const char *name)
@@ -132,7 +137,13 @@ QIcon Picture(const char *name)
     auto found = pictures.constFind(name);
     if (found != pictures.constEnd())
         return *found;
-    QIcon icon(new SvgPictureEngine(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name))));
+    QIcon icon(new SvgPictureEngine(PicturePath(name)));
     pictures.insert(name, icon);
     return icon;
+}
+
+Failure PictureFailure(const char *name)
+{
+    const QString path = PicturePath(name);
+    return QFile::exists(path) ? Failure{} : Failure{ErrorCode::FileNotFound, path};
 }

@@ -5,6 +5,7 @@
 #include "core/ConversionState.h"
 #include "core/NumberText.h"
 #include "platform/PlatformServices.h"
+#include "windows/ContextHelp.h"
 #include "windows/dialogs/NumberKeyFilter.h"
 
 #include <QComboBox>
@@ -74,6 +75,7 @@ frmInputCurrency::frmInputCurrency(SharedDialogs &dialogs, const ConversionState
     connect(m_cmdConvert, &QPushButton::clicked, this, &frmInputCurrency::convertClicked);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     m_txtAmount->setFocus();
+    ContextHelp::install(this, m_greek);
 }
 
 void frmInputCurrency::buildLayout()

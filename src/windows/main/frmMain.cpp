@@ -4,7 +4,9 @@
 #include "app/MenuMnemonics.h"
 #include "app/RowTexts.h"
 #include "app/StatusTexts.h"
+#include "windows/ContextHelp.h"
 #include "windows/Pictures.h"
+#include "windows/dialogs/frmAbout.h"
 #include "windows/dialogs/frmInputCurrency.h"
 #include "windows/dialogs/PrintCommands.h"
 
@@ -108,9 +110,9 @@ const std::vector<MenuEntry> &MenuTable()
         // "Convert from" comes here; its items are built from the currency slots.
         {"mnuConvert", TextId::MenuConvert, &M::convert, Initially::Shown, {}},
         {"mnuHelp", TextId::MenuHelp, &M::help, Initially::Shown,
-         {{"mnuHelpTips", TextId::MenuHelpTips, &A::helpTips, Initially::Disabled},
+         {{"mnuHelpTips", TextId::MenuHelpTips, &A::helpTips, Initially::Shown},
           {"mnuHelpDash99", {}, nullptr},
-          {"mnuHelpAbout", TextId::MenuHelpAbout, &A::helpAbout, Initially::Disabled}}},
+          {"mnuHelpAbout", TextId::MenuHelpAbout, &A::helpAbout, Initially::Shown}}},
     };
     return table;
 }
@@ -140,8 +142,8 @@ const std::vector<ButtonEntry> &ButtonTable()
         {"cmdUpOneLevel", "icon_up_one_level", TextId::TipUpOneLevel, &B::upOneLevel, Initially::Hidden},
         {"cmdSettings", "icon_settings", TextId::TipSettings, &B::settings, Initially::Disabled},
         {"cmdOptions", "icon_options", TextId::TipOptions, &B::options, Initially::Hidden},
-        {"cmdHelp", "icon_help", TextId::TipHelp, &B::help, Initially::Disabled, true},
-        {"cmdCopyright", "icon_copyright", TextId::TipCopyright, &B::copyright, Initially::Disabled},
+        {"cmdHelp", "icon_help", TextId::TipHelp, &B::help, Initially::Shown, true},
+        {"cmdCopyright", "icon_copyright", TextId::TipCopyright, &B::copyright, Initially::Shown},
         // The language buttons and the exit door sit at the right end.
         {"cmdLanguage_1", "icon_language_english", TextId::TipLanguageEnglish, &B::languageEnglish},
         {"cmdLanguage_0", "icon_language_greek", TextId::TipLanguageGreek, &B::languageGreek},
@@ -197,6 +199,8 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
     buildStatusBar();
     buildRows();
     connectPrinting();
+    m_help = ContextHelp::install(this, m_controller.app().GreekLanguage);
+    connectHelp();
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(RefreshDelayMs);
@@ -496,6 +500,7 @@ void frmMain::SetMainCaptions()
     }
     setWindowTitle(m_controller.app().ProgramTitle);
     ApplyCurrencyCaptions();
+    m_help->retranslate(greek);
 }
 
 void frmMain::ApplyCurrencyCaptions()
@@ -634,4 +639,30 @@ void frmMain::connectPrinting()
     connect(m_buttons.pageSetup, &QToolButton::clicked, m_actions.filePageSetup, &QAction::trigger);
     connect(m_buttons.printSetup, &QToolButton::clicked, m_actions.filePrintSetup, &QAction::trigger);
     connect(m_buttons.print, &QToolButton::clicked, m_actions.filePrint, &QAction::trigger);
+}
+
+void frmMain::connectHelp()
+{
+    // Each button runs its menu item's handler.
+    connect(m_actions.helpTips, &QAction::triggered, this, &frmMain::showHints);
+    connect(m_buttons.help, &QToolButton::clicked, this, &frmMain::showHints);
+    connect(m_actions.helpAbout, &QAction::triggered, this, &frmMain::showAbout);
+    connect(m_buttons.copyright, &QToolButton::clicked, this, &frmMain::showAbout);
+    // The Help item of the Settings button's menu explains the button, as a right-click on it does.
+    connect(m_actions.settingsHelp, &QAction::triggered, this, [this] { m_help->showFor(m_buttons.settings); });
+}
+
+void frmMain::showHints()
+{
+    const bool greek = m_controller.app().GreekLanguage;
+    m_controller.dialogs().ShowMessageBox(this, Text(TextId::HintsTitle, greek), Text(TextId::HintsText, greek),
+                                          MessageStyle::Information);
+}
+
+void frmMain::showAbout()
+{
+    frmAbout about(m_controller.dialogs(), this);
+    if (!m_controller.ending())
+        about.exec();
+    m_controller.dialogs().BringWindowToFront(this);
 }

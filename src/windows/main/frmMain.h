@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+class ContextHelp;
 class MainController;
 class QAction;
 class QLabel;
@@ -144,4 +145,10 @@ private:
     // The status bar's road of the last conversion.
     QLabel *m_lblConversionRoad = nullptr;
     QString m_road;
+
+    // Help: the right-click topics, the hints and the About box.
+    void connectHelp();
+    void showHints();
+    void showAbout();
+    ContextHelp *m_help = nullptr;
 };
