@@ -2,6 +2,7 @@
 
 #include "app/MainController.h"
 #include "app/Texts.h"
+#include "windows/ContextHelp.h"
 #include "windows/dialogs/UpDown.h"
 
 #include <QButtonGroup>
@@ -65,6 +66,7 @@ frmPageSetup::frmPageSetup(MainController &controller, QWidget *parent)
     connect(m_cmdOK, &QPushButton::clicked, this, &frmPageSetup::okClicked);
     connect(m_cmdApply, &QPushButton::clicked, this, &frmPageSetup::applyClicked);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    ContextHelp::install(this, m_controller.app().GreekLanguage);
 }
 
 void frmPageSetup::buildLayout()

@@ -2,6 +2,7 @@
 
 #include "app/MainController.h"
 #include "app/Texts.h"
+#include "windows/ContextHelp.h"
 #include "windows/Pictures.h"
 #include "windows/dialogs/PrintCommands.h"
 
@@ -72,6 +73,7 @@ frmPrint::frmPrint(MainController &controller, QWidget *parent)
         if (m_cmdPrint->isEnabled())
             m_cmdPrint->click();
     });
+    ContextHelp::install(this, m_controller.app().GreekLanguage);
 }
 
 void frmPrint::buildLayout()
