@@ -1,11 +1,6 @@
-#include "ScriptedPlatform.h"
+#include "ScriptedProgram.h"
 #include "TestLocale.h"
 
-#include "app/AppValues.h"
-#include "app/SharedDialogs.h"
-#include "app/Texts.h"
-#include "core/ConversionState.h"
-#include "core/NumberText.h"
 #include "windows/dialogs/frmInputCurrency.h"
 
 #include <QApplication>
@@ -23,214 +18,147 @@ class TestInputCurrency : public QObject
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<frmInputCurrency> open(int slot, const QString &amount = QStringLiteral("1.00 "))
-    {
-        InputCurrencyRequest request{slot, CurrencyCaption(slot, m_app.GreekLanguage),
-                                     CurrencyCaption(0, m_app.GreekLanguage), amount, QIcon()};
-        auto dialog = std::make_unique<frmInputCurrency>(m_dialogs, m_state, request);
-        dialog->show();
-        QApplication::setActiveWindow(dialog.get());
-        if (!QTest::qWaitForWindowActive(dialog.get()))
-            qWarning("dialog not active");
-        return dialog;
-    }
-    template <typename T> static T *child(QWidget *dialog, const char *name)
-    {
-        T *widget = dialog->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no child %s", name);
-        return widget;
-    }
-    static void retype(QLineEdit *field, const QString &text)
-    {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-    }
+    ScriptedProgram m_program;
+    ScriptedPlatform &m_platform = m_program.platform;
+    std::unique_ptr<frmInputCurrency> m_dialog;
 
-    ScriptedPlatform m_platform;
-    AppValues m_app;
-    SharedDialogs m_dialogs{m_platform, m_app};
-    ConversionState m_state;
+    void open(int slot, const QString &amount = QStringLiteral("1.00 "), bool greek = false)
+    {
+        m_platform.messages.clear();
+        m_program.controller.app().GreekLanguage = greek;
+        InputCurrencyRequest request{slot, CurrencyCaption(slot, greek), CurrencyCaption(0, greek), amount, QIcon()};
+        m_dialog =
+            std::make_unique<frmInputCurrency>(m_program.controller.dialogs(), m_program.controller.state(), request);
+        m_dialog->show();
+        QApplication::setActiveWindow(m_dialog.get()); // leaving a field counts only in the active window
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+    }
+    template<typename T = QLineEdit>
+    T *child(const char *name) const
+    {
+        return m_dialog->findChild<T *>(name);
+    }
+    void retype(const char *name, const QString &text) const
+    {
+        child(name)->setFocus();
+        child(name)->clear();
+        QTest::keyClicks(child(name), text);
+    }
 
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
 
-    void init()
-    {
-        m_app.GreekLanguage = false;
-        m_platform.messages.clear();
-        m_platform.beeps = 0;
-    }
-
-    void fixedCurrencyIsReadOnly()
-    {
-        auto dialog = open(7, QStringLiteral("1,936 "));
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Convert 'GRD - Greek Drachma' to all other currencies"));
-        QCOMPARE(child<QLabel>(dialog.get(), "lblEuroRateTitle")->text(),
-                 Localized(QStringLiteral("(EUR - Euro) 1 = 340.75 (GRD - Greek Drachma)")));
-        QCOMPARE(child<QGroupBox>(dialog.get(), "fraFixedRate")->title(), QStringLiteral(" Fixed exchange rate "));
-        QVERIFY(child<QLineEdit>(dialog.get(), "txtCurrencyName")->isReadOnly());
-        QVERIFY(child<QLineEdit>(dialog.get(), "txtCurrencyRate")->isReadOnly());
-        QCOMPARE(child<QLineEdit>(dialog.get(), "txtCurrencyRate")->focusPolicy(), Qt::ClickFocus);
-        QCOMPARE(child<QComboBox>(dialog.get(), "cboDecimals")->currentIndex(), 0);
-        QVERIFY(child<QComboBox>(dialog.get(), "cboDecimals")->isEnabled());
-        QCOMPARE(child<QLineEdit>(dialog.get(), "txtAmount")->text(), QStringLiteral("1,936"));
-        QVERIFY(child<QPushButton>(dialog.get(), "cmdConvert")->isEnabled());
-    }
-
-    void euroLocksDecimals()
-    {
-        auto dialog = open(0);
-        QVERIFY(!child<QComboBox>(dialog.get(), "cboDecimals")->isEnabled());
-        QCOMPARE(child<QComboBox>(dialog.get(), "cboDecimals")->currentIndex(), 2);
-    }
-
-    // Convert follows the rate and says why it is disabled; the line under the
+    // Only the additional currency's name and rate can be changed, and only the
+    // euro's decimals cannot; Convert says why it is disabled; the line under the
     // amount says what an amount may hold, in the regional format.
-    void rateEnablesConvert_data()
+    void opening_data()
     {
+        QTest::addColumn<int>("slot");
         QTest::addColumn<bool>("greek");
-        QTest::addColumn<QString>("reason");
-        QTest::addColumn<QString>("hint");
-        const QString point = Localized(QStringLiteral("."));
-        const QString largest = Localized(QStringLiteral("922,337,203,685,477.5807"));
-        QTest::newRow("English") << false << "Enter an exchange rate above 0"
-                                 << QStringLiteral("Digits, the decimal separator '%1'; at most %2").arg(point, largest);
-        QTest::newRow("Greek") << true << "Δώστε ισοτιμία μεγαλύτερη από 0"
-                               << QStringLiteral("Ψηφία, η υποδιαστολή «%1»· το πολύ %2").arg(point, largest);
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("texts"); // title|rate line|frame|why Convert is disabled
+        QTest::newRow("euro") << 0 << false << "1.00 " << 2
+                              << "Convert 'EUR - Euro' to all other currencies|(EUR - Euro) 1 = 1 (EUR - Euro)|"
+                                 " Fixed exchange rate |";
+        QTest::newRow("drachma, Greek") << 7 << true << "1,936 " << 0
+                                        << "Μετατροπή «GRD - Δραχμή Ελλάδος» σε όλα τα άλλα νομίσματα|"
+                                           "(EUR - Ευρώ) 1 = 340.75 (GRD - Δραχμή Ελλάδος)| Κλειδωμένη ισοτιμία |";
+        QTest::newRow("additional") << 13 << false << "Overflow " << 2
+                                    << "Convert 'Other currency' to all other currencies|"
+                                       "(EUR - Euro) 1 = 0 (Other currency)| Current exchange rate |"
+                                       "Enter an exchange rate above 0";
     }
-    void rateEnablesConvert()
+    void opening()
     {
+        QFETCH(int, slot);
         QFETCH(bool, greek);
-        QFETCH(QString, reason);
-        m_app.GreekLanguage = greek;
-        auto dialog = open(13);
-        QTEST(child<QLabel>(dialog.get(), "lblAmountHint")->text(), "hint");
-        auto *rate = child<QLineEdit>(dialog.get(), "txtCurrencyRate");
-        auto *convert = child<QPushButton>(dialog.get(), "cmdConvert");
-        for (const QString &typed : {QStringLiteral("0"), Localized(QStringLiteral("2.5")), QString()}) {
-            retype(rate, typed);
-            QCOMPARE(convert->isEnabled(), !typed.isEmpty() && typed != QLatin1String("0"));
-            QCOMPARE(child<QLabel>(dialog.get(), "lblConvertReason")->text(), convert->isEnabled() ? QString() : reason);
-            QCOMPARE(convert->accessibleDescription(), convert->isEnabled() ? QString() : reason);
-        }
+        QFETCH(QString, amount);
+        QFETCH(QString, texts);
+        open(slot, amount, greek);
+        const QString hint = greek ? QStringLiteral("Ψηφία, η υποδιαστολή «%1»· το πολύ %2")
+                                   : QStringLiteral("Digits, the decimal separator '%1'; at most %2");
+        QCOMPARE((QStringList{m_dialog->windowTitle(), child<QLabel>("lblEuroRateTitle")->text(),
+                              child<QGroupBox>("fraFixedRate")->title(), child<QLabel>("lblConvertReason")->text(),
+                              child("txtAmount")->text(), child<QLabel>("lblAmountHint")->text()}),
+                 Localized(texts).split(u'|')
+                     << amount.trimmed() << hint.arg(Localized("."), Localized("922,337,203,685,477.5807")));
+        auto *convert = child<QPushButton>("cmdConvert");
+        QVERIFY(convert->isEnabled() == texts.endsWith(u'|')
+                && convert->accessibleDescription() == texts.section(u'|', 3));
+        for (const char *field : {"txtCurrencyName", "txtCurrencyRate"})
+            QVERIFY(child(field)->isReadOnly() == (slot != OtherCurrencyIndex)
+                    && (child(field)->focusPolicy() == Qt::ClickFocus) == (slot != OtherCurrencyIndex));
+        QTEST(child<QComboBox>("cboDecimals")->currentIndex(), "decimals");
+        QCOMPARE(child<QComboBox>("cboDecimals")->isEnabled(), slot != 0);
     }
 
+    // Refused input is said in a message, and the dialog stays open on the field to correct.
     void refusesBadInput_data()
     {
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("amount");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("focused");
-        QTest::newRow("zero rate") << "0.000" << "1" << "Incorrect exchange rate." << "txtCurrencyRate";
-        QTest::newRow("only a separator") << "," << "1" << "Incorrect exchange rate." << "txtCurrencyRate";
-        QTest::newRow("empty amount") << "2" << "" << "Incorrect amount." << "txtAmount";
-        QTest::newRow("failure word") << "2" << "Overflow" << "Incorrect amount." << "txtAmount";
-        QTest::newRow("two separators") << "2" << "1.5.5" << "Incorrect amount." << "txtAmount";
+        QTest::addColumn<QStringList>("row"); // rate, amount, message, the field with the focus
+        QTest::newRow("zero rate") << QStringList{"0.000", "1", "Incorrect exchange rate.", "txtCurrencyRate"};
+        QTest::newRow("failure word") << QStringList{"2", "Overflow", "Incorrect amount.", "txtAmount"};
     }
     void refusesBadInput()
     {
-        QFETCH(QString, rate);
-        QFETCH(QString, amount);
-        QFETCH(QString, message);
-        QFETCH(QString, focused);
-        auto dialog = open(13, amount);
-        auto *rateField = child<QLineEdit>(dialog.get(), "txtCurrencyRate");
-        rateField->setText(Localized(rate));
-        child<QPushButton>(dialog.get(), "cmdConvert")->setEnabled(true);
-        QTest::mouseClick(child<QPushButton>(dialog.get(), "cmdConvert"), Qt::LeftButton);
+        QFETCH(QStringList, row);
+        open(OtherCurrencyIndex, row[1]);
+        child("txtCurrencyRate")->setText(Localized(row[0]));
+        child<QPushButton>("cmdConvert")->setEnabled(true);
+        QTest::mouseClick(child<QPushButton>("cmdConvert"), Qt::LeftButton);
         QCOMPARE(m_platform.messages.size(), 1);
-        QCOMPARE(m_platform.messages[0].caption, QStringLiteral("Error"));
-        QCOMPARE(m_platform.messages[0].text, message);
-        QCOMPARE(m_platform.messages[0].style, MessageStyle::Critical);
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QTRY_COMPARE(QApplication::focusWidget()->objectName(), focused);
+        const ScriptedPlatform::Message &message = m_platform.messages[0];
+        QCOMPARE(message.text, row[2]);
+        QVERIFY(message.caption == QLatin1String("Error") && message.style == MessageStyle::Critical
+                && m_dialog->isVisible() && m_dialog->result() == QDialog::Rejected);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), row[3]);
     }
 
+    // Typed or pasted, only digits and separators get in, with a beep for the rest; a failure
+    // word already there can still be deleted. Enter on a focused button presses that button.
     void keyFilterRefusesAndBeeps()
     {
-        auto dialog = open(7, QStringLiteral("12 "));
-        auto *amount = child<QLineEdit>(dialog.get(), "txtAmount");
-        amount->setFocus();
-        amount->deselect();
-        amount->end(false);
-        QTest::keyClicks(amount, QStringLiteral("a-3"));
-        QCOMPARE(amount->text(), QStringLiteral("123"));
-        QCOMPARE(m_platform.beeps, 2);
-        QTest::keyClick(amount, Qt::Key_Backspace);
-        QCOMPARE(amount->text(), QStringLiteral("12"));
-        QApplication::clipboard()->setText(QStringLiteral("4x"));
-        amount->paste();
-        QCOMPARE(amount->text(), QStringLiteral("12"));
-        QCOMPARE(m_platform.beeps, 3);
-        QApplication::clipboard()->setText(QStringLiteral("4,5"));
-        amount->paste();
-        QCOMPARE(amount->text(), QStringLiteral("124,5"));
-    }
-
-    void failureWordCanBeDeleted()
-    {
-        auto dialog = open(7, QStringLiteral("Overflow "));
-        auto *amount = child<QLineEdit>(dialog.get(), "txtAmount");
-        amount->setFocus();
+        open(7, QStringLiteral("Overflow "));
+        QLineEdit *amount = child("txtAmount");
         amount->end(false);
         QTest::keyClick(amount, Qt::Key_Backspace);
-        QCOMPARE(amount->text(), QStringLiteral("Overflo"));
         QCOMPARE(m_platform.beeps, 0);
+        QTest::keyClicks(amount, QStringLiteral("a-3"));
+        QCOMPARE(m_platform.beeps, 2);
+        for (const char *pasted : {"4x", "4,5"}) {
+            QApplication::clipboard()->setText(QLatin1String(pasted));
+            amount->paste();
+        }
+        QCOMPARE(amount->text(), QStringLiteral("Overflo34,5"));
+        QCOMPARE(m_platform.beeps, 3);
+        child<QPushButton>("cmdCancel")->setFocus();
+        QTest::keyClick(child<QPushButton>("cmdCancel"), Qt::Key_Return);
+        QVERIFY(!m_dialog->isVisible() && m_dialog->result() == QDialog::Rejected && m_platform.messages.isEmpty());
     }
 
+    // Leaving the name rebuilds the captions, Convert follows the rate, an empty
+    // name is the built-in one; Enter in a field converts with what was typed.
     void confirmGivesTheValues()
     {
-        auto dialog = open(13);
-        QCOMPARE(child<QGroupBox>(dialog.get(), "fraFixedRate")->title(), QStringLiteral(" Current exchange rate "));
-        retype(child<QLineEdit>(dialog.get(), "txtCurrencyName"), QStringLiteral("  "));
-        retype(child<QLineEdit>(dialog.get(), "txtCurrencyRate"), Localized(QStringLiteral("1.23456")));
-        retype(child<QLineEdit>(dialog.get(), "txtAmount"), Localized(QStringLiteral("1,000.5")));
-        child<QComboBox>(dialog.get(), "cboDecimals")->setCurrentIndex(4);
-        QTest::keyClick(dialog.get(), Qt::Key_Return);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(dialog->values().amount.raw(), 10005000);
-        QCOMPARE(dialog->values().decimals, qint16(4));
-        QCOMPARE(dialog->values().rate, 1.23456);
-        QCOMPARE(dialog->values().name, QStringLiteral("Other currency"));
-        QVERIFY(m_platform.messages.isEmpty());
-    }
-
-    // Enter presses the focused button; in a field it converts.
-    void enterOnAFocusedButton_data()
-    {
-        QTest::addColumn<QString>("focused");
-        QTest::addColumn<int>("result");
-        QTest::newRow("Cancel") << "cmdCancel" << int(QDialog::Rejected);
-        QTest::newRow("Convert") << "cmdConvert" << int(QDialog::Accepted);
-        QTest::newRow("amount field") << "txtAmount" << int(QDialog::Accepted);
-    }
-    void enterOnAFocusedButton()
-    {
-        QFETCH(QString, focused);
-        auto dialog = open(7, QStringLiteral("5 "));
-        auto *widget = dialog->findChild<QWidget *>(focused);
-        widget->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(widget, Qt::Key_Return);
-        QVERIFY(!dialog->isVisible());
-        QTEST(dialog->result(), "result");
-    }
-
-    void leavingNameRebuildsCaptions()
-    {
-        auto dialog = open(13);
-        auto *name = child<QLineEdit>(dialog.get(), "txtCurrencyName");
-        retype(name, QStringLiteral("Dollar"));
-        retype(child<QLineEdit>(dialog.get(), "txtCurrencyRate"), Localized(QStringLiteral("1.1")));
-        child<QLineEdit>(dialog.get(), "txtAmount")->setFocus();
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Convert 'Dollar' to all other currencies"));
-        QCOMPARE(child<QLabel>(dialog.get(), "lblEuroRateTitle")->text(),
-                 Localized(QStringLiteral("(EUR - Euro) 1 = 1.1 (Dollar)")));
+        open(OtherCurrencyIndex);
+        retype("txtCurrencyName", QStringLiteral("Dollar"));
+        retype("txtCurrencyRate", Localized("1.1"));
+        child("txtAmount")->setFocus();
+        QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Convert 'Dollar' to all other currencies"));
+        QCOMPARE(child<QLabel>("lblEuroRateTitle")->text(), Localized("(EUR - Euro) 1 = 1.1 (Dollar)"));
+        QVERIFY(child<QPushButton>("cmdConvert")->isEnabled() && child<QLabel>("lblConvertReason")->text().isEmpty());
+        retype("txtCurrencyRate", QString());
+        QVERIFY(!child<QPushButton>("cmdConvert")->isEnabled() && !child<QLabel>("lblConvertReason")->text().isEmpty());
+        retype("txtCurrencyName", QStringLiteral("  "));
+        retype("txtCurrencyRate", Localized("1.23456"));
+        retype("txtAmount", Localized("1,000.5"));
+        child<QComboBox>("cboDecimals")->setCurrentIndex(4);
+        QTest::keyClick(child("txtAmount"), Qt::Key_Return);
+        QVERIFY(!m_dialog->isVisible() && m_dialog->result() == QDialog::Accepted && m_platform.messages.isEmpty());
+        const InputCurrencyValues &values = m_dialog->values();
+        QVERIFY(values.amount.raw() == 10005000 && values.decimals == 4 && values.rate == 1.23456);
+        QCOMPARE(values.name, QStringLiteral("Other currency"));
     }
 };
 
