@@ -8,8 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// What the About box decides, without the box: its version, its author line and
-// which system-information program it starts.
+// What the About box decides, without the box: its version, author line and system-information program.
 class TestAboutModel : public QObject
 {
     Q_OBJECT

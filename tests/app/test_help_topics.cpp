@@ -1,5 +1,3 @@
-#include "TestLocale.h"
-
 #include "app/HelpTopics.h"
 #include "core/Currencies.h"
 
@@ -39,8 +37,6 @@ class TestHelpTopics : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(PinTestLocale()); }
-
     // A topic missing, misspelt, untranslated on either side, or copied from another element of
     // its array (which tells its own currency or destination) would mislead the user.
     void everyControlHasItsOwnTopicInBothLanguages()

@@ -111,9 +111,8 @@ private slots:
         QCOMPARE(ReadFile(iniPath()), QByteArray("[General]\r\nLanguage=True\r\n"));
     }
 
-    // A settings file that cannot be read is reported at start-up naming the file,
-    // one that cannot be written at the first save; each once, whatever follows.
-    // Yes ends the program, and nothing is written after it.
+    // A settings file that cannot be read is reported at start-up, one that cannot be written at the
+    // first save; each once, naming the file. Yes ends the program, and nothing is written after it.
     void unreadableAndUnwritableSettings_data()
     {
         QTest::addColumn<MessageAnswer>("atStart");
@@ -132,8 +131,7 @@ private slots:
         QCOMPARE(m_platform->messages.size(), 1);
         QCOMPARE(m_platform->messages[0].caption, QStringLiteral("Euro changeover adviser [ MFL1000 ]"));
         QVERIFY(m_platform->messages[0].text.startsWith(
-            QStringLiteral("Error condition 75 with the description 'Path/File access error: %1' has occured.")
-                .arg(iniPath())));
+            QStringLiteral("Error condition 75 with the description 'Path/File access error: ") + iniPath()));
         QCOMPARE(m_platform->ended, atStart == MessageAnswer::Yes);
         if (m_platform->ended)
             return;
@@ -164,8 +162,7 @@ private slots:
         QCOMPARE(QFileInfo(iniPath()).size(), 17 * 1024 * 1024);
     }
 
-    // The built-in names of either language leave the currency unnamed: its
-    // caption follows the language, and the file keeps "?".
+    // Either language's built-in name leaves the currency unnamed: its title follows the language.
     void otherCurrencyNames_data()
     {
         QTest::addColumn<QString>("typed");

@@ -9,8 +9,7 @@ class TestTexts : public QObject
     Q_OBJECT
 
 private slots:
-    // A text left in English in the Greek column, or left empty, would show up
-    // as a wrong or blank caption; only these are the same in both languages.
+    // A text missing, or left in English in the Greek column; only these are the same in both languages.
     void everyTextExistsInBothLanguages()
     {
         const QSet<TextId> sameInBoth = {TextId::TipLanguageEnglish, TextId::TipLanguageGreek, TextId::TipCopyright,
@@ -26,8 +25,7 @@ private slots:
         }
     }
 
-    // The report names the error and its description, which may name a file and
-    // may hold what looks like a placeholder.
+    // The report names the error and its description, which may name a file or look like a placeholder.
     void unexpectedErrorMessage()
     {
         QCOMPARE(UnexpectedErrorMessage(1, QStringLiteral("%1 %2"), false),

@@ -15,8 +15,7 @@
 #include <functional>
 #include <memory>
 
-// The About box as the user opens it from the main window. What it shows and
-// starts is decided by AboutModel, tested on its own.
+// The About box as the user opens it from the main window; what it shows and starts is AboutModel's.
 class TestAbout : public QObject
 {
     Q_OBJECT
@@ -24,8 +23,7 @@ class TestAbout : public QObject
     std::unique_ptr<ScriptedProgram> m_program; // a new settings file for each test
     std::unique_ptr<frmMain> m_main;
 
-    // Opens the box from the main window, hands it to `inside`, then closes it
-    // with OK; false when no box opened.
+    // Opens the box from the main window, hands it to `inside`, closes it with OK; false when none opened.
     bool openAbout(const char *opener, const std::function<void(frmAbout *)> &inside)
     {
         bool opened = false;
@@ -62,9 +60,8 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
-    // The texts follow the language of the opening; the description leads to the Help menu's
-    // hints item by their real names. Without a system-information program the box says so
-    // over itself, and stays open.
+    // The texts follow the language of the opening; the description names the Help menu's hints item as
+    // the menu does. Without a system-information program the box says so over itself, and stays open.
     void textsInTheLanguageOfOpening_data()
     {
         QTest::addColumn<QString>("opener");
@@ -106,16 +103,14 @@ private slots:
         QCOMPARE(m_program->platform.broughtToFront, broughtToFront + 1);
     }
 
-    // A picture that cannot be read is reported with the opening's location;
-    // ending the program there shows no box.
+    // A picture that cannot be read is reported with the opening's location; ending there shows no box.
     void failedOpeningReported()
     {
         m_program->platform.answers = {MessageAnswer::Yes};
         Q_CLEANUP_RESOURCE(pictures);
         const bool opened = openAbout("cmdCopyright", [](frmAbout *) {});
         Q_INIT_RESOURCE(pictures);
-        QVERIFY(!opened && m_program->platform.ended);
-        QCOMPARE(m_program->platform.messages.size(), 1);
+        QVERIFY(!opened && m_program->platform.ended && m_program->platform.messages.size() == 1);
         QCOMPARE(m_program->platform.messages[0].caption, QStringLiteral("Euro changeover adviser [ AFL1000 ]"));
         QVERIFY(m_program->platform.messages[0].text.contains(u"'File not found: :/pictures/icon_copyright.svg'"));
     }

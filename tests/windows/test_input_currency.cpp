@@ -48,9 +48,8 @@ class TestInputCurrency : public QObject
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
 
-    // Only the additional currency's name and rate can be changed, and only the
-    // euro's decimals cannot; Convert says why it is disabled; the line under the
-    // amount says what an amount may hold, in the regional format.
+    // Only the additional currency's name and rate can be changed, only the euro's decimals cannot;
+    // Convert says why it is disabled; the line under the amount says what it may hold, as the region writes it.
     void opening_data()
     {
         QTest::addColumn<int>("slot");
@@ -137,8 +136,7 @@ private slots:
         QVERIFY(!m_dialog->isVisible() && m_dialog->result() == QDialog::Rejected && m_platform.messages.isEmpty());
     }
 
-    // Leaving the name rebuilds the captions, Convert follows the rate, an empty
-    // name is the built-in one; Enter in a field converts with what was typed.
+    // Captions follow the name, Convert the rate; an empty name is the built-in one; Enter in a field converts.
     void confirmGivesTheValues()
     {
         open(OtherCurrencyIndex);
