@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The platform as tests see it: message boxes answer from a script and are
 // recorded, beeps are counted, and ending the program is only noted.
@@ -33,6 +34,13 @@ public:
     void bringToFront(QWidget *) override { ++broughtToFront; }
     void beep() override { ++beeps; }
     void endProgram() override { ended = true; }
+    QString compactPathForLabel(const QWidget *, const QString &path) override { return path; }
+    QString chooseFolder(QWidget *, const QString &startFolder, const QString &title) override
+    {
+        chooserStarts.append(startFolder);
+        chooserTitles.append(title);
+        return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
 
     Instance instance = Instance::Alone;
     QList<MessageAnswer> answers; // answers to the next questions; No once they run out
@@ -40,6 +48,9 @@ public:
     int beeps = 0;
     int broughtToFront = 0;
     bool ended = false;
+    QStringList folders; // the folder chooser's next answers; cancelled once they run out
+    QStringList chooserStarts;
+    QStringList chooserTitles;
 
 private:
     QString m_folder;

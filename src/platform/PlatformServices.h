@@ -70,4 +70,14 @@ public:
     // Ends the program: every window closes and every event loop is left, the
     // nested ones of open modal dialogs included.
     virtual void endProgram() = 0;
+
+    // The path shortened to the label's width in its font: a path that fits is
+    // returned as it is; otherwise the middle gives way to "..." and the last
+    // part (the file's or the folder's own name) stays whole while it fits.
+    virtual QString compactPathForLabel(const QWidget *label, const QString &path) = 0;
+
+    // Lets the user pick a folder, starting in startFolder, under the title
+    // given. Returns the folder with a trailing separator, or empty when the
+    // user cancelled.
+    virtual QString chooseFolder(QWidget *owner, const QString &startFolder, const QString &title) = 0;
 };

@@ -20,6 +20,8 @@ public:
     void bringToFront(QWidget *window) override;
     void beep() override;
     void endProgram() override;
+    QString compactPathForLabel(const QWidget *label, const QString &path) override;
+    QString chooseFolder(QWidget *owner, const QString &startFolder, const QString &title) override;
 
     // True once the program was asked to end. QCoreApplication::exit is lost
     // when no event loop runs yet, so main() looks at this before it starts one.
