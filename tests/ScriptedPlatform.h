@@ -6,8 +6,9 @@
 #include <QString>
 #include <QStringList>
 
-// The platform as tests see it: message boxes answer from a script and are
-// recorded, beeps are counted, and ending the program is only noted.
+// The platform as tests see it: message boxes and the folder chooser answer
+// from a script and are recorded, beeps are counted, ending the program is
+// only noted, and paths are shown unshortened.
 class ScriptedPlatform : public PlatformServices
 {
 public:

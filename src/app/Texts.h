@@ -136,6 +136,38 @@ enum class TextId {
     HintsTitle,
     HintsText,
 
+    // Settings export and import: the dialogs' captions, their folder choosers'
+    // titles and their messages.
+    ExportTitle,
+    ExportFrame,
+    ExportTo,
+    ExportButton,
+    ExportChooseFolder,
+    ExportSameFolder,
+    ExportMissingFile,
+    ImportTitle,
+    ImportFrame,
+    ImportFrom,
+    ImportDeleteAfter,
+    ImportButton,
+    ImportChooseFolder,
+    ImportSameFolder,
+    ImportMissingFile,
+    ImportQuestion,
+    ImportShutDown,
+    TransferIniFile,
+    TransferSavedPaths,
+    TransferApply,
+    TransferCancel,
+    TransferClose,
+    // Path keeping: storing a recent path, setting the initial path.
+    StorePathTitle,
+    PathAlreadyStored,
+    ConfirmStorePath,
+    InitialPathTitle,
+    InitialPathAlreadySet,
+    ConfirmInitialPath,
+
     TextCount
 };
 
