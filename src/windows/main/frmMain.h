@@ -111,6 +111,7 @@ private:
     void buildMenus();
     void buildButtons();
     void buildRows();
+    void connectButtonMenus();
 
     void languageClicked(int index);
     void SetMainCaptions();

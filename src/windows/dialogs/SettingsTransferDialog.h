@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/SettingsTransfer.h"
+#include "app/Texts.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+// What the export and import dialogs share: the frame with the two file boxes
+// and their path labels, the folder button and label, and the action, Apply
+// and Cancel buttons. It shows what its SettingsTransfer holds and forwards
+// every click there. The "Saved paths" box and label stay hidden: the program
+// names no saved-paths file, so they could never be used.
+class SettingsTransferDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    void reject() override;
+
+protected:
+    struct Captions
+    {
+        TextId title;
+        TextId frame;
+        TextId chooseFolder;
+        TextId action;
+        const char *actionName;
+    };
+    SettingsTransferDialog(SharedDialogs &dialogs, const char *name, const Captions &captions, QWidget *parent);
+
+    // The derived dialog's model; used only once start() runs.
+    virtual SettingsTransfer &model() = 0;
+    virtual TransferOutcome runAction() = 0;
+    // Shows what the derived dialog adds to the shared state.
+    virtual void showMore() { }
+    // Puts a control of the derived dialog below the folder row.
+    void addOption(QWidget *option);
+    // Loads the stored choices and shows them; the last step of a derived constructor.
+    void start();
+    // Shows the model's state; every control is disabled while a process runs.
+    void showState();
+    bool busy() const { return m_busy; }
+    const SharedDialogs &dialogs() const { return m_dialogs; }
+
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void showPath(QLabel *label, const QString &path);
+    void actionClicked();
+    // BUSY-STATE HOOK: stands in for the process-in-progress helper shared
+    // with the print dialog (cpDisableControls, cpEnableControls and
+    // RefuseControlMenuClose with its "Close window" message) until that is
+    // merged; then this, reject() and closeEvent() call the helper instead.
+    void setBusy(bool busy);
+
+    SharedDialogs &m_dialogs;
+    bool m_busy = false;
+
+    QGroupBox *m_fraSettings;
+    std::array<QCheckBox *, 2> m_fileBoxes{};
+    std::array<QLabel *, 2> m_fileLabels{};
+    QPushButton *m_cmdSettingsFolderExternal;
+    QLabel *m_lblSettingsFolderExternal;
+    QPushButton *m_cmdAction;
+    QPushButton *m_cmdApply;
+    QPushButton *m_cmdCancel;
+    QVBoxLayout *m_layout;
+    int m_optionRow;
+};
