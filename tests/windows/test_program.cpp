@@ -41,6 +41,40 @@ private:
         }
         return QString();
     }
+    // Waits for a window of the process titled exactly so that is none of the
+    // known ones. Titles are compared here: xdotool's own search misses Greek ones.
+    static QString waitForTitled(const QProcess &process, const QString &title, const QStringList &known = {})
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 15000) {
+            const QStringList windows = xdotool({QStringLiteral("search"), QStringLiteral("--all"),
+                                                 QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                                 QString::number(process.processId()), QStringLiteral("--name"),
+                                                 QStringLiteral(".")})
+                                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            for (const QString &window : windows) {
+                if (!known.contains(window) && xdotool({QStringLiteral("getwindowname"), window}) == title)
+                    return window;
+            }
+            QTest::qWait(100);
+        }
+        return QString();
+    }
+    // Gives the window the keyboard and types the keys, one xdotool key at a time.
+    static void keys(const QString &window, const QStringList &keys)
+    {
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        for (const QString &key : keys) {
+            xdotool({QStringLiteral("key"), key});
+            QTest::qWait(150);
+        }
+    }
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     std::unique_ptr<QProcess> launch(const QString &shellPrefix = QString())
     {
         auto process = std::make_unique<QProcess>();
@@ -135,6 +169,70 @@ private slots:
         QCOMPARE(program->exitCode(), 0);
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QCOMPARE(settings.readAll(), QByteArray("[General]\r\nLanguage=False\r\n"));
+    }
+
+    // Settings A exported, the settings changed to B, A imported: the import
+    // ends the program with code 0 and leaves A byte for byte, and the next
+    // start shows A's language and conversion. The dialogs' stored choices
+    // name the backup folder, so the keyboard alone drives them: F10 opens the
+    // menu bar, two steps right reach Settings, Import... comes first in it.
+    void exportThenImportRestoresTheSettings()
+    {
+        const QString settings = m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini"));
+        const QString backup = m_dir.filePath(QStringLiteral("backup"));
+        const QString choices = QStringLiteral("[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n"
+                                               "[ImportSettings]\r\nIni=True\r\nFolder=%1\r\n").arg(backup);
+        QFile file(settings);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\r\nLanguage=True\r\nOtherCurrency=Zloty\r\n[Last]\r\nID=13\r\nAmount=5\r\n"
+                   "[Rates]\r\n13=4\r\n" + choices.toUtf8());
+        file.close();
+
+        auto exporting = launch();
+        QString window = waitForTitled(*exporting, QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
+        QVERIFY(!window.isEmpty());
+        // A, as the program keeps it once it has started.
+        const QByteArray a = read(settings);
+        keys(window, {QStringLiteral("F10"), QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Down"),
+                      QStringLiteral("Return")});
+        const QString exportDialog = waitForTitled(*exporting, QStringLiteral("Εξαγωγή ρυθμίσεων"));
+        QVERIFY2(!exportDialog.isEmpty(), "no export dialog");
+        keys(exportDialog, {QStringLiteral("Return")});
+        QTRY_COMPARE(read(backup + QStringLiteral("/zkEuroChangeoverAdviser.ini")), a);
+        exporting->terminate();
+        QVERIFY(exporting->waitForFinished(5000));
+
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\r\nLanguage=False\r\n[Last]\r\nID=3\r\n" + choices.toUtf8());
+        file.close();
+        auto importing = launch();
+        window = waitForTitled(*importing, QStringLiteral("Euro changeover adviser"));
+        QVERIFY(!window.isEmpty());
+        keys(window,
+             {QStringLiteral("F10"), QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Return")});
+        const QString importDialog = waitForTitled(*importing, QStringLiteral("Import settings"));
+        QVERIFY2(!importDialog.isEmpty(), "no import dialog");
+        keys(importDialog, {QStringLiteral("Return")});
+        const QString question = waitForTitled(*importing, QStringLiteral("Import settings"), {importDialog});
+        QVERIFY2(!question.isEmpty(), "no question");
+        keys(question, {QStringLiteral("Return")});
+        const QString notice = waitForTitled(*importing, QStringLiteral("Import settings"), {importDialog, question});
+        QVERIFY2(!notice.isEmpty(), "no shut-down notice");
+        keys(notice, {QStringLiteral("Return")});
+        // keys() lets events run, so the end may have been seen already.
+        QTRY_COMPARE_WITH_TIMEOUT(importing->state(), QProcess::NotRunning, 5000);
+        QCOMPARE(importing->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(importing->exitCode(), 0);
+        QCOMPARE(read(settings), a);
+
+        // Enter converts again from the row last converted from, whose name the amount dialog shows.
+        auto again = launch();
+        window = waitForTitled(*again, QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
+        QVERIFY2(!window.isEmpty(), "not in Greek");
+        keys(window, {QStringLiteral("Return")});
+        QVERIFY(!waitForTitled(*again, QStringLiteral("Μετατροπή «Zloty» σε όλα τα άλλα νομίσματα")).isEmpty());
+        again->terminate();
+        QVERIFY(again->waitForFinished(5000));
     }
 };
 
