@@ -48,8 +48,9 @@ QString CompactPath(const QString &path, int width, const QFontMetrics &metrics)
     return Dots + tail;
 }
 
-// The width a label gives its text: without its margins and the indent a
-// framed label adds before the text.
+// The width a label gives its text: without its margins, and without the
+// indent a framed label puts before the text, kept after it too so that the
+// text does not touch the frame.
 int TextWidth(const QWidget *widget)
 {
     int width = widget->contentsRect().width();
@@ -57,7 +58,7 @@ int TextWidth(const QWidget *widget)
         int indent = label->indent();
         if (indent < 0)
             indent = label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance(u'x') / 2 : 0;
-        width -= 2 * label->margin() + indent;
+        width -= 2 * (label->margin() + indent);
     }
     return width;
 }
