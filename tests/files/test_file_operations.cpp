@@ -48,18 +48,6 @@ class TestFileOperations : public QObject
     Q_OBJECT
 
 private slots:
-    void createEmptyFile()
-    {
-        QTemporaryDir dir;
-        const QString old = dir.filePath(QStringLiteral("old"));
-        const QString fifo = dir.filePath(QStringLiteral("fifo"));
-        QVERIFY(Write(old, OldBytes) && ::mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0);
-        QCOMPARE(CreateEmptyFile(old), ErrorCode::None);
-        QCOMPARE(QFileInfo(old).size(), 0);
-        QCOMPARE(CreateEmptyFile(dir.filePath(QStringLiteral("none/new"))), ErrorCode::PathNotFound);
-        QCOMPARE(CreateEmptyFile(fifo), ErrorCode::PathFileAccess); // no reader: refused at once, not waited on
-    }
-
     void copyOrMove_data()
     {
         QTest::addColumn<FileTransfer>("transfer");
@@ -121,16 +109,6 @@ private slots:
         const bool moved = transfer == FileTransfer::Move && !failure.failed();
         QCOMPARE(QFile::exists(sourcePath), source != u"none" && !moved);
         QVERIFY(source != u"file" || moved || Read(sourcePath) == NewBytes);
-    }
-
-    void listStopsAtFirstFailure()
-    {
-        QTemporaryDir dir;
-        QVERIFY(Write(dir.filePath(QStringLiteral("one"))) && Write(dir.filePath(QStringLiteral("two"))));
-        const QStringList files = {dir.filePath("one"), dir.filePath("missing"), dir.filePath("two")};
-        QCOMPARE(CopyOrMoveFiles(FileTransfer::Copy, files, dir.filePath("dst")),
-                 (Failure{ErrorCode::FileNotFound, dir.filePath("missing")}));
-        QVERIFY(QFile::exists(dir.filePath("dst/one")) && !QFile::exists(dir.filePath("dst/two")));
     }
 
     void deleteFiles_data()
