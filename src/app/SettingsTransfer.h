@@ -4,9 +4,9 @@
 #include "settings/SettingsTable.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
-#include <functional>
 
 class IniDocument;
 class QWidget;

@@ -47,7 +47,6 @@ protected:
     // Shows the model's state; every control is disabled while a process runs.
     void showState();
     bool busy() const { return m_busy; }
-    const SharedDialogs &dialogs() const { return m_dialogs; }
 
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
