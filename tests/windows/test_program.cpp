@@ -61,19 +61,14 @@ private:
         }
         return QString();
     }
-    // Gives the window the keyboard and types the keys, one xdotool key at a time.
-    static void keys(const QString &window, const QStringList &keys)
+    // Gives the window the keyboard and presses the keys, one at a time.
+    static void keys(const QString &window, const QString &keys)
     {
         xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-        for (const QString &key : keys) {
+        for (const QString &key : keys.split(u' ')) {
             xdotool({QStringLiteral("key"), key});
             QTest::qWait(150);
         }
-    }
-    static QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     std::unique_ptr<QProcess> launch(const QString &shellPrefix = QString())
     {
@@ -178,61 +173,62 @@ private slots:
     // menu bar, two steps right reach Settings, Import... comes first in it.
     void exportThenImportRestoresTheSettings()
     {
-        const QString settings = m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini"));
+        QFile file(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
+        const auto contents = [&file] {
+            QFile reader(file.fileName());
+            return reader.open(QIODevice::ReadOnly) ? reader.readAll() : QByteArray();
+        };
         const QString backup = m_dir.filePath(QStringLiteral("backup"));
-        const QString choices = QStringLiteral("[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n"
-                                               "[ImportSettings]\r\nIni=True\r\nFolder=%1\r\n").arg(backup);
-        QFile file(settings);
+        const QByteArray choices = QStringLiteral("[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n[ImportSettings]\r\n"
+                                                  "Ini=True\r\nFolder=%1\r\n").arg(backup).toUtf8();
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[General]\r\nLanguage=True\r\nOtherCurrency=Zloty\r\n[Last]\r\nID=13\r\nAmount=5\r\n"
-                   "[Rates]\r\n13=4\r\n" + choices.toUtf8());
+        file.write("[General]\r\nLanguage=True\r\nOtherCurrency=Zloty\r\n[Last]\r\nID=13\r\n[Rates]\r\n13=4\r\n" + choices);
         file.close();
+        const QString greekTitle = QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ");
 
-        auto exporting = launch();
-        QString window = waitForTitled(*exporting, QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
+        auto program = launch();
+        QString window = waitForTitled(*program, greekTitle);
         QVERIFY(!window.isEmpty());
-        // A, as the program keeps it once it has started.
-        const QByteArray a = read(settings);
-        keys(window, {QStringLiteral("F10"), QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Down"),
-                      QStringLiteral("Return")});
-        const QString exportDialog = waitForTitled(*exporting, QStringLiteral("Εξαγωγή ρυθμίσεων"));
-        QVERIFY2(!exportDialog.isEmpty(), "no export dialog");
-        keys(exportDialog, {QStringLiteral("Return")});
-        QTRY_COMPARE(read(backup + QStringLiteral("/zkEuroChangeoverAdviser.ini")), a);
-        exporting->terminate();
-        QVERIFY(exporting->waitForFinished(5000));
+        const QByteArray a = contents(); // as the program keeps it once started
+        keys(window, QStringLiteral("F10 Right Right Down Return"));
+        window = waitForTitled(*program, QStringLiteral("Εξαγωγή ρυθμίσεων"));
+        QVERIFY2(!window.isEmpty(), "no export dialog");
+        keys(window, QStringLiteral("Return"));
+        QFile exported(backup + QStringLiteral("/zkEuroChangeoverAdviser.ini"));
+        QTRY_VERIFY(exported.exists()); // whole once it is there: it is renamed into place
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QCOMPARE(exported.readAll(), a);
+        program->terminate();
+        QVERIFY(program->waitForFinished(5000));
 
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[General]\r\nLanguage=False\r\n[Last]\r\nID=3\r\n" + choices.toUtf8());
+        file.write("[General]\r\nLanguage=False\r\n[Last]\r\nID=3\r\n" + choices);
         file.close();
-        auto importing = launch();
-        window = waitForTitled(*importing, QStringLiteral("Euro changeover adviser"));
+        program = launch();
+        window = waitForTitled(*program, QStringLiteral("Euro changeover adviser"));
         QVERIFY(!window.isEmpty());
-        keys(window,
-             {QStringLiteral("F10"), QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Return")});
-        const QString importDialog = waitForTitled(*importing, QStringLiteral("Import settings"));
-        QVERIFY2(!importDialog.isEmpty(), "no import dialog");
-        keys(importDialog, {QStringLiteral("Return")});
-        const QString question = waitForTitled(*importing, QStringLiteral("Import settings"), {importDialog});
-        QVERIFY2(!question.isEmpty(), "no question");
-        keys(question, {QStringLiteral("Return")});
-        const QString notice = waitForTitled(*importing, QStringLiteral("Import settings"), {importDialog, question});
-        QVERIFY2(!notice.isEmpty(), "no shut-down notice");
-        keys(notice, {QStringLiteral("Return")});
+        keys(window, QStringLiteral("F10 Right Right Return"));
+        // The dialog, its question and its notice share one title.
+        QStringList seen;
+        for (const char *what : {"no import dialog", "no question", "no shut-down notice"}) {
+            seen.append(waitForTitled(*program, QStringLiteral("Import settings"), seen));
+            QVERIFY2(!seen.constLast().isEmpty(), what);
+            keys(seen.constLast(), QStringLiteral("Return"));
+        }
         // keys() lets events run, so the end may have been seen already.
-        QTRY_COMPARE_WITH_TIMEOUT(importing->state(), QProcess::NotRunning, 5000);
-        QCOMPARE(importing->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(importing->exitCode(), 0);
-        QCOMPARE(read(settings), a);
+        QTRY_COMPARE_WITH_TIMEOUT(program->state(), QProcess::NotRunning, 5000);
+        QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program->exitCode(), 0);
+        QCOMPARE(contents(), a);
 
         // Enter converts again from the row last converted from, whose name the amount dialog shows.
-        auto again = launch();
-        window = waitForTitled(*again, QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
+        program = launch();
+        window = waitForTitled(*program, greekTitle);
         QVERIFY2(!window.isEmpty(), "not in Greek");
-        keys(window, {QStringLiteral("Return")});
-        QVERIFY(!waitForTitled(*again, QStringLiteral("Μετατροπή «Zloty» σε όλα τα άλλα νομίσματα")).isEmpty());
-        again->terminate();
-        QVERIFY(again->waitForFinished(5000));
+        keys(window, QStringLiteral("Return"));
+        QVERIFY(!waitForTitled(*program, QStringLiteral("Μετατροπή «Zloty» σε όλα τα άλλα νομίσματα")).isEmpty());
+        program->terminate();
+        QVERIFY(program->waitForFinished(5000));
     }
 };
 
