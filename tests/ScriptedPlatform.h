@@ -6,9 +6,20 @@
 #include <QString>
 #include <QStringList>
 
-// The platform as tests see it: message boxes and the folder chooser answer
-// from a script and are recorded, beeps are counted, ending the program is
-// only noted, and paths are shown unshortened.
+#include <functional>
+#include <memory>
+
+// A document the scripted printer took: its lines, with "<new page>" between sheets.
+struct PrintedDocument
+{
+    PrinterDocument document;
+    QStringList lines;
+    bool ended = false;
+};
+
+// The platform as tests see it: message boxes, the file and folder choosers
+// answer from a script and are recorded, beeps are counted, the printer records
+// its lines, paths are shown unshortened, and ending the program is only noted.
 class ScriptedPlatform : public PlatformServices
 {
 public:
@@ -35,6 +46,28 @@ public:
     void bringToFront(QWidget *) override { ++broughtToFront; }
     void beep() override { ++beeps; }
     void endProgram() override { ended = true; }
+    QStringList desktopLanguages() const override { return languages; }
+
+    QString chooseSaveFile(QWidget *, const SaveFileChoice &choice) override
+    {
+        fileChoices.append(choice);
+        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+    }
+    QString printerName() override { return printer; }
+    QString printerFile() override { return QString(); }
+    bool printerSetup(QWidget *, const QString &title) override
+    {
+        printerSetupTitles.append(title);
+        printer = printerAfterSetup.isEmpty() ? printer : printerAfterSetup;
+        return !printerAfterSetup.isEmpty();
+    }
+    std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override
+    {
+        if (printerRefuses)
+            return nullptr;
+        printed.append(std::make_shared<PrintedDocument>(PrintedDocument{document, {}, false}));
+        return std::make_unique<Session>(*printed.last(), whilePrinting);
+    }
     QString compactPathForLabel(const QWidget *, const QString &path) override { return path; }
     QString chooseFolder(QWidget *, const QString &startFolder, const QString &title) override
     {
@@ -49,10 +82,35 @@ public:
     int beeps = 0;
     int broughtToFront = 0;
     bool ended = false;
+    QStringList languages{QStringLiteral("en-US")}; // the desktop's interface languages
+
+    QStringList savePaths; // answers of the file chooser; cancelled once they run out
+    QList<SaveFileChoice> fileChoices;
+    QString printer = QStringLiteral("Scripted");
+    QString printerAfterSetup; // the printer the setup chooses; empty: the setup is cancelled
+    QStringList printerSetupTitles;
+    bool printerRefuses = false;
+    QList<std::shared_ptr<PrintedDocument>> printed;
+    std::function<void()> whilePrinting; // after each printed line
     QStringList folders; // the folder chooser's next answers; cancelled once they run out
     QStringList chooserStarts;
     QStringList chooserTitles;
 
 private:
+    struct Session : PrinterSession
+    {
+        Session(PrintedDocument &document, const std::function<void()> &hook) : document(document), hook(hook) { }
+        void printLine(const QString &text) override
+        {
+            document.lines.append(text);
+            if (hook)
+                hook();
+        }
+        void newPage() override { document.lines.append(QStringLiteral("<new page>")); }
+        bool end() override { return document.ended = true; }
+        PrintedDocument &document;
+        const std::function<void()> &hook;
+    };
+
     QString m_folder;
 };

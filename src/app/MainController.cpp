@@ -1,6 +1,8 @@
 #include "app/MainController.h"
 
+#include "app/DesktopLanguage.h"
 #include "app/ErrorTrap.h"
+#include "app/StatusTexts.h"
 #include "app/Texts.h"
 #include "platform/PlatformServices.h"
 #include "settings/IniAccess.h"
@@ -27,7 +29,9 @@ bool MainController::StartUp()
     m_settings = SettingsStore(m_app.SettingsFile);
     m_settings.removeSaveLeftovers();
     const Failure unreadable = m_settings.load();
-    m_app.GreekLanguage = ReadIniBoolean(m_settings.document(), Setting::Language);
+    // A first start follows the desktop's language; the window then stores it.
+    const std::optional<bool> storedGreek = ReadIniStoredBoolean(m_settings.document(), Setting::Language);
+    m_app.GreekLanguage = storedGreek ? *storedGreek : DesktopPrefersGreek(m_platform.desktopLanguages());
     m_app.ProgramTitle = Text(TextId::ProgramTitle, m_app.GreekLanguage);
 
     if (unreadable.code == ErrorCode::FileTooLarge) {
@@ -118,7 +122,30 @@ QString MainController::rowTitle(int slot) const
 
 RowText MainController::rowText(int slot) const
 {
+    return rowTexts()[std::size_t(slot)];
+}
+
+std::array<RowText, CurrencyCount> MainController::rowTexts() const
+{
+    if (!m_result) {
+        std::array<RowText, CurrencyCount> initial;
+        initial.fill({InitialAmountCaption, QString()});
+        return initial;
+    }
+    return RowTexts(*m_result, m_state, m_app.GreekLanguage, m_app.HideToolTips);
+}
+
+QString MainController::copyText(int slot, bool unrounded) const
+{
     if (!m_result)
-        return {InitialAmountCaption, QString()};
-    return RowTexts(*m_result, m_state, m_app.GreekLanguage, m_app.HideToolTips)[std::size_t(slot)];
+        return rowText(slot).caption.trimmed();
+    const RowText text = RowTexts(*m_result, m_state, m_app.GreekLanguage, false)[std::size_t(slot)];
+    return (unrounded ? text.toolTip : text.caption).trimmed();
+}
+
+QString MainController::statusLine(int slot) const
+{
+    if (!m_result)
+        return QString();
+    return ConversionRoad(*m_result, m_state, slot, rowTitle(OtherCurrencyIndex), m_app.GreekLanguage);
 }

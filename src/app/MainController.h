@@ -44,7 +44,14 @@ public:
     QString rowTitle(int slot) const;
     // Before the first conversion, the lower end of the amount range.
     RowText rowText(int slot) const;
+    // All fourteen at once, for showing every row: one pass, not fourteen.
+    std::array<RowText, CurrencyCount> rowTexts() const;
     const std::optional<ConversionResult> &lastResult() const { return m_result; }
+    // What Ctrl+C copies from a row: its rounded amount as shown, or its
+    // unrounded amount (also while the tooltips are hidden), without padding.
+    QString copyText(int slot, bool unrounded) const;
+    // The status bar's road of the last conversion for a row (StatusTexts.h).
+    QString statusLine(int slot) const;
 
     AppValues &app() { return m_app; }
     const AppValues &app() const { return m_app; }

@@ -25,3 +25,19 @@ std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, cons
     }
     return rows;
 }
+
+QString AmountTail(const QString &caption, const QLocale &locale)
+{
+    qsizetype start = caption.size();
+    while (start > 0 && caption[start - 1] == u' ')
+        --start;
+    const qsizetype padding = start;
+    while (start > 0 && caption[start - 1].isDigit())
+        --start;
+    const QString point = locale.decimalPoint();
+    const qsizetype separator = start - point.size();
+    if (start < padding && separator > 0 && caption[separator - 1].isDigit()
+        && QStringView(caption).mid(separator, point.size()) == point)
+        return caption.mid(separator);
+    return caption.mid(padding);
+}

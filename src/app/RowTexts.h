@@ -19,3 +19,10 @@ struct RowText
 // other, in the chosen language. Tooltips are empty when hideToolTips is set.
 std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state,
                                             bool greek, bool hideToolTips, const QLocale &locale = QLocale());
+
+// The part of an amount caption that stands right of its whole number: the
+// decimal separator with the decimals and the padding (".00 "), or only the
+// padding of a whole amount ("1,936 ") or of a failure word. Captions whose
+// tails are right-aligned to one width have their decimal separators in one
+// column.
+QString AmountTail(const QString &caption, const QLocale &locale = QLocale());

@@ -41,7 +41,7 @@ bool SettingsTransfer::actionEnabled() const
 
 QString SettingsTransfer::cancelCaption() const
 {
-    return Text(m_applied ? TextId::TransferClose : TextId::TransferCancel, greek());
+    return Text(m_applied ? TextId::DialogClose : TextId::DialogCancel, greek());
 }
 
 bool SettingsTransfer::greek() const { return m_dialogs.app().GreekLanguage; }

@@ -136,6 +136,50 @@ enum class TextId {
     HintsTitle,
     HintsText,
 
+    // Everyday use: the status bar's road of a conversion and its copy notices,
+    // and the amount dialog's input hint and the reason Convert is disabled.
+    RoadOverflow,
+    RoadZeroRate,
+    CopiedRounded,
+    CopiedUnrounded,
+    StatusBarName,
+    AmountHint,
+    ConvertNeedsRate,
+
+    // The print dialog, its file choice and the process-in-progress messages
+    // shared by every window that runs a long process.
+    PrintCaption,
+    PrintDestinationFrame,
+    PrintToPrinter,
+    PrintToFile,
+    PrintToBoth,
+    PrintPdfPrinterName,
+    PrintAndClose,
+    TipCancelPrinting,
+    DialogCancel,
+    DialogApply,
+    DialogClose,
+    DialogOk,
+    PrintFileTitle,
+    PrintFileFilter,
+    PrintPdfTitle,
+    PrintPdfFilter,
+    PrintFileUnwritable,
+    CancelProcessTitle,
+    CancelProcessText,
+    CloseWindowTitle,
+    CloseWindowText,
+    // The page setup dialog.
+    PageSetupCaption,
+    PageSetupFontFrame,
+    PageSetupCourierNew,
+    PageSetupCourierNewGreek,
+    PageSetupSize,
+    PageSetupMarginFrame,
+    PageSetupTop,
+    PageSetupLeft,
+    PageSetupLinesPerPage,
+
     // Settings export and import: the dialogs' captions, their folder choosers'
     // titles and their messages.
     ExportTitle,
@@ -157,9 +201,6 @@ enum class TextId {
     ImportShutDown,
     TransferIniFile,
     TransferSavedPaths,
-    TransferApply,
-    TransferCancel,
-    TransferClose,
     // Path keeping: storing a recent path, setting the initial path.
     StorePathTitle,
     PathAlreadyStored,

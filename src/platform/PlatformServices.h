@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <memory>
 
 class QWidget;
 
@@ -33,6 +36,38 @@ struct MessageButtons
     QString ok;
     QString yes;
     QString no;
+};
+
+// A save-file choice: the caller's words, where the chooser starts and the name
+// it proposes. The chooser asks before replacing an existing file.
+struct SaveFileChoice
+{
+    QString title;
+    QString folder;
+    QString fileName;
+    QString filter; // "All files (*)"
+};
+
+// A document for the program's printer, set in one fixed-pitch font.
+struct PrinterDocument
+{
+    QString name;       // what the print queue shows
+    QString fontFamily; // requested by name; a metric twin stands in where it is absent
+    int pointSize = 8;
+    QString pdfFile;    // when not empty, this document goes to that PDF file
+};
+
+// One document being printed: lines one under the other from the top of the
+// printable area; a line that would leave the sheet starts a new one.
+class PrinterSession
+{
+public:
+    virtual ~PrinterSession() = default;
+    virtual void printLine(const QString &text) = 0;
+    virtual void newPage() = 0;
+    // Ends the document, so that what was printed so far is output. False when
+    // the printer (or the PDF file) did not take it.
+    virtual bool end() = 0;
 };
 
 // Everything the program asks of the desktop and of the person in front of it.
@@ -70,6 +105,24 @@ public:
     // Ends the program: every window closes and every event loop is left, the
     // nested ones of open modal dialogs included.
     virtual void endProgram() = 0;
+
+    // The desktop's interface languages, most preferred first, as BCP 47 names
+    // ("el-GR", "en"). What a first start, with no language stored, follows.
+    virtual QStringList desktopLanguages() const = 0;
+
+    // The save-file chooser, owned by the window. Empty when the user cancelled.
+    virtual QString chooseSaveFile(QWidget *owner, const SaveFileChoice &choice) = 0;
+
+    // The program's one printer, made when it is first used. Its name; empty
+    // when it writes PDF files (no printer is installed, or the printer setup
+    // chose printing to a file).
+    virtual QString printerName() = 0;
+    // The PDF file the printer setup chose, if any.
+    virtual QString printerFile() = 0;
+    // The system's printer setup, with the caller's title. False when cancelled.
+    virtual bool printerSetup(QWidget *owner, const QString &title) = 0;
+    // Starts a document; null when the printer (or the PDF file) cannot take one.
+    virtual std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) = 0;
 
     // The path shortened to the label's width in its font: a path that fits is
     // returned as it is; otherwise the middle gives way to "..." and the last

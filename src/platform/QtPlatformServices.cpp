@@ -3,10 +3,17 @@
 #include "platform/InstanceLock.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QWidget>
 
@@ -145,6 +152,145 @@ void QtPlatformServices::endProgram()
     // Leaves every event loop, the nested ones of open modal dialogs included;
     // the windows close when main() returns.
     QCoreApplication::exit(0);
+}
+
+QStringList QtPlatformServices::desktopLanguages() const
+{
+    // On Linux this follows LANGUAGE, then LC_ALL, LC_MESSAGES and LANG.
+    return QLocale::system().uiLanguages();
+}
+
+QString QtPlatformServices::chooseSaveFile(QWidget *owner, const SaveFileChoice &choice)
+{
+    // The chooser asks before replacing a file that exists.
+    return QFileDialog::getSaveFileName(owner, choice.title, QDir(choice.folder).filePath(choice.fileName),
+                                        choice.filter);
+}
+
+QPrinter &QtPlatformServices::printer()
+{
+    // Where no printer is installed Qt gives a PDF printer, so printing to a
+    // PDF file is always possible.
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+QString QtPlatformServices::printerName()
+{
+    QPrinter &device = printer();
+    return device.outputFormat() == QPrinter::PdfFormat ? QString() : device.printerName();
+}
+
+QString QtPlatformServices::printerFile()
+{
+    QPrinter &device = printer();
+    return device.outputFormat() == QPrinter::PdfFormat ? device.outputFileName() : QString();
+}
+
+bool QtPlatformServices::printerSetup(QWidget *owner, const QString &title)
+{
+    QPrintDialog dialog(&printer(), owner);
+    dialog.setWindowTitle(title);
+    // The report chooses its own pages; the dialog chooses the printer, the paper and a file.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+namespace {
+
+class QtPrinterSession final : public PrinterSession
+{
+public:
+    explicit QtPrinterSession(QPrinter &printer) : m_printer(printer) { }
+    ~QtPrinterSession() override { end(); }
+
+    bool begin(const PrinterDocument &document)
+    {
+        m_printer.setDocName(document.name);
+        m_printer.setFullPage(false);
+        if (!document.pdfFile.isEmpty()) {
+            // For this document only: the next one asks for its file again.
+            m_restoreFile = m_printer.outputFileName();
+            m_restore = true;
+            m_printer.setOutputFormat(QPrinter::PdfFormat);
+            m_printer.setOutputFileName(document.pdfFile);
+        }
+        if (!m_painter.begin(&m_printer)) {
+            restore();
+            return false;
+        }
+        // "Courier New Greek" was the Greek-coded twin of "Courier New"; a
+        // Unicode font serves both, so where the twin is not installed Courier
+        // New stands in, or its metric twin Liberation Mono. Whatever is found,
+        // a fixed-pitch font keeps the columns.
+        const QString courierNew = QStringLiteral("Courier New");
+        const bool installed = document.fontFamily == courierNew || QFontDatabase::hasFamily(document.fontFamily);
+        QFont font(installed ? document.fontFamily : courierNew);
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+        font.setPointSize(document.pointSize);
+        m_painter.setFont(font);
+        const QFontMetricsF metrics(m_painter.font(), m_painter.device());
+        m_ascent = metrics.ascent();
+        m_lineSpacing = metrics.lineSpacing();
+        m_pageHeight = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height();
+        return true;
+    }
+
+    void printLine(const QString &text) override
+    {
+        if (!m_painter.isActive())
+            return;
+        if (m_y > 0 && m_y + m_lineSpacing > m_pageHeight)
+            newPage();
+        m_painter.drawText(QPointF(0, m_y + m_ascent), text);
+        m_y += m_lineSpacing;
+    }
+
+    void newPage() override
+    {
+        if (m_painter.isActive() && m_printer.newPage())
+            m_y = 0;
+    }
+
+    bool end() override
+    {
+        if (!m_painter.isActive())
+            return m_ended;
+        m_ended = m_painter.end() && m_printer.printerState() != QPrinter::Error;
+        restore();
+        return m_ended;
+    }
+
+private:
+    void restore()
+    {
+        if (!m_restore)
+            return;
+        m_restore = false;
+        m_printer.setOutputFileName(m_restoreFile);
+    }
+
+    QPrinter &m_printer;
+    QPainter m_painter;
+    QString m_restoreFile;
+    bool m_restore = false;
+    bool m_ended = false;
+    qreal m_y = 0;
+    qreal m_ascent = 0;
+    qreal m_lineSpacing = 1;
+    qreal m_pageHeight = 0;
+};
+
+} // namespace
+
+std::unique_ptr<PrinterSession> QtPlatformServices::startPrinting(const PrinterDocument &document)
+{
+    auto session = std::make_unique<QtPrinterSession>(printer());
+    if (!session->begin(document))
+        return nullptr;
+    return session;
 }
 
 QString QtPlatformServices::compactPathForLabel(const QWidget *label, const QString &path)

@@ -5,6 +5,7 @@
 #include <memory>
 
 class InstanceLock;
+class QPrinter;
 
 // The platform services on a real desktop.
 class QtPlatformServices : public PlatformServices
@@ -20,6 +21,13 @@ public:
     void bringToFront(QWidget *window) override;
     void beep() override;
     void endProgram() override;
+    QStringList desktopLanguages() const override;
+
+    QString chooseSaveFile(QWidget *owner, const SaveFileChoice &choice) override;
+    QString printerName() override;
+    QString printerFile() override;
+    bool printerSetup(QWidget *owner, const QString &title) override;
+    std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override;
     QString compactPathForLabel(const QWidget *label, const QString &path) override;
     QString chooseFolder(QWidget *owner, const QString &startFolder, const QString &title) override;
 
@@ -30,4 +38,9 @@ public:
 private:
     std::unique_ptr<InstanceLock> m_instanceLock;
     bool m_endRequested = false;
+
+    // Printing is made ready only when it is first used: a QPrinter asks the
+    // print system for its printers, which the start-up need not wait for.
+    QPrinter &printer();
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -8,7 +8,7 @@ namespace {
 // are known to be installed with the program.
 bool IsKnownFont(const QString &name)
 {
-    return name == QLatin1String("Courier New Greek") || name == QLatin1String("Courier New");
+    return name == CourierNewGreek || name == CourierNew;
 }
 
 } // namespace

@@ -4,10 +4,14 @@
 
 #include <QString>
 
+// The two fonts the report is printed in.
+inline const QString CourierNew = QStringLiteral("Courier New");
+inline const QString CourierNewGreek = QStringLiteral("Courier New Greek");
+
 // The page setup of the printed report.
 struct PageSetupValues
 {
-    QString FontName = QStringLiteral("Courier New"); // or "Courier New Greek"
+    QString FontName = CourierNew; // or CourierNewGreek
     qint16 FontSize = 8;      // points, 8 to 12
     qint16 TopMargin = 0;     // lines, 0 to 20
     qint16 LeftMargin = 0;    // characters, 0 to 30

@@ -64,6 +64,7 @@ std::vector<ReportStep> BuildReportSteps(const ReportModel &model, const ReportW
         }
         for (const QString &line : ReportRowLines(row, words, locale))
             add(line, printer, file);
+        steps.back().endsRow = true;
         ++rowCounter;
     }
     return steps;

@@ -33,6 +33,7 @@ struct ReportStep
     Kind kind = Kind::Line;
     ReportForm form = ReportForm::File;
     QString text; // trailing spaces removed; for the printer after LeftMargin spaces
+    bool endsRow = false; // the last step of a currency row: the run's progress moves on
 };
 
 // Currency rows on one page: LinesPerPage less the five header lines, and at

@@ -68,13 +68,18 @@ double ReadIniDouble(const IniDocument &ini, Setting setting, int slot)
 
 bool ReadIniBoolean(const IniDocument &ini, Setting setting)
 {
+    return ReadIniStoredBoolean(ini, setting).value_or(Definition(setting).defaultNumber != 0);
+}
+
+std::optional<bool> ReadIniStoredBoolean(const IniDocument &ini, Setting setting)
+{
     const SettingDefinition &definition = Checked(setting, SettingType::Boolean);
     const QString text = CleanValue(ini, definition, -1).toUpper();
     if (text == QLatin1String("TRUE"))
         return true;
     if (text == QLatin1String("FALSE"))
         return false;
-    return definition.defaultNumber != 0;
+    return std::nullopt;
 }
 
 void WriteIniBoolean(IniDocument &ini, Setting setting, bool value)

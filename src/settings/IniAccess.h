@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Typed access to the settings. Reads never fail: a missing section or key, an
 // empty, malformed or out-of-range value all give the setting's default.
 //
@@ -20,6 +22,9 @@ qint16 ReadIniInteger(const IniDocument &ini, Setting setting, int slot = -1);
 Money ReadIniCurrency(const IniDocument &ini, Setting setting);
 double ReadIniDouble(const IniDocument &ini, Setting setting, int slot = -1);
 bool ReadIniBoolean(const IniDocument &ini, Setting setting);
+// The Boolean as the file states it; nullopt when the file holds no "True" or
+// "False" for it, so that the caller can tell a choice from the default.
+std::optional<bool> ReadIniStoredBoolean(const IniDocument &ini, Setting setting);
 
 // Value texts as written: "True"/"False"; decimal digits; amounts and doubles in
 // their shortest regional form without grouping (FormatAmountShort, FormatDouble).

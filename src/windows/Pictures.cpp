@@ -1,6 +1,9 @@
 #include "windows/Pictures.h"
 
+#include <QFile>
+#include <QGuiApplication>
 #include <QHash>
+#include <QPalette>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -13,6 +16,29 @@
 #include <memory>
 
 namespace {
+
+// The ink of the lines that stand on the window's background (currentColor in
+// the pictures): the palette's text colour softened towards the background, so
+// that they read on light and dark schemes alike. Lines on the pictures' own
+// light surfaces keep their fixed dark colour.
+QColor Ink()
+{
+    // Asked at every paint of every picture: worked out again only when the
+    // palette changes.
+    const QPalette palette = QGuiApplication::palette();
+    static qint64 lastPalette = 0;
+    static QColor lastInk;
+    if (palette.cacheKey() == lastPalette && lastInk.isValid())
+        return lastInk;
+    lastPalette = palette.cacheKey();
+    const QColor text = palette.color(QPalette::WindowText);
+    const QColor window = palette.color(QPalette::Window);
+    constexpr float TextShare = 0.8f;
+    const auto mix = [](float a, float b) { return a * TextShare + b * (1 - TextShare); };
+    lastInk = QColor::fromRgbF(mix(text.redF(), window.redF()), mix(text.greenF(), window.greenF()),
+                               mix(text.blueF(), window.blueF()));
+    return lastInk;
+}
 
 // Qt's own SVG icon engine reads the file when the icon is made and again when
 // it is first drawn; this one reads it once, on first use.
@@ -46,7 +72,8 @@ public:
     {
         const QSize logical = actualSize(size, mode, state);
         const QSize device = (QSizeF(logical) * scale).toSize();
-        const QString cacheKey = QStringLiteral("%1:%2x%3:%4").arg(m_path).arg(device.width()).arg(device.height()).arg(int(mode));
+        const QString cacheKey =
+            QStringLiteral("%1:%2x%3:%4").arg(m_cacheName).arg(device.width()).arg(device.height()).arg(int(mode));
         QPixmap drawn;
         if (QPixmapCache::find(cacheKey, &drawn))
             return drawn;
@@ -66,14 +93,33 @@ public:
     }
 
 private:
+    // The renderer for the palette in force: a picture with ink is read again
+    // only when the scheme changes its colour.
     QSvgRenderer &renderer()
     {
-        if (!m_renderer)
-            m_renderer = std::make_unique<QSvgRenderer>(m_path);
+        if (m_source.isNull()) {
+            QFile file(m_path);
+            m_source = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("");
+            m_usesInk = m_source.contains("currentColor");
+        }
+        const QColor ink = m_usesInk ? Ink() : QColor();
+        if (!m_renderer || ink != m_ink) {
+            m_ink = ink;
+            QByteArray source = m_source;
+            const qsizetype root = source.indexOf("<svg");
+            if (m_usesInk && root >= 0)
+                source.insert(root + 4, " color=\"" + ink.name().toLatin1() + '"');
+            m_renderer = std::make_unique<QSvgRenderer>(source);
+            m_cacheName = m_usesInk ? m_path + u':' + ink.name() : m_path;
+        }
         return *m_renderer;
     }
 
     QString m_path;
+    QByteArray m_source;
+    bool m_usesInk = false;
+    QColor m_ink;
+    QString m_cacheName; // the drawn pixmaps' names in the cache: path and ink
     std::unique_ptr<QSvgRenderer> m_renderer;
 };
 

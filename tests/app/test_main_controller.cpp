@@ -69,6 +69,60 @@ private slots:
         QVERIFY(m_platform->messages.isEmpty());
     }
 
+    // With no language stored the desktop's decides, and is stored; a stored
+    // one wins. "this locale" is the desktop of this run (en_US or el_GR).
+    void firstStartFollowsTheDesktop_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QStringList>("desktop");
+        QTest::addColumn<bool>("greek");
+        QTest::newRow("this locale") << QByteArray() << QLocale::system().uiLanguages()
+                                     << (QLocale::system().language() == QLocale::Greek);
+        QTest::newRow("first spoken language") << QByteArray() << QStringList{"de-DE", "el"} << true;
+        QTest::newRow("neither") << QByteArray() << QStringList{"C"} << false;
+        QTest::newRow("no choice stored") << QByteArray("[General]\r\nLanguage=\r\n") << QStringList{"el"} << true;
+        QTest::newRow("stored") << QByteArray("[General]\r\nLanguage=False\r\n") << QStringList{"el-GR"} << false;
+    }
+    void firstStartFollowsTheDesktop()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QStringList, desktop);
+        QFETCH(bool, greek);
+        if (!ini.isEmpty())
+            writeIni(ini);
+        m_platform->languages = desktop;
+        QVERIFY(start());
+        QVERIFY(readIni().startsWith(greek ? "[General]\r\nLanguage=True\r\n" : "[General]\r\nLanguage=False\r\n"));
+    }
+
+    // The status line's road of the last conversion for a row, or why it has
+    // no result. The numbers follow the locale of the run, the words the language.
+    void statusLine_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("road");
+        QTest::newRow("through the euro") << QByteArray("[Last]\r\nID=7\r\nAmount=1000000\r\n") << 7
+                                          << "1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD";
+        QTest::newRow("source rounded first") << QByteArray("[Last]\r\nID=7\r\nAmount=1000.5\r\n") << 3
+                                              << "1,000.5 GRD → 1,000 GRD → 2.93 EUR → 5.7306 → 5.73 DEM";
+        QTest::newRow("from the euro") << QByteArray() << 7 << "1 EUR → 340.7500 → 341 GRD";
+        QTest::newRow("overflow") << QByteArray("[Last]\r\nAmount=922337203685477\r\n") << 5
+                                  << "Overflow: the program holds at most 922,337,203,685,477.5807 (922,337,203,685,477 EUR)";
+        QTest::newRow("no rate") << QByteArray("[General]\r\nLanguage=True\r\n[Last]\r\nID=13\r\nAmount=5\r\n") << 0
+                                 << "Κανένα αποτέλεσμα: η ισοτιμία του «Άλλο νόμισμα» είναι 0 (5 Άλλο νόμισμα)";
+    }
+    void statusLine()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(int, slot);
+        QFETCH(QString, road);
+        if (!ini.isEmpty())
+            writeIni(ini);
+        QVERIFY(start());
+        QCOMPARE(m_controller->statusLine(slot), Localized(road));
+    }
+
     void storedStateInGreek()
     {
         writeIni("[General]\r\nLanguage= true \r\nToolTipText=True\r\n[Last]\r\nID=7\r\nAmount=1000\r\n");

@@ -13,7 +13,8 @@ private slots:
     // as a wrong or blank caption; only these are the same in both languages.
     void everyTextExistsInBothLanguages()
     {
-        const QSet<TextId> sameInBoth = {TextId::TipLanguageEnglish, TextId::TipLanguageGreek, TextId::TipCopyright};
+        const QSet<TextId> sameInBoth = {TextId::TipLanguageEnglish, TextId::TipLanguageGreek, TextId::TipCopyright,
+                                         TextId::PrintPdfPrinterName, TextId::DialogOk};
         const QRegularExpression greekLetter(QStringLiteral("[\\x{0370}-\\x{03FF}]"));
         for (int i = 0; i < int(TextId::TextCount); ++i) {
             const auto id = TextId(i);

@@ -153,8 +153,15 @@ private slots:
         const QString title = words.title, margin(2, u' ');
         const auto steps = BuildReportSteps(OneEuro(true), words, "now", ReportForms::fromInt(forms), page);
         int counts[3] = {};
+        int rowsEnded = 0;
         for (std::size_t i = 0; i < steps.size(); ++i) {
             const bool toPrinter = steps[i].form == ReportForm::Printer;
+            // A row ends on its data line, in the last form the step list writes.
+            if (steps[i].endsRow) {
+                ++rowsEnded;
+                QVERIFY(!steps[i].text.trimmed().isEmpty());
+                QVERIFY(forms == int(ReportForm::Printer) || steps[i].form == ReportForm::File);
+            }
             if (steps[i].kind == ReportStep::Kind::NewPage) {
                 ++counts[0]; // then the top margin and the header again
                 QVERIFY(steps[i + 1].text == margin && steps[i + 2].text.startsWith(margin + title));
@@ -165,6 +172,7 @@ private slots:
             counts[toPrinter ? 1 : 2] += steps[i].text.contains(title) ? 1 : 0;
         }
         QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(counts[0]).arg(counts[1]).arg(counts[2]).arg(steps.size()), summary);
+        QCOMPARE(rowsEnded, CurrencyCount);
     }
 
     void fileByteForByte()

@@ -88,31 +88,35 @@ private slots:
         QCOMPARE(child<QComboBox>(dialog.get(), "cboDecimals")->currentIndex(), 2);
     }
 
-    void greekCaptions()
+    // Convert follows the rate and says why it is disabled; the line under the
+    // amount says what an amount may hold, in the regional format.
+    void rateEnablesConvert_data()
     {
-        m_app.GreekLanguage = true;
-        auto dialog = open(13);
-        QCOMPARE(child<QGroupBox>(dialog.get(), "fraFixedRate")->title(), QStringLiteral(" Τρέχουσα ισοτιμία "));
-        QCOMPARE(child<QGroupBox>(dialog.get(), "fraCurrencyDetails")->title(),
-                 QStringLiteral(" Πληροφορίες νομίσματος "));
-        QCOMPARE(child<QComboBox>(dialog.get(), "cboDecimals")->itemText(4), QStringLiteral(" 4 - Τέσσερα"));
-        QCOMPARE(child<QPushButton>(dialog.get(), "cmdConvert")->text(), QStringLiteral("Μετατροπή"));
+        QTest::addColumn<bool>("greek");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("hint");
+        const QString point = Localized(QStringLiteral("."));
+        const QString largest = Localized(QStringLiteral("922,337,203,685,477.5807"));
+        QTest::newRow("English") << false << "Enter an exchange rate above 0"
+                                 << QStringLiteral("Digits, the decimal separator '%1'; at most %2").arg(point, largest);
+        QTest::newRow("Greek") << true << "Δώστε ισοτιμία μεγαλύτερη από 0"
+                               << QStringLiteral("Ψηφία, η υποδιαστολή «%1»· το πολύ %2").arg(point, largest);
     }
-
     void rateEnablesConvert()
     {
+        QFETCH(bool, greek);
+        QFETCH(QString, reason);
+        m_app.GreekLanguage = greek;
         auto dialog = open(13);
+        QTEST(child<QLabel>(dialog.get(), "lblAmountHint")->text(), "hint");
         auto *rate = child<QLineEdit>(dialog.get(), "txtCurrencyRate");
         auto *convert = child<QPushButton>(dialog.get(), "cmdConvert");
-        QCOMPARE(child<QGroupBox>(dialog.get(), "fraFixedRate")->title(), QStringLiteral(" Current exchange rate "));
-        QVERIFY(!rate->isReadOnly());
-        QVERIFY(!convert->isEnabled());
-        retype(rate, Localized(QStringLiteral("2.5")));
-        QVERIFY(convert->isEnabled());
-        rate->clear();
-        QVERIFY(!convert->isEnabled());
-        retype(rate, QStringLiteral("0"));
-        QVERIFY(!convert->isEnabled());
+        for (const QString &typed : {QStringLiteral("0"), Localized(QStringLiteral("2.5")), QString()}) {
+            retype(rate, typed);
+            QCOMPARE(convert->isEnabled(), !typed.isEmpty() && typed != QLatin1String("0"));
+            QCOMPARE(child<QLabel>(dialog.get(), "lblConvertReason")->text(), convert->isEnabled() ? QString() : reason);
+            QCOMPARE(convert->accessibleDescription(), convert->isEnabled() ? QString() : reason);
+        }
     }
 
     void refusesBadInput_data()
@@ -182,6 +186,7 @@ private slots:
     void confirmGivesTheValues()
     {
         auto dialog = open(13);
+        QCOMPARE(child<QGroupBox>(dialog.get(), "fraFixedRate")->title(), QStringLiteral(" Current exchange rate "));
         retype(child<QLineEdit>(dialog.get(), "txtCurrencyName"), QStringLiteral("  "));
         retype(child<QLineEdit>(dialog.get(), "txtCurrencyRate"), Localized(QStringLiteral("1.23456")));
         retype(child<QLineEdit>(dialog.get(), "txtAmount"), Localized(QStringLiteral("1,000.5")));

@@ -3,18 +3,24 @@
 
 #include "app/MainController.h"
 #include "windows/dialogs/frmInputCurrency.h"
+#include "windows/Pictures.h"
 #include "windows/main/frmMain.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -64,6 +70,8 @@ private:
     }
     QLabel *amount(int slot) const { return child<QLabel>(QStringLiteral("lblAmount_%1").arg(slot)); }
     QAction *action(const char *name) const { return child<QAction>(QLatin1String(name)); }
+    QLabel *road() const { return child<QLabel>(QStringLiteral("lblConversionRoad")); }
+    QPushButton *goButton(int slot) const { return child<QPushButton>(QStringLiteral("cmdGo_%1").arg(slot)); }
 
     // Runs `answer` on the amount dialog as soon as it is open.
     void whenDialogOpens(std::function<void(frmInputCurrency *)> answer)
@@ -184,20 +192,28 @@ private slots:
         QVERIFY(readIni().contains("Language=True"));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
         QCOMPARE(action("mnuHelpAbout")->text(), QStringLiteral("Σχετικά..."));
-        QCOMPARE(child<QMenu>(QStringLiteral("mnuConvert"))->title(), QStringLiteral("Μετατροπή από"));
+        QCOMPARE(child<QMenu>(QStringLiteral("mnuConvert"))->title(), QStringLiteral("&Μετατροπή από"));
         QCOMPARE(child<QToolButton>(QStringLiteral("cmdEndApplication"))->accessibleName(), QStringLiteral("Έξοδος"));
         QCOMPARE(child<QToolButton>(QStringLiteral("cmdLanguage_1"))->toolTip(), englishTip);
         QCOMPARE(child<QLabel>(QStringLiteral("lblTitle_13"))->text(), QStringLiteral("Άλλο νόμισμα"));
         QCOMPARE(amount(0)->toolTip(), QStringLiteral(" Υπερχείλιση "));
         QCOMPARE(amount(5)->text(), QStringLiteral("Απροσδιόριστο "));
+        QVERIFY(road()->accessibleName().startsWith(QStringLiteral("Υπερχείλιση: η εφαρμογή χωρά έως ")
+                                                    + Localized(QStringLiteral("922,337,203,685,477.5807"))));
+        QCOMPARE(m_window->statusBar()->accessibleName(), QStringLiteral("Τελευταία μετατροπή"));
         QVERIFY(action("mnuToolsGreek")->isChecked());
         QVERIFY(!action("mnuToolsEnglish")->isChecked());
+        // One language at a time, in the menu and on the flags, also when chosen again.
+        QVERIFY(action("mnuToolsGreek")->actionGroup()->actions().contains(action("mnuToolsEnglish")));
+        action("mnuToolsGreek")->trigger();
+        QVERIFY(action("mnuToolsGreek")->isChecked() && child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
 
         // Choosing the active language again applies and writes it again.
         QFile::remove(iniPath());
         action("mnuToolsEnglish")->trigger();
         action("mnuToolsEnglish")->trigger();
         QVERIFY(!action("mnuToolsGreek")->isChecked());
+        QVERIFY(!child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
         QCOMPARE(amount(13)->text(), QStringLiteral("Undefined "));
         QCOMPARE(readIni(), QByteArray("[General]\r\nLanguage=False\r\n"));
     }
@@ -224,11 +240,121 @@ private slots:
         }
     }
 
+    // Alt and a menu title's first letter open that menu.
+    void menuBarMnemonics()
+    {
+        start();
+        QTest::keyClick(m_window.get(), Qt::Key_T, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), child<QMenu>(QStringLiteral("mnuTools")));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    }
+
+    // Ctrl+C, Ctrl+Shift+C and a double-click copy the amount as the row shows
+    // it, without its padding, also while the tooltips are hidden.
+    void copyPutsTheShownText_data()
+    {
+        QTest::addColumn<int>("focused"); // -1: a flag button has the focus
+        QTest::addColumn<bool>("unrounded");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("current row") << 7 << false << "999,999";
+        QTest::newRow("unrounded") << 7 << true << "999,999.0250";
+        QTest::newRow("focused row") << 0 << false << "2,934.70";
+        QTest::newRow("no row focused") << -1 << false << "999,999";
+    }
+    void copyPutsTheShownText()
+    {
+        QFETCH(int, focused);
+        QFETCH(bool, unrounded);
+        QFETCH(QString, copied);
+        writeIni("[General]\r\nToolTipText=True\r\n[Last]\r\nID=7\r\nAmount=1000000\r\n");
+        start();
+        (focused < 0 ? static_cast<QWidget *>(child<QToolButton>(QStringLiteral("cmdLanguage_0"))) : goButton(focused))
+            ->setFocus();
+        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | (unrounded ? Qt::ShiftModifier : Qt::NoModifier));
+        QCOMPARE(QGuiApplication::clipboard()->text(), Localized(copied));
+        QCOMPARE(m_window->statusBar()->currentMessage(),
+                 (unrounded ? QStringLiteral("Copied unrounded: ") : QStringLiteral("Copied: ")) + Localized(copied));
+        QTest::mouseDClick(amount(3), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), Localized(QStringLiteral("5,739.77")));
+    }
+
+    // The status line follows the row the keyboard is on.
+    void statusLineFollowsTheFocus()
+    {
+        writeIni("[Last]\r\nID=7\r\nAmount=1000000\r\n");
+        start();
+        QCOMPARE(road()->accessibleName(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD")));
+        QTest::keyClick(goButton(7), Qt::Key_Tab);
+        QCOMPARE(road()->accessibleName(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 2,311.2641 → 2,311.26 IEP")));
+    }
+
+    // The decimal separators of all rows stand in one column, whole numbers end
+    // at it, and the captions are left as they are.
+    void amountsAlignedByPlace_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::newRow("built-in decimals") << QByteArray();
+        QTest::newRow("four and none") << QByteArray("[Decimals]\r\n0=4\r\n3=0\r\n[Last]\r\nAmount=1234.5\r\n");
+    }
+    void amountsAlignedByPlace()
+    {
+        QFETCH(QByteArray, ini);
+        if (!ini.isEmpty())
+            writeIni(ini);
+        start();
+        const QString point = QLocale().decimalPoint();
+        QSet<int> columns;
+        QSet<qsizetype> decimals;
+        for (int slot = 0; slot < CurrencyCount; ++slot) {
+            const QLabel *label = amount(slot);
+            const qsizetype at = label->text().indexOf(point);
+            decimals << (at < 0 ? 0 : label->text().size() - at);
+            const int textRight = label->contentsRect().right() + 1 - label->margin() - label->indent();
+            columns << label->mapTo(m_window.get(), QPoint(textRight, 0)).x()
+                    - label->fontMetrics().horizontalAdvance(at < 0 ? QStringLiteral(" ") : label->text().mid(at));
+        }
+        QVERIFY(decimals.size() > 1);
+        QCOMPARE(columns.size(), 1);
+    }
+
+    // What a picture draws on the window's background (the exit door's frame,
+    // the edge of a flag's black stripe) keeps 3:1 contrast on light and dark.
+    void picturesStandOut_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light") << QColor(0xef, 0xef, 0xef) << QColor(Qt::black);
+        QTest::newRow("dark") << QColor(0x22, 0x20, 0x20) << QColor(Qt::white);
+    }
+    void picturesStandOut()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        QPalette palette;
+        palette.setColor(QPalette::Window, window);
+        palette.setColor(QPalette::WindowText, text);
+        QApplication::setPalette(palette);
+        const auto luminance = [](const QColor &c) { // WCAG's, with its 0.05 of flare
+            const auto linear = [](float v) { return v <= 0.04045f ? v / 12.92f : std::pow((v + 0.055f) / 1.055f, 2.4f); };
+            return 0.2126f * linear(c.redF()) + 0.7152f * linear(c.greenF()) + 0.0722f * linear(c.blueF()) + 0.05f;
+        };
+        for (const auto &[picture, size, at] : {std::tuple{"icon_exit", QSize(32, 32), QPoint(16, 4)},
+                                                 std::tuple{"flag_dem", QSize(60, 40), QPoint(30, 0)}}) {
+            QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(window);
+            QPainter painter(&drawn);
+            Picture(picture).paint(&painter, drawn.rect());
+            const float shown = luminance(drawn.pixelColor(at));
+            QVERIFY2(std::max(shown, luminance(window)) / std::min(shown, luminance(window)) >= 3, picture);
+        }
+        QApplication::setPalette(QPalette());
+    }
+
     void exitWritesNothing()
     {
         start();
         const QByteArray before = readIni();
-        action("mnuFileExit")->trigger();
+        QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!m_window->isVisible());
         QCOMPARE(readIni(), before);
     }

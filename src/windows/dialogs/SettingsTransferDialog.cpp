@@ -2,9 +2,9 @@
 
 #include "app/SharedDialogs.h"
 #include "windows/ContextHelp.h"
+#include "windows/dialogs/BusyProcess.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,6 +34,7 @@ SettingsTransferDialog::SettingsTransferDialog(SharedDialogs &dialogs, const cha
                                                QWidget *parent)
     : QDialog(parent)
     , m_dialogs(dialogs)
+    , m_busy(new BusyProcess(this, dialogs))
 {
     setObjectName(QLatin1String(name));
     const bool greek = dialogs.app().GreekLanguage;
@@ -73,7 +74,7 @@ SettingsTransferDialog::SettingsTransferDialog(SharedDialogs &dialogs, const cha
     m_cmdAction = new QPushButton(Text(captions.action, greek), this);
     m_cmdAction->setObjectName(QLatin1String(captions.actionName));
     m_cmdAction->setDefault(true);
-    m_cmdApply = new QPushButton(Text(TextId::TransferApply, greek), this);
+    m_cmdApply = new QPushButton(Text(TextId::DialogApply, greek), this);
     m_cmdApply->setObjectName(QStringLiteral("cmdApply"));
     m_cmdCancel = new QPushButton(this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -123,13 +124,11 @@ void SettingsTransferDialog::showState()
         const auto index = std::size_t(box);
         const TransferFile &file = state.file(box);
         m_fileBoxes[index]->setChecked(file.checked);
-        m_fileBoxes[index]->setEnabled(file.enabled && !m_busy);
+        m_fileBoxes[index]->setEnabled(file.enabled);
         showPath(m_fileLabels[index], file.shownPath);
     }
     showPath(m_lblSettingsFolderExternal, state.folderLabel());
-    m_cmdAction->setEnabled(state.actionEnabled() && !m_busy);
-    for (QPushButton *button : {m_cmdSettingsFolderExternal, m_cmdApply, m_cmdCancel})
-        button->setEnabled(!m_busy);
+    m_cmdAction->setEnabled(state.actionEnabled());
     m_cmdCancel->setText(state.cancelCaption());
     showMore();
 }
@@ -152,10 +151,13 @@ void SettingsTransferDialog::resizeEvent(QResizeEvent *event)
 
 void SettingsTransferDialog::actionClicked()
 {
-    setBusy(true);
+    // Busy while the messages and the copy run: the controls are disabled and
+    // the close box is refused, so nothing happens twice or half.
+    m_busy->cpDisableControls();
     switch (runAction()) {
     case TransferOutcome::StayOpen:
-        setBusy(false);
+        m_busy->cpEnableControls();
+        showState();
         break;
     case TransferOutcome::Close:
         accept();
@@ -163,29 +165,4 @@ void SettingsTransferDialog::actionClicked()
     case TransferOutcome::ProgramEnds:
         break; // every window goes with the program
     }
-}
-
-void SettingsTransferDialog::setBusy(bool busy)
-{
-    m_busy = busy;
-    if (busy)
-        setCursor(Qt::WaitCursor);
-    else
-        unsetCursor();
-    showState();
-}
-
-void SettingsTransferDialog::reject()
-{
-    if (!m_busy)
-        QDialog::reject();
-}
-
-void SettingsTransferDialog::closeEvent(QCloseEvent *event)
-{
-    if (m_busy) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }

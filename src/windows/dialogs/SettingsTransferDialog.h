@@ -7,6 +7,7 @@
 
 #include <array>
 
+class BusyProcess;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -21,9 +22,6 @@ class QVBoxLayout;
 class SettingsTransferDialog : public QDialog
 {
     Q_OBJECT
-public:
-    void reject() override;
-
 protected:
     struct Captions
     {
@@ -44,24 +42,17 @@ protected:
     void addOption(QWidget *option);
     // Loads the stored choices and shows them; the last step of a derived constructor.
     void start();
-    // Shows the model's state; every control is disabled while a process runs.
+    // Shows the model's state.
     void showState();
-    bool busy() const { return m_busy; }
 
     void resizeEvent(QResizeEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void showPath(QLabel *label, const QString &path);
     void actionClicked();
-    // BUSY-STATE HOOK: stands in for the process-in-progress helper shared
-    // with the print dialog (cpDisableControls, cpEnableControls and
-    // RefuseControlMenuClose with its "Close window" message) until that is
-    // merged; then this, reject() and closeEvent() call the helper instead.
-    void setBusy(bool busy);
 
     SharedDialogs &m_dialogs;
-    bool m_busy = false;
+    BusyProcess *m_busy;
 
     QGroupBox *m_fraSettings;
     std::array<QCheckBox *, 2> m_fileBoxes{};

@@ -1,5 +1,6 @@
 #include "windows/dialogs/frmInputCurrency.h"
 
+#include "app/InputHints.h"
 #include "app/SharedDialogs.h"
 #include "core/ConversionState.h"
 #include "core/NumberText.h"
@@ -104,6 +105,9 @@ void frmInputCurrency::buildLayout()
         field->setAlignment(Qt::AlignRight);
         new NumberKeyFilter(field, m_dialogs.platform());
     }
+    m_lblAmountHint = new QLabel(m_fraCurrencyDetails);
+    m_lblAmountHint->setObjectName(QStringLiteral("lblAmountHint"));
+    m_lblAmountHint->setTextFormat(Qt::PlainText);
     m_lblDecimals = new QLabel(m_fraCurrencyDetails);
     m_lblDecimals->setObjectName(QStringLiteral("lblDecimals"));
     m_cboDecimals = new QComboBox(m_fraCurrencyDetails);
@@ -118,15 +122,16 @@ void frmInputCurrency::buildLayout()
     m_cmdCurrencyFlag->setAccessibleName(m_request.rowCaption);
 
     auto *details = new QGridLayout(m_fraCurrencyDetails);
-    details->addWidget(m_cmdCurrencyFlag, 0, 0, 4, 1, Qt::AlignTop);
+    details->addWidget(m_cmdCurrencyFlag, 0, 0, 5, 1, Qt::AlignTop);
     details->addWidget(m_lblCurrencyName, 0, 1);
     details->addWidget(m_txtCurrencyName, 0, 2);
     details->addWidget(m_lblCurrencyRate, 1, 1);
     details->addWidget(m_txtCurrencyRate, 1, 2);
     details->addWidget(m_lblAmount, 2, 1);
     details->addWidget(m_txtAmount, 2, 2);
-    details->addWidget(m_lblDecimals, 3, 1);
-    details->addWidget(m_cboDecimals, 3, 2);
+    details->addWidget(m_lblAmountHint, 3, 2);
+    details->addWidget(m_lblDecimals, 4, 1);
+    details->addWidget(m_cboDecimals, 4, 2);
     details->setColumnStretch(2, 1);
     details->setColumnMinimumWidth(2, fontMetrics().horizontalAdvance(QLatin1Char('0')) * 28);
 
@@ -137,7 +142,11 @@ void frmInputCurrency::buildLayout()
     m_cmdConvert->setDefault(true);
     m_cmdCancel = new QPushButton(this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_lblConvertReason = new QLabel(this);
+    m_lblConvertReason->setObjectName(QStringLiteral("lblConvertReason"));
+    m_lblConvertReason->setTextFormat(Qt::PlainText);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_lblConvertReason);
     buttons->addStretch();
     buttons->addWidget(m_cmdConvert);
     buttons->addWidget(m_cmdCancel);
@@ -169,6 +178,9 @@ void frmInputCurrency::setCaptions()
         m_cboDecimals->addItem(Text(TextId(int(TextId::InputDecimals0) + decimals), greek));
     m_cmdCancel->setText(Text(TextId::InputCancel, greek));
     m_cmdConvert->setText(Text(TextId::InputConvert, greek));
+    const QString hint = AmountInputHint(greek);
+    m_lblAmountHint->setText(hint);
+    m_txtAmount->setAccessibleDescription(hint);
 }
 
 void frmInputCurrency::rebuildRateLine(const QString &rateText, const QString &name)
@@ -180,13 +192,23 @@ void frmInputCurrency::rebuildRateLine(const QString &rateText, const QString &n
 void frmInputCurrency::enableConvertForRate(const QString &text)
 {
     if (const std::optional<double> rate = ParseDouble(text))
-        m_cmdConvert->setEnabled(*rate > 0);
+        setConvertEnabled(*rate > 0);
+}
+
+void frmInputCurrency::setConvertEnabled(bool enabled)
+{
+    // Only the rate ever disables Convert; a grey button says why beside it.
+    m_cmdConvert->setEnabled(enabled);
+    const QString reason = enabled ? QString() : Text(TextId::ConvertNeedsRate, m_greek);
+    m_lblConvertReason->setText(reason);
+    m_cmdConvert->setToolTip(reason);
+    m_cmdConvert->setAccessibleDescription(reason);
 }
 
 void frmInputCurrency::rateChanged(const QString &text)
 {
     if (text.isEmpty())
-        m_cmdConvert->setEnabled(false);
+        setConvertEnabled(false);
     else
         enableConvertForRate(text); // text that is not a number leaves the button as it was
 }

@@ -37,6 +37,7 @@ private:
     void rateLeft();
     void nameLeft();
     void enableConvertForRate(const QString &text);
+    void setConvertEnabled(bool enabled);
     void convertClicked();
     void refuse(TextId message, QLineEdit *field);
 
@@ -59,4 +60,7 @@ private:
     QPushButton *m_cmdCurrencyFlag;
     QPushButton *m_cmdConvert;
     QPushButton *m_cmdCancel;
+    // What the amount field accepts, and why Convert is disabled when it is.
+    QLabel *m_lblAmountHint;
+    QLabel *m_lblConvertReason;
 };

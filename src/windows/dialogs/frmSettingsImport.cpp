@@ -24,5 +24,4 @@ frmSettingsImport::frmSettingsImport(SharedDialogs &dialogs, SettingsStore &sett
 void frmSettingsImport::showMore()
 {
     m_chkDeleteAfterImporting->setChecked(m_import.deleteAfter());
-    m_chkDeleteAfterImporting->setEnabled(!busy());
 }

@@ -1,8 +1,12 @@
 #include "windows/main/frmMain.h"
 
 #include "app/MainController.h"
+#include "app/MenuMnemonics.h"
+#include "app/RowTexts.h"
+#include "app/StatusTexts.h"
 #include "windows/Pictures.h"
 #include "windows/dialogs/frmInputCurrency.h"
+#include "windows/dialogs/PrintCommands.h"
 #include "app/ErrorTrap.h"
 #include "app/PathKeeping.h"
 #include "windows/dialogs/frmSettingsExport.h"
@@ -11,9 +15,12 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -24,6 +31,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -64,10 +72,10 @@ const std::vector<MenuEntry> &MenuTable()
     using M = frmMain::Menus;
     static const std::vector<MenuEntry> table = {
         {"mnuFile", TextId::MenuFile, &M::file, Initially::Shown,
-         {{"mnuFilePageSetup", TextId::MenuFilePageSetup, &A::filePageSetup, Initially::Disabled},
-          {"mnuFilePrintSetup", TextId::MenuFilePrintSetup, &A::filePrintSetup, Initially::Disabled},
+         {{"mnuFilePageSetup", TextId::MenuFilePageSetup, &A::filePageSetup},
+          {"mnuFilePrintSetup", TextId::MenuFilePrintSetup, &A::filePrintSetup},
           {"mnuFileDash88", {}, nullptr},
-          {"mnuFilePrint", TextId::MenuFilePrint, &A::filePrint, Initially::Disabled},
+          {"mnuFilePrint", TextId::MenuFilePrint, &A::filePrint},
           {"mnuFileDash99", {}, nullptr},
           {"mnuFileExit", TextId::MenuFileExit, &A::fileExit}}},
         {"mnuSavePath", TextId::MenuSavePath, &M::savePath, Initially::Hidden,
@@ -127,9 +135,9 @@ const std::vector<ButtonEntry> &ButtonTable()
 {
     using B = frmMain::Buttons;
     static const std::vector<ButtonEntry> table = {
-        {"cmdPageSetup", "icon_page_setup", TextId::TipPageSetup, &B::pageSetup, Initially::Disabled},
-        {"cmdPrintSetup", "icon_printer_setup", TextId::TipPrintSetup, &B::printSetup, Initially::Disabled},
-        {"cmdPrint", "icon_print", TextId::TipPrint, &B::print, Initially::Disabled},
+        {"cmdPageSetup", "icon_page_setup", TextId::TipPageSetup, &B::pageSetup},
+        {"cmdPrintSetup", "icon_printer_setup", TextId::TipPrintSetup, &B::printSetup},
+        {"cmdPrint", "icon_print", TextId::TipPrint, &B::print},
         {"cmdRefresh", "icon_refresh", TextId::TipRefresh, &B::refresh, Initially::Hidden, true},
         {"cmdSavePath", "icon_save_path", TextId::TipSavePath, &B::savePath, Initially::Hidden},
         {"cmdRecallSavedPath", "icon_recall_path", TextId::TipRecallSavedPath, &B::recallSavedPath,
@@ -191,7 +199,9 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
     new QVBoxLayout(central);
     setCentralWidget(central);
     buildButtons();
+    buildStatusBar();
     buildRows();
+    connectPrinting();
     connectButtonMenus();
 
     m_refreshTimer.setSingleShot(true);
@@ -200,6 +210,15 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
     // The menu bar from the keyboard, as on other desktops.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(m_menus.file->menuAction()); });
+    // A converted amount is there to be pasted elsewhere.
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            [this] { copyRow(focusedRow(), false); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this), &QShortcut::activated, this,
+            [this] { copyRow(focusedRow(), true); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && now->window() == this)
+            showStatus();
+    });
 
     // The stored language applies every caption, and writes the key back, so
     // that the first start creates the settings file.
@@ -233,9 +252,18 @@ void frmMain::buildMenus()
     }
     m_actions.filePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_actions.toolsRefresh->setShortcut(QKeySequence(Qt::Key_F5));
+    // The desktop's quit key; where the platform names none, the usual Ctrl+Q.
+    QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (quit.isEmpty())
+        quit = {QKeySequence(Qt::CTRL | Qt::Key_Q)};
+    m_actions.fileExit->setShortcuts(quit);
     connect(m_actions.fileExit, &QAction::triggered, this, &QWidget::close);
-    for (QAction *language : {m_actions.toolsEnglish, m_actions.toolsGreek})
+    // One language at a time: the menu shows the two as a choice.
+    auto *languages = new QActionGroup(this);
+    for (QAction *language : {m_actions.toolsEnglish, m_actions.toolsGreek}) {
         language->setCheckable(true);
+        languages->addAction(language);
+    }
     connect(m_actions.toolsEnglish, &QAction::triggered, this, [this] { languageClicked(1); });
     connect(m_actions.toolsGreek, &QAction::triggered, this, [this] { languageClicked(0); });
 
@@ -275,6 +303,15 @@ void frmMain::buildButtons()
         m_buttonTips.emplace_back(button, entry.toolTip);
     }
     connect(m_buttons.endApplication, &QToolButton::clicked, this, &QWidget::close);
+    // The flag of the active language stays pressed; pressing it again still
+    // applies the language, as the menu item does.
+    auto *languages = new QButtonGroup(this);
+    for (QToolButton *language : {m_buttons.languageEnglish, m_buttons.languageGreek}) {
+        language->setCheckable(true);
+        // Raised for good, since not every style draws a flat button as pressed.
+        language->setAutoRaise(false);
+        languages->addButton(language);
+    }
     connect(m_buttons.languageEnglish, &QToolButton::clicked, this, [this] { languageClicked(1); });
     connect(m_buttons.languageGreek, &QToolButton::clicked, this, [this] { languageClicked(0); });
 
@@ -319,6 +356,7 @@ void frmMain::buildRows()
         row.lblAmount->setAutoFillBackground(true);
         row.lblAmount->setMinimumWidth(amountWidth);
         row.lblAmount->setMargin(3);
+        row.lblAmount->installEventFilter(this); // a double-click copies the amount
 
         row.cmdGo = new QPushButton(centralWidget());
         row.cmdGo->setObjectName(IndexedName("cmdGo", slot));
@@ -349,23 +387,43 @@ void frmMain::buildRows()
     layout->addStretch();
 }
 
+void frmMain::buildStatusBar()
+{
+    m_lblConversionRoad = new QLabel(statusBar());
+    m_lblConversionRoad->setObjectName(QStringLiteral("lblConversionRoad"));
+    m_lblConversionRoad->setTextFormat(Qt::PlainText);
+    m_lblConversionRoad->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long line is shortened with "…" at the window's edge rather than
+    // widening it; its tooltip and its accessible name hold it whole.
+    m_lblConversionRoad->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_lblConversionRoad->installEventFilter(this);
+    statusBar()->addWidget(m_lblConversionRoad, 1);
+}
+
 int frmMain::rowOf(const QObject *control) const
 {
     const auto found = std::find_if(m_rows.begin(), m_rows.end(), [control](const Row &row) {
-        return row.optCurrency == control || row.cmdGo == control;
+        return row.optCurrency == control || row.cmdGo == control || row.lblAmount == control;
     });
     return found == m_rows.end() ? -1 : int(found - m_rows.begin());
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_lblConversionRoad && event->type() == QEvent::Resize)
+        fitRoad();
     const int slot = rowOf(watched);
     if (slot >= 0) {
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
             // The conversion, not the click, decides which option is selected.
-            if (watched == m_rows[std::size_t(slot)].optCurrency
-                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            const bool left = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+            if (watched == m_rows[std::size_t(slot)].optCurrency && left) {
                 ConvertFrom(slot);
+                return true;
+            }
+            if (watched == m_rows[std::size_t(slot)].lblAmount && left
+                && event->type() == QEvent::MouseButtonDblClick) {
+                copyRow(slot, false);
                 return true;
             }
         } else if (event->type() == QEvent::KeyPress) {
@@ -380,11 +438,42 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+int frmMain::focusedRow() const
+{
+    const int slot = rowOf(focusWidget());
+    return slot >= 0 ? slot : m_controller.state().CurrentCurrency;
+}
+
+void frmMain::copyRow(int slot, bool unrounded)
+{
+    const QString text = m_controller.copyText(slot, unrounded);
+    QGuiApplication::clipboard()->setText(text);
+    constexpr int ShownMs = 4000;
+    statusBar()->showMessage(CopiedMessage(text, unrounded, m_controller.app().GreekLanguage), ShownMs);
+}
+
+void frmMain::showStatus()
+{
+    const QString road = m_controller.statusLine(focusedRow());
+    if (road == m_road)
+        return; // a refresh of the same conversion
+    m_road = road;
+    m_lblConversionRoad->setToolTip(m_road);
+    m_lblConversionRoad->setAccessibleName(m_road);
+    fitRoad();
+}
+
+void frmMain::fitRoad()
+{
+    QLabel *label = m_lblConversionRoad;
+    label->setText(label->fontMetrics().elidedText(m_road, Qt::ElideRight, label->contentsRect().width()));
+}
+
 void frmMain::languageClicked(int index)
 {
     const bool greek = index == 0;
-    m_actions.toolsGreek->setChecked(greek);
-    m_actions.toolsEnglish->setChecked(!greek);
+    (greek ? m_actions.toolsGreek : m_actions.toolsEnglish)->setChecked(true);
+    (greek ? m_buttons.languageGreek : m_buttons.languageEnglish)->setChecked(true);
     m_controller.SetLanguage(greek);
     SetMainCaptions();
 }
@@ -394,6 +483,19 @@ void frmMain::SetMainCaptions()
     const bool greek = m_controller.app().GreekLanguage;
     for (const auto &[item, text] : m_menuTexts)
         item->setText(Text(text, greek));
+    // Alt and a letter open the menus of the bar; hidden menus take no letter.
+    QStringList titles;
+    for (const MenuEntry &entry : MenuTable()) {
+        const QMenu *menu = m_menus.*entry.menu;
+        titles << (menu->menuAction()->isVisible() ? Text(entry.text, greek) : QString());
+    }
+    const QStringList marked = WithMnemonics(titles);
+    for (std::size_t i = 0; i < MenuTable().size(); ++i) {
+        if (!marked[qsizetype(i)].isEmpty())
+            (m_menus.*MenuTable()[i].menu)->setTitle(marked[qsizetype(i)]);
+    }
+    statusBar()->setAccessibleName(Text(TextId::StatusBarName, greek));
+    m_lblConversionRoad->setAccessibleDescription(Text(TextId::StatusBarName, greek));
     for (const auto &[button, text] : m_buttonTips) {
         button->setToolTip(Text(text, greek));
         button->setAccessibleName(Text(text, greek));
@@ -421,14 +523,45 @@ void frmMain::ApplyCurrencyCaptions()
 
 void frmMain::showRows()
 {
+    const std::array<RowText, CurrencyCount> texts = m_controller.rowTexts();
     for (int slot = 0; slot < CurrencyCount; ++slot) {
-        const RowText text = m_controller.rowText(slot);
+        const RowText &text = texts[std::size_t(slot)];
         QLabel *amount = m_rows[std::size_t(slot)].lblAmount;
         amount->setText(text.caption);
         amount->setToolTip(text.toolTip);
         // A screen reader reads the rounded amount, and the unrounded one on request.
         amount->setAccessibleName(text.caption.trimmed());
         amount->setAccessibleDescription(text.toolTip.trimmed());
+    }
+    alignAmounts();
+    showStatus();
+}
+
+void frmMain::alignAmounts()
+{
+    // Each caption is moved left by an indent from the right edge, so that the
+    // part right of its whole number ends where the widest such part ends: the
+    // decimal separators stand in one column and whole numbers end at it. The
+    // indent starts from the one a framed label has of itself.
+    // The rows share one font, and their tails are a few texts (".00 ", " ").
+    const QLocale locale;
+    const QFontMetrics metrics = m_rows[0].lblAmount->fontMetrics();
+    QHash<QString, int> widths;
+    std::array<int, CurrencyCount> tails{};
+    for (std::size_t slot = 0; slot < tails.size(); ++slot) {
+        const QString tail = AmountTail(m_rows[slot].lblAmount->text(), locale);
+        auto width = widths.constFind(tail);
+        if (width == widths.constEnd())
+            width = widths.insert(tail, metrics.horizontalAdvance(tail));
+        tails[slot] = *width;
+    }
+    const int widest = *std::max_element(tails.begin(), tails.end());
+    const int framed = std::max(0, metrics.horizontalAdvance(u'x') / 2 - m_rows[0].lblAmount->margin());
+    for (std::size_t slot = 0; slot < tails.size(); ++slot) {
+        // Setting an indent lays the label out again even when it is unchanged.
+        const int indent = framed + widest - tails[slot];
+        if (m_rows[slot].lblAmount->indent() != indent)
+            m_rows[slot].lblAmount->setIndent(indent);
     }
 }
 
@@ -496,6 +629,17 @@ bool frmMain::askAmount(int slot)
     if (slot == OtherCurrencyIndex)
         ApplyCurrencyCaptions();
     return true;
+}
+
+void frmMain::connectPrinting()
+{
+    connect(m_actions.filePageSetup, &QAction::triggered, this, [this] { OpenPageSetup(m_controller, this); });
+    connect(m_actions.filePrintSetup, &QAction::triggered, this, [this] { OpenPrinterSetup(m_controller, this); });
+    connect(m_actions.filePrint, &QAction::triggered, this, [this] { OpenPrint(m_controller, this); });
+    // Each button runs its menu item.
+    connect(m_buttons.pageSetup, &QToolButton::clicked, m_actions.filePageSetup, &QAction::trigger);
+    connect(m_buttons.printSetup, &QToolButton::clicked, m_actions.filePrintSetup, &QAction::trigger);
+    connect(m_buttons.print, &QToolButton::clicked, m_actions.filePrint, &QAction::trigger);
 }
 
 void frmMain::connectButtonMenus()

@@ -111,6 +111,9 @@ private:
     void buildMenus();
     void buildButtons();
     void buildRows();
+    void connectPrinting();
+
+    void buildStatusBar();
     void connectButtonMenus();
 
     void languageClicked(int index);
@@ -120,6 +123,12 @@ private:
     void markRow(int slot);
     bool askAmount(int slot);
     int rowOf(const QObject *control) const;
+    // The row the keyboard is on: the focused row, else the current one.
+    int focusedRow() const;
+    void copyRow(int slot, bool unrounded);
+    void alignAmounts();
+    void showStatus();
+    void fitRoad();
 
     MainController &m_controller;
     bool m_shown = false;
@@ -133,4 +142,7 @@ private:
     // Every caption and tooltip that follows the language.
     std::vector<std::pair<QAction *, TextId>> m_menuTexts;
     std::vector<std::pair<QToolButton *, TextId>> m_buttonTips;
+    // The status bar's road of the last conversion.
+    QLabel *m_lblConversionRoad = nullptr;
+    QString m_road;
 };

@@ -1,0 +1,75 @@
+#include "app/PageSetupEditor.h"
+
+#include "app/ErrorTrap.h"
+#include "app/MainController.h"
+#include "settings/SettingsTable.h"
+
+#include <algorithm>
+
+namespace {
+
+Setting SettingOf(PageSetupEditor::Number number)
+{
+    switch (number) {
+    case PageSetupEditor::Number::FontSize:
+        return Setting::FontSize;
+    case PageSetupEditor::Number::TopMargin:
+        return Setting::TopMargin;
+    case PageSetupEditor::Number::LeftMargin:
+        return Setting::LeftMargin;
+    case PageSetupEditor::Number::LinesPerPage:
+        break;
+    }
+    return Setting::LinesPerPage;
+}
+
+// The value of a number, to read or to change.
+template <typename Values> auto &FieldOf(Values &values, PageSetupEditor::Number number)
+{
+    switch (number) {
+    case PageSetupEditor::Number::FontSize:
+        return values.FontSize;
+    case PageSetupEditor::Number::TopMargin:
+        return values.TopMargin;
+    case PageSetupEditor::Number::LeftMargin:
+        return values.LeftMargin;
+    case PageSetupEditor::Number::LinesPerPage:
+        break;
+    }
+    return values.LinesPerPage;
+}
+
+} // namespace
+
+PageSetupEditor::PageSetupEditor(MainController &controller, QWidget *owner)
+    : m_controller(controller)
+    , m_owner(owner)
+    , m_values(controller.pageSetup())
+{
+}
+
+int PageSetupEditor::Minimum(Number number) { return Definition(SettingOf(number)).minimum; }
+
+int PageSetupEditor::Maximum(Number number) { return Definition(SettingOf(number)).maximum; }
+
+QString PageSetupEditor::RangeText(Number number)
+{
+    return QStringLiteral("%1 - %2").arg(Minimum(number)).arg(Maximum(number));
+}
+
+int PageSetupEditor::value(Number number) const { return FieldOf(m_values, number); }
+
+void PageSetupEditor::setValue(Number number, int value)
+{
+    FieldOf(m_values, number) = qint16(std::clamp(value, Minimum(number), Maximum(number)));
+}
+
+void PageSetupEditor::Keep() { m_controller.pageSetup() = m_values; }
+
+bool PageSetupEditor::Apply()
+{
+    ErrorTrap trap(m_controller.dialogs(), m_owner, QStringLiteral("PSAC1000"));
+    Keep();
+    trap.check(m_controller.settings().edit([this](IniDocument &ini) { SavePageSetup(m_values, ini); }));
+    return !trap.ended();
+}

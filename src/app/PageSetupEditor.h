@@ -1,0 +1,51 @@
+#pragma once
+
+#include "report/PageSetup.h"
+
+#include <QString>
+
+#include <array>
+
+class MainController;
+class QWidget;
+
+// The page setup dialog's logic, without its widgets: a copy of the values being
+// edited, their ranges, OK (the running program prints with them) and Apply
+// (it also writes them to the settings file).
+class PageSetupEditor
+{
+public:
+    enum class Number {
+        FontSize,
+        TopMargin,
+        LeftMargin,
+        LinesPerPage
+    };
+    static constexpr std::array Numbers = {Number::FontSize, Number::TopMargin, Number::LeftMargin,
+                                           Number::LinesPerPage};
+
+    PageSetupEditor(MainController &controller, QWidget *owner);
+
+    // A number's range, as the settings file accepts it, and its label "8 - 12".
+    static int Minimum(Number number);
+    static int Maximum(Number number);
+    static QString RangeText(Number number);
+
+    const PageSetupValues &values() const { return m_values; }
+    int value(Number number) const;
+    // Kept within the number's range.
+    void setValue(Number number, int value);
+    bool greekFont() const { return m_values.FontName == CourierNewGreek; }
+    void setGreekFont(bool greek) { m_values.FontName = greek ? CourierNewGreek : CourierNew; }
+
+    // OK: the next print uses the values; the settings file keeps the old ones.
+    void Keep();
+    // Apply: kept, then written; a failed write is reported under "PSAC1000".
+    // False when the program is ending.
+    bool Apply();
+
+private:
+    MainController &m_controller;
+    QWidget *m_owner;
+    PageSetupValues m_values;
+};

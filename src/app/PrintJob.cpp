@@ -1,0 +1,213 @@
+#include "app/PrintJob.h"
+
+#include "app/ErrorTrap.h"
+#include "app/FileChooserFolder.h"
+#include "app/MainController.h"
+#include "app/ReportTexts.h"
+#include "app/Texts.h"
+#include "core/NumberText.h"
+#include "platform/PlatformServices.h"
+#include "report/ReportFileWriter.h"
+#include "report/ReportLines.h"
+#include "report/ReportSteps.h"
+#include "settings/IniAccess.h"
+
+#include <algorithm>
+#include <optional>
+
+PrintJob::PrintJob(MainController &controller, QWidget *owner)
+    : m_controller(controller)
+    , m_owner(owner)
+{
+}
+
+int PrintJob::PageCount() const
+{
+    return ReportPageCount(CurrencyCount, m_controller.pageSetup().LinesPerPage);
+}
+
+QString PrintJob::Caption() const
+{
+    return Text(TextId::PrintCaption, m_controller.app().GreekLanguage).arg(PageCount());
+}
+
+QString PrintJob::DestinationCaption(qint16 destination) const
+{
+    const bool greek = m_controller.app().GreekLanguage;
+    QString printer = m_controller.platform().printerName();
+    if (printer.isEmpty())
+        printer = Text(TextId::PrintPdfPrinterName, greek);
+    switch (destination) {
+    case ToPrinter:
+        return Text(TextId::PrintToPrinter, greek).arg(printer);
+    case ToFile:
+        return Text(TextId::PrintToFile, greek);
+    default:
+        return Text(TextId::PrintToBoth, greek).arg(printer);
+    }
+}
+
+void PrintJob::KeepDestination(qint16 destination)
+{
+    m_controller.setPrintDestination(destination);
+}
+
+bool PrintJob::ApplyDestination(qint16 destination)
+{
+    ErrorTrap trap(m_controller.dialogs(), m_owner, QStringLiteral("PACE1000"));
+    KeepDestination(destination);
+    trap.check(m_controller.settings().edit(
+        [destination](IniDocument &ini) { WriteIniLong(ini, Setting::PrintDestination, destination); }));
+    return !trap.ended();
+}
+
+double PrintJob::ProgressPercent(int current, int total)
+{
+    if (total <= 0)
+        return 0;
+    return std::clamp(double(current) / double(total) * 100.0, 0.0, 100.0);
+}
+
+QString PrintJob::ProgressText(int current, int total, const QLocale &locale)
+{
+    return FormatDouble(ProgressPercent(current, total), locale) + QStringLiteral(" %");
+}
+
+ReportModel PrintJob::Model() const
+{
+    std::array<QString, CurrencyCount> names;
+    for (int slot = 0; slot < CurrencyCount; ++slot)
+        names[std::size_t(slot)] = m_controller.rowTitle(slot);
+    const ConversionState &state = m_controller.state();
+    const std::optional<ConversionResult> &last = m_controller.lastResult();
+    return BuildReportModel(last ? *last : Convert(state), state, names);
+}
+
+QString PrintJob::ChooseFile(const QString &title, const QString &fileName, const QString &filter) const
+{
+    const SaveFileChoice choice{title, FileChooserFolder(m_controller.app().ProgramFolder), fileName, filter};
+    const QString path = m_controller.platform().chooseSaveFile(m_owner, choice);
+    m_controller.dialogs().BringWindowToFront(m_owner);
+    return path;
+}
+
+void PrintJob::RefuseFile(const Failure &failure) const
+{
+    // Not an unexpected error: the user chose a file that cannot be written,
+    // and can simply choose another.
+    const bool greek = m_controller.app().GreekLanguage;
+    m_controller.dialogs().ShowMessageBox(
+        m_owner, m_controller.app().ProgramTitle,
+        Text(TextId::PrintFileUnwritable, greek).arg(failure.path, ErrorDescription(failure.code, greek)),
+        MessageStyle::Exclamation);
+}
+
+PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
+{
+    const AppValues &app = m_controller.app();
+    const bool greek = app.GreekLanguage;
+    PlatformServices &platform = m_controller.platform();
+    const bool toFile = destination == ToFile || destination == ToBoth;
+    const bool toPrinter = destination == ToPrinter || destination == ToBoth;
+
+    QString filePath;
+    if (toFile) {
+        filePath = ChooseFile(Text(TextId::PrintFileTitle, greek), QStringLiteral("PRN_Euro.txt"),
+                              Text(TextId::PrintFileFilter, greek));
+        if (filePath.isEmpty())
+            return Outcome::NotStarted;
+    }
+    QString pdfPath;
+    if (toPrinter && platform.printerName().isEmpty() && platform.printerFile().isEmpty()) {
+        pdfPath = ChooseFile(Text(TextId::PrintPdfTitle, greek), QStringLiteral("PRN_Euro.pdf"),
+                             Text(TextId::PrintPdfFilter, greek));
+        if (pdfPath.isEmpty())
+            return Outcome::NotStarted;
+    }
+
+    // Both destinations are made ready before anything is printed, so that a
+    // file that cannot be written stops the run with nothing printed.
+    std::optional<ReportFileWriter> file;
+    if (toFile) {
+        file.emplace(filePath);
+        if (const Failure failure = file->open(); failure.failed()) {
+            RefuseFile(failure);
+            return Outcome::NotStarted;
+        }
+    }
+    ErrorTrap trap(m_controller.dialogs(), m_owner, QStringLiteral("PCE1000"));
+    const PageSetupValues &page = m_controller.pageSetup();
+    std::unique_ptr<PrinterSession> printer;
+    QString printerPlace;
+    if (toPrinter) {
+        printerPlace = pdfPath.isEmpty() ? platform.printerFile() : pdfPath;
+        printer = platform.startPrinting({app.ProgramTitle, page.FontName, page.FontSize, pdfPath});
+        if (!printer) {
+            if (!printerPlace.isEmpty()) {
+                RefuseFile({ErrorCode::PathFileAccess, printerPlace});
+                return Outcome::NotStarted;
+            }
+            trap.check(Failure{ErrorCode::DeviceIo, platform.printerName()});
+            return Outcome::Failed;
+        }
+        if (printerPlace.isEmpty())
+            printerPlace = platform.printerName();
+    }
+
+    if (window.starts)
+        window.starts();
+    ReportForms forms;
+    forms.setFlag(ReportForm::Printer, toPrinter);
+    forms.setFlag(ReportForm::File, toFile);
+    const std::vector<ReportStep> steps =
+        BuildReportSteps(Model(), ReportWordsFor(greek), ReportDateTimeText(), forms, page);
+    bool cancelled = false;
+    bool failed = false;
+    int rowsDone = 0;
+    for (const ReportStep &step : steps) {
+        if (window.yieldToEvents)
+            window.yieldToEvents();
+        if (trap.ended())
+            break;
+        if (window.cancelRequested && window.cancelRequested()) {
+            cancelled = true;
+            break;
+        }
+        if (step.form == ReportForm::Printer) {
+            if (step.kind == ReportStep::Kind::NewPage)
+                printer->newPage();
+            else
+                printer->printLine(step.text);
+        } else if (file) {
+            if (const Failure failure = file->writeLine(step.text); failure.failed()) {
+                // The old file stays as it was; the printer, if any, goes on.
+                failed = true;
+                file.reset();
+                if (!trap.check(failure))
+                    break;
+            }
+        }
+        if (step.endsRow && window.progress) {
+            ++rowsDone;
+            window.progress(qRound(ProgressPercent(rowsDone, CurrencyCount)), ProgressText(rowsDone, CurrencyCount));
+        }
+    }
+
+    // The end of every run, a cancelled one too: what was written so far
+    // replaces the file, and what was printed so far is output.
+    if (file) {
+        if (const Failure failure = file->commit(); failure.failed()) {
+            failed = true;
+            trap.check(failure);
+        }
+    }
+    if (printer && !printer->end()) {
+        failed = true;
+        trap.check(Failure{ErrorCode::DeviceIo, printerPlace});
+    }
+    if (window.ends)
+        window.ends();
+    if (failed || trap.ended())
+        return Outcome::Failed;
+    return cancelled ? Outcome::Cancelled : Outcome::Completed;
+}

@@ -1,0 +1,223 @@
+#include "windows/dialogs/frmPrint.h"
+
+#include "app/MainController.h"
+#include "app/Texts.h"
+#include "windows/Pictures.h"
+#include "windows/dialogs/PrintCommands.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QPushButton *PictureButton(QWidget *parent, const char *name, const char *picture)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(Picture(picture));
+    button->setIconSize(QSize(28, 28));
+    return button;
+}
+
+QPushButton *TextButton(QWidget *parent, const char *name)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+} // namespace
+
+frmPrint::frmPrint(MainController &controller, QWidget *parent)
+    : QDialog(parent)
+    , m_controller(controller)
+    , m_job(controller, this)
+    , m_busy(this, controller.dialogs())
+{
+    setObjectName(QStringLiteral("frmPrint"));
+    buildLayout();
+    setCaptions();
+    const qint16 destination = m_controller.printDestination();
+    m_optPrintDestination[std::size_t(std::clamp<int>(destination, 0, 2))]->setChecked(true);
+    m_prbProgressBar->reset();
+    m_prbProgressBar->setFormat(QString());
+    // Cancel has nothing to undo until a destination is chosen.
+    m_cmdCancel->setEnabled(false);
+    if (m_job.PageCount() < 1) {
+        m_cmdPrintAndClose->setEnabled(false);
+        m_cmdPrint->setEnabled(false);
+    }
+
+    m_busy.setCancelButton(m_cmdCancelPrinting);
+    m_busy.keepEnabled(m_prbProgressBar);
+    connect(m_destinations, &QButtonGroup::idClicked, this, [this] { m_cmdCancel->setEnabled(true); });
+    connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::printClicked);
+    connect(m_cmdPrintAndClose, &QPushButton::clicked, this, &frmPrint::printAndCloseClicked);
+    connect(m_cmdApply, &QPushButton::clicked, this, &frmPrint::applyClicked);
+    connect(m_cmdClose, &QPushButton::clicked, this, &frmPrint::closeClicked);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_cmdPageSetup, &QPushButton::clicked, this, &frmPrint::pageSetupClicked);
+    connect(m_cmdPrintSetup, &QPushButton::clicked, this, &frmPrint::printSetupClicked);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, this, [this] {
+        if (m_cmdPrint->isEnabled())
+            m_cmdPrint->click();
+    });
+}
+
+void frmPrint::buildLayout()
+{
+    // Enter on a focused button presses that button, which every button of a
+    // dialog does as long as it stays auto-default; elsewhere it prints.
+    m_cmdPrint = PictureButton(this, "cmdPrint", "icon_print");
+    m_cmdPrint->setDefault(true);
+    m_cmdPageSetup = PictureButton(this, "cmdPageSetup", "icon_page_setup");
+    m_cmdPrintSetup = PictureButton(this, "cmdPrintSetup", "icon_printer_setup");
+    m_cmdCancelPrinting = PictureButton(this, "cmdCancelPrinting", "icon_cancel_printing");
+    auto *pictures = new QHBoxLayout;
+    pictures->addWidget(m_cmdPrint);
+    pictures->addWidget(m_cmdPageSetup);
+    pictures->addWidget(m_cmdPrintSetup);
+    pictures->addStretch();
+    pictures->addWidget(m_cmdCancelPrinting);
+
+    m_fraPrintDestination = new QGroupBox(this);
+    m_fraPrintDestination->setObjectName(QStringLiteral("fraPrintDestination"));
+    m_destinations = new QButtonGroup(this);
+    auto *options = new QVBoxLayout(m_fraPrintDestination);
+    for (int index = 0; index < 3; ++index) {
+        auto *option = new QRadioButton(m_fraPrintDestination);
+        option->setObjectName(QStringLiteral("optPrintDestination_%1").arg(index));
+        m_destinations->addButton(option, index);
+        options->addWidget(option);
+        m_optPrintDestination[std::size_t(index)] = option;
+    }
+    options->addStretch();
+
+    m_cmdPrintAndClose = TextButton(this, "cmdPrintAndClose");
+    m_cmdClose = TextButton(this, "cmdClose");
+    m_cmdApply = TextButton(this, "cmdApply");
+    m_cmdCancel = TextButton(this, "cmdCancel");
+    auto *buttons = new QVBoxLayout;
+    for (QPushButton *button : {m_cmdPrintAndClose, m_cmdClose, m_cmdApply, m_cmdCancel})
+        buttons->addWidget(button);
+    buttons->addStretch();
+
+    m_prbProgressBar = new QProgressBar(this);
+    m_prbProgressBar->setObjectName(QStringLiteral("prbProgressBar"));
+    m_prbProgressBar->setRange(0, 100);
+    m_prbProgressBar->setAlignment(Qt::AlignCenter);
+
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(m_fraPrintDestination, 1);
+    middle->addLayout(buttons);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(pictures);
+    layout->addLayout(middle);
+    layout->addWidget(m_prbProgressBar);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(m_optPrintDestination[2], m_cmdPrintAndClose);
+    setTabOrder(m_cmdPrintAndClose, m_cmdClose);
+    setTabOrder(m_cmdClose, m_cmdApply);
+    setTabOrder(m_cmdApply, m_cmdCancel);
+    setTabOrder(m_cmdCancel, m_cmdPrint);
+    setTabOrder(m_cmdPrint, m_cmdPageSetup);
+    setTabOrder(m_cmdPageSetup, m_cmdPrintSetup);
+    setTabOrder(m_cmdPrintSetup, m_cmdCancelPrinting);
+}
+
+void frmPrint::setCaptions()
+{
+    const bool greek = m_controller.app().GreekLanguage;
+    setWindowTitle(m_job.Caption());
+    m_fraPrintDestination->setTitle(Text(TextId::PrintDestinationFrame, greek));
+    m_optPrintDestination[1]->setText(Text(TextId::PrintToFile, greek));
+    setPrinterCaptions();
+    m_cmdCancel->setText(Text(TextId::DialogCancel, greek));
+    m_cmdApply->setText(Text(TextId::DialogApply, greek));
+    m_cmdClose->setText(Text(TextId::DialogClose, greek));
+    m_cmdPrintAndClose->setText(Text(TextId::PrintAndClose, greek));
+    const std::pair<QPushButton *, TextId> tips[] = {{m_cmdPrint, TextId::TipPrint},
+                                                     {m_cmdPageSetup, TextId::TipPageSetup},
+                                                     {m_cmdPrintSetup, TextId::TipPrintSetup},
+                                                     {m_cmdCancelPrinting, TextId::TipCancelPrinting}};
+    for (const auto &[button, tip] : tips) {
+        button->setToolTip(Text(tip, greek));
+        button->setAccessibleName(Text(tip, greek));
+    }
+}
+
+void frmPrint::setPrinterCaptions()
+{
+    // A printer name is shown as it is: an "&" in it is no keyboard mnemonic.
+    for (const qint16 index : {PrintJob::ToPrinter, PrintJob::ToBoth})
+        m_optPrintDestination[std::size_t(index)]->setText(
+            m_job.DestinationCaption(index).replace(u'&', QStringLiteral("&&")));
+}
+
+qint16 frmPrint::selectedDestination() const
+{
+    return qint16(std::max(0, m_destinations->checkedId()));
+}
+
+void frmPrint::printClicked()
+{
+    PrintJob::Window window;
+    window.starts = [this] {
+        m_busy.cpDisableControls();
+        m_prbProgressBar->reset();
+        m_prbProgressBar->setFormat(QString());
+    };
+    window.ends = [this] { m_busy.cpEnableControls(); };
+    window.yieldToEvents = &BusyProcess::YieldToEvents;
+    window.cancelRequested = [this] { return m_busy.cancelRequested(); };
+    window.progress = [this](int fill, const QString &text) { showProgress(fill, text); };
+    if (m_job.Print(selectedDestination(), window) == PrintJob::Outcome::Completed && !m_controller.ending())
+        accept();
+}
+
+void frmPrint::printAndCloseClicked()
+{
+    m_job.KeepDestination(selectedDestination());
+    m_cmdPrint->click();
+}
+
+void frmPrint::applyClicked()
+{
+    if (m_job.ApplyDestination(selectedDestination()))
+        m_cmdCancel->setEnabled(false);
+}
+
+void frmPrint::closeClicked()
+{
+    m_job.KeepDestination(selectedDestination());
+    accept();
+}
+
+void frmPrint::pageSetupClicked()
+{
+    OpenPageSetup(m_controller, this);
+    setWindowTitle(m_job.Caption());
+}
+
+void frmPrint::printSetupClicked()
+{
+    OpenPrinterSetup(m_controller, this);
+    setPrinterCaptions();
+}
+
+void frmPrint::showProgress(int fill, const QString &text)
+{
+    m_prbProgressBar->setValue(fill);
+    m_prbProgressBar->setFormat(text);
+}

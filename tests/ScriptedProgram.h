@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ScriptedPlatform.h"
+
+#include "app/MainController.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+inline QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+inline bool WriteFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+// The program started on the scripted platform in a folder of its own, from a
+// settings file holding `ini`, with the stored conversion run as the main
+// window runs it when it first shows.
+struct ScriptedProgram
+{
+    explicit ScriptedProgram(const QByteArray &ini = QByteArray())
+    {
+        WriteFile(path(QStringLiteral("zkEuroChangeoverAdviser.ini")), ini);
+        started = controller.StartUp();
+        controller.ConvertCurrent(nullptr);
+    }
+    QString path(const QString &name) const { return QDir(dir.path()).filePath(name); }
+    QByteArray ini() const { return ReadFile(path(QStringLiteral("zkEuroChangeoverAdviser.ini"))); }
+
+    QTemporaryDir dir;
+    ScriptedPlatform platform{dir.path()};
+    MainController controller{platform};
+    bool started = false;
+};
