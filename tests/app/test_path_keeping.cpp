@@ -65,14 +65,6 @@ private slots:
         QCOMPARE(result.cancelled, !yes);
         QVERIFY(!result.failure.failed());
     }
-
-    void storeWithoutAFileFails()
-    {
-        ScriptedPlatform platform;
-        const AppValues app;
-        const PathKeepingResult result = StoreSavedPath(SharedDialogs(platform, app), nullptr, "/x", SavedPathsFile);
-        QVERIFY(result.failure.failed() && !result.written && platform.messages.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPathKeeping)
