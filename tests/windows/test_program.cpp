@@ -41,6 +41,35 @@ private:
         }
         return QString();
     }
+    // Waits for a window of the process titled exactly so that is none of the
+    // known ones. Titles are compared here: xdotool's own search misses Greek ones.
+    static QString waitForTitled(const QProcess &process, const QString &title, const QStringList &known = {})
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 15000) {
+            const QStringList windows = xdotool({QStringLiteral("search"), QStringLiteral("--all"),
+                                                 QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                                 QString::number(process.processId()), QStringLiteral("--name"),
+                                                 QStringLiteral(".")})
+                                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            for (const QString &window : windows) {
+                if (!known.contains(window) && xdotool({QStringLiteral("getwindowname"), window}) == title)
+                    return window;
+            }
+            QTest::qWait(100);
+        }
+        return QString();
+    }
+    // Gives the window the keyboard and presses the keys, one at a time.
+    static void keys(const QString &window, const QString &keys)
+    {
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        for (const QString &key : keys.split(u' ')) {
+            xdotool({QStringLiteral("key"), key});
+            QTest::qWait(150);
+        }
+    }
     std::unique_ptr<QProcess> launch(const QString &shellPrefix = QString())
     {
         auto process = std::make_unique<QProcess>();
@@ -136,6 +165,71 @@ private slots:
         QCOMPARE(program->exitCode(), 0);
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QCOMPARE(settings.readAll(), QByteArray("[General]\r\nLanguage=False\r\n"));
+    }
+
+    // Settings A exported, the settings changed to B, A imported: the import
+    // ends the program with code 0 and leaves A byte for byte, and the next
+    // start shows A's language and conversion. The dialogs' stored choices
+    // name the backup folder, so the keyboard alone drives them: F10 opens the
+    // menu bar, two steps right reach Settings, Import... comes first in it.
+    void exportThenImportRestoresTheSettings()
+    {
+        QFile file(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
+        const auto contents = [&file] {
+            QFile reader(file.fileName());
+            return reader.open(QIODevice::ReadOnly) ? reader.readAll() : QByteArray();
+        };
+        const QString backup = m_dir.filePath(QStringLiteral("backup"));
+        const QByteArray choices = QStringLiteral("[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n[ImportSettings]\r\n"
+                                                  "Ini=True\r\nFolder=%1\r\n").arg(backup).toUtf8();
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\r\nLanguage=True\r\nOtherCurrency=Zloty\r\n[Last]\r\nID=13\r\n[Rates]\r\n13=4\r\n" + choices);
+        file.close();
+        const QString greekTitle = QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ");
+
+        auto program = launch();
+        QString window = waitForTitled(*program, greekTitle);
+        QVERIFY(!window.isEmpty());
+        const QByteArray a = contents(); // as the program keeps it once started
+        keys(window, QStringLiteral("F10 Right Right Down Return"));
+        window = waitForTitled(*program, QStringLiteral("Εξαγωγή ρυθμίσεων"));
+        QVERIFY2(!window.isEmpty(), "no export dialog");
+        keys(window, QStringLiteral("Return"));
+        QFile exported(backup + QStringLiteral("/zkEuroChangeoverAdviser.ini"));
+        QTRY_VERIFY(exported.exists()); // whole once it is there: it is renamed into place
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QCOMPARE(exported.readAll(), a);
+        program->terminate();
+        QVERIFY(program->waitForFinished(5000));
+
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\r\nLanguage=False\r\n[Last]\r\nID=3\r\n" + choices);
+        file.close();
+        program = launch();
+        window = waitForTitled(*program, QStringLiteral("Euro changeover adviser"));
+        QVERIFY(!window.isEmpty());
+        keys(window, QStringLiteral("F10 Right Right Return"));
+        // The dialog, its question and its notice share one title.
+        QStringList seen;
+        for (const char *what : {"no import dialog", "no question", "no shut-down notice"}) {
+            seen.append(waitForTitled(*program, QStringLiteral("Import settings"), seen));
+            QVERIFY2(!seen.constLast().isEmpty(), what);
+            keys(seen.constLast(), QStringLiteral("Return"));
+        }
+        // keys() lets events run, so the end may have been seen already.
+        QTRY_COMPARE_WITH_TIMEOUT(program->state(), QProcess::NotRunning, 5000);
+        QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program->exitCode(), 0);
+        QCOMPARE(contents(), a);
+
+        // Enter converts again from the row last converted from, whose name the amount dialog shows.
+        program = launch();
+        window = waitForTitled(*program, greekTitle);
+        QVERIFY2(!window.isEmpty(), "not in Greek");
+        keys(window, QStringLiteral("Return"));
+        QVERIFY(!waitForTitled(*program, QStringLiteral("Μετατροπή «Zloty» σε όλα τα άλλα νομίσματα")).isEmpty());
+        program->terminate();
+        QVERIFY(program->waitForFinished(5000));
     }
 };
 
