@@ -77,6 +77,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("min") << Min << 4 << "-922,337,203,685,477.5808";
         QTest::newRow("max rounds outwards") << Max << 0 << "922,337,203,685,478";
+        QTest::newRow("one decimal") << qint64(12345000) << 1 << "1,234.5";
         QTest::newRow("carry into a new group") << qint64(9999999) << 2 << "1,000.00";
         QTest::newRow("rounds to zero: no minus") << qint64(-50) << 2 << "0.00";
         QTest::newRow("small negative") << qint64(-150) << 2 << "-0.02";
@@ -92,6 +93,7 @@ private slots:
     void shortForms()
     {
         QCOMPARE(FormatAmountShort(Money::fromRaw(10005000)), Localized("1000.5"));
+        QCOMPARE(FormatAmountShort(Money::fromRaw(-19360000)), Localized("-1936"));
         QCOMPARE(FormatAmountShort(Money::fromRaw(-1)), Localized("-0.0001"));
         const std::pair<double, const char *> doubles[] = {
             {340.75, "340.75"}, {0.787564, "0.787564"}, {1e300, "1E+300"}, {1e-300, "1E-300"},
