@@ -62,6 +62,7 @@ for ((i = 0; i < count; i++)); do
     caught=$((caught + 1))
   fi
   mv "$root/$file.unplanted" "$root/$file"
+  touch "$root/$file" # newer than what the fault built, so that it is built again
 done
 cmake --build "$build" --parallel "$(nproc)" >/dev/null 2>&1
 

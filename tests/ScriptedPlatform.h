@@ -17,9 +17,9 @@ struct PrintedDocument
     bool ended = false;
 };
 
-// The platform as tests see it: message boxes and file choosers answer from a
-// script and are recorded, beeps are counted, the printer records its lines,
-// and ending the program is only noted.
+// The platform as tests see it: message boxes, the file and folder choosers
+// answer from a script and are recorded, beeps are counted, the printer records
+// its lines, paths are shown unshortened, and ending the program is only noted.
 class ScriptedPlatform : public PlatformServices
 {
 public:
@@ -74,6 +74,13 @@ public:
         started.append(QStringList{program} + arguments);
         return startSucceeds;
     }
+    QString compactPathForLabel(const QWidget *, const QString &path) override { return path; }
+    QString chooseFolder(QWidget *, const QString &startFolder, const QString &title) override
+    {
+        chooserStarts.append(startFolder);
+        chooserTitles.append(title);
+        return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
 
     Instance instance = Instance::Alone;
     QList<MessageAnswer> answers; // answers to the next questions; No once they run out
@@ -93,6 +100,9 @@ public:
     std::function<void()> whilePrinting; // after each printed line
     QList<QStringList> started; // each program started, followed by its arguments
     bool startSucceeds = true;
+    QStringList folders; // the folder chooser's next answers; cancelled once they run out
+    QStringList chooserStarts;
+    QStringList chooserTitles;
 
 private:
     struct Session : PrinterSession

@@ -28,7 +28,7 @@ struct ScriptedProgram
     explicit ScriptedProgram(const QByteArray &ini = QByteArray())
     {
         WriteFile(path(QStringLiteral("zkEuroChangeoverAdviser.ini")), ini);
-        started = controller.StartUp();
+        controller.StartUp();
         controller.ConvertCurrent(nullptr);
     }
     QString path(const QString &name) const { return QDir(dir.path()).filePath(name); }
@@ -37,5 +37,4 @@ struct ScriptedProgram
     QTemporaryDir dir;
     ScriptedPlatform platform{dir.path()};
     MainController controller{platform};
-    bool started = false;
 };

@@ -6,11 +6,14 @@
 std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state,
                                             bool greek, bool hideToolTips, const QLocale &locale)
 {
+    // The five display patterns, built once: a conversion shows fourteen rows.
+    static const std::array<QString, Money::Decimals + 1> patterns = {
+        BuildAmountFormat(0), BuildAmountFormat(1), BuildAmountFormat(2), BuildAmountFormat(3), BuildAmountFormat(4)};
     std::array<RowText, CurrencyCount> rows;
     for (std::size_t slot = 0; slot < rows.size(); ++slot) {
         RowText &row = rows[slot];
         if (!result.overflow) {
-            const QString pattern = BuildAmountFormat(state.DecimalsOf(int(slot)));
+            const QString &pattern = patterns[std::size_t(state.DecimalsOf(int(slot)))];
             row.caption = FormatAmount(result.rounded[slot], pattern, locale) + u' ';
             row.toolTip = u' ' + FormatAmount(result.unrounded[slot], UnroundedPattern, locale) + u' ';
         } else {

@@ -250,6 +250,57 @@ constexpr std::array Entries = {
     Entry{TextId::SysInfoTitle, "System information", "Πληροφορίες συστήματος"},
     Entry{TextId::SysInfoUnavailable, "System Information is unavailable at this time.",
           "Οι Πληροφορίες Συστήματος δεν είναι διαθέσιμες αυτήν την στιγμή."},
+
+    Entry{TextId::ExportTitle, "Export settings", "Εξαγωγή ρυθμίσεων"},
+    Entry{TextId::ExportFrame, " Select the settings that will be exported ",
+          " Επιλέξτε τις ρυθμίσεις οι οποίες θα εξαχθούν "},
+    Entry{TextId::ExportTo, "Export to...", "Εξαγωγή προς..."},
+    Entry{TextId::ExportButton, "Export", "Εξαγωγή"},
+    Entry{TextId::ExportChooseFolder, "Select the folder that will be used for exporting",
+          "Επιλέξτε τον φάκελλο στον οποίο θα γίνει η εξαγωγή"},
+    Entry{TextId::ExportSameFolder,
+          "The folder where the files with the settings will be exported to, must not be the same as the folder "
+          "were these files are stored.",
+          "Ο φάκελλος προς τον οποίο θα εξαχθούν τα αρχεία των ρυθμίσεων, δεν πρέπει να είναι ίδιος με τον "
+          "φάκελλο στον οποίο ευρίσκονται αποθηκευμένα τα αρχεία αυτά."},
+    Entry{TextId::ExportMissingFile, "File '%1', does not exist.", "Το αρχείο «%1», δεν υπάρχει."},
+    Entry{TextId::ImportTitle, "Import settings", "Εισαγωγή ρυθμίσεων"},
+    Entry{TextId::ImportFrame, " Select the settings that will be imported ",
+          " Επιλέξτε τις ρυθμίσεις οι οποίες θα εισαχθούν "},
+    Entry{TextId::ImportFrom, "Import from...", "Εισαγωγή από..."},
+    Entry{TextId::ImportDeleteAfter, "Delete file, if successfully imported.",
+          "Να διαγραφεί το αρχείο, εάν εισήχθη με επιτυχία."},
+    Entry{TextId::ImportButton, "Import", "Εισαγωγή"},
+    Entry{TextId::ImportChooseFolder, "Select the folder that will be used for importing",
+          "Επιλέξετε τον φάκελλο από τον οποίο θα γίνει η εισαγωγή"},
+    Entry{TextId::ImportSameFolder,
+          "The folder where the files with the settings will be imported from, must not be the same as the folder "
+          "were these files will be stored.",
+          "Ο φάκελλος από τον οποίο θα εισαχθούν τα αρχεία των ρυθμίσεων, δεν πρέπει να είναι ίδιος με τον "
+          "φάκελλο στον οποίο θα αποθηκευθούν τα αρχεία αυτά."},
+    Entry{TextId::ImportMissingFile, "File '%1', does not exist.", "Το αρχείο «'%1», δεν υπάρχει."},
+    Entry{TextId::ImportQuestion,
+          "The application INI file is about to be imported. If this process completes successfully, the "
+          "application will shut down.\n\nDo you really want to continue?",
+          "Πρόκειται να γίνει εισαγωγή των βασικών ρυθμίσεων της εφαρμογής. Εάν η διαδικασία αυτή ολοκληρωθεί με "
+          "επιτυχία, η εφαρμογή θα τερματισθεί.\n\nΘέλετε πράγματι να συνεχίσετε;"},
+    Entry{TextId::ImportShutDown,
+          "The application will shut down after you click 'OK'. The new settings will take effect, the next time "
+          "you will launch the application.",
+          "Η εφαρμογή θα τερματισθεί μόλις πατήσετε το «ΟΚ». Οι νέες ρυθμίσεις, θα ισχύσουν από την επόμενη "
+          "εκκίνηση της εφαρμογής και μετά."},
+    Entry{TextId::TransferIniFile, "Application INI file", "Βασικές παράμετροι εφαρμογής"},
+    Entry{TextId::TransferSavedPaths, "Saved paths", "Αποθηκευμένες διαδρομές"},
+    Entry{TextId::StorePathTitle, "Store path", "Καταχώρηση διαδρομής"},
+    Entry{TextId::PathAlreadyStored, "Path '%1', has already been saved in the saved paths file.",
+          "Η διαδρομή «%1», έχει ήδη αποθηκευθεί στο αρχείο με τις αποθηκευμένες διαδρομές."},
+    Entry{TextId::ConfirmStorePath, "Do you really want to save path '%1', in the saved paths file?",
+          "Θέλετε πράγματι να αποθηκεύσετε την διαδρομή «%1», στο αρχείο με τις αποθηκευμένες διαδρομές;"},
+    Entry{TextId::InitialPathTitle, "Set initial path", "Ορισμός αρχικής διαδρομής"},
+    Entry{TextId::InitialPathAlreadySet, "Path '%1', has already been set as the initial path of the application.",
+          "Η διαδρομή «%1», έχει ήδη ορισθεί ως αρχική διαδρομή της εφαρμογής."},
+    Entry{TextId::ConfirmInitialPath, "Do you really want to set '%1', as the initial path of the application?",
+          "Θέλετε πράγματι να ορίσετε την διαδρομή «%1», ως αρχική διαδρομή της εφαρμογής;"},
 };
 
 static_assert(Entries.size() == std::size_t(TextId::TextCount), "every text needs an entry");

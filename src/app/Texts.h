@@ -188,6 +188,35 @@ enum class TextId {
     SysInfoTitle,
     SysInfoUnavailable,
 
+    // Settings export and import: the dialogs' captions, their folder choosers'
+    // titles and their messages.
+    ExportTitle,
+    ExportFrame,
+    ExportTo,
+    ExportButton,
+    ExportChooseFolder,
+    ExportSameFolder,
+    ExportMissingFile,
+    ImportTitle,
+    ImportFrame,
+    ImportFrom,
+    ImportDeleteAfter,
+    ImportButton,
+    ImportChooseFolder,
+    ImportSameFolder,
+    ImportMissingFile,
+    ImportQuestion,
+    ImportShutDown,
+    TransferIniFile,
+    TransferSavedPaths,
+    // Path keeping: storing a recent path, setting the initial path.
+    StorePathTitle,
+    PathAlreadyStored,
+    ConfirmStorePath,
+    InitialPathTitle,
+    InitialPathAlreadySet,
+    ConfirmInitialPath,
+
     TextCount
 };
 

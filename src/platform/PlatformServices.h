@@ -126,4 +126,14 @@ public:
     // Starts another program in a process of its own that outlives this one,
     // without waiting for it; false when it could not be started.
     virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
+
+    // The path shortened to the label's width in its font: a path that fits is
+    // returned as it is; otherwise the middle gives way to "..." and the last
+    // part (the file's or the folder's own name) stays whole while it fits.
+    virtual QString compactPathForLabel(const QWidget *label, const QString &path) = 0;
+
+    // Lets the user pick a folder, starting in startFolder, under the title
+    // given. Returns the folder with a trailing separator, or empty when the
+    // user cancelled.
+    virtual QString chooseFolder(QWidget *owner, const QString &startFolder, const QString &title) = 0;
 };

@@ -29,6 +29,8 @@ public:
     bool printerSetup(QWidget *owner, const QString &title) override;
     std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override;
     bool startDetached(const QString &program, const QStringList &arguments) override;
+    QString compactPathForLabel(const QWidget *label, const QString &path) override;
+    QString chooseFolder(QWidget *owner, const QString &startFolder, const QString &title) override;
 
     // True once the program was asked to end. QCoreApplication::exit is lost
     // when no event loop runs yet, so main() looks at this before it starts one.

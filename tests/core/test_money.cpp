@@ -4,7 +4,6 @@
 
 #include <QTest>
 
-#include <cstdint>
 #include <limits>
 
 // Money, its exact arithmetic with rates, and its texts. Texts are written the
@@ -13,8 +12,8 @@ using Outcome = std::optional<qint64>; // a raw amount, or nullopt for an overfl
 using DoubleOutcome = std::optional<double>;
 
 namespace {
-constexpr qint64 Max = INT64_MAX;
-constexpr qint64 Min = INT64_MIN;
+constexpr qint64 Max = std::numeric_limits<qint64>::max();
+constexpr qint64 Min = std::numeric_limits<qint64>::min();
 Outcome RawOf(std::optional<Money> money) { return money ? Outcome(money->raw()) : std::nullopt; }
 } // namespace
 
@@ -24,18 +23,15 @@ class TestMoney : public QObject
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
 
+    // The ends of the range and what only decimal rates show. The ordinary cases,
+    // halves included, are left to the comparison with rationals in test_conversion.
     void roundedHalfEven_data()
     {
         QTest::addColumn<qint64>("raw");
         QTest::addColumn<int>("decimals");
         QTest::addColumn<Outcome>("expected");
-        QTest::newRow("0.125 down to even") << qint64(1250) << 2 << Outcome(1200);
-        QTest::newRow("0.135 up to even") << qint64(1350) << 2 << Outcome(1400);
-        QTest::newRow("-2.5 to even") << qint64(-25000) << 0 << Outcome(-20000);
-        QTest::newRow("4 decimals unchanged") << qint64(12345) << 4 << Outcome(12345);
         QTest::newRow("max to 2 rounds in") << Max << 2 << Outcome(Max - 7);
         QTest::newRow("max to 3 overflows") << Max << 3 << Outcome();
-        QTest::newRow("max to 0 overflows") << Max << 0 << Outcome();
         QTest::newRow("min to 2 rounds in") << Min << 2 << Outcome(Min + 8);
         QTest::newRow("min to 0 overflows") << Min << 0 << Outcome();
     }
@@ -45,24 +41,18 @@ private slots:
         QFETCH(int, decimals);
         QTEST(RawOf(Money::fromRaw(raw).roundedHalfEven(decimals)), "expected");
     }
-    // The ordinary cases are left to the comparison with rationals in test_conversion.
     void divideAndMultiply_data()
     {
         QTest::addColumn<qint64>("raw");
         QTest::addColumn<double>("rate");
         QTest::addColumn<Outcome>("quotient");
         QTest::addColumn<Outcome>("product");
-        QTest::newRow("0.5 to even") << qint64(1) << 2.0 << Outcome(0) << Outcome(2);
-        QTest::newRow("1.5 to even") << qint64(3) << 2.0 << Outcome(2) << Outcome(6);
         QTest::newRow("2.5 to even, by decimal digits") << qint64(1) << 0.4 << Outcome(2) << Outcome(0);
         QTest::newRow("2.5 away from zero") << qint64(5) << -0.5 << Outcome(-10) << Outcome(-3);
         QTest::newRow("zero rate") << qint64(10000) << 0.0 << Outcome() << Outcome(0);
-        QTest::newRow("17 digits") << qint64(10000) << 0.1 + 0.2 << Outcome(33333) << Outcome(3000);
-        QTest::newRow("1e-300") << qint64(1) << 1e-300 << Outcome() << Outcome(0);
         QTest::newRow("smallest subnormal") << Max << 5e-324 << Outcome() << Outcome(0);
         QTest::newRow("1e300") << Max << 1e300 << Outcome(0) << Outcome();
         QTest::newRow("min by 1e19 is -0.92") << Min << 1e19 << Outcome(-1) << Outcome();
-        QTest::newRow("min by 2e19 is -0.46") << Min << 2e19 << Outcome(0) << Outcome();
         QTest::newRow("max by -1e-15") << Max << -1e-15 << Outcome() << Outcome(-9223);
         QTest::newRow("fits by 1e-4") << qint64(922337203685477) << 1e-4 << Outcome(9223372036854770000)
                                       << Outcome(92233720369);
@@ -79,15 +69,15 @@ private slots:
         QTEST(RawOf(MultiplyHalfAwayFromZero(Money::fromRaw(raw), decimal)), "product");
     }
 
+    // Edge cases; the everyday forms are in test_conversion's row texts.
     void formatAmount_data()
     {
         QTest::addColumn<qint64>("raw");
         QTest::addColumn<int>("decimals");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("grouped") << qint64(19360000) << 0 << "1,936";
-        QTest::newRow("padded") << qint64(3407500) << 4 << "340.7500";
         QTest::newRow("min") << Min << 4 << "-922,337,203,685,477.5808";
         QTest::newRow("max rounds outwards") << Max << 0 << "922,337,203,685,478";
+        QTest::newRow("one decimal") << qint64(12345000) << 1 << "1,234.5";
         QTest::newRow("carry into a new group") << qint64(9999999) << 2 << "1,000.00";
         QTest::newRow("rounds to zero: no minus") << qint64(-50) << 2 << "0.00";
         QTest::newRow("small negative") << qint64(-150) << 2 << "-0.02";
@@ -103,6 +93,7 @@ private slots:
     void shortForms()
     {
         QCOMPARE(FormatAmountShort(Money::fromRaw(10005000)), Localized("1000.5"));
+        QCOMPARE(FormatAmountShort(Money::fromRaw(-19360000)), Localized("-1936"));
         QCOMPARE(FormatAmountShort(Money::fromRaw(-1)), Localized("-0.0001"));
         const std::pair<double, const char *> doubles[] = {
             {340.75, "340.75"}, {0.787564, "0.787564"}, {1e300, "1E+300"}, {1e-300, "1E-300"},
@@ -127,7 +118,6 @@ private slots:
         row("-1,936.27", -19362700, -1936.27, false);
         row("1,000,000", 10000000000, 1e6, false); // typed amounts are grouped; stored integers never are
         row(".5", 5000, 0.5, false);
-        row("5.", 50000, 5, false);
         row("0.00005", 0, 5e-5, false);                        // halves to even: down,
         row("-0.00015", -2, -1.5e-4, false);                   // up,
         row("0.0000500000000000000000000001", 1, 5e-5, false); // and beyond a half
@@ -140,8 +130,6 @@ private slots:
         row("1.00000000000000011102230246251565404236316680908203125", 10000, 1.0, false); // a tie
         row("1.00000000000000011102230246251565404236316680908203126", 10000, 1.0000000000000002, false);
         row("-1,000.5e1", {}, -10005, false);
-        row("1E+300", {}, 1e300, false);
-        row("1.5e-07", {}, 1.5e-7, false);
         row("4.9e-324", {}, 5e-324, false);
         for (const char *refused : {"1e309", "1e-400", "2,5", "1,00", "1234,567", ",123", "1,000,", "1.000,5", "1e+",
                                     "e5", "", "   ", ".", ",", "-", "+-1", "1 000", "inf", "nan"})
@@ -155,31 +143,7 @@ private slots:
         QTEST(ParseDouble(text), "number");
         QTEST(IsIntegerText(text, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()), "integer");
     }
-    void integerRange()
-    {
-        QVERIFY(IsIntegerText(QStringLiteral("10"), 0, 10));
-        QVERIFY(!IsIntegerText(QStringLiteral("11"), 0, 10));
-    }
-
-    // Stored numbers read the same under every locale: "." and "," are both the
-    // decimal separator, and grouping is refused rather than misread.
-    void storedNumbers_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<Outcome>("amount");
-        QTest::addColumn<DoubleOutcome>("number");
-        QTest::newRow("point") << "1.234" << Outcome(12340) << DoubleOutcome(1.234);
-        QTest::newRow("comma") << "1000,5" << Outcome(10005000) << DoubleOutcome(1000.5);
-        QTest::newRow("exponent") << "-1,5E-07" << Outcome() << DoubleOutcome(-1.5e-7);
-        QTest::newRow("grouped") << "1,000.5" << Outcome() << DoubleOutcome();
-        QTest::newRow("two separators") << "1.000.000" << Outcome() << DoubleOutcome();
-    }
-    void storedNumbers()
-    {
-        QFETCH(QString, text);
-        QTEST(RawOf(ParseStoredAmount(text)), "amount");
-        QTEST(ParseStoredDouble(text), "number");
-    }
+    void integerRange() { QVERIFY(IsIntegerText(QString("10"), 0, 10) && !IsIntegerText(QString("11"), 0, 10)); }
 };
 
 QTEST_GUILESS_MAIN(TestMoney)

@@ -8,12 +8,11 @@ int main(int argc, char *argv[])
 {
     if (argc != 4)
         return 2;
-    const QStringList sources[] = {{QString::fromLocal8Bit(argv[1])}, {QString::fromLocal8Bit(argv[2])}};
     const QString folder = QString::fromLocal8Bit(argv[3]);
-    for (bool first = true, second = false;; first = false, second = !second) {
-        if (CopyOrMoveFiles(FileTransfer::Copy, sources[second], folder).failed())
+    for (unsigned i = 0;; ++i) {
+        if (CopyOrMoveFiles(FileTransfer::Copy, {QString::fromLocal8Bit(argv[1 + i % 2])}, folder).failed())
             return 1;
-        if (first) {
+        if (i == 0) {
             std::fputs("copying\n", stdout);
             std::fflush(stdout);
         }

@@ -19,30 +19,27 @@ private slots:
         const QByteArray newFile = QByteArray("NEW!").repeated(3 << 19);
         const std::pair<const char *, QByteArray> files[] = {{"old", oldFile}, {"new", newFile}, {"dst", oldFile}};
         for (const auto &[folder, bytes] : files) {
-            QFile file(dir.filePath(QString::fromLatin1(folder) + QStringLiteral("/data.bin")));
-            QVERIFY(QDir(dir.path()).mkdir(QString::fromLatin1(folder)) && file.open(QIODevice::WriteOnly));
+            QFile file(dir.filePath(QString(folder) + "/data.bin"));
+            QVERIFY(QDir(dir.path()).mkdir(folder) && file.open(QIODevice::WriteOnly));
             QCOMPARE(file.write(bytes), bytes.size());
         }
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tmp")) && QDir(dir.path()).mkdir(QStringLiteral("run")));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TMPDIR"), dir.filePath(QStringLiteral("tmp")));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("run")));
-
+        for (const char *variable : {"TMPDIR", "XDG_RUNTIME_DIR"}) { // private ones, as for every started program
+            QVERIFY(QDir(dir.path()).mkdir(variable));
+            environment.insert(variable, dir.filePath(variable));
+        }
+        const QStringList arguments{dir.filePath("old/data.bin"), dir.filePath("new/data.bin"), dir.filePath("dst")};
         for (int round = 0; round < 20; ++round) {
             QProcess copier;
             copier.setProcessEnvironment(environment);
-            copier.start(QStringLiteral(COPY_LOOP),
-                         {dir.filePath(QStringLiteral("old/data.bin")), dir.filePath(QStringLiteral("new/data.bin")),
-                          dir.filePath(QStringLiteral("dst"))});
+            copier.start(QStringLiteral(COPY_LOOP), arguments);
             QVERIFY(copier.waitForReadyRead(10000));
             QThread::msleep(QRandomGenerator::global()->bounded(150));
             copier.kill();
-            QVERIFY(copier.waitForFinished());
-            QCOMPARE(copier.exitStatus(), QProcess::CrashExit);
+            QVERIFY(copier.waitForFinished() && copier.exitStatus() == QProcess::CrashExit);
 
             QFile target(dir.filePath(QStringLiteral("dst/data.bin")));
-            QVERIFY(target.open(QIODevice::ReadOnly));
-            const QByteArray bytes = target.readAll();
+            const QByteArray bytes = target.open(QIODevice::ReadOnly) ? target.readAll() : QByteArray();
             QVERIFY2(bytes == oldFile || bytes == newFile, qPrintable(QStringLiteral("round %1").arg(round)));
         }
     }

@@ -9,32 +9,24 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-Q_DECLARE_METATYPE(ErrorCode)
-
 class TestFileChecks : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
 
-    QString at(const QString &name) const
-    {
-        return name.isEmpty() || name.startsWith(u'/') ? name : m_dir.filePath(name);
-    }
+    QString at(const QString &name) const { return name.isEmpty() ? name : m_dir.filePath(name); }
 
 private slots:
     void initTestCase()
     {
-        QDir dir(m_dir.path());
-        for (const char *folder : {"a/.cfg", "A", "b"})
-            QVERIFY(dir.mkpath(QString::fromLatin1(folder)));
+        QVERIFY(QDir().mkpath(at("a/.cfg")) && QDir().mkpath(at("A")) && QDir().mkpath(at("b")));
         for (const char *name : {"file", ".hidden", "readonly", "unreadable"})
-            QVERIFY(QFile(at(QString::fromLatin1(name))).open(QIODevice::WriteOnly));
-        QVERIFY(QFile::setPermissions(at(QStringLiteral("readonly")), QFileDevice::ReadOwner));
-        QVERIFY(QFile::setPermissions(at(QStringLiteral("unreadable")), {}));
-        QVERIFY(::mkfifo(QFile::encodeName(at(QStringLiteral("fifo"))).constData(), 0644) == 0);
-        QVERIFY(QFile::link(at(QStringLiteral("file")), at(QStringLiteral("filelink"))));
-        QVERIFY(QFile::link(at(QStringLiteral("a")), at(QStringLiteral("alink"))));
+            QVERIFY(QFile(at(name)).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::setPermissions(at("readonly"), QFileDevice::ReadOwner));
+        QVERIFY(QFile::setPermissions(at("unreadable"), {}));
+        QVERIFY(::mkfifo(QFile::encodeName(at("fifo")).constData(), 0644) == 0);
+        QVERIFY(QFile::link(at("file"), at("filelink")) && QFile::link(at("a"), at("alink")));
     }
 
     void attributes_data()
@@ -53,7 +45,6 @@ private slots:
         QTest::newRow("folder") << "a" << ErrorCode::None << "d";
         QTest::newRow("hidden folder, /") << "a/.cfg/" << ErrorCode::None << "dh";
         QTest::newRow("fifo") << "fifo" << ErrorCode::None << "e";
-        QTest::newRow("device") << "/dev/null" << ErrorCode::None << "e";
         QTest::newRow("read-only") << "readonly" << ErrorCode::None << "rei";
         QTest::newRow("unreadable") << "unreadable" << ErrorCode::None << "re";
     }
@@ -81,7 +72,6 @@ private slots:
         QTest::newRow("..") << "b/../a" << "a" << true;
         QTest::newRow("link") << "alink" << "a" << true;
         QTest::newRow("letter case") << "a" << "A" << false;
-        QTest::newRow("other") << "a" << "b" << false;
         QTest::newRow("one missing") << "a" << "none" << false;
         QTest::newRow("both missing") << "none" << "b/../none/" << true;
         QTest::newRow("empty") << "" << "" << false;

@@ -10,18 +10,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-Q_DECLARE_METATYPE(ErrorCode)
-Q_DECLARE_METATYPE(FileTransfer)
-
 namespace {
 
 const QByteArray NewBytes = "new settings";
 const QByteArray OldBytes = "old settings, longer than the new ones";
 
-bool Chmod(const QString &path, mode_t mode)
-{
-    return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
-}
+bool Chmod(const QString &path, mode_t mode) { return ::chmod(QFile::encodeName(path).constData(), mode) == 0; }
 
 bool Write(const QString &path, const QByteArray &bytes = NewBytes, mode_t mode = 0644)
 {
@@ -54,27 +48,21 @@ private slots:
         QTest::addColumn<QString>("source"); // at src/data.ini: file, fifo or none
         QTest::addColumn<QString>("folder"); // "ro": dst made read-only; "shm": on another file system
         QTest::addColumn<QString>("target"); // at <folder>/data.ini before: none, old, link (to the source)
-        QTest::addColumn<ErrorCode>("error");
-        QTest::addColumn<QString>("failed"); // which path the failure names
+        QTest::addColumn<ErrorCode>("error"); // naming the source, or the target when the source is a file
         QTest::addColumn<QByteArray>("result");
-        QTest::addColumn<int>("mode"); // of the result; 0 is not checked
-        const auto copy = FileTransfer::Copy;
-        const auto move = FileTransfer::Move;
-        const auto ok = ErrorCode::None;
-        const auto refused = ErrorCode::PathFileAccess;
-        const auto denied = ErrorCode::PermissionDenied;
-        QTest::newRow("copy, folders made") << copy << "file" << "dst/new/er" << "none" << ok << "" << NewBytes << 0;
-        QTest::newRow("copy, replaces") << copy << "file" << "dst" << "old" << ok << "" << NewBytes << 0640;
-        QTest::newRow("copy, read-only") << copy << "file" << "ro" << "old" << denied << "target" << OldBytes << 0;
-        QTest::newRow("copy, self, link") << copy << "file" << "dst" << "link" << refused << "target" << NewBytes << 0;
-        QTest::newRow("copy, self") << copy << "file" << "src" << "none" << refused << "target" << NewBytes << 0;
-        QTest::newRow("copy, fifo") << copy << "fifo" << "dst" << "none" << refused << "source" << QByteArray() << 0;
-        QTest::newRow("copy, no source")
-            << copy << "none" << "dst" << "none" << ErrorCode::FileNotFound << "source" << QByteArray() << 0;
-        QTest::newRow("move, replaces") << move << "file" << "dst" << "old" << ok << "" << NewBytes << 0644;
-        QTest::newRow("move, other file system") << move << "file" << "shm" << "old" << ok << "" << NewBytes << 0644;
-        QTest::newRow("move, self, link") << move << "file" << "dst" << "link" << refused << "target" << NewBytes << 0;
-        QTest::newRow("move, read-only") << move << "file" << "ro" << "old" << denied << "target" << OldBytes << 0;
+        const auto copy = FileTransfer::Copy, move = FileTransfer::Move;
+        const auto ok = ErrorCode::None, refused = ErrorCode::PathFileAccess, denied = ErrorCode::PermissionDenied;
+        QTest::newRow("copy, folders made") << copy << "file" << "dst/new/er" << "none" << ok << NewBytes;
+        QTest::newRow("copy, replaces") << copy << "file" << "dst" << "old" << ok << NewBytes;
+        QTest::newRow("copy, read-only") << copy << "file" << "ro" << "old" << denied << OldBytes;
+        QTest::newRow("copy, self, link") << copy << "file" << "dst" << "link" << refused << NewBytes;
+        QTest::newRow("copy, fifo") << copy << "fifo" << "dst" << "none" << refused << QByteArray();
+        QTest::newRow("copy, no source") << copy << "none" << "dst" << "none" << ErrorCode::FileNotFound
+                                         << QByteArray();
+        QTest::newRow("move, replaces") << move << "file" << "dst" << "old" << ok << NewBytes;
+        QTest::newRow("move, other file system") << move << "file" << "shm" << "old" << ok << NewBytes;
+        QTest::newRow("move, self, link") << move << "file" << "dst" << "link" << refused << NewBytes;
+        QTest::newRow("move, read-only") << move << "file" << "ro" << "old" << denied << OldBytes;
     }
     void copyOrMove()
     {
@@ -82,7 +70,6 @@ private slots:
         QFETCH(QString, source);
         QFETCH(QString, folder);
         QFETCH(QString, target);
-        QFETCH(QString, failed);
         if (folder == u"ro" && ::geteuid() == 0)
             QSKIP("permission bits do not stop root");
         QTemporaryDir dir;
@@ -102,11 +89,11 @@ private slots:
 
         const Failure failure = CopyOrMoveFiles(transfer, {sourcePath}, folderPath);
         QTEST(failure.code, "error");
-        QCOMPARE(failure.path, failed == u"source" ? sourcePath : failed == u"target" ? targetPath : QString());
+        QCOMPARE(failure.path, !failure.failed() ? QString() : source == u"file" ? targetPath : sourcePath);
         QTEST(Read(targetPath), "result");
-        QFETCH(int, mode);
-        QVERIFY(mode == 0 || ModeOf(targetPath) == mode);
         const bool moved = transfer == FileTransfer::Move && !failure.failed();
+        // A copy takes the mode of the file it replaces; a moved file keeps its own.
+        QVERIFY(target != u"old" || failure.failed() || ModeOf(targetPath) == (moved ? 0644 : 0640));
         QCOMPARE(QFile::exists(sourcePath), source != u"none" && !moved);
         QVERIFY(source != u"file" || moved || Read(sourcePath) == NewBytes);
     }
@@ -135,10 +122,8 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
         const QString victim = home + QStringLiteral("/data.ini");
         const QString linked = dir.filePath(QStringLiteral("linked"));
-        QVERIFY(Write(linked, NewBytes));
-        QVERIFY(kind != u"file" || Write(victim, NewBytes));
-        QVERIFY(kind != u"link" || QFile::link(linked, victim));
-        QVERIFY(kind != u"folder" || QDir().mkdir(victim));
+        QVERIFY(Write(linked) && (kind != u"file" || Write(victim)) && (kind != u"link" || QFile::link(linked, victim))
+                && (kind != u"folder" || QDir().mkdir(victim)));
 
         const Failure failure = DeleteFiles({victim});
         QTEST(failure.code, "error");

@@ -15,36 +15,29 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("separator"); // empty: the native one
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("added");
-        QTest::addColumn<QString>("removed");
-        QTest::newRow("file") << "C:\\d\\f.ini" << "\\" << "f.ini" << "C:\\d" << "C:\\d\\f.ini\\" << "C:\\d\\f.ini";
-        QTest::newRow("drive root file") << "C:\\f.ini" << "\\" << "f.ini" << "C:" << "C:\\f.ini\\" << "C:\\f.ini";
-        QTest::newRow("folder") << "C:\\dir\\" << "\\" << "" << "C:\\dir" << "C:\\dir\\" << "C:\\dir";
-        QTest::newRow("bare name") << "f.ini" << "\\" << "" << "" << "f.ini\\" << "f.ini";
-        QTest::newRow("empty") << "" << "\\" << "" << "" << "\\" << "";
-        QTest::newRow("drive") << "C:" << "\\" << "" << "" << "C:\\" << "C:";
-        QTest::newRow("drive root") << "C:\\" << "\\" << "" << "C:" << "C:\\" << "C:";
-        QTest::newRow("two at end") << "C:\\d\\\\" << "\\/" << "" << "C:\\d\\" << "C:\\d\\\\" << "C:\\d\\";
-        QTest::newRow("native") << "/home/f.ini" << "" << "f.ini" << "/home" << "/home/f.ini/" << "/home/f.ini";
-        QTest::newRow("native root") << "/" << "" << "" << "" << "/" << "";
-        QTest::newRow("native, backslash") << "/a\\b" << "/" << "a\\b" << "" << "/a\\b/" << "/a\\b";
+        QTest::addColumn<QString>("parts");     // file name | folder | separator added | separator removed
+        QTest::newRow("file") << "C:\\d\\f.ini" << "\\" << "f.ini | C:\\d | C:\\d\\f.ini\\ | C:\\d\\f.ini";
+        QTest::newRow("folder") << "C:\\dir\\" << "\\" << " | C:\\dir | C:\\dir\\ | C:\\dir";
+        QTest::newRow("bare name") << "f.ini" << "\\" << " |  | f.ini\\ | f.ini";
+        QTest::newRow("empty") << "" << "\\" << " |  | \\ | ";
+        QTest::newRow("drive root") << "C:\\" << "\\" << " | C: | C:\\ | C:";
+        QTest::newRow("two at end") << "C:\\d\\\\" << "\\/" << " | C:\\d\\ | C:\\d\\\\ | C:\\d\\";
+        QTest::newRow("native") << "/home/f.ini" << "" << "f.ini | /home | /home/f.ini/ | /home/f.ini";
+        QTest::newRow("native, backslash") << "/a\\b" << "/" << "a\\b |  | /a\\b/ | /a\\b";
     }
     void parts()
     {
         QFETCH(QString, path);
         QFETCH(QString, separator);
-        QTEST(FileNamePart(path, separator), "fileName");
-        QTEST(FolderPart(path, separator), "folder");
-        QTEST(AddTrailingSeparator(path, separator), "added");
-        QTEST(RemoveTrailingSeparator(path, separator), "removed");
+        const QStringList parts = {FileNamePart(path, separator), FolderPart(path, separator),
+                                   AddTrailingSeparator(path, separator), RemoveTrailingSeparator(path, separator)};
+        QTEST(parts.join(QStringLiteral(" | ")), "parts");
     }
 
     void firstSeparator()
     {
-        QCOMPARE(FileNamePart(QStringLiteral("C:\\d\\f"), u"\\", false), QStringLiteral("d\\f"));
-        QCOMPARE(FolderPart(QStringLiteral("C:\\d\\f"), u"\\", false), QStringLiteral("C:"));
+        const QString path = QStringLiteral("C:\\d\\f");
+        QCOMPARE(FolderPart(path, u"\\", false) + u'|' + FileNamePart(path, u"\\", false), QStringLiteral("C:|d\\f"));
     }
 
     void comparisonKey_data()

@@ -11,12 +11,11 @@ int main(int argc, char *argv[])
     if (argc != 2)
         return 2;
     SettingsStore store(QString::fromLocal8Bit(argv[1]));
-    const QString names[] = {QStringLiteral("Old"), QStringLiteral("New, longer name")};
-    for (bool first = true, longer = true;; first = false, longer = !longer) {
-        const QString &name = names[longer];
-        if (store.edit([&](IniDocument &ini) { WriteIniString(ini, Setting::OtherCurrency, name); }).failed())
+    const QString names[] = {QStringLiteral("New, longer name"), QStringLiteral("Old")};
+    for (unsigned i = 0;; ++i) {
+        if (store.edit([&](IniDocument &ini) { WriteIniString(ini, Setting::OtherCurrency, names[i % 2]); }).failed())
             return 1;
-        if (first) {
+        if (i == 0) {
             std::fputs("writing\n", stdout);
             std::fflush(stdout);
         }

@@ -25,21 +25,43 @@ private:
         process.waitForFinished(5000);
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
-    // The first top-level window of a process whose title matches, once it has one.
-    static QString waitForWindow(const QProcess &process, const QString &title = QStringLiteral("."))
+    // A shown window of the process titled exactly so (any title when empty)
+    // that is none of the known ones, once it is there. Titles are compared
+    // here: xdotool's own search misses Greek ones.
+    static QString waitForTitled(const QProcess &process, const QString &title = {}, const QStringList &known = {})
     {
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < 15000) {
-            const QStringList windows = xdotool({QStringLiteral("search"), QStringLiteral("--all"),
-                                                 QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(process.processId()),
-                                                 QStringLiteral("--name"), title})
-                                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-            if (!windows.isEmpty())
-                return windows.constFirst();
+            const QStringList windows = xdotool({"search", "--all", "--onlyvisible", "--pid",
+                                                 QString::number(process.processId()), "--name", "."})
+                                            .split(u'\n', Qt::SkipEmptyParts);
+            for (const QString &window : windows) {
+                if (!known.contains(window) && (title.isEmpty() || xdotool({"getwindowname", window}) == title))
+                    return window;
+            }
             QTest::qWait(100);
         }
         return QString();
+    }
+    void writeSettings(const QByteArray &contents) const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+    }
+    QByteArray settings() const
+    {
+        QFile file(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Gives the window the keyboard and presses the keys, one at a time.
+    static void keys(const QString &window, const QString &keys)
+    {
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        for (const QString &key : keys.split(u' ')) {
+            xdotool({QStringLiteral("key"), key});
+            QTest::qWait(150);
+        }
     }
     std::unique_ptr<QProcess> launch(const QString &shellPrefix = QString())
     {
@@ -63,10 +85,7 @@ private slots:
         QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "run under xvfb-run");
         m_program = m_dir.filePath(QStringLiteral("euro-changeover-adviser"));
         QVERIFY(QFile::copy(QStringLiteral(PROGRAM_PATH), m_program));
-        QFile settings(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[General]\r\nLanguage=True\r\n");
-        settings.close();
+        writeSettings("[General]\r\nLanguage=True\r\n");
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         // Folders of our own keep this test apart from any copy of the program
@@ -77,17 +96,16 @@ private slots:
 
     void secondCopyShowsMessageAndEnds()
     {
+        const QString greekTitle = QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ");
         auto first = launch();
-        QVERIFY(!waitForWindow(*first).isEmpty());
+        QVERIFY(!waitForTitled(*first).isEmpty());
 
         auto second = launch();
-        const QString message = waitForWindow(*second);
-        QVERIFY2(!message.isEmpty(), "the second copy showed no message");
         // A dialog's title is its own text: the toolkit appends no application name.
-        QCOMPARE(xdotool({QStringLiteral("getwindowname"), message}), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
-        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), message});
-        xdotool({QStringLiteral("key"), QStringLiteral("Return")});
-        QVERIFY(second->waitForFinished(10000));
+        const QString message = waitForTitled(*second, greekTitle);
+        QVERIFY2(!message.isEmpty(), "the second copy showed no message");
+        keys(message, QStringLiteral("Return"));
+        QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 10000);
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
         QCOMPARE(second->exitCode(), 0);
 
@@ -98,12 +116,7 @@ private slots:
         first->kill();
         QVERIFY(first->waitForFinished(5000));
         auto third = launch();
-        const QString window = waitForWindow(*third);
-        QVERIFY2(!window.isEmpty(), qPrintable(QStringLiteral("state %1, exit %2, output: %3 / windows: %4")
-                                                   .arg(third->state()).arg(third->exitCode())
-                                                   .arg(QString::fromUtf8(third->readAll()))
-                                                   .arg(xdotool({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral(".")}))));
-        QCOMPARE(xdotool({QStringLiteral("getwindowname"), window}), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
+        QVERIFY2(!waitForTitled(*third, greekTitle).isEmpty(), "the lock of a crashed copy was not taken over");
         QCOMPARE(third->state(), QProcess::Running);
         third->terminate();
         QVERIFY(third->waitForFinished(5000));
@@ -114,28 +127,78 @@ private slots:
     // (no file may grow, so every save fails as the window is first shown).
     void yesEndsTheProgram()
     {
-        QFile settings(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[General]\r\nLanguage=False\r\n");
-        settings.close();
+        writeSettings("[General]\r\nLanguage=False\r\n");
         // The copy killed above left its lock; taking it over needs a write too.
         for (const QString &lock : QDir(m_dir.path()).entryList({QStringLiteral("*.lock*")}, QDir::Files))
             QFile::remove(m_dir.filePath(lock));
         auto program = launch(QStringLiteral("trap '' XFSZ; ulimit -f 0"));
         // No lock file can be written either, which the program says first.
-        const QString warning = waitForWindow(*program);
+        const QString warning = waitForTitled(*program);
         QVERIFY2(!warning.isEmpty(), "no warning about the lock");
-        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), warning});
-        xdotool({QStringLiteral("key"), QStringLiteral("Return")});
-        const QString report = waitForWindow(*program, QStringLiteral("\\[ 342 \\]$"));
+        keys(warning, QStringLiteral("Return"));
+        const QString report = waitForTitled(*program, QStringLiteral("Euro changeover adviser [ 342 ]"));
         QVERIFY2(!report.isEmpty(), "no error report");
-        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), report});
-        xdotool({QStringLiteral("key"), QStringLiteral("Return")});
-        QVERIFY(program->waitForFinished(5000));
+        keys(report, QStringLiteral("Return"));
+        QTRY_COMPARE_WITH_TIMEOUT(program->state(), QProcess::NotRunning, 5000);
         QCOMPARE(program->exitStatus(), QProcess::NormalExit);
         QCOMPARE(program->exitCode(), 0);
-        QVERIFY(settings.open(QIODevice::ReadOnly));
-        QCOMPARE(settings.readAll(), QByteArray("[General]\r\nLanguage=False\r\n"));
+        QCOMPARE(settings(), QByteArray("[General]\r\nLanguage=False\r\n"));
+    }
+
+    // Settings A exported, the settings changed to B, A imported: the import
+    // ends the program with code 0 and leaves A byte for byte, and the next
+    // start shows A's language and conversion. The dialogs' stored choices
+    // name the backup folder, so the keyboard alone drives them: F10 opens the
+    // menu bar, two steps right reach Settings, Import... comes first in it.
+    void exportThenImportRestoresTheSettings()
+    {
+        const QString backup = m_dir.filePath(QStringLiteral("backup"));
+        const QByteArray choices = QStringLiteral("[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n[ImportSettings]\r\n"
+                                                  "Ini=True\r\nFolder=%1\r\n").arg(backup).toUtf8();
+        writeSettings("[General]\r\nLanguage=True\r\nOtherCurrency=Zloty\r\n[Last]\r\nID=13\r\n[Rates]\r\n13=4\r\n" + choices);
+        const QString greekTitle = QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ");
+
+        auto program = launch();
+        QString window = waitForTitled(*program, greekTitle);
+        QVERIFY(!window.isEmpty());
+        const QByteArray a = settings(); // as the program keeps it once started
+        keys(window, QStringLiteral("F10 Right Right Down Return"));
+        window = waitForTitled(*program, QStringLiteral("Εξαγωγή ρυθμίσεων"));
+        QVERIFY2(!window.isEmpty(), "no export dialog");
+        keys(window, QStringLiteral("Return"));
+        QFile exported(backup + QStringLiteral("/zkEuroChangeoverAdviser.ini"));
+        QTRY_VERIFY(exported.exists()); // whole once it is there: it is renamed into place
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QCOMPARE(exported.readAll(), a);
+        program->terminate();
+        QVERIFY(program->waitForFinished(5000));
+
+        writeSettings("[General]\r\nLanguage=False\r\n[Last]\r\nID=3\r\n" + choices);
+        program = launch();
+        window = waitForTitled(*program, QStringLiteral("Euro changeover adviser"));
+        QVERIFY(!window.isEmpty());
+        keys(window, QStringLiteral("F10 Right Right Return"));
+        // The dialog, its question and its notice share one title.
+        QStringList seen;
+        for (const char *what : {"no import dialog", "no question", "no shut-down notice"}) {
+            seen.append(waitForTitled(*program, QStringLiteral("Import settings"), seen));
+            QVERIFY2(!seen.constLast().isEmpty(), what);
+            keys(seen.constLast(), QStringLiteral("Return"));
+        }
+        // keys() lets events run, so the end may have been seen already.
+        QTRY_COMPARE_WITH_TIMEOUT(program->state(), QProcess::NotRunning, 5000);
+        QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program->exitCode(), 0);
+        QCOMPARE(settings(), a);
+
+        // Enter converts again from the row last converted from, whose name the amount dialog shows.
+        program = launch();
+        window = waitForTitled(*program, greekTitle);
+        QVERIFY2(!window.isEmpty(), "not in Greek");
+        keys(window, QStringLiteral("Return"));
+        QVERIFY(!waitForTitled(*program, QStringLiteral("Μετατροπή «Zloty» σε όλα τα άλλα νομίσματα")).isEmpty());
+        program->terminate();
+        QVERIFY(program->waitForFinished(5000));
     }
 };
 

@@ -9,6 +9,11 @@
 #include "windows/dialogs/frmAbout.h"
 #include "windows/dialogs/frmInputCurrency.h"
 #include "windows/dialogs/PrintCommands.h"
+#include "app/ErrorTrap.h"
+#include "app/PathKeeping.h"
+#include "windows/dialogs/frmSettingsExport.h"
+#include "windows/dialogs/frmSettingsImport.h"
+#include "windows/main/ButtonMenu.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -101,8 +106,8 @@ const std::vector<MenuEntry> &MenuTable()
           {"mnuToolsFactorySettings", TextId::MenuToolsFactorySettings, &A::toolsFactorySettings,
            Initially::Hidden}}},
         {"mnuSettings", TextId::MenuSettings, &M::settings, Initially::Shown,
-         {{"mnuSettingsImport", TextId::MenuSettingsImport, &A::settingsImport, Initially::Disabled},
-          {"mnuSettingsExport", TextId::MenuSettingsExport, &A::settingsExport, Initially::Disabled},
+         {{"mnuSettingsImport", TextId::MenuSettingsImport, &A::settingsImport},
+          {"mnuSettingsExport", TextId::MenuSettingsExport, &A::settingsExport},
           {"mnuSettingsDash1", {}, nullptr},
           {"mnuSettingsHelp", TextId::MenuSettingsHelp, &A::settingsHelp, Initially::Disabled},
           {"mnuSettingsDash2", {}, nullptr},
@@ -140,7 +145,7 @@ const std::vector<ButtonEntry> &ButtonTable()
         {"cmdRecallSavedPath", "icon_recall_path", TextId::TipRecallSavedPath, &B::recallSavedPath,
          Initially::Hidden},
         {"cmdUpOneLevel", "icon_up_one_level", TextId::TipUpOneLevel, &B::upOneLevel, Initially::Hidden},
-        {"cmdSettings", "icon_settings", TextId::TipSettings, &B::settings, Initially::Disabled},
+        {"cmdSettings", "icon_settings", TextId::TipSettings, &B::settings},
         {"cmdOptions", "icon_options", TextId::TipOptions, &B::options, Initially::Hidden},
         {"cmdHelp", "icon_help", TextId::TipHelp, &B::help, Initially::Shown, true},
         {"cmdCopyright", "icon_copyright", TextId::TipCopyright, &B::copyright, Initially::Shown},
@@ -201,6 +206,7 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
     connectPrinting();
     m_help = ContextHelp::install(this, m_controller.app().GreekLanguage);
     connectHelp();
+    connectButtonMenus();
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(RefreshDelayMs);
@@ -665,4 +671,38 @@ void frmMain::showAbout()
     if (!m_controller.ending())
         about.exec();
     m_controller.dialogs().BringWindowToFront(this);
+}
+
+void frmMain::connectButtonMenus()
+{
+    new ButtonMenu(m_buttons.settings, m_menus.settings, m_actions.settingsHelp, m_actions.settingsCancel);
+    new ButtonMenu(m_buttons.savePath, m_menus.savePath, m_actions.savePathHelp, m_actions.savePathCancel);
+    new ButtonMenu(m_buttons.recallSavedPath, m_menus.recallPath, m_actions.recallPathHelp,
+                   m_actions.recallPathCancel);
+
+    const auto openModal = [this](auto &&dialog) {
+        dialog.exec();
+        // An import of the settings file has ended the program by now.
+        if (m_controller.ending())
+            return;
+        m_controller.dialogs().BringWindowToFront(this);
+        update();
+    };
+    connect(m_actions.settingsExport, &QAction::triggered, this, [this, openModal] {
+        openModal(frmSettingsExport(m_controller.dialogs(), m_controller.settings(), this));
+    });
+    connect(m_actions.settingsImport, &QAction::triggered, this, [this, openModal] {
+        openModal(frmSettingsImport(m_controller.dialogs(), m_controller.settings(), this));
+    });
+
+    // Path keeping is not offered, so these items stay hidden; they keep what
+    // they would do.
+    connect(m_actions.savePathRecent, &QAction::triggered, this, [this] {
+        ErrorTrap trap(m_controller.dialogs(), this, QStringLiteral("SPR1000"));
+        trap.check(StoreSavedPath(m_controller.dialogs(), this, CurrentPath, SavedPathsFile).failure);
+    });
+    connect(m_actions.savePathInitial, &QAction::triggered, this, [this] {
+        ErrorTrap trap(m_controller.dialogs(), this, QStringLiteral("SPI1000"));
+        trap.check(SetInitialPath(m_controller.dialogs(), m_controller.settings(), this, CurrentPath).failure);
+    });
 }

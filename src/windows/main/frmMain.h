@@ -115,6 +115,7 @@ private:
     void connectPrinting();
 
     void buildStatusBar();
+    void connectButtonMenus();
 
     void languageClicked(int index);
     void SetMainCaptions();

@@ -1,0 +1,117 @@
+#include "app/PathKeeping.h"
+
+#include "app/SharedDialogs.h"
+#include "app/Texts.h"
+#include "files/FileChecks.h"
+#include "files/FileOperations.h"
+#include "files/FileSystemCalls.h"
+#include "files/PathParts.h"
+#include "settings/IniAccess.h"
+#include "settings/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QList>
+#include <QSaveFile>
+
+namespace {
+
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+QByteArray WithoutLineEnd(QByteArray line)
+{
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return line;
+}
+
+} // namespace
+
+PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, const QString &path,
+                                 const QString &savedPathsFile, bool reportIfStored, bool confirm)
+{
+    const bool greek = dialogs.app().GreekLanguage;
+    const QString title = Text(TextId::StorePathTitle, greek);
+    PathKeepingResult result;
+    if (!FileExists(savedPathsFile)) {
+        if (const ErrorCode error = CreateEmptyFile(savedPathsFile); error != ErrorCode::None) {
+            result.failure = {error, savedPathsFile};
+            return result;
+        }
+    }
+    QFile file(savedPathsFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.failure = {FileSystem::CodeOfFileError(file.error()), savedPathsFile};
+        return result;
+    }
+    // The other lines go back byte for byte, whatever their encoding.
+    QList<QByteArray> lines;
+    const QString key = ComparisonKey(path, false);
+    while (!file.atEnd()) {
+        const QByteArray line = WithoutLineEnd(file.readLine());
+        if (file.error() != QFileDevice::NoError) {
+            result.failure = {FileSystem::CodeOfFileError(file.error()), savedPathsFile};
+            return result;
+        }
+        if (ComparisonKey(QString::fromUtf8(line), false) == key) {
+            result.already = true;
+            if (reportIfStored)
+                dialogs.ShowMessageBox(owner, title, Text(TextId::PathAlreadyStored, greek).arg(path),
+                                       MessageStyle::Information);
+            return result;
+        }
+        lines.append(line);
+    }
+    file.close();
+    if (confirm
+        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmStorePath, greek).arg(path), MessageStyle::Question)
+            != MessageAnswer::Yes) {
+        result.cancelled = true;
+        return result;
+    }
+
+    QSaveFile output(savedPathsFile);
+    output.setDirectWriteFallback(false);
+    bool written = output.open(QIODevice::WriteOnly) && output.write(path.toUtf8() + LineEnd) >= 0;
+    for (const QByteArray &line : std::as_const(lines)) {
+        written = written && output.write(line + LineEnd) >= 0;
+        // A long file must not freeze the window.
+        QCoreApplication::processEvents();
+    }
+    if (!written || !output.commit()) {
+        result.failure = {FileSystem::CodeOfFileError(output.error()), savedPathsFile};
+        return result;
+    }
+    result.written = true;
+    return result;
+}
+
+PathKeepingResult SetInitialPath(const SharedDialogs &dialogs, SettingsStore &settings, QWidget *owner,
+                                 const QString &path, bool reportIfSame, bool confirm)
+{
+    const bool greek = dialogs.app().GreekLanguage;
+    const QString title = Text(TextId::InitialPathTitle, greek);
+    PathKeepingResult result;
+    // The file as it is now: the path may have been set since the start.
+    const IniDocument ini = IniDocument::load(settings.path(), &result.failure);
+    if (result.failure.failed())
+        return result;
+    if (ComparisonKey(ReadIniString(ini, Setting::InitialPath), false) == ComparisonKey(path, false)) {
+        result.already = true;
+        if (reportIfSame)
+            dialogs.ShowMessageBox(owner, title, Text(TextId::InitialPathAlreadySet, greek).arg(path),
+                                   MessageStyle::Information);
+        return result;
+    }
+    if (confirm
+        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmInitialPath, greek).arg(path),
+                                  MessageStyle::Question)
+            != MessageAnswer::Yes) {
+        result.cancelled = true;
+        return result;
+    }
+    result.failure =
+        settings.edit([&path](IniDocument &document) { WriteIniString(document, Setting::InitialPath, path); });
+    result.written = !result.failure.failed();
+    return result;
+}

@@ -1,0 +1,337 @@
+#include "ScriptedPlatform.h"
+#include "TestLocale.h"
+
+#include "app/MainController.h"
+#include "windows/ContextHelp.h"
+#include "windows/dialogs/frmSettingsExport.h"
+#include "windows/dialogs/frmSettingsImport.h"
+#include "windows/main/frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray Read(const QString &file)
+{
+    QFile input(file);
+    return input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
+}
+
+const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
+
+} // namespace
+
+// The export and import dialogs on real widgets with a scripted folder chooser,
+// and the Settings menu that opens them. In a private folder ("%dir" in the
+// tables): program/ holds the settings file; out/ is where the user exports to
+// and imports from; empty/, Program/ (another folder here) and link/ (a link
+// to program/) and fifo/ (a FIFO of the settings file's name) are other
+// choices; home/ is the user's home, with the trash.
+class TestSettingsDialogs : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScriptedPlatform> m_platform;
+    std::unique_ptr<MainController> m_controller;
+    std::unique_ptr<SettingsTransferDialog> m_dialog;
+    QByteArray m_settings;
+    bool m_import = false;
+
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString expand(QString text) const { return text.replace(QStringLiteral("%dir"), m_dir->path()); }
+    QString settingsFile() const { return path(QStringLiteral("program") + Name); }
+    QString source() const { return path(QStringLiteral("out") + Name); }
+    // Starts the program on its settings file with more lines and opens a
+    // dialog; out/ holds a file of the settings file's name, or nothing.
+    void open(bool import, bool greek, const QString &more, const QString &kind = QStringLiteral("file"))
+    {
+        m_import = import;
+        m_settings = expand(QStringLiteral("[General]\r\nLanguage=%1\r\n").arg(greek ? "True" : "False") + more).toUtf8();
+        QFile file(settingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(m_settings) == m_settings.size());
+        file.close();
+        file.setFileName(source());
+        QVERIFY(kind != u"file" || (file.open(QIODevice::WriteOnly) && file.write("[Last]\r\nID=7\r\n") > 0));
+        m_controller = std::make_unique<MainController>(*m_platform);
+        QVERIFY(m_controller->StartUp());
+        if (import)
+            m_dialog = std::make_unique<frmSettingsImport>(m_controller->dialogs(), m_controller->settings());
+        else
+            m_dialog = std::make_unique<frmSettingsExport>(m_controller->dialogs(), m_controller->settings());
+        m_dialog->show();
+    }
+    template <typename T> T *child(const QString &name) const
+    {
+        T *widget = m_dialog->findChild<T *>(name);
+        if (!widget)
+            qFatal("no child %s", qPrintable(name));
+        return widget;
+    }
+    // "choose:NAME" picks the private folder's NAME ("choose:" cancels, "choose:/"
+    // picks the root); any other step clicks the control of that name, near its
+    // left edge, where a check box has its box.
+    void run(const QString &steps)
+    {
+        for (QString step : steps.split(u' ', Qt::SkipEmptyParts)) {
+            if (step.startsWith(QLatin1String("choose:"))) {
+                const QString name = step.mid(7);
+                m_platform->folders = name.isEmpty() ? QStringList() : QStringList{name == u"/" ? name : path(name) + '/'};
+                step = QStringLiteral("cmdSettingsFolderExternal");
+            }
+            QWidget *control = child<QWidget>(step);
+            QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+        }
+    }
+    // The dialog in a line: the settings-file box checked (x) or not (-),
+    // enabled (e) or not (d), its label showing the settings file (L), nothing
+    // (_) or else (?); the action button; the cancel button; the folder label.
+    QString state() const
+    {
+        const auto *ini = child<QCheckBox>(QStringLiteral("chkIniFileName"));
+        const QString label = child<QLabel>(QStringLiteral("lblIniFileName"))->text();
+        const QString folder = child<QLabel>(QStringLiteral("lblSettingsFolderExternal"))->text();
+        const auto *action = child<QPushButton>(m_import ? QStringLiteral("cmdImport") : QStringLiteral("cmdExport"));
+        return QString(ini->isChecked() ? u'x' : u'-') + (ini->isEnabled() ? u'e' : u'd')
+            + (label.isEmpty() ? u'_' : label == settingsFile() ? u'L' : u'?')
+            + (action->isEnabled() ? QStringLiteral(" on ") : QStringLiteral(" off "))
+            + child<QPushButton>(QStringLiteral("cmdCancel"))->text() + u' '
+            + (folder.isEmpty() ? QStringLiteral("-") : QString(folder).remove(m_dir->path() + u'/'));
+    }
+    // Each message shown, by what it says ("same", "missing", "question",
+    // "shut down"), "report" for the error report, else in full.
+    QStringList messages() const
+    {
+        const bool greek = m_controller->app().GreekLanguage;
+        const std::array<std::tuple<const char *, TextId, MessageStyle>, 4> known = {{
+            {"same", m_import ? TextId::ImportSameFolder : TextId::ExportSameFolder, MessageStyle::Critical},
+            {"missing", m_import ? TextId::ImportMissingFile : TextId::ExportMissingFile, MessageStyle::Critical},
+            {"question", TextId::ImportQuestion, MessageStyle::Question},
+            {"shut down", TextId::ImportShutDown, MessageStyle::Exclamation}}};
+        QStringList names;
+        for (const ScriptedPlatform::Message &message : std::as_const(m_platform->messages)) {
+            names.append(message.caption.endsWith(m_import ? "[ SII1000 ]" : "[ SEE1000 ]") ? "report" : message.text);
+            for (const auto &[name, text, style] : known) {
+                if (message.caption == Text(m_import ? TextId::ImportTitle : TextId::ExportTitle, greek)
+                    && message.style == style && message.text == Text(text, greek).arg(m_import ? source() : settingsFile()))
+                    names.last() = QLatin1String(name);
+            }
+        }
+        return names;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(PinTestLocale()); }
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        for (const char *folder : {"program", "out", "empty", "Program", "home/.local/share"})
+            QVERIFY(QDir(m_dir->path()).mkpath(QLatin1String(folder)));
+        QVERIFY(QFile::link(path(QStringLiteral("program")), path(QStringLiteral("link"))));
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("fifo")));
+        QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo") + Name)).constData(), 0600), 0);
+        qputenv("HOME", QFile::encodeName(path(QStringLiteral("home"))));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("home/.local/share"))));
+        m_platform = std::make_unique<ScriptedPlatform>(path(QStringLiteral("program")));
+    }
+    void cleanup()
+    {
+        m_dialog.reset();
+        m_controller.reset();
+    }
+
+    // The dialog a row opens: an export or import, in Greek when its name has " el:".
+    bool rowImports() const { return QByteArray(QTest::currentDataTag()).startsWith("import"); }
+    bool rowInGreek() const { return QByteArray(QTest::currentDataTag()).contains(" el:"); }
+
+    // The boxes, the action button, the cancel button's caption, where the
+    // chooser starts, what Apply stores (only the enabled boxes, a chosen
+    // folder, the delete box always) and the paths in tooltips.
+    void boxesButtonsAndApply_data()
+    {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("starts"); // of the chooser, one a choice
+        QTest::addColumn<QString>("stored"); // the file after [General] once applied
+        const QString ex = QStringLiteral("[ExportSettings]\r\nIni=True\r\n");
+        const QString in = QStringLiteral("[ImportSettings]\r\nIni=TRUE\r\nFolder=%dir/");
+        const QString check = QStringLiteral("choose:out chkIniFileName");
+        QTest::newRow("export: no folder") << ex << "" << "xeL off Cancel -" << "" << "";
+        QTest::newRow("export: checking") << "" << check << "xeL on Cancel out/" << "home" << "";
+        QTest::newRow("export el: unchecking") << ex << check << "-eL off Άκυρο out/" << "home" << "";
+        QTest::newRow("export: choice cancelled") << ex << "choose:out choose:" << "xeL on Cancel out/" << "home out" << "";
+        QTest::newRow("export: the root") << ex << "choose:/" << "xeL on Cancel /" << "home" << "";
+        QTest::newRow("export: no tooltips") << "ToolTipText=True\r\n" << "choose:out" << "-eL off Cancel out/" << "home" << "";
+        QTest::newRow("export el: Apply") << "" << "choose:out cmdApply" << "-eL off Κλείσιμο out/" << "home"
+                                          << "[ExportSettings]\r\nIni=False\r\nFolder=%dir/out\r\n";
+        QTest::newRow("export: a box after Apply") << ex << "cmdApply chkIniFileName" << "-eL off Cancel -" << "" << ex;
+        QTest::newRow("export el: a folder after Apply") << "" << "cmdApply choose:empty" << "-eL off Άκυρο empty/" << "home"
+                                                         << "[ExportSettings]\r\nIni=False\r\n";
+        QTest::newRow("import: no folder") << "" << "" << "-d_ off Cancel -" << "" << "";
+        QTest::newRow("import: checking") << "" << check << "xeL on Cancel out/" << "home" << "";
+        QTest::newRow("import: stored choices") << in + "out/" << "" << "xeL on Cancel out/" << "" << "";
+        QTest::newRow("import: a FIFO is no file") << in + "fifo" << "" << "-d_ off Cancel fifo/" << "" << "";
+        QTest::newRow("import: to no file") << in + "out" << "choose:empty" << "-d_ off Cancel empty/" << "out" << "";
+        QTest::newRow("import: folder gone") << in + "gone" << "choose:" << "-d_ off Cancel gone/" << "home" << "";
+        QTest::newRow("import el: Apply") << "" << check + " cmdApply" << "xeL on Κλείσιμο out/" << "home"
+                                          << "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n";
+        QTest::newRow("import: a disabled box kept") << "[ImportSettings]\r\nIni=True\r\n" << "chkDeleteAfterImporting cmdApply"
+                                                     << "-d_ off Close -" << ""
+                                                     << "[ImportSettings]\r\nIni=True\r\nDeleteAfter=True\r\n";
+        QTest::newRow("import: delete after Apply") << in + "out" << "cmdApply chkDeleteAfterImporting"
+                                                    << "xeL on Cancel out/" << ""
+                                                    << "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n";
+    }
+    void boxesButtonsAndApply()
+    {
+        QFETCH(QString, settings);
+        QFETCH(QString, stored);
+        QFETCH(QString, starts);
+        const bool import = rowImports(), greek = rowInGreek();
+        open(import, greek, settings);
+        QFETCH(QString, steps);
+        run(steps);
+        QTEST(state(), "state");
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(m_platform->chooserStarts.join(u' ').remove(m_dir->path() + u'/'), starts);
+        for (const QString &title : std::as_const(m_platform->chooserTitles))
+            QCOMPARE(title, Text(import ? TextId::ImportChooseFolder : TextId::ExportChooseFolder, greek));
+        const QString general = QStringLiteral("[General]\r\nLanguage=%1\r\n").arg(greek ? "True" : "False");
+        QCOMPARE(Read(settingsFile()), stored.isEmpty() ? m_settings : expand(general + stored).toUtf8());
+        for (const char *name : {"lblIniFileName", "lblSettingsFolderExternal"}) {
+            const QLabel *label = child<QLabel>(QLatin1String(name));
+            QCOMPARE(label->toolTip(), settings.contains(QLatin1String("ToolTipText")) ? QString() : label->text());
+        }
+    }
+
+    // The action: refused (the same folder, a file gone), copied or failed;
+    // for the import also the question, the trash and the end of the program.
+    // "how" holds the answers to the questions, in order, "delete" for the
+    // delete box, "gone" to remove the file to copy once the dialog is open and
+    // "break" to put a folder where the copy must go.
+    void exportAndImport_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("outcome"); // closed, ended, or the dialog's state
+        QTest::addColumn<QString>("copy");    // export: copied or none; import: the source kept, trashed or gone
+        const QStringList none, same{"same"}, missing{"missing"}, done{"question", "shut down"};
+        QTest::newRow("export: another folder") << "out" << "" << none << "closed" << "copied";
+        QTest::newRow("export: other letters") << "Program" << "" << none << "closed" << "copied";
+        QTest::newRow("export: the same folder") << "program" << "" << same << "xeL on Cancel program/" << "none";
+        QTest::newRow("export el: through a link") << "link" << "" << same << "xeL on Άκυρο link/" << "none";
+        QTest::newRow("export el: the file gone") << "out" << "gone" << missing << "-d_ off Άκυρο out/" << "none";
+        QTest::newRow("export: the copy fails") << "empty" << "break no" << QStringList{"report"} << "closed" << "none";
+        QTest::newRow("import: No") << "out" << "delete no" << QStringList{"question"} << "xeL on Cancel out/" << "kept";
+        QTest::newRow("import el: Yes") << "out" << "yes" << done << "ended" << "kept";
+        QTest::newRow("import: Yes, to the trash") << "out" << "delete yes" << done << "ended" << "trashed";
+        QTest::newRow("import: the copy fails") << "out" << "break delete yes no" << QStringList{"question", "report"}
+                                                << "xeL on Cancel out/" << "kept";
+        QTest::newRow("import el: through a link") << "link" << "delete" << same << "xeL on Άκυρο link/" << "kept";
+        QTest::newRow("import el: the source gone") << "out" << "gone" << missing << "-d_ off Άκυρο out/" << "gone";
+    }
+    void exportAndImport()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, how);
+        QFETCH(QString, copy);
+        const bool import = rowImports();
+        open(import, rowInGreek(),
+             QStringLiteral("[%1Settings]\r\nIni=True\r\nDeleteAfter=%2\r\nFolder=%dir/%3\r\n")
+                 .arg(import ? "Import" : "Export", how.contains(QLatin1String("delete")) ? "True" : "False", folder),
+             import ? QStringLiteral("file") : QString());
+        const QByteArray imported = Read(source());
+        const QString target = import ? settingsFile() : path(folder + Name);
+        QVERIFY(!how.contains(QLatin1String("gone")) || QFile::remove(import ? source() : settingsFile()));
+        QVERIFY(!how.contains(QLatin1String("break")) || ((!import || QFile::remove(target)) && QDir().mkdir(target)));
+        for (const QString &answer : how.split(u' ')) {
+            if (answer == u"yes" || answer == u"no")
+                m_platform->answers.append(answer == u"yes" ? MessageAnswer::Yes : MessageAnswer::No);
+        }
+        QTest::mouseClick(child<QPushButton>(import ? QStringLiteral("cmdImport") : QStringLiteral("cmdExport")),
+                          Qt::LeftButton);
+
+        QTEST(messages(), "messages");
+        const QString shown = m_dialog->isVisible() ? state() : QStringLiteral("closed");
+        QTEST(m_platform->ended ? QStringLiteral("ended") : shown, "outcome");
+        QCOMPARE(m_controller->settings().frozen(), m_platform->ended);
+        // Above all, a refused copy onto itself leaves the file whole.
+        if (!how.contains(QLatin1String("gone")) && !how.contains(QLatin1String("break")))
+            QCOMPARE(Read(settingsFile()), m_platform->ended ? imported : m_settings);
+        const QFileInfo copied(target);
+        if (!import) {
+            const bool elsewhere = copied.isFile() && copied.canonicalPath() != QFileInfo(settingsFile()).canonicalPath();
+            QCOMPARE(elsewhere ? Read(target) == m_settings : false, copy == u"copied");
+            return;
+        }
+        QCOMPARE(QFile::exists(source()), copy == u"kept");
+        QCOMPARE(Read(path(QStringLiteral("home/.local/share/Trash/files") + Name)), copy == u"trashed" ? imported : "");
+    }
+
+    // Every help topic of both dialogs finds its control.
+    void everyTopicHasItsControl()
+    {
+        for (const bool import : {false, true}) {
+            open(import, false, QString());
+            QCOMPARE(m_dialog->findChild<ContextHelp *>()->unmatchedTopics(), QStringList());
+        }
+    }
+
+    // The Settings button opens its menu below itself, on a click, Enter or
+    // Space, with Help and Cancel; from the menu bar those two are disabled.
+    // Export... opens its dialog.
+    void settingsMenu()
+    {
+        open(false, false, QString());
+        m_dialog.reset();
+        frmMain window(*m_controller);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *button = window.findChild<QToolButton *>(QStringLiteral("cmdSettings"));
+        auto *menu = window.findChild<QMenu *>(QStringLiteral("mnuSettings"));
+        const QList<QAction *> items = menu->actions(); // Import, Export, -, Help, -, Cancel
+        QString seen;
+        const auto look = [&] {
+            seen += QStringLiteral("%1%2%3 ").arg(menu->isVisible()).arg(items[3]->isEnabled()).arg(items[5]->isEnabled());
+            QVERIFY(menu->geometry().top() >= button->mapToGlobal(QPoint(0, button->height())).y());
+            menu->close();
+        };
+        for (const Qt::Key key : {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QTimer::singleShot(0, this, look);
+            if (key == Qt::Key_unknown)
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                QTest::keyClick(button, key);
+        }
+        window.menuBar()->setActiveAction(menu->menuAction());
+        QTRY_VERIFY(menu->isVisible());
+        seen += QStringLiteral("%1%2").arg(items[3]->isEnabled()).arg(items[5]->isEnabled());
+        menu->close();
+        QCOMPARE(seen, QStringLiteral("111 111 111 111 00"));
+
+        QTimer::singleShot(0, this, [&seen] {
+            if (QWidget *dialog = QApplication::activeModalWidget())
+                seen = dialog->objectName(), dialog->close();
+        });
+        items[1]->trigger();
+        QCOMPARE(seen, QStringLiteral("frmSettingsExport"));
+    }
+};
+
+QTEST_MAIN(TestSettingsDialogs)
+#include "test_settings_dialogs.moc"
