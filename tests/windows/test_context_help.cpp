@@ -60,7 +60,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(PinTestLocale());
-        QVERIFY(m_program.started);
         m_main = std::make_unique<frmMain>(m_controller);
         m_main->show();
         qDeleteAll(openDialogs());
