@@ -21,19 +21,19 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
-#include <QIcon>
-#include <QVBoxLayout>
-#include <QToolButton>
-#include <QStatusBar>
-#include <QRadioButton>
-#include <QPushButton>
-#include <QMenuBar>
-#include <QHBoxLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 #include <cstdio>
 
@@ -43,7 +43,10 @@ namespace {
 class BenchPlatform : public QtPlatformServices
 {
 public:
-    explicit BenchPlatform(QString folder) : m_folder(std::move(folder)) { }
+    explicit BenchPlatform(QString folder)
+        : m_folder(std::move(folder))
+    {
+    }
     QString programFolder() const override { return m_folder; }
 
 private:
@@ -65,7 +68,11 @@ long residentKiB()
 class FirstFrame : public QObject
 {
 public:
-    FirstFrame(QWidget *window, QWidget *watched) : m_window(window) { watched->installEventFilter(this); }
+    FirstFrame(QWidget *window, QWidget *watched)
+        : m_window(window)
+    {
+        watched->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -94,8 +101,9 @@ int SameShape(int, char **argv)
 {
     const char *pictures[] = {"flag_eur", "flag_ats", "flag_bef", "flag_dem", "flag_esp", "flag_fim", "flag_frf",
                               "flag_grd", "flag_iep", "flag_itl", "flag_luf", "flag_nlg", "flag_pte", "flag_other"};
-    const char *buttons[] = {"icon_page_setup", "icon_printer_setup", "icon_print", "icon_settings", "icon_help",
-                             "icon_copyright", "icon_language_english", "icon_language_greek", "icon_exit"};
+    const char *buttons[] = {"icon_page_setup",       "icon_printer_setup",  "icon_print",
+                             "icon_settings",         "icon_help",           "icon_copyright",
+                             "icon_language_english", "icon_language_greek", "icon_exit"};
     auto icon = [](const char *name) { return QIcon(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name))); };
     QMainWindow window;
     for (const char *title : {"File", "Tools", "Settings", "Convert from", "Help"})

@@ -17,7 +17,10 @@ namespace {
 class BenchPlatform : public QtPlatformServices
 {
 public:
-    explicit BenchPlatform(QString folder) : m_folder(std::move(folder)) { }
+    explicit BenchPlatform(QString folder)
+        : m_folder(std::move(folder))
+    {
+    }
     QString programFolder() const override { return m_folder; }
     Instance otherInstanceRunning() override { return Instance::Alone; }
     void bringToFront(QWidget *) override { }
@@ -45,7 +48,7 @@ void run(benchmark::State &loop, qint16 destination)
     PrintJob job(controller, nullptr);
     PrintJob::Window window;
     window.yieldToEvents = [] { QCoreApplication::processEvents(); };
-    window.progress = [](int, const QString &) { };
+    window.progress = [](int, const QString &) {};
     for (auto _ : loop) {
         if (job.Print(destination, window) != PrintJob::Outcome::Completed) {
             loop.SkipWithError("the run did not complete");

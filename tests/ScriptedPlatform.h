@@ -32,7 +32,10 @@ public:
         QWidget *owner = nullptr;
     };
 
-    explicit ScriptedPlatform(QString folder = QString()) : m_folder(std::move(folder)) { }
+    explicit ScriptedPlatform(QString folder = QString())
+        : m_folder(std::move(folder))
+    {
+    }
 
     QString programFolder() const override { return m_folder; }
     Instance otherInstanceRunning() override { return instance; }
@@ -98,7 +101,7 @@ public:
     bool printerRefuses = false;
     QList<std::shared_ptr<PrintedDocument>> printed;
     std::function<void()> whilePrinting; // after each printed line
-    QList<QStringList> started; // each program started, followed by its arguments
+    QList<QStringList> started;          // each program started, followed by its arguments
     bool startSucceeds = true;
     QStringList folders; // the folder chooser's next answers; cancelled once they run out
     QStringList chooserStarts;
@@ -107,7 +110,11 @@ public:
 private:
     struct Session : PrinterSession
     {
-        Session(PrintedDocument &document, const std::function<void()> &hook) : document(document), hook(hook) { }
+        Session(PrintedDocument &document, const std::function<void()> &hook)
+            : document(document)
+            , hook(hook)
+        {
+        }
         void printLine(const QString &text) override
         {
             document.lines.append(text);

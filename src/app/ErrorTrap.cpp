@@ -33,7 +33,4 @@ bool ErrorTrap::checkOnce(const Failure &failure)
     return check(failure);
 }
 
-bool ErrorTrap::ended() const
-{
-    return m_dialogs.ending();
-}
+bool ErrorTrap::ended() const { return m_dialogs.ending(); }

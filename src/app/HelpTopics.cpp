@@ -15,10 +15,7 @@ struct Topic
 
 using TopicTable = QHash<QString, Topic>;
 
-QString keyOf(const QString &window, const QString &control)
-{
-    return window + QLatin1Char('/') + control;
-}
+QString keyOf(const QString &window, const QString &control) { return window + QLatin1Char('/') + control; }
 
 // The file is { window: { control: { "en": text, "el": text } } }. A file that
 // does not read leaves every control without help rather than stopping the program.

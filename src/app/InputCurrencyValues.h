@@ -9,6 +9,6 @@ struct InputCurrencyValues
 {
     Money amount;
     qint16 decimals = 0;
-    double rate = 0;  // only for the additional currency
-    QString name;     // only for the additional currency
+    double rate = 0; // only for the additional currency
+    QString name;    // only for the additional currency
 };

@@ -8,7 +8,6 @@
 #include "settings/IniAccess.h"
 #include "settings/StateStore.h"
 
-
 namespace {
 
 // Until the first conversion every amount label shows the lower end of the range.
@@ -54,8 +53,8 @@ bool MainController::StartUp()
     if (instance == PlatformServices::Instance::Unavailable) {
         // Not a reason to refuse to start, but two copies could then write the
         // same settings file: the user should know.
-        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle, Text(TextId::InstanceLockUnavailable, m_app.GreekLanguage),
-                                 MessageStyle::Exclamation);
+        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle,
+                                 Text(TextId::InstanceLockUnavailable, m_app.GreekLanguage), MessageStyle::Exclamation);
     }
     LoadSettings();
     return !ending();
@@ -120,10 +119,7 @@ QString MainController::rowTitle(int slot) const
     return CurrencyCaption(slot, m_app.GreekLanguage);
 }
 
-RowText MainController::rowText(int slot) const
-{
-    return rowTexts()[std::size_t(slot)];
-}
+RowText MainController::rowText(int slot) const { return rowTexts()[std::size_t(slot)]; }
 
 std::array<RowText, CurrencyCount> MainController::rowTexts() const
 {

@@ -24,7 +24,8 @@ Setting SettingOf(PageSetupEditor::Number number)
 }
 
 // The value of a number, to read or to change.
-template <typename Values> auto &FieldOf(Values &values, PageSetupEditor::Number number)
+template<typename Values>
+auto &FieldOf(Values &values, PageSetupEditor::Number number)
 {
     switch (number) {
     case PageSetupEditor::Number::FontSize:

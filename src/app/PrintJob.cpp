@@ -21,10 +21,7 @@ PrintJob::PrintJob(MainController &controller, QWidget *owner)
 {
 }
 
-int PrintJob::PageCount() const
-{
-    return ReportPageCount(CurrencyCount, m_controller.pageSetup().LinesPerPage);
-}
+int PrintJob::PageCount() const { return ReportPageCount(CurrencyCount, m_controller.pageSetup().LinesPerPage); }
 
 QString PrintJob::Caption() const
 {
@@ -47,10 +44,7 @@ QString PrintJob::DestinationCaption(qint16 destination) const
     }
 }
 
-void PrintJob::KeepDestination(qint16 destination)
-{
-    m_controller.setPrintDestination(destination);
-}
+void PrintJob::KeepDestination(qint16 destination) { m_controller.setPrintDestination(destination); }
 
 bool PrintJob::ApplyDestination(qint16 destination)
 {

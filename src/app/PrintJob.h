@@ -34,8 +34,8 @@ public:
     enum class Outcome {
         NotStarted, // no file chosen, or a chosen file that cannot be written: nothing printed
         Completed,
-        Cancelled,  // the lines so far were printed and written
-        Failed,     // a failure was reported on the way
+        Cancelled, // the lines so far were printed and written
+        Failed,    // a failure was reported on the way
     };
 
     PrintJob(MainController &controller, QWidget *owner);

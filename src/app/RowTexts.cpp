@@ -3,8 +3,8 @@
 #include "app/Texts.h"
 #include "core/NumberText.h"
 
-std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state,
-                                            bool greek, bool hideToolTips, const QLocale &locale)
+std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state, bool greek,
+                                            bool hideToolTips, const QLocale &locale)
 {
     // The five display patterns, built once: a conversion shows fourteen rows.
     static const std::array<QString, Money::Decimals + 1> patterns = {

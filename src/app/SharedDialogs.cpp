@@ -22,10 +22,7 @@ bool SharedDialogs::ReportUnexpectedError(QWidget *owner, const QString &title, 
     return ShowMessageBox(owner, caption, text, MessageStyle::Question) == MessageAnswer::Yes;
 }
 
-void SharedDialogs::BringWindowToFront(QWidget *window) const
-{
-    m_platform.bringToFront(window);
-}
+void SharedDialogs::BringWindowToFront(QWidget *window) const { m_platform.bringToFront(window); }
 
 void SharedDialogs::EndProgram()
 {

@@ -21,8 +21,8 @@ int SignificantDecimals(Money amount)
 
 } // namespace
 
-QString ConversionRoad(const ConversionResult &result, const ConversionState &state, int slot,
-                       const QString &otherName, bool greek, const QLocale &locale)
+QString ConversionRoad(const ConversionResult &result, const ConversionState &state, int slot, const QString &otherName,
+                       bool greek, const QLocale &locale)
 {
     const auto unit = [&otherName](int s) {
         return s == OtherCurrencyIndex ? otherName : QString::fromLatin1(CurrencyCodes[std::size_t(s)]);

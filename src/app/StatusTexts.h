@@ -15,8 +15,8 @@
 // Shown whatever ToolTipText says: it is where the unrounded amounts stay
 // visible when the tooltips are hidden. `otherName` is the additional
 // currency's row title, which stands in for a currency code it does not have.
-QString ConversionRoad(const ConversionResult &result, const ConversionState &state, int slot,
-                       const QString &otherName, bool greek, const QLocale &locale = QLocale());
+QString ConversionRoad(const ConversionResult &result, const ConversionState &state, int slot, const QString &otherName,
+                       bool greek, const QLocale &locale = QLocale());
 
 // What the status bar confirms after a copy: "Copied: 999,999".
 QString CopiedMessage(const QString &copied, bool unrounded, bool greek);

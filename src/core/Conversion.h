@@ -10,9 +10,9 @@
 struct ConversionResult
 {
     bool overflow = false;
-    int source = 0;          // the slot converted from
-    Money euroAmount;        // the source amount in EUR, four decimals, halves to even
-    Money roundedEuroAmount; // euroAmount rounded to the euro's decimals
+    int source = 0;                               // the slot converted from
+    Money euroAmount;                             // the source amount in EUR, four decimals, halves to even
+    Money roundedEuroAmount;                      // euroAmount rounded to the euro's decimals
     std::array<Money, CurrencyCount> unrounded{}; // product rounded to 4 decimals, halves away from zero
     std::array<Money, CurrencyCount> rounded{};   // unrounded rounded to the slot's decimals, halves to even
 };

@@ -29,6 +29,9 @@ public:
     friend constexpr auto operator<=>(Money, Money) = default;
 
 private:
-    constexpr explicit Money(std::int64_t raw) : m_raw(raw) { }
+    constexpr explicit Money(std::int64_t raw)
+        : m_raw(raw)
+    {
+    }
     std::int64_t m_raw = 0;
 };

@@ -47,10 +47,7 @@ Separators RegionalSeparators(const QLocale &locale)
     return {locale.groupSeparator(), locale.decimalPoint(), QString()};
 }
 
-Separators StoredSeparators()
-{
-    return {QString(), QStringLiteral("."), QStringLiteral(",")};
-}
+Separators StoredSeparators() { return {QString(), QStringLiteral("."), QStringLiteral(",")}; }
 
 std::optional<NumberParts> SplitNumber(QStringView text, const Separators &separators, Grammar grammar)
 {
@@ -281,12 +278,6 @@ bool IsIntegerText(const QString &text, qint32 minimum, qint32 maximum)
     return value && *value >= minimum && *value <= maximum;
 }
 
-bool IsCurrencyText(const QString &text, const QLocale &locale)
-{
-    return ParseAmount(text, locale).has_value();
-}
+bool IsCurrencyText(const QString &text, const QLocale &locale) { return ParseAmount(text, locale).has_value(); }
 
-bool IsDoubleText(const QString &text, const QLocale &locale)
-{
-    return ParseDouble(text, locale).has_value();
-}
+bool IsDoubleText(const QString &text, const QLocale &locale) { return ParseDouble(text, locale).has_value(); }

@@ -10,8 +10,8 @@
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <optional>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,7 +88,7 @@ bool MakeOwnFolder(const QString &folder)
 {
     const QByteArray name = QFile::encodeName(folder);
     return (::mkdir(name.constData(), 0700) == 0 || errno == EEXIST) && QFileInfo(folder).isDir()
-           && ::access(name.constData(), W_OK | X_OK) == 0;
+        && ::access(name.constData(), W_OK | X_OK) == 0;
 }
 
 // Whether the trash in the user's data folder can take files. QFile::moveToTrash
@@ -103,7 +103,7 @@ bool HomeTrashUsable()
         return false;
     const QString trash = dataHome + QStringLiteral("/Trash");
     return MakeOwnFolder(trash) && MakeOwnFolder(trash + QStringLiteral("/files"))
-           && MakeOwnFolder(trash + QStringLiteral("/info"));
+        && MakeOwnFolder(trash + QStringLiteral("/info"));
 }
 
 } // namespace

@@ -8,8 +8,7 @@
 // Creates the file empty, or empties an existing one.
 ErrorCode CreateEmptyFile(const QString &path);
 
-enum class FileTransfer
-{
+enum class FileTransfer {
     Copy,
     Move,
 };

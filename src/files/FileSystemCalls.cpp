@@ -13,10 +13,7 @@ namespace FileSystem {
 
 namespace {
 
-QByteArray Native(const QString &path)
-{
-    return QFile::encodeName(path);
-}
+QByteArray Native(const QString &path) { return QFile::encodeName(path); }
 
 QString FolderOf(const QString &path)
 {

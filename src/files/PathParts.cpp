@@ -2,10 +2,7 @@
 
 namespace {
 
-QChar SeparatorOf(QStringView separator)
-{
-    return separator.isEmpty() ? NativeSeparator.front() : separator.front();
-}
+QChar SeparatorOf(QStringView separator) { return separator.isEmpty() ? NativeSeparator.front() : separator.front(); }
 
 qsizetype SeparatorPosition(const QString &path, QStringView separator, bool searchFromEnd)
 {

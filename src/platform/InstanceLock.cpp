@@ -11,7 +11,8 @@ QString InstanceLock::userFolder()
 }
 
 InstanceLock::InstanceLock(const QString &folder)
-    : m_path(QDir(folder).filePath(QStringLiteral("zkEuroChangeoverAdviser.lock"))), m_lock(m_path)
+    : m_path(QDir(folder).filePath(QStringLiteral("zkEuroChangeoverAdviser.lock")))
+    , m_lock(m_path)
 {
     // A running copy holds the lock however long it runs; only a lock whose
     // owner is gone counts as stale, never one that is merely old.

@@ -11,8 +11,7 @@
 class InstanceLock
 {
 public:
-    enum class Result
-    {
+    enum class Result {
         Acquired,    // this copy is the only one
         HeldByOther, // another copy of this user runs
         Unavailable, // the lock file cannot be made: nothing keeps a second copy out

@@ -54,7 +54,7 @@ struct PrinterDocument
     QString name;       // what the print queue shows
     QString fontFamily; // requested by name; a metric twin stands in where it is absent
     int pointSize = 8;
-    QString pdfFile;    // when not empty, this document goes to that PDF file
+    QString pdfFile; // when not empty, this document goes to that PDF file
 };
 
 // One document being printed: lines one under the other from the top of the

@@ -76,10 +76,7 @@ int TextWidth(const QWidget *widget)
 QtPlatformServices::QtPlatformServices() = default;
 QtPlatformServices::~QtPlatformServices() = default;
 
-QString QtPlatformServices::programFolder() const
-{
-    return QCoreApplication::applicationDirPath();
-}
+QString QtPlatformServices::programFolder() const { return QCoreApplication::applicationDirPath(); }
 
 PlatformServices::Instance QtPlatformServices::otherInstanceRunning()
 {
@@ -142,10 +139,7 @@ void QtPlatformServices::bringToFront(QWidget *window)
     window->activateWindow();
 }
 
-void QtPlatformServices::beep()
-{
-    QApplication::beep();
-}
+void QtPlatformServices::beep() { QApplication::beep(); }
 
 void QtPlatformServices::endProgram()
 {
@@ -203,7 +197,10 @@ namespace {
 class QtPrinterSession final : public PrinterSession
 {
 public:
-    explicit QtPrinterSession(QPrinter &printer) : m_printer(printer) { }
+    explicit QtPrinterSession(QPrinter &printer)
+        : m_printer(printer)
+    {
+    }
     ~QtPrinterSession() override { end(); }
 
     bool begin(const PrinterDocument &document)

@@ -6,10 +6,7 @@ namespace {
 
 // Only monospaced fonts keep the report's columns aligned, and only these two
 // are known to be installed with the program.
-bool IsKnownFont(const QString &name)
-{
-    return name == CourierNewGreek || name == CourierNew;
-}
+bool IsKnownFont(const QString &name) { return name == CourierNewGreek || name == CourierNew; }
 
 } // namespace
 

@@ -12,10 +12,10 @@ inline const QString CourierNewGreek = QStringLiteral("Courier New Greek");
 struct PageSetupValues
 {
     QString FontName = CourierNew; // or CourierNewGreek
-    qint16 FontSize = 8;      // points, 8 to 12
-    qint16 TopMargin = 0;     // lines, 0 to 20
-    qint16 LeftMargin = 0;    // characters, 0 to 30
-    qint16 LinesPerPage = 30; // 30 to 80
+    qint16 FontSize = 8;           // points, 8 to 12
+    qint16 TopMargin = 0;          // lines, 0 to 20
+    qint16 LeftMargin = 0;         // characters, 0 to 30
+    qint16 LinesPerPage = 30;      // 30 to 80
 };
 
 // Reads the five values of the page setup; any font name other than the two

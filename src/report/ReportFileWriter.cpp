@@ -23,7 +23,9 @@ ErrorCode WriteErrorCode(int error) { return error == ENOSPC ? ErrorCode::DiskFu
 
 } // namespace
 
-ReportFileWriter::ReportFileWriter(const QString &path) : m_path(path), m_file(path)
+ReportFileWriter::ReportFileWriter(const QString &path)
+    : m_path(path)
+    , m_file(path)
 {
     // Writing straight into the old file would lose it on a failure halfway.
     m_file.setDirectWriteFallback(false);
@@ -67,8 +69,7 @@ Failure ReportFileWriter::commit()
     if (m_file.commit())
         return {};
     const int error = errno;
-    m_failure = Failure{m_file.error() == QFileDevice::RenameError ? ErrorCode::PathFileAccess
-                                                                   : WriteErrorCode(error),
-                        m_path};
+    m_failure =
+        Failure{m_file.error() == QFileDevice::RenameError ? ErrorCode::PathFileAccess : WriteErrorCode(error), m_path};
     return m_failure;
 }

@@ -91,8 +91,8 @@ QString FormatRate(double rate, const QLocale &locale)
     }
     fraction.resize(RateDecimals, '0');
 
-    const bool zero = integer.find_first_not_of('0') == std::string::npos
-                      && fraction.find_first_not_of('0') == std::string::npos;
+    const bool zero =
+        integer.find_first_not_of('0') == std::string::npos && fraction.find_first_not_of('0') == std::string::npos;
     const QString group = locale.groupSeparator();
     QString text;
     text.reserve(qsizetype(integer.size() + integer.size() / 3 * std::size_t(group.size()) + RateDecimals + 3));
@@ -115,7 +115,7 @@ QString ReportDateTimeText(const QDateTime &when, const QLocale &locale)
     // The time is formatted from the whole date-time so that a zone in the
     // long time format is the zone of `when`.
     return locale.toString(when.date(), QLocale::LongFormat).trimmed() + QStringLiteral(" - ")
-           + locale.toString(when, locale.timeFormat(QLocale::LongFormat)).trimmed();
+        + locale.toString(when, locale.timeFormat(QLocale::LongFormat)).trimmed();
 }
 
 std::array<QString, ReportLayout::HeaderLines> ReportHeaderLines(const ReportWords &words, const QString &dateTime)
@@ -146,8 +146,8 @@ QString ReportRateField(double rate, const QLocale &locale)
 
 QString ReportRoundedField(Money rounded, int decimals, const QLocale &locale)
 {
-    static const QString patterns[] = {BuildAmountFormat(0), BuildAmountFormat(1), BuildAmountFormat(2), BuildAmountFormat(3),
-                                       BuildAmountFormat(4)};
+    static const QString patterns[] = {BuildAmountFormat(0), BuildAmountFormat(1), BuildAmountFormat(2),
+                                       BuildAmountFormat(3), BuildAmountFormat(4)};
     const int kept = std::clamp(decimals, 0, int(Money::Decimals));
     const QString text = FormatAmount(rounded, patterns[kept], locale) + QString(RoundedPadding[kept], Space);
     return RightAligned(text, ReportLayout::AmountWidth);

@@ -19,11 +19,11 @@ struct ReportAmounts
 // One currency row of the report: everything its data line shows, as values.
 struct ReportRow
 {
-    QString name;  // the row title as the main window shows it
+    QString name; // the row title as the main window shows it
     double rate = 0;
-    int decimals = 0; // 0 to 4
+    int decimals = 0;                     // 0 to 4
     std::optional<ReportAmounts> amounts; // none: the conversion overflowed
-    bool source = false; // the row converted from; it reports the overflow
+    bool source = false;                  // the row converted from; it reports the overflow
 };
 
 using ReportModel = std::array<ReportRow, CurrencyCount>;

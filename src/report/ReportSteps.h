@@ -32,7 +32,7 @@ struct ReportStep
     };
     Kind kind = Kind::Line;
     ReportForm form = ReportForm::File;
-    QString text; // trailing spaces removed; for the printer after LeftMargin spaces
+    QString text;         // trailing spaces removed; for the printer after LeftMargin spaces
     bool endsRow = false; // the last step of a currency row: the run's progress moves on
 };
 

@@ -48,7 +48,8 @@ QString ReadIniString(const IniDocument &ini, Setting setting, qint16 *length)
 qint16 ReadIniInteger(const IniDocument &ini, Setting setting, int slot)
 {
     const SettingDefinition &definition = Checked(setting, SettingType::Integer);
-    const qint16 fallback = IsCurrencyIndex(slot) ? DefaultDecimals[std::size_t(slot)] : qint16(definition.defaultNumber);
+    const qint16 fallback =
+        IsCurrencyIndex(slot) ? DefaultDecimals[std::size_t(slot)] : qint16(definition.defaultNumber);
     const std::optional<qint32> value = ParseInteger(CleanValue(ini, definition, slot));
     return value && *value >= definition.minimum && *value <= definition.maximum ? qint16(*value) : fallback;
 }

@@ -100,10 +100,7 @@ bool IsValidUtf8(const uchar *p, const uchar *end)
     return true;
 }
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 void TrimBlanks(const char *data, qsizetype &start, qsizetype &end)
 {
@@ -124,8 +121,7 @@ ErrorCode SaveErrorOf(QFileDevice::FileError error, int systemError)
 {
     if (error == QFileDevice::ResourceError || systemError == ENOSPC || systemError == EDQUOT)
         return ErrorCode::DiskFull;
-    if (error == QFileDevice::PermissionsError || systemError == EACCES || systemError == EPERM
-        || systemError == EROFS)
+    if (error == QFileDevice::PermissionsError || systemError == EACCES || systemError == EPERM || systemError == EROFS)
         return ErrorCode::PermissionDenied;
     if (systemError == EIO)
         return ErrorCode::DeviceIo;
@@ -135,7 +131,8 @@ ErrorCode SaveErrorOf(QFileDevice::FileError error, int systemError)
 bool FitsWindows1253(const QString &text)
 {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c.unicode() < 0x80 || std::find(Windows1253.begin(), Windows1253.end(), c.unicode()) != Windows1253.end();
+        return c.unicode() < 0x80
+            || std::find(Windows1253.begin(), Windows1253.end(), c.unicode()) != Windows1253.end();
     });
 }
 
@@ -206,9 +203,9 @@ void IniDocument::buildIndex()
         if (start == end)
             continue;
         const auto *bytes = reinterpret_cast<const uchar *>(data);
-        const Encoding encoding = IsAscii(data, start, end)                            ? Encoding::Ascii
+        const Encoding encoding = IsAscii(data, start, end)            ? Encoding::Ascii
             : IsValidUtf8(bytes + line.start, bytes + line.contentEnd) ? Encoding::Utf8
-                                                                        : Encoding::Windows1253;
+                                                                       : Encoding::Windows1253;
         m_legacy = m_legacy || encoding == Encoding::Windows1253;
 
         const qsizetype closing = data[start] == '[' ? QByteArrayView(data + start, end - start).lastIndexOf(']') : -1;
@@ -238,9 +235,8 @@ void IniDocument::buildIndex()
 bool IniDocument::matches(const Span &span, Encoding encoding, const Name &name) const
 {
     if (encoding == Encoding::Ascii && name.ascii) {
-        return span.end - span.start == name.latin1.size()
-            && QByteArrayView(m_bytes.constData() + span.start, span.end - span.start)
-                       .compare(name.latin1, Qt::CaseInsensitive) == 0;
+        const QByteArrayView stored(m_bytes.constData() + span.start, span.end - span.start);
+        return stored.size() == name.latin1.size() && stored.compare(name.latin1, Qt::CaseInsensitive) == 0;
     }
     return decode(span.start, span.end, encoding).compare(name.text, Qt::CaseInsensitive) == 0;
 }

@@ -51,7 +51,7 @@ public:
 
 private:
     struct Line; // implementation detail of the parser
-    struct Name;  // a looked-up section or key name, prepared once per lookup
+    struct Name; // a looked-up section or key name, prepared once per lookup
     enum class Encoding : quint8 {
         Ascii,
         Utf8,
@@ -88,7 +88,7 @@ private:
     QByteArray encode(const QString &text, Encoding line) const;
 
     QByteArray m_bytes;
-    bool m_legacy = false; // some line is in Windows-1253
+    bool m_legacy = false;           // some line is in Windows-1253
     qsizetype m_bodyStart = 0;       // past a UTF-8 byte order mark
     std::vector<Section> m_sections; // in file order; lookups take the first match
     std::vector<Key> m_keys;

@@ -41,8 +41,8 @@ void SettingsStore::removeSaveLeftovers() const
     // Six random letters or digits after the name. A name of only small
     // letters is left alone: that looks like a user's own copy ("….backup"),
     // and a leftover rarely has no capital.
-    const QRegularExpression leftover(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
-                                          .arg(QRegularExpression::escape(settings.fileName())));
+    const QRegularExpression leftover(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(settings.fileName())));
     const QRegularExpression userLike(QStringLiteral("\\.[a-z]{6}$"));
     for (const QFileInfo &entry : folder.entryInfoList({settings.fileName() + QStringLiteral(".*")},
                                                        QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {

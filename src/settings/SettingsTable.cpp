@@ -49,15 +49,9 @@ static_assert(TableInOrder(), "one entry per setting, in the order of Setting");
 
 } // namespace
 
-const SettingDefinition &Definition(Setting setting)
-{
-    return Table[std::size_t(setting)];
-}
+const SettingDefinition &Definition(Setting setting) { return Table[std::size_t(setting)]; }
 
-QString SettingSection(Setting setting)
-{
-    return QLatin1String(Definition(setting).section);
-}
+QString SettingSection(Setting setting) { return QLatin1String(Definition(setting).section); }
 
 QString SettingKey(Setting setting, int slot)
 {

@@ -45,8 +45,8 @@ struct SettingDefinition
     const char *section;
     const char *key; // nullptr: one key per currency slot, the slot in decimal
     SettingType type;
-    qint16 bufferSize;    // a read returns at most bufferSize - 1 characters
-    qint32 minimum = 0;   // the accepted range of an Integer
+    qint16 bufferSize;  // a read returns at most bufferSize - 1 characters
+    qint32 minimum = 0; // the accepted range of an Integer
     qint32 maximum = 0;
     qint64 defaultNumber = 0;          // Boolean 0/1, Integer, Currency in ten-thousandths
     const char *defaultText = nullptr; // String; a per-slot default comes from the currency catalogue

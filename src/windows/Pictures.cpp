@@ -1,16 +1,16 @@
 #include "windows/Pictures.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
-#include <QPalette>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOption>
-#include <QApplication>
 #include <QSvgRenderer>
 
 #include <memory>
@@ -45,7 +45,10 @@ QColor Ink()
 class SvgPictureEngine : public QIconEngine
 {
 public:
-    explicit SvgPictureEngine(QString path) : m_path(std::move(path)) { }
+    explicit SvgPictureEngine(QString path)
+        : m_path(std::move(path))
+    {
+    }
 
     QIconEngine *clone() const override { return new SvgPictureEngine(m_path); }
     QString key() const override { return QStringLiteral("SvgPictureEngine"); }
@@ -123,10 +126,7 @@ private:
     std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
-QString PicturePath(const char *name)
-{
-    return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name));
-}
+QString PicturePath(const char *name) { return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)); }
 
 } // namespace
 

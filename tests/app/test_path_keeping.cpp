@@ -17,25 +17,26 @@ class TestPathKeeping : public QObject
 private slots:
     void keepPath_data()
     {
-        QTest::addColumn<bool>("initial"); // SetInitialPath on the settings file, else StoreSavedPath
+        QTest::addColumn<bool>("initial");      // SetInitialPath on the settings file, else StoreSavedPath
         QTest::addColumn<QByteArray>("before"); // the file; "-" when it is missing
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<QString>("message");
         const QString store = QStringLiteral("Do you really want to save path '/Δ', in the saved paths file?");
         QTest::newRow("store: a missing file") << false << QByteArray("-") << true << QByteArray("/Δ\r\n") << store;
-        QTest::newRow("store: first, the rest kept") << false << QByteArray("/x\r\n/y\n\r\n") << true
-                                                     << QByteArray("/Δ\r\n/x\r\n/y\r\n\r\n") << store;
+        QTest::newRow("store: first, the rest kept")
+            << false << QByteArray("/x\r\n/y\n\r\n") << true << QByteArray("/Δ\r\n/x\r\n/y\r\n\r\n") << store;
         QTest::newRow("store: No") << false << QByteArray("/x\r\n") << false << QByteArray("/x\r\n") << store;
-        QTest::newRow("store: in other letters") << false << QByteArray("/x\r\n/δ\r\n") << true
-                                                 << QByteArray("/x\r\n/δ\r\n")
-                                                 << "Path '/Δ', has already been saved in the saved paths file.";
+        QTest::newRow("store: in other letters")
+            << false << QByteArray("/x\r\n/δ\r\n") << true << QByteArray("/x\r\n/δ\r\n")
+            << "Path '/Δ', has already been saved in the saved paths file.";
         const QByteArray ini = "[General]\r\nLanguage=False\r\n", kept = ini + "InitialPath=/δ\r\n";
         const QString set = QStringLiteral("Do you really want to set '/Δ', as the initial path of the application?");
         QTest::newRow("initial: written") << true << ini << true << ini + "InitialPath=/Δ\r\n" << set;
         QTest::newRow("initial: No") << true << ini << false << ini << set;
         QTest::newRow("initial: in other letters")
-            << true << kept << true << kept << "Path '/Δ', has already been set as the initial path of the application.";
+            << true << kept << true << kept
+            << "Path '/Δ', has already been set as the initial path of the application.";
     }
     void keepPath()
     {

@@ -22,18 +22,30 @@ private slots:
     void print_data()
     {
         QTest::addColumn<QString>("printer");
-        QTest::addColumn<QString>("file"); // the text file chosen
-        QTest::addColumn<QString>("pdf");  // the PDF file chosen
+        QTest::addColumn<QString>("file");    // the text file chosen
+        QTest::addColumn<QString>("pdf");     // the PDF file chosen
         QTest::addColumn<QString>("message"); // in the folder %1; empty: none, and the printer takes the document
-        QTest::newRow("PDF cancelled") << "" << "PRN_Euro.txt" << "" << "";
-        QTest::newRow("PDF chosen") << "" << "PRN_Euro.txt" << "out.pdf" << "";
+        QTest::newRow("PDF cancelled") << ""
+                                       << "PRN_Euro.txt"
+                                       << ""
+                                       << "";
+        QTest::newRow("PDF chosen") << ""
+                                    << "PRN_Euro.txt"
+                                    << "out.pdf"
+                                    << "";
         QTest::newRow("PDF cannot be made")
-            << "" << "PRN_Euro.txt" << "out.pdf"
+            << ""
+            << "PRN_Euro.txt"
+            << "out.pdf"
             << "Το αρχείο «%1/out.pdf» δεν μπορεί να γραφτεί (Σφάλμα πρόσβασης σε διαδρομή ή αρχείο).";
         QTest::newRow("text file cannot be made")
-            << "Laser" << "gone/PRN_Euro.txt" << ""
+            << "Laser"
+            << "gone/PRN_Euro.txt"
+            << ""
             << "Το αρχείο «%1/gone/PRN_Euro.txt» δεν μπορεί να γραφτεί (Η διαδρομή δεν βρέθηκε). Δεν εκτυπώθηκε";
-        QTest::newRow("printer refuses") << "Laser" << "PRN_Euro.txt" << ""
+        QTest::newRow("printer refuses") << "Laser"
+                                         << "PRN_Euro.txt"
+                                         << ""
                                          << "Παρουσιάσθηκε το σφάλμα με αριθμό 57 και περιγραφή «Σφάλμα εισόδου/εξόδου "
                                             "συσκευής: Laser»";
     }

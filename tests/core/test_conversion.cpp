@@ -130,7 +130,9 @@ private:
         // Few digits and small exponents make ties likely; many digits reach 17.
         const bool few = kind < 88;
         const std::string text = std::to_string(digits(pick(1, few ? 3 : 17))) + 'e'
-                                 + std::to_string(few ? pick(-3, 1) : kind < 97 ? pick(-30, 30) : pick(-320, 300));
+            + std::to_string(few             ? pick(-3, 1)
+                                 : kind < 97 ? pick(-30, 30)
+                                             : pick(-320, 300));
         double rate = 0;
         std::from_chars(text.data(), text.data() + text.size(), rate);
         return pick(0, 5) == 0 ? -rate : rate;

@@ -96,9 +96,11 @@ private slots:
         QCOMPARE(FormatAmountShort(Money::fromRaw(-19360000)), Localized("-1936"));
         QCOMPARE(FormatAmountShort(Money::fromRaw(-1)), Localized("-0.0001"));
         const std::pair<double, const char *> doubles[] = {
-            {340.75, "340.75"}, {0.787564, "0.787564"}, {1e300, "1E+300"}, {1e-300, "1E-300"},
-            {-1.5e-7, "-1.5E-07"}, {-0.0, "0"}, {1e15, "1E+15"}, {999999999999999.0, "999999999999999"},
-            {0.0001, "0.0001"}, {0.1 + 0.2, "0.3"}};
+            {340.75, "340.75"},    {0.787564, "0.787564"},
+            {1e300, "1E+300"},     {1e-300, "1E-300"},
+            {-1.5e-7, "-1.5E-07"}, {-0.0, "0"},
+            {1e15, "1E+15"},       {999999999999999.0, "999999999999999"},
+            {0.0001, "0.0001"},    {0.1 + 0.2, "0.3"}};
         for (const auto &[value, text] : doubles)
             QCOMPARE(FormatDouble(value), Localized(text));
     }

@@ -58,8 +58,8 @@ private slots:
         QTEST(GetFileAttributeFlags(at(name), flags), "error");
         QVERIFY(!flags.system && !flags.archive);
         const QString letters = QString(flags.directory ? "d" : "") + (flags.hidden ? "h" : "")
-                                + (flags.readOnly ? "r" : "") + (FileExists(at(name)) ? "e" : "")
-                                + (IsReadableRegularFile(at(name)) ? "i" : "");
+            + (flags.readOnly ? "r" : "") + (FileExists(at(name)) ? "e" : "")
+            + (IsReadableRegularFile(at(name)) ? "i" : "");
         QCOMPARE(letters, seen);
     }
 
@@ -68,13 +68,20 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<bool>("same");
-        QTest::newRow("trailing /.") << "a/" << "a/." << true;
-        QTest::newRow("..") << "b/../a" << "a" << true;
-        QTest::newRow("link") << "alink" << "a" << true;
-        QTest::newRow("letter case") << "a" << "A" << false;
-        QTest::newRow("one missing") << "a" << "none" << false;
-        QTest::newRow("both missing") << "none" << "b/../none/" << true;
-        QTest::newRow("empty") << "" << "" << false;
+        QTest::newRow("trailing /.") << "a/"
+                                     << "a/." << true;
+        QTest::newRow("..") << "b/../a"
+                            << "a" << true;
+        QTest::newRow("link") << "alink"
+                              << "a" << true;
+        QTest::newRow("letter case") << "a"
+                                     << "A" << false;
+        QTest::newRow("one missing") << "a"
+                                     << "none" << false;
+        QTest::newRow("both missing") << "none"
+                                      << "b/../none/" << true;
+        QTest::newRow("empty") << ""
+                               << "" << false;
     }
     void sameFolder()
     {

@@ -45,24 +45,43 @@ private slots:
     void copyOrMove_data()
     {
         QTest::addColumn<FileTransfer>("transfer");
-        QTest::addColumn<QString>("source"); // at src/data.ini: file, fifo or none
-        QTest::addColumn<QString>("folder"); // "ro": dst made read-only; "shm": on another file system
-        QTest::addColumn<QString>("target"); // at <folder>/data.ini before: none, old, link (to the source)
+        QTest::addColumn<QString>("source");  // at src/data.ini: file, fifo or none
+        QTest::addColumn<QString>("folder");  // "ro": dst made read-only; "shm": on another file system
+        QTest::addColumn<QString>("target");  // at <folder>/data.ini before: none, old, link (to the source)
         QTest::addColumn<ErrorCode>("error"); // naming the source, or the target when the source is a file
         QTest::addColumn<QByteArray>("result");
         const auto copy = FileTransfer::Copy, move = FileTransfer::Move;
         const auto ok = ErrorCode::None, refused = ErrorCode::PathFileAccess, denied = ErrorCode::PermissionDenied;
-        QTest::newRow("copy, folders made") << copy << "file" << "dst/new/er" << "none" << ok << NewBytes;
-        QTest::newRow("copy, replaces") << copy << "file" << "dst" << "old" << ok << NewBytes;
-        QTest::newRow("copy, read-only") << copy << "file" << "ro" << "old" << denied << OldBytes;
-        QTest::newRow("copy, self, link") << copy << "file" << "dst" << "link" << refused << NewBytes;
-        QTest::newRow("copy, fifo") << copy << "fifo" << "dst" << "none" << refused << QByteArray();
-        QTest::newRow("copy, no source") << copy << "none" << "dst" << "none" << ErrorCode::FileNotFound
-                                         << QByteArray();
-        QTest::newRow("move, replaces") << move << "file" << "dst" << "old" << ok << NewBytes;
-        QTest::newRow("move, other file system") << move << "file" << "shm" << "old" << ok << NewBytes;
-        QTest::newRow("move, self, link") << move << "file" << "dst" << "link" << refused << NewBytes;
-        QTest::newRow("move, read-only") << move << "file" << "ro" << "old" << denied << OldBytes;
+        QTest::newRow("copy, folders made") << copy << "file"
+                                            << "dst/new/er"
+                                            << "none" << ok << NewBytes;
+        QTest::newRow("copy, replaces") << copy << "file"
+                                        << "dst"
+                                        << "old" << ok << NewBytes;
+        QTest::newRow("copy, read-only") << copy << "file"
+                                         << "ro"
+                                         << "old" << denied << OldBytes;
+        QTest::newRow("copy, self, link") << copy << "file"
+                                          << "dst"
+                                          << "link" << refused << NewBytes;
+        QTest::newRow("copy, fifo") << copy << "fifo"
+                                    << "dst"
+                                    << "none" << refused << QByteArray();
+        QTest::newRow("copy, no source") << copy << "none"
+                                         << "dst"
+                                         << "none" << ErrorCode::FileNotFound << QByteArray();
+        QTest::newRow("move, replaces") << move << "file"
+                                        << "dst"
+                                        << "old" << ok << NewBytes;
+        QTest::newRow("move, other file system") << move << "file"
+                                                 << "shm"
+                                                 << "old" << ok << NewBytes;
+        QTest::newRow("move, self, link") << move << "file"
+                                          << "dst"
+                                          << "link" << refused << NewBytes;
+        QTest::newRow("move, read-only") << move << "file"
+                                         << "ro"
+                                         << "old" << denied << OldBytes;
     }
     void copyOrMove()
     {

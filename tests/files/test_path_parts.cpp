@@ -16,14 +16,30 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("separator"); // empty: the native one
         QTest::addColumn<QString>("parts");     // file name | folder | separator added | separator removed
-        QTest::newRow("file") << "C:\\d\\f.ini" << "\\" << "f.ini | C:\\d | C:\\d\\f.ini\\ | C:\\d\\f.ini";
-        QTest::newRow("folder") << "C:\\dir\\" << "\\" << " | C:\\dir | C:\\dir\\ | C:\\dir";
-        QTest::newRow("bare name") << "f.ini" << "\\" << " |  | f.ini\\ | f.ini";
-        QTest::newRow("empty") << "" << "\\" << " |  | \\ | ";
-        QTest::newRow("drive root") << "C:\\" << "\\" << " | C: | C:\\ | C:";
-        QTest::newRow("two at end") << "C:\\d\\\\" << "\\/" << " | C:\\d\\ | C:\\d\\\\ | C:\\d\\";
-        QTest::newRow("native") << "/home/f.ini" << "" << "f.ini | /home | /home/f.ini/ | /home/f.ini";
-        QTest::newRow("native, backslash") << "/a\\b" << "/" << "a\\b |  | /a\\b/ | /a\\b";
+        QTest::newRow("file") << "C:\\d\\f.ini"
+                              << "\\"
+                              << "f.ini | C:\\d | C:\\d\\f.ini\\ | C:\\d\\f.ini";
+        QTest::newRow("folder") << "C:\\dir\\"
+                                << "\\"
+                                << " | C:\\dir | C:\\dir\\ | C:\\dir";
+        QTest::newRow("bare name") << "f.ini"
+                                   << "\\"
+                                   << " |  | f.ini\\ | f.ini";
+        QTest::newRow("empty") << ""
+                               << "\\"
+                               << " |  | \\ | ";
+        QTest::newRow("drive root") << "C:\\"
+                                    << "\\"
+                                    << " | C: | C:\\ | C:";
+        QTest::newRow("two at end") << "C:\\d\\\\"
+                                    << "\\/"
+                                    << " | C:\\d\\ | C:\\d\\\\ | C:\\d\\";
+        QTest::newRow("native") << "/home/f.ini"
+                                << ""
+                                << "f.ini | /home | /home/f.ini/ | /home/f.ini";
+        QTest::newRow("native, backslash") << "/a\\b"
+                                           << "/"
+                                           << "a\\b |  | /a\\b/ | /a\\b";
     }
     void parts()
     {
@@ -45,9 +61,12 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<bool>("same");
-        QTest::newRow("latin") << "/home/User/Euro.ini" << "/HOME/user/euro.INI" << true;
-        QTest::newRow("greek, final sigma") << "/Έγγραφα/λογαριασμός" << "/ΈΓΓΡΑΦΑ/ΛΟΓΑΡΙΑΣΜΌΣ" << true;
-        QTest::newRow("accent differs") << "/αρχείο" << "/αρχειο" << false;
+        QTest::newRow("latin") << "/home/User/Euro.ini"
+                               << "/HOME/user/euro.INI" << true;
+        QTest::newRow("greek, final sigma") << "/Έγγραφα/λογαριασμός"
+                                            << "/ΈΓΓΡΑΦΑ/ΛΟΓΑΡΙΑΣΜΌΣ" << true;
+        QTest::newRow("accent differs") << "/αρχείο"
+                                        << "/αρχειο" << false;
     }
     void comparisonKey()
     {

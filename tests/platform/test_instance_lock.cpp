@@ -28,7 +28,9 @@ private slots:
     // left by a copy that crashed is taken over too: test_program kills a real copy.)
     void staleLockTakenOver()
     {
-        for (const QByteArray &contents : {QByteArray(), QByteArray("\x7f" "ELF\n\n\x01\x02")}) {
+        for (const QByteArray &contents : {QByteArray(),
+                                           QByteArray("\x7f"
+                                                      "ELF\n\n\x01\x02")}) {
             QTemporaryDir dir;
             InstanceLock lock(dir.path());
             QFile file(lock.filePath());

@@ -53,7 +53,7 @@ private slots:
         QVERIFY(pdfToText.waitForFinished());
         const QStringList lines = QString::fromUtf8(pdfToText.readAllStandardOutput()).split(u'\n');
         QCOMPARE(lines.filter(QStringLiteral("\f")).size(), 1);
-        const QString edge(lines[1].indexOf(u'-'), u' '); // the rule line starts at the page's own edge
+        const QString edge(lines[1].indexOf(u'-'), u' ');   // the rule line starts at the page's own edge
         for (qsizetype i = 0; i + 1 < expected.size(); ++i) // the golden ends in a line end
             QCOMPARE(lines[i], expected[i].isEmpty() ? QString() : edge + expected[i]);
     }

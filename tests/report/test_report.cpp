@@ -137,7 +137,7 @@ private slots:
             counts[toPrinter ? 1 : 2] += steps[i].text.contains(title) ? 1 : 0;
             // A row ends on its data line, in the last form the step list writes.
             rowsEnded += steps[i].endsRow && !steps[i].text.trimmed().isEmpty()
-                         && (forms == int(ReportForm::Printer) || !toPrinter);
+                && (forms == int(ReportForm::Printer) || !toPrinter);
         }
         QTEST(QStringLiteral("%1 %2 %3 %4").arg(counts[0]).arg(counts[1]).arg(counts[2]).arg(steps.size()), "summary");
         QCOMPARE(rowsEnded, CurrencyCount);

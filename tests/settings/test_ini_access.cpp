@@ -85,9 +85,9 @@ private slots:
         QCOMPARE(ReadIniCurrency(ini, Setting::LastAmount), Money::minimum());
         WriteIniBoolean(ini, Setting::ImportDeleteAfter, true);
         QVERIFY(ReadIniBoolean(ini, Setting::ImportDeleteAfter));
-        QCOMPARE(ini.bytes(), "[Rates]\r\n13=" + Localized("1E-300").toUtf8() + "\r\n[Last]\r\nAmount="
-                                  + Localized("-922337203685477.5808").toUtf8()
-                                  + "\r\n[ImportSettings]\r\nDeleteAfter=True\r\n");
+        QCOMPARE(ini.bytes(),
+                 "[Rates]\r\n13=" + Localized("1E-300").toUtf8() + "\r\n[Last]\r\nAmount="
+                     + Localized("-922337203685477.5808").toUtf8() + "\r\n[ImportSettings]\r\nDeleteAfter=True\r\n");
     }
 
     // The writes in their order, from an empty file, and the state read back; the unnamed currency keeps "?".
@@ -111,9 +111,11 @@ private slots:
         state.OtherCurrencyMarker = name.isEmpty() ? UnnamedCurrencyMarker : QString();
         IniDocument ini;
         KeepConversionState(state, ini);
-        QCOMPARE(ini.bytes(), "[Last]\r\nID=13\r\nAmount=" + Localized("2.5").toUtf8() + "\r\n[Decimals]\r\n13=3\r\n"
-                              "[Rates]\r\n13=" + Localized("1.5").toUtf8() + "\r\n[General]\r\nOtherCurrency="
-                                  + stored + "\r\n");
+        QCOMPARE(ini.bytes(),
+                 "[Last]\r\nID=13\r\nAmount=" + Localized("2.5").toUtf8()
+                     + "\r\n[Decimals]\r\n13=3\r\n"
+                       "[Rates]\r\n13="
+                     + Localized("1.5").toUtf8() + "\r\n[General]\r\nOtherCurrency=" + stored + "\r\n");
         ConversionState read;
         read.OtherCurrencyName = QStringLiteral("stale");
         FillConversionState(read, ini);
@@ -130,8 +132,9 @@ private slots:
         QCOMPARE(LoadPageSetup(lowerCase).FontName, CourierNew);
         IniDocument ini;
         SavePageSetup({CourierNewGreek, 10, 20, 3, 55}, ini);
-        QCOMPARE(ini.bytes(), QByteArray("[PageSetup]\r\nFontName=Courier New Greek\r\nFontSize=10\r\n"
-                                         "TopMargin=20\r\nLeftMargin=3\r\nLinesPerPage=55\r\n"));
+        QCOMPARE(ini.bytes(),
+                 QByteArray("[PageSetup]\r\nFontName=Courier New Greek\r\nFontSize=10\r\n"
+                            "TopMargin=20\r\nLeftMargin=3\r\nLinesPerPage=55\r\n"));
         QCOMPARE(LoadPageSetup(ini).FontName, CourierNewGreek);
     }
 };

@@ -27,7 +27,9 @@ QString Snapshot(const QString &path)
     ::stat(name.constData(), &info);
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-    return QStringLiteral("%1 | mode %2 | inode %3").arg(QString::fromUtf8(bytes)).arg(info.st_mode, 0, 8)
+    return QStringLiteral("%1 | mode %2 | inode %3")
+        .arg(QString::fromUtf8(bytes))
+        .arg(info.st_mode, 0, 8)
         .arg(info.st_ino);
 }
 
@@ -62,8 +64,8 @@ private slots:
         QTest::newRow("others kept") << ini << mine << 0 << ok << ok << changed;
         QTest::newRow("folder in the way") << ini << QByteArray("/") << 0 << refused << refused << QByteArray();
         QTest::newRow("missing folder") << "no/settings.ini" << QByteArray() << 0 << ok << refused << QByteArray();
-        QTest::newRow("read-only: mode kept")
-            << ini << mine << 0440 << ok << (root ? ok : ErrorCode::PermissionDenied) << (root ? changed : QByteArray());
+        QTest::newRow("read-only: mode kept") << ini << mine << 0440 << ok << (root ? ok : ErrorCode::PermissionDenied)
+                                              << (root ? changed : QByteArray());
         QTest::newRow("same bytes: not replaced") << ini << three << 0 << ok << ok << QByteArray();
     }
     void files()
@@ -119,7 +121,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QStringList names = {"settings.ini.aB3xYz", "settings.ini.QWERTY", "settings.ini.backup",
-                                   "settings.ini.aB3xY", "other.ini.aB3xYz", "settings.ini"};
+                                   "settings.ini.aB3xY",  "other.ini.aB3xYz",    "settings.ini"};
         for (const QString &name : names)
             WriteFile(dir.filePath(name), "x");
         SettingsStore(dir.filePath(QStringLiteral("settings.ini"))).removeSaveLeftovers();
@@ -137,9 +139,8 @@ private slots:
         WriteFile(dir.filePath(QStringLiteral("filler")), QByteArray(60 * 1024, 'x'));
         SettingsStore store(path);
         store.load();
-        const Failure failure = store.edit([](IniDocument &ini) {
-            WriteIniString(ini, Setting::OtherCurrency, QString(8 * 1024, u'x'));
-        });
+        const Failure failure =
+            store.edit([](IniDocument &ini) { WriteIniString(ini, Setting::OtherCurrency, QString(8 * 1024, u'x')); });
         const QString after = Snapshot(path);
         QProcess::execute(QStringLiteral("umount"), {dir.path()});
         QCOMPARE(failure.code, ErrorCode::DiskFull);

@@ -59,7 +59,8 @@ private:
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
-    template <typename T> T *child(const QString &name) const
+    template<typename T>
+    T *child(const QString &name) const
     {
         T *widget = m_window->findChild<T *>(name);
         if (!widget)
@@ -186,12 +187,14 @@ private slots:
         QVERIFY(road()->accessibleName().startsWith(QStringLiteral("Υπερχείλιση: η εφαρμογή χωρά έως ")));
         // One language at a time, in the menu and on the flags, also when chosen again.
         action("mnuToolsGreek")->trigger();
-        QVERIFY(action("mnuToolsGreek")->isChecked() && child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
+        QVERIFY(action("mnuToolsGreek")->isChecked()
+                && child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
         QVERIFY(!action("mnuToolsEnglish")->isChecked());
         QFile::remove(iniPath());
         action("mnuToolsEnglish")->trigger();
         action("mnuToolsEnglish")->trigger();
-        QVERIFY(!action("mnuToolsGreek")->isChecked() && !child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
+        QVERIFY(!action("mnuToolsGreek")->isChecked()
+                && !child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
         QCOMPARE(amount(13)->text(), QStringLiteral("Undefined "));
         QCOMPARE(readIni(), QByteArray("[General]\r\nLanguage=False\r\n"));
     }
@@ -211,10 +214,11 @@ private slots:
         QVERIFY(readIni().contains("OtherCurrency=Zloty & Groszy\r\n"));
         QCOMPARE(child<QRadioButton>(QStringLiteral("optCurrency_13"))->accessibleName(),
                  QStringLiteral("Zloty & Groszy"));
-        for (const QString &shown : {child<QLabel>(QStringLiteral("lblTitle_13"))->text(),
-                                     action("mnuConvertFrom_13")->text()}) {
+        for (const QString &shown :
+             {child<QLabel>(QStringLiteral("lblTitle_13"))->text(), action("mnuConvertFrom_13")->text()}) {
             QVERIFY(QKeySequence::mnemonic(shown).isEmpty());
-            QCOMPARE(QString(shown).replace(QStringLiteral("&&"), QStringLiteral("&")), QStringLiteral("Zloty & Groszy"));
+            QCOMPARE(QString(shown).replace(QStringLiteral("&&"), QStringLiteral("&")),
+                     QStringLiteral("Zloty & Groszy"));
         }
     }
 
@@ -247,7 +251,8 @@ private slots:
         start();
         (focused < 0 ? static_cast<QWidget *>(child<QToolButton>(QStringLiteral("cmdLanguage_0"))) : goButton(focused))
             ->setFocus();
-        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | (unrounded ? Qt::ShiftModifier : Qt::NoModifier));
+        QTest::keyClick(m_window.get(), Qt::Key_C,
+                        Qt::ControlModifier | (unrounded ? Qt::ShiftModifier : Qt::NoModifier));
         QCOMPARE(QGuiApplication::clipboard()->text(), Localized(copied));
         QCOMPARE(m_window->statusBar()->currentMessage(),
                  (unrounded ? QStringLiteral("Copied unrounded: ") : QStringLiteral("Copied: ")) + Localized(copied));
@@ -260,9 +265,11 @@ private slots:
     {
         writeIni("[Last]\r\nID=7\r\nAmount=1000000\r\n");
         start();
-        QCOMPARE(road()->accessibleName(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD")));
+        QCOMPARE(road()->accessibleName(),
+                 Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD")));
         QTest::keyClick(goButton(7), Qt::Key_Tab);
-        QCOMPARE(road()->accessibleName(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 2,311.2641 → 2,311.26 IEP")));
+        QCOMPARE(road()->accessibleName(),
+                 Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 2,311.2641 → 2,311.26 IEP")));
     }
 
     // The decimal separators of all rows stand in one column, whole numbers end

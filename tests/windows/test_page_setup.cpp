@@ -19,7 +19,11 @@ class TestPageSetup : public QObject
     std::unique_ptr<ScriptedProgram> m_program;
     std::unique_ptr<frmPageSetup> m_dialog;
 
-    template <typename T = QPushButton> T *child(const QString &name) const { return m_dialog->findChild<T *>(name); }
+    template<typename T = QPushButton>
+    T *child(const QString &name) const
+    {
+        return m_dialog->findChild<T *>(name);
+    }
     void stepUp(const QString &number) { QTest::keyClick(child<UpDown>("upd" + number), Qt::Key_Up); }
     QString shown(const QString &number) const { return child<QLabel>("lbl" + number)->text(); }
     // The font, its size and the left margin (where the rule under the title starts) of the next print.

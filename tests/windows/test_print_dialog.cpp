@@ -33,7 +33,11 @@ class TestPrintDialog : public QObject
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get())); // Ctrl+P needs a shown window
     }
-    template <typename T = QPushButton> T *child(const QString &name) const { return m_dialog->findChild<T *>(name); }
+    template<typename T = QPushButton>
+    T *child(const QString &name) const
+    {
+        return m_dialog->findChild<T *>(name);
+    }
     bool idle() const
     {
         return m_dialog->isVisible() && child("cmdPrint")->isEnabled() && !child("cmdCancelPrinting")->isEnabled()

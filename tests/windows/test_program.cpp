@@ -154,8 +154,11 @@ private slots:
     {
         const QString backup = m_dir.filePath(QStringLiteral("backup"));
         const QByteArray choices = QStringLiteral("[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n[ImportSettings]\r\n"
-                                                  "Ini=True\r\nFolder=%1\r\n").arg(backup).toUtf8();
-        writeSettings("[General]\r\nLanguage=True\r\nOtherCurrency=Zloty\r\n[Last]\r\nID=13\r\n[Rates]\r\n13=4\r\n" + choices);
+                                                  "Ini=True\r\nFolder=%1\r\n")
+                                       .arg(backup)
+                                       .toUtf8();
+        writeSettings("[General]\r\nLanguage=True\r\nOtherCurrency=Zloty\r\n[Last]\r\nID=13\r\n[Rates]\r\n13=4\r\n"
+                      + choices);
         const QString greekTitle = QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ");
 
         auto program = launch();

@@ -60,7 +60,8 @@ private:
     void open(bool import, bool greek, const QString &more, const QString &kind = QStringLiteral("file"))
     {
         m_import = import;
-        m_settings = expand(QStringLiteral("[General]\r\nLanguage=%1\r\n").arg(greek ? "True" : "False") + more).toUtf8();
+        m_settings =
+            expand(QStringLiteral("[General]\r\nLanguage=%1\r\n").arg(greek ? "True" : "False") + more).toUtf8();
         QFile file(settingsFile());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(m_settings) == m_settings.size());
         file.close();
@@ -74,7 +75,8 @@ private:
             m_dialog = std::make_unique<frmSettingsExport>(m_controller->dialogs(), m_controller->settings());
         m_dialog->show();
     }
-    template <typename T> T *child(const QString &name) const
+    template<typename T>
+    T *child(const QString &name) const
     {
         T *widget = m_dialog->findChild<T *>(name);
         if (!widget)
@@ -89,7 +91,8 @@ private:
         for (QString step : steps.split(u' ', Qt::SkipEmptyParts)) {
             if (step.startsWith(QLatin1String("choose:"))) {
                 const QString name = step.mid(7);
-                m_platform->folders = name.isEmpty() ? QStringList() : QStringList{name == u"/" ? name : path(name) + '/'};
+                m_platform->folders =
+                    name.isEmpty() ? QStringList() : QStringList{name == u"/" ? name : path(name) + '/'};
                 step = QStringLiteral("cmdSettingsFolderExternal");
             }
             QWidget *control = child<QWidget>(step);
@@ -106,7 +109,9 @@ private:
         const QString folder = child<QLabel>(QStringLiteral("lblSettingsFolderExternal"))->text();
         const auto *action = child<QPushButton>(m_import ? QStringLiteral("cmdImport") : QStringLiteral("cmdExport"));
         return QString(ini->isChecked() ? u'x' : u'-') + (ini->isEnabled() ? u'e' : u'd')
-            + (label.isEmpty() ? u'_' : label == settingsFile() ? u'L' : u'?')
+            + (label.isEmpty()               ? u'_'
+                   : label == settingsFile() ? u'L'
+                                             : u'?')
             + (action->isEnabled() ? QStringLiteral(" on ") : QStringLiteral(" off "))
             + child<QPushButton>(QStringLiteral("cmdCancel"))->text() + u' '
             + (folder.isEmpty() ? QStringLiteral("-") : QString(folder).remove(m_dir->path() + u'/'));
@@ -116,17 +121,18 @@ private:
     QStringList messages() const
     {
         const bool greek = m_controller->app().GreekLanguage;
-        const std::array<std::tuple<const char *, TextId, MessageStyle>, 4> known = {{
-            {"same", m_import ? TextId::ImportSameFolder : TextId::ExportSameFolder, MessageStyle::Critical},
-            {"missing", m_import ? TextId::ImportMissingFile : TextId::ExportMissingFile, MessageStyle::Critical},
-            {"question", TextId::ImportQuestion, MessageStyle::Question},
-            {"shut down", TextId::ImportShutDown, MessageStyle::Exclamation}}};
+        const std::array<std::tuple<const char *, TextId, MessageStyle>, 4> known = {
+            {{"same", m_import ? TextId::ImportSameFolder : TextId::ExportSameFolder, MessageStyle::Critical},
+             {"missing", m_import ? TextId::ImportMissingFile : TextId::ExportMissingFile, MessageStyle::Critical},
+             {"question", TextId::ImportQuestion, MessageStyle::Question},
+             {"shut down", TextId::ImportShutDown, MessageStyle::Exclamation}}};
         QStringList names;
         for (const ScriptedPlatform::Message &message : std::as_const(m_platform->messages)) {
             names.append(message.caption.endsWith(m_import ? "[ SII1000 ]" : "[ SEE1000 ]") ? "report" : message.text);
             for (const auto &[name, text, style] : known) {
                 if (message.caption == Text(m_import ? TextId::ImportTitle : TextId::ExportTitle, greek)
-                    && message.style == style && message.text == Text(text, greek).arg(m_import ? source() : settingsFile()))
+                    && message.style == style
+                    && message.text == Text(text, greek).arg(m_import ? source() : settingsFile()))
                     names.last() = QLatin1String(name);
             }
         }
@@ -170,31 +176,85 @@ private slots:
         const QString ex = QStringLiteral("[ExportSettings]\r\nIni=True\r\n");
         const QString in = QStringLiteral("[ImportSettings]\r\nIni=TRUE\r\nFolder=%dir/");
         const QString check = QStringLiteral("choose:out chkIniFileName");
-        QTest::newRow("export: no folder") << ex << "" << "xeL off Cancel -" << "" << "";
-        QTest::newRow("export: checking") << "" << check << "xeL on Cancel out/" << "home" << "";
-        QTest::newRow("export el: unchecking") << ex << check << "-eL off Άκυρο out/" << "home" << "";
-        QTest::newRow("export: choice cancelled") << ex << "choose:out choose:" << "xeL on Cancel out/" << "home out" << "";
-        QTest::newRow("export: the root") << ex << "choose:/" << "xeL on Cancel /" << "home" << "";
-        QTest::newRow("export: no tooltips") << "ToolTipText=True\r\n" << "choose:out" << "-eL off Cancel out/" << "home" << "";
-        QTest::newRow("export el: Apply") << "" << "choose:out cmdApply" << "-eL off Κλείσιμο out/" << "home"
+        QTest::newRow("export: no folder") << ex << ""
+                                           << "xeL off Cancel -"
+                                           << ""
+                                           << "";
+        QTest::newRow("export: checking") << "" << check << "xeL on Cancel out/"
+                                          << "home"
+                                          << "";
+        QTest::newRow("export el: unchecking") << ex << check << "-eL off Άκυρο out/"
+                                               << "home"
+                                               << "";
+        QTest::newRow("export: choice cancelled") << ex << "choose:out choose:"
+                                                  << "xeL on Cancel out/"
+                                                  << "home out"
+                                                  << "";
+        QTest::newRow("export: the root") << ex << "choose:/"
+                                          << "xeL on Cancel /"
+                                          << "home"
+                                          << "";
+        QTest::newRow("export: no tooltips") << "ToolTipText=True\r\n"
+                                             << "choose:out"
+                                             << "-eL off Cancel out/"
+                                             << "home"
+                                             << "";
+        QTest::newRow("export el: Apply") << ""
+                                          << "choose:out cmdApply"
+                                          << "-eL off Κλείσιμο out/"
+                                          << "home"
                                           << "[ExportSettings]\r\nIni=False\r\nFolder=%dir/out\r\n";
-        QTest::newRow("export: a box after Apply") << ex << "cmdApply chkIniFileName" << "-eL off Cancel -" << "" << ex;
-        QTest::newRow("export el: a folder after Apply") << "" << "cmdApply choose:empty" << "-eL off Άκυρο empty/" << "home"
+        QTest::newRow("export: a box after Apply") << ex << "cmdApply chkIniFileName"
+                                                   << "-eL off Cancel -"
+                                                   << "" << ex;
+        QTest::newRow("export el: a folder after Apply") << ""
+                                                         << "cmdApply choose:empty"
+                                                         << "-eL off Άκυρο empty/"
+                                                         << "home"
                                                          << "[ExportSettings]\r\nIni=False\r\n";
-        QTest::newRow("import: no folder") << "" << "" << "-d_ off Cancel -" << "" << "";
-        QTest::newRow("import: checking") << "" << check << "xeL on Cancel out/" << "home" << "";
-        QTest::newRow("import: stored choices") << in + "out/" << "" << "xeL on Cancel out/" << "" << "";
-        QTest::newRow("import: a FIFO is no file") << in + "fifo" << "" << "-d_ off Cancel fifo/" << "" << "";
-        QTest::newRow("import: to no file") << in + "out" << "choose:empty" << "-d_ off Cancel empty/" << "out" << "";
-        QTest::newRow("import: folder gone") << in + "gone" << "choose:" << "-d_ off Cancel gone/" << "home" << "";
-        QTest::newRow("import el: Apply") << "" << check + " cmdApply" << "xeL on Κλείσιμο out/" << "home"
+        QTest::newRow("import: no folder") << ""
+                                           << ""
+                                           << "-d_ off Cancel -"
+                                           << ""
+                                           << "";
+        QTest::newRow("import: checking") << "" << check << "xeL on Cancel out/"
+                                          << "home"
+                                          << "";
+        QTest::newRow("import: stored choices") << in + "out/"
+                                                << ""
+                                                << "xeL on Cancel out/"
+                                                << ""
+                                                << "";
+        QTest::newRow("import: a FIFO is no file") << in + "fifo"
+                                                   << ""
+                                                   << "-d_ off Cancel fifo/"
+                                                   << ""
+                                                   << "";
+        QTest::newRow("import: to no file") << in + "out"
+                                            << "choose:empty"
+                                            << "-d_ off Cancel empty/"
+                                            << "out"
+                                            << "";
+        QTest::newRow("import: folder gone") << in + "gone"
+                                             << "choose:"
+                                             << "-d_ off Cancel gone/"
+                                             << "home"
+                                             << "";
+        QTest::newRow("import el: Apply") << "" << check + " cmdApply"
+                                          << "xeL on Κλείσιμο out/"
+                                          << "home"
                                           << "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n";
-        QTest::newRow("import: a disabled box kept") << "[ImportSettings]\r\nIni=True\r\n" << "chkDeleteAfterImporting cmdApply"
-                                                     << "-d_ off Close -" << ""
+        QTest::newRow("import: a disabled box kept") << "[ImportSettings]\r\nIni=True\r\n"
+                                                     << "chkDeleteAfterImporting cmdApply"
+                                                     << "-d_ off Close -"
+                                                     << ""
                                                      << "[ImportSettings]\r\nIni=True\r\nDeleteAfter=True\r\n";
-        QTest::newRow("import: delete after Apply") << in + "out" << "cmdApply chkDeleteAfterImporting"
-                                                    << "xeL on Cancel out/" << ""
-                                                    << "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n";
+        QTest::newRow("import: delete after Apply")
+            << in + "out"
+            << "cmdApply chkDeleteAfterImporting"
+            << "xeL on Cancel out/"
+            << ""
+            << "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n";
     }
     void boxesButtonsAndApply()
     {
@@ -231,19 +291,43 @@ private slots:
         QTest::addColumn<QString>("outcome"); // closed, ended, or the dialog's state
         QTest::addColumn<QString>("copy");    // export: copied or none; import: the source kept, trashed or gone
         const QStringList none, same{"same"}, missing{"missing"}, done{"question", "shut down"};
-        QTest::newRow("export: another folder") << "out" << "" << none << "closed" << "copied";
-        QTest::newRow("export: other letters") << "Program" << "" << none << "closed" << "copied";
-        QTest::newRow("export: the same folder") << "program" << "" << same << "xeL on Cancel program/" << "none";
-        QTest::newRow("export el: through a link") << "link" << "" << same << "xeL on Άκυρο link/" << "none";
-        QTest::newRow("export el: the file gone") << "out" << "gone" << missing << "-d_ off Άκυρο out/" << "none";
-        QTest::newRow("export: the copy fails") << "empty" << "break no" << QStringList{"report"} << "closed" << "none";
-        QTest::newRow("import: No") << "out" << "delete no" << QStringList{"question"} << "xeL on Cancel out/" << "kept";
-        QTest::newRow("import el: Yes") << "out" << "yes" << done << "ended" << "kept";
-        QTest::newRow("import: Yes, to the trash") << "out" << "delete yes" << done << "ended" << "trashed";
-        QTest::newRow("import: the copy fails") << "out" << "break delete yes no" << QStringList{"question", "report"}
-                                                << "xeL on Cancel out/" << "kept";
-        QTest::newRow("import el: through a link") << "link" << "delete" << same << "xeL on Άκυρο link/" << "kept";
-        QTest::newRow("import el: the source gone") << "out" << "gone" << missing << "-d_ off Άκυρο out/" << "gone";
+        QTest::newRow("export: another folder") << "out"
+                                                << "" << none << "closed"
+                                                << "copied";
+        QTest::newRow("export: other letters") << "Program"
+                                               << "" << none << "closed"
+                                               << "copied";
+        QTest::newRow("export: the same folder") << "program"
+                                                 << "" << same << "xeL on Cancel program/"
+                                                 << "none";
+        QTest::newRow("export el: through a link") << "link"
+                                                   << "" << same << "xeL on Άκυρο link/"
+                                                   << "none";
+        QTest::newRow("export el: the file gone") << "out"
+                                                  << "gone" << missing << "-d_ off Άκυρο out/"
+                                                  << "none";
+        QTest::newRow("export: the copy fails") << "empty"
+                                                << "break no" << QStringList{"report"} << "closed"
+                                                << "none";
+        QTest::newRow("import: No") << "out"
+                                    << "delete no" << QStringList{"question"} << "xeL on Cancel out/"
+                                    << "kept";
+        QTest::newRow("import el: Yes") << "out"
+                                        << "yes" << done << "ended"
+                                        << "kept";
+        QTest::newRow("import: Yes, to the trash") << "out"
+                                                   << "delete yes" << done << "ended"
+                                                   << "trashed";
+        QTest::newRow("import: the copy fails")
+            << "out"
+            << "break delete yes no" << QStringList{"question", "report"} << "xeL on Cancel out/"
+            << "kept";
+        QTest::newRow("import el: through a link") << "link"
+                                                   << "delete" << same << "xeL on Άκυρο link/"
+                                                   << "kept";
+        QTest::newRow("import el: the source gone") << "out"
+                                                    << "gone" << missing << "-d_ off Άκυρο out/"
+                                                    << "gone";
     }
     void exportAndImport()
     {
@@ -275,12 +359,14 @@ private slots:
             QCOMPARE(Read(settingsFile()), m_platform->ended ? imported : m_settings);
         const QFileInfo copied(target);
         if (!import) {
-            const bool elsewhere = copied.isFile() && copied.canonicalPath() != QFileInfo(settingsFile()).canonicalPath();
+            const bool elsewhere =
+                copied.isFile() && copied.canonicalPath() != QFileInfo(settingsFile()).canonicalPath();
             QCOMPARE(elsewhere ? Read(target) == m_settings : false, copy == u"copied");
             return;
         }
         QCOMPARE(QFile::exists(source()), copy == u"kept");
-        QCOMPARE(Read(path(QStringLiteral("home/.local/share/Trash/files") + Name)), copy == u"trashed" ? imported : "");
+        QCOMPARE(Read(path(QStringLiteral("home/.local/share/Trash/files") + Name)),
+                 copy == u"trashed" ? imported : "");
     }
 
     // Every help topic of both dialogs finds its control.
@@ -307,7 +393,8 @@ private slots:
         const QList<QAction *> items = menu->actions(); // Import, Export, -, Help, -, Cancel
         QString seen;
         const auto look = [&] {
-            seen += QStringLiteral("%1%2%3 ").arg(menu->isVisible()).arg(items[3]->isEnabled()).arg(items[5]->isEnabled());
+            seen +=
+                QStringLiteral("%1%2%3 ").arg(menu->isVisible()).arg(items[3]->isEnabled()).arg(items[5]->isEnabled());
             QVERIFY(menu->geometry().top() >= button->mapToGlobal(QPoint(0, button->height())).y());
             menu->close();
         };

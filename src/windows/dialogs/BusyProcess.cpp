@@ -83,9 +83,9 @@ void BusyProcess::cpEnableControls()
 bool BusyProcess::ConfirmCancelProcess(QAbstractButton *button)
 {
     const bool greek = m_dialogs.app().GreekLanguage;
-    const bool cancel = m_dialogs.ShowMessageBox(m_dialog, Text(TextId::CancelProcessTitle, greek),
-                                                 Text(TextId::CancelProcessText, greek),
-                                                 MessageStyle::QuestionDefaultNo)
+    const bool cancel =
+        m_dialogs.ShowMessageBox(m_dialog, Text(TextId::CancelProcessTitle, greek),
+                                 Text(TextId::CancelProcessText, greek), MessageStyle::QuestionDefaultNo)
         == MessageAnswer::Yes;
     button->setEnabled(!cancel);
     return cancel;

@@ -9,10 +9,7 @@
 
 namespace {
 
-bool allowed(QChar c)
-{
-    return c.isDigit() ? c.unicode() < 128 : (c == u',' || c == u'.');
-}
+bool allowed(QChar c) { return c.isDigit() ? c.unicode() < 128 : (c == u',' || c == u'.'); }
 
 qsizetype refusedCount(const QString &text)
 {

@@ -37,8 +37,8 @@ void lockField(QWidget *field)
 
 } // namespace
 
-frmInputCurrency::frmInputCurrency(SharedDialogs &dialogs, const ConversionState &state,
-                                   InputCurrencyRequest request, QWidget *parent)
+frmInputCurrency::frmInputCurrency(SharedDialogs &dialogs, const ConversionState &state, InputCurrencyRequest request,
+                                   QWidget *parent)
     : QDialog(parent)
     , m_dialogs(dialogs)
     , m_request(std::move(request))

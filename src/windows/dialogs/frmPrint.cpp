@@ -167,10 +167,7 @@ void frmPrint::setPrinterCaptions()
             m_job.DestinationCaption(index).replace(u'&', QStringLiteral("&&")));
 }
 
-qint16 frmPrint::selectedDestination() const
-{
-    return qint16(std::max(0, m_destinations->checkedId()));
-}
+qint16 frmPrint::selectedDestination() const { return qint16(std::max(0, m_destinations->checkedId())); }
 
 void frmPrint::printClicked()
 {

@@ -21,7 +21,4 @@ frmSettingsImport::frmSettingsImport(SharedDialogs &dialogs, SettingsStore &sett
     start();
 }
 
-void frmSettingsImport::showMore()
-{
-    m_chkDeleteAfterImporting->setChecked(m_import.deleteAfter());
-}
+void frmSettingsImport::showMore() { m_chkDeleteAfterImporting->setChecked(m_import.deleteAfter()); }

@@ -1,16 +1,16 @@
 #include "windows/main/frmMain.h"
 
+#include "app/ErrorTrap.h"
 #include "app/MainController.h"
 #include "app/MenuMnemonics.h"
+#include "app/PathKeeping.h"
 #include "app/RowTexts.h"
 #include "app/StatusTexts.h"
 #include "windows/ContextHelp.h"
 #include "windows/Pictures.h"
+#include "windows/dialogs/PrintCommands.h"
 #include "windows/dialogs/frmAbout.h"
 #include "windows/dialogs/frmInputCurrency.h"
-#include "windows/dialogs/PrintCommands.h"
-#include "app/ErrorTrap.h"
-#include "app/PathKeeping.h"
 #include "windows/dialogs/frmSettingsExport.h"
 #include "windows/dialogs/frmSettingsImport.h"
 #include "windows/main/ButtonMenu.h"
@@ -22,8 +22,8 @@
 #include <QClipboard>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHash>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -73,28 +73,40 @@ const std::vector<MenuEntry> &MenuTable()
     using A = frmMain::Actions;
     using M = frmMain::Menus;
     static const std::vector<MenuEntry> table = {
-        {"mnuFile", TextId::MenuFile, &M::file, Initially::Shown,
+        {"mnuFile",
+         TextId::MenuFile,
+         &M::file,
+         Initially::Shown,
          {{"mnuFilePageSetup", TextId::MenuFilePageSetup, &A::filePageSetup},
           {"mnuFilePrintSetup", TextId::MenuFilePrintSetup, &A::filePrintSetup},
           {"mnuFileDash88", {}, nullptr},
           {"mnuFilePrint", TextId::MenuFilePrint, &A::filePrint},
           {"mnuFileDash99", {}, nullptr},
           {"mnuFileExit", TextId::MenuFileExit, &A::fileExit}}},
-        {"mnuSavePath", TextId::MenuSavePath, &M::savePath, Initially::Hidden,
+        {"mnuSavePath",
+         TextId::MenuSavePath,
+         &M::savePath,
+         Initially::Hidden,
          {{"mnuSavePathRecent", TextId::MenuSavePathRecent, &A::savePathRecent},
           {"mnuSavePathInitial", TextId::MenuSavePathInitial, &A::savePathInitial},
           {"mnuSavePathDash1", {}, nullptr},
           {"mnuSavePathHelp", TextId::MenuSavePathHelp, &A::savePathHelp, Initially::Disabled},
           {"mnuSavePathDash2", {}, nullptr},
           {"mnuSavePathCancel", TextId::MenuSavePathCancel, &A::savePathCancel, Initially::Disabled}}},
-        {"mnuRecallPath", TextId::MenuRecallPath, &M::recallPath, Initially::Hidden,
+        {"mnuRecallPath",
+         TextId::MenuRecallPath,
+         &M::recallPath,
+         Initially::Hidden,
          {{"mnuRecallPathRecent", TextId::MenuRecallPathRecent, &A::recallPathRecent},
           {"mnuRecallPathInitial", TextId::MenuRecallPathInitial, &A::recallPathInitial},
           {"mnuRecallPathDash1", {}, nullptr},
           {"mnuRecallPathHelp", TextId::MenuRecallPathHelp, &A::recallPathHelp, Initially::Disabled},
           {"mnuRecallPathDash2", {}, nullptr},
           {"mnuRecallPathCancel", TextId::MenuRecallPathCancel, &A::recallPathCancel, Initially::Disabled}}},
-        {"mnuTools", TextId::MenuTools, &M::tools, Initially::Shown,
+        {"mnuTools",
+         TextId::MenuTools,
+         &M::tools,
+         Initially::Shown,
          {{"mnuToolsRefresh", TextId::MenuToolsRefresh, &A::toolsRefresh, Initially::Hidden},
           {"mnuToolsDash77", {}, &A::toolsDash77, Initially::Hidden},
           {"mnuToolsUpOneLevel", TextId::MenuToolsUpOneLevel, &A::toolsUpOneLevel, Initially::Hidden},
@@ -103,9 +115,11 @@ const std::vector<MenuEntry> &MenuTable()
           {"mnuToolsGreek", TextId::MenuToolsGreek, &A::toolsGreek},
           {"mnuToolsDash99", {}, &A::toolsDash99, Initially::Hidden},
           {"mnuToolsOptions", TextId::MenuToolsOptions, &A::toolsOptions, Initially::Hidden},
-          {"mnuToolsFactorySettings", TextId::MenuToolsFactorySettings, &A::toolsFactorySettings,
-           Initially::Hidden}}},
-        {"mnuSettings", TextId::MenuSettings, &M::settings, Initially::Shown,
+          {"mnuToolsFactorySettings", TextId::MenuToolsFactorySettings, &A::toolsFactorySettings, Initially::Hidden}}},
+        {"mnuSettings",
+         TextId::MenuSettings,
+         &M::settings,
+         Initially::Shown,
          {{"mnuSettingsImport", TextId::MenuSettingsImport, &A::settingsImport},
           {"mnuSettingsExport", TextId::MenuSettingsExport, &A::settingsExport},
           {"mnuSettingsDash1", {}, nullptr},
@@ -114,7 +128,10 @@ const std::vector<MenuEntry> &MenuTable()
           {"mnuSettingsCancel", TextId::MenuSettingsCancel, &A::settingsCancel, Initially::Disabled}}},
         // "Convert from" comes here; its items are built from the currency slots.
         {"mnuConvert", TextId::MenuConvert, &M::convert, Initially::Shown, {}},
-        {"mnuHelp", TextId::MenuHelp, &M::help, Initially::Shown,
+        {"mnuHelp",
+         TextId::MenuHelp,
+         &M::help,
+         Initially::Shown,
          {{"mnuHelpTips", TextId::MenuHelpTips, &A::helpTips, Initially::Shown},
           {"mnuHelpDash99", {}, nullptr},
           {"mnuHelpAbout", TextId::MenuHelpAbout, &A::helpAbout, Initially::Shown}}},
@@ -142,8 +159,7 @@ const std::vector<ButtonEntry> &ButtonTable()
         {"cmdPrint", "icon_print", TextId::TipPrint, &B::print},
         {"cmdRefresh", "icon_refresh", TextId::TipRefresh, &B::refresh, Initially::Hidden, true},
         {"cmdSavePath", "icon_save_path", TextId::TipSavePath, &B::savePath, Initially::Hidden},
-        {"cmdRecallSavedPath", "icon_recall_path", TextId::TipRecallSavedPath, &B::recallSavedPath,
-         Initially::Hidden},
+        {"cmdRecallSavedPath", "icon_recall_path", TextId::TipRecallSavedPath, &B::recallSavedPath, Initially::Hidden},
         {"cmdUpOneLevel", "icon_up_one_level", TextId::TipUpOneLevel, &B::upOneLevel, Initially::Hidden},
         {"cmdSettings", "icon_settings", TextId::TipSettings, &B::settings},
         {"cmdOptions", "icon_options", TextId::TipOptions, &B::options, Initially::Hidden},
@@ -164,25 +180,19 @@ void ApplyInitially(QAction *action, Initially initially)
 }
 
 // "Convert from" shortcuts, in slot order.
-constexpr std::array<Qt::Key, CurrencyCount> ConvertKeys = {
-    Qt::Key_U, Qt::Key_A, Qt::Key_B, Qt::Key_D, Qt::Key_E, Qt::Key_S, Qt::Key_F,
-    Qt::Key_H, Qt::Key_R, Qt::Key_I, Qt::Key_L, Qt::Key_N, Qt::Key_T, Qt::Key_O};
+constexpr std::array<Qt::Key, CurrencyCount> ConvertKeys = {Qt::Key_U, Qt::Key_A, Qt::Key_B, Qt::Key_D, Qt::Key_E,
+                                                            Qt::Key_S, Qt::Key_F, Qt::Key_H, Qt::Key_R, Qt::Key_I,
+                                                            Qt::Key_L, Qt::Key_N, Qt::Key_T, Qt::Key_O};
 
 constexpr std::array<const char *, CurrencyCount> FlagPictures = {
     "flag_eur", "flag_ats", "flag_bef", "flag_dem", "flag_esp", "flag_fim", "flag_frf",
     "flag_grd", "flag_iep", "flag_itl", "flag_luf", "flag_nlg", "flag_pte", "flag_other"};
 
-QString IndexedName(const char *name, int index)
-{
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
+QString IndexedName(const char *name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
 
 // A currency name shows as typed: "&" in a label with a buddy, or in a menu
 // item, would otherwise become a keyboard mnemonic.
-QString LiteralAmpersands(QString text)
-{
-    return text.replace(u'&', QStringLiteral("&&"));
-}
+QString LiteralAmpersands(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
 
 // How long a re-layout must rest before the conversion is re-run, so that
 // dragging the window's edge does not re-run it at every step.
@@ -273,8 +283,8 @@ void frmMain::buildMenus()
 
     auto *checkMarks = new QActionGroup(this);
     for (int slot = 0; slot < CurrencyCount; ++slot) {
-        const QString caption = slot == OtherCurrencyIndex ? QStringLiteral("Other")
-                                                           : QLatin1String(CurrencyCodes[std::size_t(slot)]);
+        const QString caption =
+            slot == OtherCurrencyIndex ? QStringLiteral("Other") : QLatin1String(CurrencyCodes[std::size_t(slot)]);
         QAction *item = m_menus.convert->addAction(caption);
         item->setObjectName(IndexedName("mnuConvertFrom", slot));
         item->setCheckable(true);
@@ -677,8 +687,7 @@ void frmMain::connectButtonMenus()
 {
     new ButtonMenu(m_buttons.settings, m_menus.settings, m_actions.settingsHelp, m_actions.settingsCancel);
     new ButtonMenu(m_buttons.savePath, m_menus.savePath, m_actions.savePathHelp, m_actions.savePathCancel);
-    new ButtonMenu(m_buttons.recallSavedPath, m_menus.recallPath, m_actions.recallPathHelp,
-                   m_actions.recallPathCancel);
+    new ButtonMenu(m_buttons.recallSavedPath, m_menus.recallPath, m_actions.recallPathHelp, m_actions.recallPathCancel);
 
     const auto openModal = [this](auto &&dialog) {
         dialog.exec();
@@ -688,12 +697,10 @@ void frmMain::connectButtonMenus()
         m_controller.dialogs().BringWindowToFront(this);
         update();
     };
-    connect(m_actions.settingsExport, &QAction::triggered, this, [this, openModal] {
-        openModal(frmSettingsExport(m_controller.dialogs(), m_controller.settings(), this));
-    });
-    connect(m_actions.settingsImport, &QAction::triggered, this, [this, openModal] {
-        openModal(frmSettingsImport(m_controller.dialogs(), m_controller.settings(), this));
-    });
+    connect(m_actions.settingsExport, &QAction::triggered, this,
+            [this, openModal] { openModal(frmSettingsExport(m_controller.dialogs(), m_controller.settings(), this)); });
+    connect(m_actions.settingsImport, &QAction::triggered, this,
+            [this, openModal] { openModal(frmSettingsImport(m_controller.dialogs(), m_controller.settings(), this)); });
 
     // Path keeping is not offered, so these items stay hidden; they keep what
     // they would do.
