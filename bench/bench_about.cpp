@@ -6,8 +6,8 @@
 // Each reports the time on the clock and, as a counter, the processor time,
 // which other work on a shared machine disturbs less. Run it on the display
 // you care about, e.g. under xvfb-run, or with QT_QPA_PLATFORM=offscreen.
+#include "BenchPlatform.h"
 #include "app/MainController.h"
-#include "platform/QtPlatformServices.h"
 #include "windows/dialogs/frmAbout.h"
 #include "windows/main/frmMain.h"
 
@@ -24,20 +24,6 @@
 #include <ctime>
 
 namespace {
-
-// The real platform, but with its settings file and lock in a folder of our own.
-class BenchPlatform : public QtPlatformServices
-{
-public:
-    explicit BenchPlatform(QString folder)
-        : m_folder(std::move(folder))
-    {
-    }
-    QString programFolder() const override { return m_folder; }
-
-private:
-    QString m_folder;
-};
 
 // Notes the first paint of a widget.
 class FirstPaint : public QObject

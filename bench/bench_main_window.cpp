@@ -12,8 +12,8 @@
 //
 // Conversion: one conversion re-run in a shown window, with the rows repainted
 // and the settings file saved, as after the user confirmed the amount dialog.
+#include "BenchPlatform.h"
 #include "app/MainController.h"
-#include "platform/QtPlatformServices.h"
 #include "windows/main/frmMain.h"
 
 #include <benchmark/benchmark.h>
@@ -38,20 +38,6 @@
 #include <cstdio>
 
 namespace {
-
-// The real platform, but with its settings file and lock in a folder of our own.
-class BenchPlatform : public QtPlatformServices
-{
-public:
-    explicit BenchPlatform(QString folder)
-        : m_folder(std::move(folder))
-    {
-    }
-    QString programFolder() const override { return m_folder; }
-
-private:
-    QString m_folder;
-};
 
 long residentKiB()
 {
