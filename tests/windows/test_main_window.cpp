@@ -1,4 +1,4 @@
-#include "ScriptedPlatform.h"
+#include "ScriptedProgram.h"
 #include "TestLocale.h"
 
 #include "app/MainController.h"
@@ -6,15 +6,12 @@
 #include "windows/main/frmMain.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
@@ -39,17 +36,8 @@ private:
     std::unique_ptr<frmMain> m_window;
 
     QString iniPath() const { return m_dir->filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")); }
-    void writeIni(const QByteArray &contents)
-    {
-        QFile file(iniPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
-    QByteArray readIni() const
-    {
-        QFile file(iniPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeIni(const QByteArray &contents) const { QVERIFY(WriteFile(iniPath(), contents)); }
+    QByteArray readIni() const { return ReadFile(iniPath()); }
     void start()
     {
         m_controller = std::make_unique<MainController>(*m_platform);
@@ -62,10 +50,7 @@ private:
     template<typename T>
     T *child(const QString &name) const
     {
-        T *widget = m_window->findChild<T *>(name);
-        if (!widget)
-            qFatal("no child %s", qPrintable(name));
-        return widget;
+        return m_window->findChild<T *>(name);
     }
     QLabel *amount(int slot) const { return child<QLabel>(QStringLiteral("lblAmount_%1").arg(slot)); }
     QAction *action(const char *name) const { return child<QAction>(QLatin1String(name)); }
@@ -222,15 +207,6 @@ private slots:
         }
     }
 
-    // Alt and a menu title's first letter open that menu.
-    void menuBarMnemonics()
-    {
-        start();
-        QTest::keyClick(m_window.get(), Qt::Key_T, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::activePopupWidget(), child<QMenu>(QStringLiteral("mnuTools")));
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-    }
-
     // Ctrl+C, Ctrl+Shift+C and a double-click copy the amount as the row shows
     // it, without its padding, also while the tooltips are hidden.
     void copyPutsTheShownText_data()
@@ -274,17 +250,9 @@ private slots:
 
     // The decimal separators of all rows stand in one column, whole numbers end
     // at it, and the captions are left as they are.
-    void amountsAlignedByPlace_data()
-    {
-        QTest::addColumn<QByteArray>("ini");
-        QTest::newRow("built-in decimals") << QByteArray();
-        QTest::newRow("four and none") << QByteArray("[Decimals]\r\n0=4\r\n3=0\r\n[Last]\r\nAmount=1234.5\r\n");
-    }
     void amountsAlignedByPlace()
     {
-        QFETCH(QByteArray, ini);
-        if (!ini.isEmpty())
-            writeIni(ini);
+        writeIni("[Decimals]\r\n0=4\r\n3=0\r\n[Last]\r\nAmount=1234.5\r\n");
         start();
         const QString point = QLocale().decimalPoint();
         QSet<int> columns;
