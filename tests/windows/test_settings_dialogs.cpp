@@ -1,4 +1,4 @@
-#include "ScriptedPlatform.h"
+#include "ScriptedProgram.h"
 #include "TestLocale.h"
 
 #include "app/MainController.h"
@@ -33,12 +33,9 @@ const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
 
 } // namespace
 
-// The export and import dialogs on real widgets with a scripted folder chooser,
-// and the Settings menu that opens them. In a private folder ("%dir" in the
-// tables): program/ holds the settings file; out/ is where the user exports to
-// and imports from; empty/, Program/ (another folder here) and link/ (a link
-// to program/) and fifo/ (a FIFO of the settings file's name) are other
-// choices; home/ is the user's home, with the trash.
+// The export and import dialogs with a scripted folder chooser, and the Settings menu. In a private folder ("%dir"):
+// program/ holds the settings file, out/ the exported one; empty/, Program/, link/ (to program/) and fifo/ (a FIFO of
+// the settings file's name) are other choices; home/ is the user's home, with the trash.
 class TestSettingsDialogs : public QObject
 {
     Q_OBJECT
@@ -62,11 +59,8 @@ private:
         m_import = import;
         m_settings =
             expand(QStringLiteral("[General]\r\nLanguage=%1\r\n").arg(greek ? "True" : "False") + more).toUtf8();
-        QFile file(settingsFile());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(m_settings) == m_settings.size());
-        file.close();
-        file.setFileName(source());
-        QVERIFY(kind != u"file" || (file.open(QIODevice::WriteOnly) && file.write("[Last]\r\nID=7\r\n") > 0));
+        QVERIFY(WriteFile(settingsFile(), m_settings)
+                && (kind != u"file" || WriteFile(source(), "[Last]\r\nID=7\r\n")));
         m_controller = std::make_unique<MainController>(*m_platform);
         QVERIFY(m_controller->StartUp());
         if (import)
@@ -78,10 +72,7 @@ private:
     template<typename T>
     T *child(const QString &name) const
     {
-        T *widget = m_dialog->findChild<T *>(name);
-        if (!widget)
-            qFatal("no child %s", qPrintable(name));
-        return widget;
+        return m_dialog->findChild<T *>(name);
     }
     // "choose:NAME" picks the private folder's NAME ("choose:" cancels, "choose:/"
     // picks the root); any other step clicks the control of that name, near its
@@ -166,6 +157,11 @@ private slots:
     // The boxes, the action button, the cancel button's caption, where the
     // chooser starts, what Apply stores (only the enabled boxes, a chosen
     // folder, the delete box always) and the paths in tooltips.
+    static void row(const char *tag, const QString &settings, const QString &steps, const char *state,
+                    const char *starts = "", const QString &stored = {})
+    {
+        QTest::newRow(tag) << settings << steps << QString(state) << QString(starts) << stored;
+    }
     void boxesButtonsAndApply_data()
     {
         QTest::addColumn<QString>("settings");
@@ -175,86 +171,30 @@ private slots:
         QTest::addColumn<QString>("stored"); // the file after [General] once applied
         const QString ex = QStringLiteral("[ExportSettings]\r\nIni=True\r\n");
         const QString in = QStringLiteral("[ImportSettings]\r\nIni=TRUE\r\nFolder=%dir/");
-        const QString check = QStringLiteral("choose:out chkIniFileName");
-        QTest::newRow("export: no folder") << ex << ""
-                                           << "xeL off Cancel -"
-                                           << ""
-                                           << "";
-        QTest::newRow("export: checking") << "" << check << "xeL on Cancel out/"
-                                          << "home"
-                                          << "";
-        QTest::newRow("export el: unchecking") << ex << check << "-eL off Άκυρο out/"
-                                               << "home"
-                                               << "";
-        QTest::newRow("export: choice cancelled") << ex << "choose:out choose:"
-                                                  << "xeL on Cancel out/"
-                                                  << "home out"
-                                                  << "";
-        QTest::newRow("export: the root") << ex << "choose:/"
-                                          << "xeL on Cancel /"
-                                          << "home"
-                                          << "";
-        QTest::newRow("export: no tooltips") << "ToolTipText=True\r\n"
-                                             << "choose:out"
-                                             << "-eL off Cancel out/"
-                                             << "home"
-                                             << "";
-        QTest::newRow("export el: Apply") << ""
-                                          << "choose:out cmdApply"
-                                          << "-eL off Κλείσιμο out/"
-                                          << "home"
-                                          << "[ExportSettings]\r\nIni=False\r\nFolder=%dir/out\r\n";
-        QTest::newRow("export: a box after Apply") << ex << "cmdApply chkIniFileName"
-                                                   << "-eL off Cancel -"
-                                                   << "" << ex;
-        QTest::newRow("export el: a folder after Apply") << ""
-                                                         << "cmdApply choose:empty"
-                                                         << "-eL off Άκυρο empty/"
-                                                         << "home"
-                                                         << "[ExportSettings]\r\nIni=False\r\n";
-        QTest::newRow("import: no folder") << ""
-                                           << ""
-                                           << "-d_ off Cancel -"
-                                           << ""
-                                           << "";
-        QTest::newRow("import: checking") << "" << check << "xeL on Cancel out/"
-                                          << "home"
-                                          << "";
-        QTest::newRow("import: stored choices") << in + "out/"
-                                                << ""
-                                                << "xeL on Cancel out/"
-                                                << ""
-                                                << "";
-        QTest::newRow("import: a FIFO is no file") << in + "fifo"
-                                                   << ""
-                                                   << "-d_ off Cancel fifo/"
-                                                   << ""
-                                                   << "";
-        QTest::newRow("import: to no file") << in + "out"
-                                            << "choose:empty"
-                                            << "-d_ off Cancel empty/"
-                                            << "out"
-                                            << "";
-        QTest::newRow("import: folder gone") << in + "gone"
-                                             << "choose:"
-                                             << "-d_ off Cancel gone/"
-                                             << "home"
-                                             << "";
-        QTest::newRow("import el: Apply") << "" << check + " cmdApply"
-                                          << "xeL on Κλείσιμο out/"
-                                          << "home"
-                                          << "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n";
-        QTest::newRow("import: a disabled box kept") << "[ImportSettings]\r\nIni=True\r\n"
-                                                     << "chkDeleteAfterImporting cmdApply"
-                                                     << "-d_ off Close -"
-                                                     << ""
-                                                     << "[ImportSettings]\r\nIni=True\r\nDeleteAfter=True\r\n";
-        QTest::newRow("import: delete after Apply")
-            << in + "out"
-            << "cmdApply chkDeleteAfterImporting"
-            << "xeL on Cancel out/"
-            << ""
-            << "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n";
+        const QString check = QStringLiteral("choose:out chkIniFileName"), none;
+        row("export: no folder", ex, none, "xeL off Cancel -");
+        row("export: checking", none, check, "xeL on Cancel out/", "home");
+        row("export el: unchecking", ex, check, "-eL off Άκυρο out/", "home");
+        row("export: choice cancelled", ex, "choose:out choose:", "xeL on Cancel out/", "home out");
+        row("export: the root", ex, "choose:/", "xeL on Cancel /", "home");
+        row("export: no tooltips", "ToolTipText=True\r\n", "choose:out", "-eL off Cancel out/", "home");
+        row("export el: Apply", none, "choose:out cmdApply", "-eL off Κλείσιμο out/", "home",
+            "[ExportSettings]\r\nIni=False\r\nFolder=%dir/out\r\n");
+        row("export: a box after Apply", ex, "cmdApply chkIniFileName", "-eL off Cancel -", "", ex);
+        row("export el: a folder after Apply", none, "cmdApply choose:empty", "-eL off Άκυρο empty/", "home",
+            "[ExportSettings]\r\nIni=False\r\n");
+        row("import: no folder", none, none, "-d_ off Cancel -");
+        row("import: checking", none, check, "xeL on Cancel out/", "home");
+        row("import: stored choices", in + "out/", none, "xeL on Cancel out/");
+        row("import: a FIFO is no file", in + "fifo", none, "-d_ off Cancel fifo/");
+        row("import: to no file", in + "out", "choose:empty", "-d_ off Cancel empty/", "out");
+        row("import: folder gone", in + "gone", "choose:", "-d_ off Cancel gone/", "home");
+        row("import el: Apply", none, check + " cmdApply", "xeL on Κλείσιμο out/", "home",
+            "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n");
+        row("import: a disabled box kept", "[ImportSettings]\r\nIni=True\r\n", "chkDeleteAfterImporting cmdApply",
+            "-d_ off Close -", "", "[ImportSettings]\r\nIni=True\r\nDeleteAfter=True\r\n");
+        row("import: delete after Apply", in + "out", "cmdApply chkDeleteAfterImporting", "xeL on Cancel out/", "",
+            "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n");
     }
     void boxesButtonsAndApply()
     {
@@ -291,43 +231,23 @@ private slots:
         QTest::addColumn<QString>("outcome"); // closed, ended, or the dialog's state
         QTest::addColumn<QString>("copy");    // export: copied or none; import: the source kept, trashed or gone
         const QStringList none, same{"same"}, missing{"missing"}, done{"question", "shut down"};
-        QTest::newRow("export: another folder") << "out"
-                                                << "" << none << "closed"
-                                                << "copied";
-        QTest::newRow("export: other letters") << "Program"
-                                               << "" << none << "closed"
-                                               << "copied";
-        QTest::newRow("export: the same folder") << "program"
-                                                 << "" << same << "xeL on Cancel program/"
-                                                 << "none";
-        QTest::newRow("export el: through a link") << "link"
-                                                   << "" << same << "xeL on Άκυρο link/"
-                                                   << "none";
-        QTest::newRow("export el: the file gone") << "out"
-                                                  << "gone" << missing << "-d_ off Άκυρο out/"
-                                                  << "none";
-        QTest::newRow("export: the copy fails") << "empty"
-                                                << "break no" << QStringList{"report"} << "closed"
-                                                << "none";
-        QTest::newRow("import: No") << "out"
-                                    << "delete no" << QStringList{"question"} << "xeL on Cancel out/"
-                                    << "kept";
-        QTest::newRow("import el: Yes") << "out"
-                                        << "yes" << done << "ended"
-                                        << "kept";
-        QTest::newRow("import: Yes, to the trash") << "out"
-                                                   << "delete yes" << done << "ended"
-                                                   << "trashed";
-        QTest::newRow("import: the copy fails")
-            << "out"
-            << "break delete yes no" << QStringList{"question", "report"} << "xeL on Cancel out/"
-            << "kept";
-        QTest::newRow("import el: through a link") << "link"
-                                                   << "delete" << same << "xeL on Άκυρο link/"
-                                                   << "kept";
-        QTest::newRow("import el: the source gone") << "out"
-                                                    << "gone" << missing << "-d_ off Άκυρο out/"
-                                                    << "gone";
+        const auto add = [](const char *tag, const char *folder, const char *how, const QStringList &messages,
+                            const char *outcome, const char *copy) {
+            QTest::newRow(tag) << QString(folder) << QString(how) << messages << QString(outcome) << QString(copy);
+        };
+        add("export: another folder", "out", "", none, "closed", "copied");
+        add("export: other letters", "Program", "", none, "closed", "copied");
+        add("export: the same folder", "program", "", same, "xeL on Cancel program/", "none");
+        add("export el: through a link", "link", "", same, "xeL on Άκυρο link/", "none");
+        add("export el: the file gone", "out", "gone", missing, "-d_ off Άκυρο out/", "none");
+        add("export: the copy fails", "empty", "break no", {"report"}, "closed", "none");
+        add("import: No", "out", "delete no", {"question"}, "xeL on Cancel out/", "kept");
+        add("import el: Yes", "out", "yes", done, "ended", "kept");
+        add("import: Yes, to the trash", "out", "delete yes", done, "ended", "trashed");
+        add("import: the copy fails", "out", "break delete yes no", {"question", "report"}, "xeL on Cancel out/",
+            "kept");
+        add("import el: through a link", "link", "delete", same, "xeL on Άκυρο link/", "kept");
+        add("import el: the source gone", "out", "gone", missing, "-d_ off Άκυρο out/", "gone");
     }
     void exportAndImport()
     {
