@@ -8,8 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// Storing a recent path and setting the initial path, as procedures: the
-// program names no saved-paths file, so no visible control reaches them.
+// Procedures no visible control reaches: the program names no saved-paths file.
 class TestPathKeeping : public QObject
 {
     Q_OBJECT

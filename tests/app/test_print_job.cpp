@@ -15,39 +15,26 @@ class TestPrintJob : public QObject
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
 
-    // The run, in Greek with the tooltips hidden. Without a printer the user chooses a PDF file, or
-    // cancels quietly. A file that cannot be made is the user's to change, a refusing printer an error;
-    // the old text file then stays as it was. Done, the text file holds the report byte for byte but for
-    // the date and time, with the unrounded amounts that only the hidden tooltips show on screen.
+    // In Greek with the tooltips hidden: the text file still holds the unrounded amounts. Without a printer
+    // the user picks a PDF file or cancels quietly; after any failure the old text file stays as it was.
     void print_data()
     {
         QTest::addColumn<QString>("printer");
         QTest::addColumn<QString>("file");    // the text file chosen
         QTest::addColumn<QString>("pdf");     // the PDF file chosen
         QTest::addColumn<QString>("message"); // in the folder %1; empty: none, and the printer takes the document
-        QTest::newRow("PDF cancelled") << ""
-                                       << "PRN_Euro.txt"
-                                       << ""
-                                       << "";
-        QTest::newRow("PDF chosen") << ""
-                                    << "PRN_Euro.txt"
-                                    << "out.pdf"
-                                    << "";
-        QTest::newRow("PDF cannot be made")
-            << ""
-            << "PRN_Euro.txt"
-            << "out.pdf"
-            << "Το αρχείο «%1/out.pdf» δεν μπορεί να γραφτεί (Σφάλμα πρόσβασης σε διαδρομή ή αρχείο).";
-        QTest::newRow("text file cannot be made")
-            << "Laser"
-            << "gone/PRN_Euro.txt"
-            << ""
-            << "Το αρχείο «%1/gone/PRN_Euro.txt» δεν μπορεί να γραφτεί (Η διαδρομή δεν βρέθηκε). Δεν εκτυπώθηκε";
-        QTest::newRow("printer refuses") << "Laser"
-                                         << "PRN_Euro.txt"
-                                         << ""
-                                         << "Παρουσιάσθηκε το σφάλμα με αριθμό 57 και περιγραφή «Σφάλμα εισόδου/εξόδου "
-                                            "συσκευής: Laser»";
+        const auto row = [](const char *name, const char *printer, const char *file, const char *pdf,
+                            const QString &message) {
+            QTest::newRow(name) << QString(printer) << QString(file) << QString(pdf) << message;
+        };
+        row("PDF cancelled", "", "PRN_Euro.txt", "", "");
+        row("PDF chosen", "", "PRN_Euro.txt", "out.pdf", "");
+        row("PDF cannot be made", "", "PRN_Euro.txt", "out.pdf",
+            "Το αρχείο «%1/out.pdf» δεν μπορεί να γραφτεί (Σφάλμα πρόσβασης σε διαδρομή ή αρχείο).");
+        row("text file cannot be made", "Laser", "gone/PRN_Euro.txt", "",
+            "Το αρχείο «%1/gone/PRN_Euro.txt» δεν μπορεί να γραφτεί (Η διαδρομή δεν βρέθηκε). Δεν εκτυπώθηκε");
+        row("printer refuses", "Laser", "PRN_Euro.txt", "",
+            "Παρουσιάσθηκε το σφάλμα με αριθμό 57 και περιγραφή «Σφάλμα εισόδου/εξόδου συσκευής: Laser»");
     }
     void print()
     {

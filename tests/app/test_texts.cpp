@@ -1,12 +1,17 @@
+#include "app/HelpTopics.h"
 #include "app/Texts.h"
+#include "core/Currencies.h"
 
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
+// Texts and help topics in both languages.
 class TestTexts : public QObject
 {
     Q_OBJECT
+
+    const QRegularExpression m_greekLetter{QStringLiteral("[\\x{0370}-\\x{03FF}]")};
 
 private slots:
     // A text missing, or left in English in the Greek column; only these are the same in both languages.
@@ -14,14 +19,14 @@ private slots:
     {
         const QSet<TextId> sameInBoth = {TextId::TipLanguageEnglish, TextId::TipLanguageGreek, TextId::TipCopyright,
                                          TextId::PrintPdfPrinterName, TextId::DialogOk};
-        const QRegularExpression greekLetter(QStringLiteral("[\\x{0370}-\\x{03FF}]"));
         for (int i = 0; i < int(TextId::TextCount); ++i) {
             const QString english = Text(TextId(i), false);
             const QString greek = Text(TextId(i), true);
             const bool same = sameInBoth.contains(TextId(i));
-            QVERIFY2(!english.trimmed().isEmpty() && greek.count(u'%') == english.count(u'%')
-                         && (same ? greek == english : greek.contains(greekLetter) && !english.contains(greekLetter)),
-                     qPrintable(english));
+            QVERIFY2(
+                !english.trimmed().isEmpty() && greek.count(u'%') == english.count(u'%')
+                    && (same ? greek == english : greek.contains(m_greekLetter) && !english.contains(m_greekLetter)),
+                qPrintable(english));
         }
     }
 
@@ -36,7 +41,31 @@ private slots:
                  QStringLiteral("Παρουσιάσθηκε το σφάλμα με αριθμό 70 και περιγραφή «Δεν επιτρέπεται η πρόσβαση: "
                                 "/a/b.ini».\n\nΘέλετε να διακοπεί η λειτουργία της εφαρμογής;"));
     }
+
+    // A topic empty, untranslated on either side, or copied from another element of its array
+    // (which tells its own currency or destination) would mislead the user.
+    void everyTopicIsItsOwnInBothLanguages()
+    {
+        const QStringList keys = HelpTopics::keys();
+        QVERIFY(keys.contains(QStringLiteral("frmMain/cmdGo_13")) && keys.contains("frmPrint/optPrintDestination_2"));
+        for (bool greek : {false, true}) {
+            QSet<QString> arrayTopics;
+            for (const QString &key : keys) {
+                const QString topic = HelpTopics::topic(key.section(u'/', 0, 0), key.section(u'/', 1), greek);
+                // A Greek name in English text is quoted the Greek way only in Greek.
+                QVERIFY2(!topic.trimmed().isEmpty() && topic.contains(m_greekLetter) == greek
+                             && (greek || !topic.contains(u'«')),
+                         qPrintable(topic));
+                const QString array = key.section(u'_', 0, 0);
+                QVERIFY2(array == key || !arrayTopics.contains(array + topic), qPrintable(topic));
+                arrayTopics.insert(array + topic);
+                const int slot = key.section(u'_', 1).toInt();
+                for (int code = 0; keys.contains(array + QStringLiteral("_13")) && code < OtherCurrencyIndex; ++code)
+                    QVERIFY2(topic.contains(QLatin1String(CurrencyCodes[code])) == (code == slot), qPrintable(topic));
+            }
+        }
+    }
 };
 
-QTEST_APPLESS_MAIN(TestTexts)
+QTEST_GUILESS_MAIN(TestTexts)
 #include "test_texts.moc"

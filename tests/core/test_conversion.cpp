@@ -1,5 +1,4 @@
 #include "TestLocale.h"
-#include "app/RowTexts.h"
 #include "core/Conversion.h"
 
 #include <QTest>
@@ -147,24 +146,6 @@ class TestConversion : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
-
-    // The row texts of a conversion, "caption|toolTip"; the status line's road
-    // (test_main_controller) shows more of the conversion's steps.
-    void rowTexts()
-    {
-        ConversionState state;
-        state.CurrentCurrency = 7;
-        state.CurrentAmount = Money::fromRaw(10000000);
-        const auto text = [&state](int slot) {
-            const RowText row = RowTexts(Convert(state), state, false, false)[std::size_t(slot)];
-            return row.caption + u'|' + row.toolTip;
-        };
-        QCOMPARE(text(7), Localized("998 | 998.3975 ")); // 1000 GRD back through the euro's 2.93
-        // Without a rate the additional currency is no source: that row reports the overflow.
-        state.CurrentCurrency = OtherCurrencyIndex;
-        QCOMPARE(text(OtherCurrencyIndex), QStringLiteral("Overflow | Overflow "));
-        QCOMPARE(text(0), QStringLiteral("Undefined | Undefined "));
-    }
 
     void agreesWithExactRationals()
     {

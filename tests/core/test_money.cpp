@@ -6,8 +6,7 @@
 
 #include <limits>
 
-// Money, its exact arithmetic with rates, and its texts. Texts are written the
-// en_US way; Localized() swaps the separators under el_GR.
+// Money, its exact arithmetic with rates, and its texts (written the en_US way; see Localized()).
 using Outcome = std::optional<qint64>; // a raw amount, or nullopt for an overflow
 using DoubleOutcome = std::optional<double>;
 
@@ -41,17 +40,13 @@ private slots:
         QFETCH(int, decimals);
         QTEST(RawOf(Money::fromRaw(raw).roundedHalfEven(decimals)), "expected");
     }
+    // The ends of the range; everything between is left to the comparison with rationals.
     void divideAndMultiply_data()
     {
         QTest::addColumn<qint64>("raw");
         QTest::addColumn<double>("rate");
         QTest::addColumn<Outcome>("quotient");
         QTest::addColumn<Outcome>("product");
-        QTest::newRow("2.5 to even, by decimal digits") << qint64(1) << 0.4 << Outcome(2) << Outcome(0);
-        QTest::newRow("2.5 away from zero") << qint64(5) << -0.5 << Outcome(-10) << Outcome(-3);
-        QTest::newRow("zero rate") << qint64(10000) << 0.0 << Outcome() << Outcome(0);
-        QTest::newRow("smallest subnormal") << Max << 5e-324 << Outcome() << Outcome(0);
-        QTest::newRow("1e300") << Max << 1e300 << Outcome(0) << Outcome();
         QTest::newRow("min by 1e19 is -0.92") << Min << 1e19 << Outcome(-1) << Outcome();
         QTest::newRow("max by -1e-15") << Max << -1e-15 << Outcome() << Outcome(-9223);
         QTest::newRow("fits by 1e-4") << qint64(922337203685477) << 1e-4 << Outcome(9223372036854770000)
@@ -80,7 +75,6 @@ private slots:
         QTest::newRow("one decimal") << qint64(12345000) << 1 << "1,234.5";
         QTest::newRow("carry into a new group") << qint64(9999999) << 2 << "1,000.00";
         QTest::newRow("rounds to zero: no minus") << qint64(-50) << 2 << "0.00";
-        QTest::newRow("small negative") << qint64(-150) << 2 << "-0.02";
     }
     void formatAmount()
     {
@@ -96,11 +90,10 @@ private slots:
         QCOMPARE(FormatAmountShort(Money::fromRaw(-19360000)), Localized("-1936"));
         QCOMPARE(FormatAmountShort(Money::fromRaw(-1)), Localized("-0.0001"));
         const std::pair<double, const char *> doubles[] = {
-            {340.75, "340.75"},    {0.787564, "0.787564"},
-            {1e300, "1E+300"},     {1e-300, "1E-300"},
-            {-1.5e-7, "-1.5E-07"}, {-0.0, "0"},
-            {1e15, "1E+15"},       {999999999999999.0, "999999999999999"},
-            {0.0001, "0.0001"},    {0.1 + 0.2, "0.3"}};
+            {0.787564, "0.787564"}, {1e300, "1E+300"},
+            {-1.5e-7, "-1.5E-07"},  {-0.0, "0"},
+            {1e15, "1E+15"},        {999999999999999.0, "999999999999999"},
+            {0.1 + 0.2, "0.3"}};
         for (const auto &[value, text] : doubles)
             QCOMPARE(FormatDouble(value), Localized(text));
     }

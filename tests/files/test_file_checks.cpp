@@ -68,20 +68,16 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<bool>("same");
-        QTest::newRow("trailing /.") << "a/"
-                                     << "a/." << true;
-        QTest::newRow("..") << "b/../a"
-                            << "a" << true;
-        QTest::newRow("link") << "alink"
-                              << "a" << true;
-        QTest::newRow("letter case") << "a"
-                                     << "A" << false;
-        QTest::newRow("one missing") << "a"
-                                     << "none" << false;
-        QTest::newRow("both missing") << "none"
-                                      << "b/../none/" << true;
-        QTest::newRow("empty") << ""
-                               << "" << false;
+        const auto row = [](const char *name, const char *first, const char *second, bool same) {
+            QTest::newRow(name) << QString(first) << QString(second) << same;
+        };
+        row("trailing /.", "a/", "a/.", true);
+        row("..", "b/../a", "a", true);
+        row("link", "alink", "a", true);
+        row("letter case", "a", "A", false);
+        row("one missing", "a", "none", false);
+        row("both missing", "none", "b/../none/", true);
+        row("empty", "", "", false);
     }
     void sameFolder()
     {

@@ -52,36 +52,19 @@ private slots:
         QTest::addColumn<QByteArray>("result");
         const auto copy = FileTransfer::Copy, move = FileTransfer::Move;
         const auto ok = ErrorCode::None, refused = ErrorCode::PathFileAccess, denied = ErrorCode::PermissionDenied;
-        QTest::newRow("copy, folders made") << copy << "file"
-                                            << "dst/new/er"
-                                            << "none" << ok << NewBytes;
-        QTest::newRow("copy, replaces") << copy << "file"
-                                        << "dst"
-                                        << "old" << ok << NewBytes;
-        QTest::newRow("copy, read-only") << copy << "file"
-                                         << "ro"
-                                         << "old" << denied << OldBytes;
-        QTest::newRow("copy, self, link") << copy << "file"
-                                          << "dst"
-                                          << "link" << refused << NewBytes;
-        QTest::newRow("copy, fifo") << copy << "fifo"
-                                    << "dst"
-                                    << "none" << refused << QByteArray();
-        QTest::newRow("copy, no source") << copy << "none"
-                                         << "dst"
-                                         << "none" << ErrorCode::FileNotFound << QByteArray();
-        QTest::newRow("move, replaces") << move << "file"
-                                        << "dst"
-                                        << "old" << ok << NewBytes;
-        QTest::newRow("move, other file system") << move << "file"
-                                                 << "shm"
-                                                 << "old" << ok << NewBytes;
-        QTest::newRow("move, self, link") << move << "file"
-                                          << "dst"
-                                          << "link" << refused << NewBytes;
-        QTest::newRow("move, read-only") << move << "file"
-                                         << "ro"
-                                         << "old" << denied << OldBytes;
+        const auto row = [](const char *name, FileTransfer transfer, const char *source, const char *folder,
+                            const char *target, ErrorCode error, const QByteArray &result) {
+            QTest::newRow(name) << transfer << QString(source) << QString(folder) << QString(target) << error << result;
+        };
+        row("copy, folders made", copy, "file", "dst/new/er", "none", ok, NewBytes);
+        row("copy, replaces", copy, "file", "dst", "old", ok, NewBytes);
+        row("copy, read-only", copy, "file", "ro", "old", denied, OldBytes);
+        row("copy, self, link", copy, "file", "dst", "link", refused, NewBytes);
+        row("copy, fifo", copy, "fifo", "dst", "none", refused, {});
+        row("copy, no source", copy, "none", "dst", "none", ErrorCode::FileNotFound, {});
+        row("move, replaces", move, "file", "dst", "old", ok, NewBytes);
+        row("move, other file system", move, "file", "shm", "old", ok, NewBytes);
+        row("move, self, link", move, "file", "dst", "link", refused, NewBytes);
     }
     void copyOrMove()
     {

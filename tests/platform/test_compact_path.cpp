@@ -4,8 +4,7 @@
 #include <QLabel>
 #include <QtTest>
 
-// Paths shortened to a label's width, in a fixed-pitch font so that a width is
-// a number of characters.
+// Paths shortened to a label's width; a fixed-pitch font makes a width a number of characters.
 class TestCompactPath : public QObject
 {
     Q_OBJECT

@@ -6,10 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The real printer, printing the report's text file to a PDF file, read back
-// with pdftotext in its layout mode at the font's pitch: the lines come out
-// column by column, one under the other, on one page. (The margins are lines
-// and spaces of the report itself.)
+// The real printer to a PDF file, read back with pdftotext in its layout mode at the font's pitch: the
+// lines must come out column by column, one under the other, on one page.
 class TestPrinter : public QObject
 {
     Q_OBJECT

@@ -40,12 +40,6 @@ ReportModel Model(qint16 source = 0, qint64 raw = Money::Scale)
     return BuildReportModel(Convert(state), state, names);
 }
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 } // namespace
 
 class TestReport : public QObject
@@ -63,10 +57,7 @@ private slots:
         const auto row = [](const char *name, bool greek, const ReportRow &reportRow, const QString &expected) {
             QTest::newRow(name) << greek << reportRow << expected;
         };
-        // The rows of a conversion of 1 EUR are in the file below, byte for byte.
-        row("rate 10, zero", false, Row("X", 10, 2, "0", "0"), At({{1, "X"}, {39, "10"}, {70, "0.00"}, {100, "0"}}));
-        row("3 decimals", false, Row("DEM", 1.95583, 3, "1.956", "1.9558"),
-            At({{1, "DEM"}, {40, "1.95583"}, {70, "1.956"}, {100, "1.9558"}}));
+        // The rows of a conversion of 1 EUR are in test_print_job's file, byte for byte.
         // 1.0000005 is a half at the seventh decimal only as a decimal text; its double is just below.
         row("rate rounded on its decimals", false, Row("Y", 1.0000005, 4, "-0.5", "-0.5"),
             At({{1, "Y"}, {40, "1.000001"}, {69, "-0.5000"}, {99, "-0.5"}}));
@@ -93,7 +84,6 @@ private slots:
         QCOMPARE(lines[2].trimmed(), Localized(expected)); // no name here starts with a space
     }
 
-    // The Greek header is in the file below, byte for byte.
     void header()
     {
         // A date-time text too long for the line keeps one space after the title.
@@ -141,23 +131,6 @@ private slots:
         }
         QTEST(QStringLiteral("%1 %2 %3 %4").arg(counts[0]).arg(counts[1]).arg(counts[2]).arg(steps.size()), "summary");
         QCOMPARE(rowsEnded, CurrencyCount);
-    }
-
-    void fileByteForByte()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("PRN_Euro.txt"));
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(20000, 'x')) == 20000 && old.flush());
-        ReportFileWriter writer(path);
-        QCOMPARE(writer.open(), Failure());
-        for (const ReportStep &step :
-             BuildReportSteps(Model(), ReportWordsFor(true), QStringLiteral("τώρα"), ReportForm::File, {}))
-            QCOMPARE(writer.writeLine(step.text), Failure());
-        QCOMPARE(ReadAll(path), QByteArray(20000, 'x')); // untouched until the commit
-        QCOMPARE(writer.commit(), Failure());
-        const QString expected = Localized(QString::fromUtf8(ReadAll(QFINDTESTDATA("one_euro_greek.txt"))));
-        QCOMPARE(ReadAll(path), expected.toUtf8().replace("\n", "\r\n"));
     }
 
     void fileFailures_data()

@@ -1,6 +1,5 @@
-// Rewrites one value of the settings file given as argument, alternating between
-// two names, until killed. Tells its parent once the first write is done, so a
-// kill always lands inside the loop.
+// Rewrites one value of the settings file given, alternating two names, until killed. Tells its parent
+// once the first write is done, so that a kill always lands inside the loop.
 #include "settings/IniAccess.h"
 #include "settings/SettingsStore.h"
 

@@ -18,8 +18,7 @@ void WriteFile(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
-// What can be told of a file from outside: "<bytes> | mode <octal> | inode <n>".
-// A replacement changes the inode.
+// "<bytes> | mode <octal> | inode <n>": a replacement changes the inode.
 QString Snapshot(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
@@ -40,8 +39,7 @@ Failure SetId(SettingsStore &store)
 
 } // namespace
 
-// The settings file on disk: what is read, what is written over, and what is
-// left alone. Every row loads the file, then sets Last/ID to 3.
+// The settings file on disk: every row loads the file, then sets Last/ID to 3.
 class TestSettingsStore : public QObject
 {
     Q_OBJECT
@@ -105,15 +103,6 @@ private slots:
         WriteFile(store.path(), "[Last]\r\nID=5\r\n");
         QCOMPARE(SetId(store).code, ErrorCode::FileTooLarge);
         QVERIFY(Snapshot(store.path()).startsWith("[Last]\r\nID=5\r\n | "));
-    }
-
-    void frozenWritesNothing()
-    {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath(QStringLiteral("settings.ini")));
-        store.freeze();
-        QVERIFY(!SetId(store).failed());
-        QVERIFY(!QFileInfo::exists(store.path()));
     }
 
     // Only what an interrupted save leaves: six random letters or digits.
