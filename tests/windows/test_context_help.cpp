@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QRegularExpression>
 #include <QWhatsThis>
 #include <QtTest>
 
@@ -125,6 +126,11 @@ private slots:
             QVERIFY(QWhatsThis::inWhatsThisMode());
             QWhatsThis::leaveWhatsThisMode();
             QCOMPARE(version->whatsThis(), topic(version, greek));
+            // And the other way round: every button, option, box, frame and arrow has its topic.
+            for (QWidget *window : QList<QWidget *>{m_main.get()} + QList<QWidget *>(dialogs.begin(), dialogs.end()))
+                for (QWidget *control : window->findChildren<QWidget *>(
+                         QRegularExpression(QStringLiteral("^(cmd|opt|chk|fra|upd|prb)[A-Z]"))))
+                    QVERIFY2(!topic(control, greek).isEmpty(), qPrintable(control->objectName()));
             for (const QString &key : HelpTopics::keys()) {
                 const QString name = key.section(u'/', 0, 0);
                 QWidget *window = name == m_main->objectName() ? m_main.get() : m_main->findChild<QWidget *>(name);
