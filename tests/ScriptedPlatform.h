@@ -25,8 +25,7 @@ class ScriptedPlatform : public PlatformServices
 public:
     struct Message
     {
-        QString caption;
-        QString text;
+        QString caption, text;
         MessageStyle style;
         MessageButtons buttons;
         QWidget *owner = nullptr;
@@ -43,9 +42,7 @@ public:
                              const MessageButtons &buttons) override
     {
         messages.append({caption, text, style, buttons, owner});
-        if (!answers.isEmpty())
-            return answers.takeFirst();
-        return AsksYesOrNo(style) ? MessageAnswer::No : MessageAnswer::Ok;
+        return !answers.isEmpty() ? answers.takeFirst() : AsksYesOrNo(style) ? MessageAnswer::No : MessageAnswer::Ok;
     }
     void bringToFront(QWidget *) override { ++broughtToFront; }
     void beep() override { ++beeps; }
@@ -88,8 +85,7 @@ public:
     Instance instance = Instance::Alone;
     QList<MessageAnswer> answers; // answers to the next questions; No once they run out
     QList<Message> messages;
-    int beeps = 0;
-    int broughtToFront = 0;
+    int beeps = 0, broughtToFront = 0;
     bool ended = false;
     QStringList languages{QStringLiteral("en-US")}; // the desktop's interface languages
 
@@ -104,8 +100,7 @@ public:
     QList<QStringList> started;          // each program started, followed by its arguments
     bool startSucceeds = true;
     QStringList folders; // the folder chooser's next answers; cancelled once they run out
-    QStringList chooserStarts;
-    QStringList chooserTitles;
+    QStringList chooserStarts, chooserTitles;
 
 private:
     struct Session : PrinterSession

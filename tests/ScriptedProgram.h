@@ -4,7 +4,6 @@
 
 #include "app/MainController.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -31,7 +30,7 @@ struct ScriptedProgram
         controller.StartUp();
         controller.ConvertCurrent(nullptr);
     }
-    QString path(const QString &name) const { return QDir(dir.path()).filePath(name); }
+    QString path(const QString &name) const { return dir.filePath(name); }
     QByteArray ini() const { return ReadFile(path(QStringLiteral("zkEuroChangeoverAdviser.ini"))); }
 
     QTemporaryDir dir;

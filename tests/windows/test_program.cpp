@@ -1,5 +1,4 @@
-// Starts real copies of the program on an X display (the test runs under
-// xvfb-run) and answers their messages with xdotool.
+// Real copies of the program on an X display (under xvfb-run), their messages answered with xdotool.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -25,8 +24,7 @@ private:
         process.waitForFinished(5000);
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
-    // A shown window of the process titled exactly so (any title when empty)
-    // that is none of the known ones, once it is there. Titles are compared
+    // A shown window of the process titled so (any when empty), none of the known ones. Titles are compared
     // here: xdotool's own search misses Greek ones.
     static QString waitForTitled(const QProcess &process, const QString &title = {}, const QStringList &known = {})
     {
@@ -44,9 +42,9 @@ private:
         }
         return QString();
     }
-    void writeSettings(const QByteArray &contents) const
+    void writeSettings(const QByteArray &contents, const QString &folder = {}) const
     {
-        QFile file(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
+        QFile file((folder.isEmpty() ? m_dir.path() : folder) + QStringLiteral("/zkEuroChangeoverAdviser.ini"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
     }
     QByteArray settings() const
@@ -54,7 +52,6 @@ private:
         QFile file(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    // Gives the window the keyboard and presses the keys, one at a time.
     static void keys(const QString &window, const QString &keys)
     {
         xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
@@ -88,8 +85,7 @@ private slots:
         writeSettings("[General]\r\nLanguage=True\r\n");
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // Folders of our own keep this test apart from any copy of the program
-        // running on the machine.
+        // Folders of our own keep this test apart from any copy of the program running on the machine.
         m_environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
         m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
     }
@@ -122,9 +118,8 @@ private slots:
         QVERIFY(third->waitForFinished(5000));
     }
 
-    // "Yes" in an error report ends the program at once, also when it is
-    // answered before the event loop runs: the first conversion's save fails
-    // (no file may grow, so every save fails as the window is first shown).
+    // "Yes" in an error report ends the program at once, also before the event loop runs: no file may grow, so
+    // the first conversion's save fails as the window is first shown.
     void yesEndsTheProgram()
     {
         writeSettings("[General]\r\nLanguage=False\r\n");
@@ -145,18 +140,15 @@ private slots:
         QCOMPARE(settings(), QByteArray("[General]\r\nLanguage=False\r\n"));
     }
 
-    // An import of settings A over B ends the program with code 0 and leaves A
-    // byte for byte. The stored choice names the backup folder, so the keyboard
-    // alone drives it: F10, two steps right to Settings, Import... first in it.
+    // An import of settings A over B ends the program with code 0 and leaves A byte for byte. The stored choice
+    // names the backup folder, so the keyboard alone drives it: F10, right twice to Settings, Import... first.
     void importRestoresTheSettings()
     {
         const QString backup = m_dir.filePath(QStringLiteral("backup"));
         const QByteArray choice = "[ImportSettings]\r\nIni=True\r\nFolder=" + backup.toUtf8() + "\r\n";
         const QByteArray a = "[General]\r\nLanguage=True\r\n[Last]\r\nID=13\r\n" + choice;
         QVERIFY(QDir().mkpath(backup));
-        QFile exported(backup + QStringLiteral("/zkEuroChangeoverAdviser.ini"));
-        QVERIFY(exported.open(QIODevice::WriteOnly) && exported.write(a) == a.size());
-        exported.close();
+        writeSettings(a, backup);
         writeSettings("[General]\r\nLanguage=False\r\n[Last]\r\nID=3\r\n" + choice);
         auto program = launch();
         const QString window = waitForTitled(*program, QStringLiteral("Euro changeover adviser"));

@@ -1,7 +1,6 @@
 #include "ScriptedProgram.h"
 #include "TestLocale.h"
 
-#include "app/MainController.h"
 #include "windows/ContextHelp.h"
 #include "windows/dialogs/frmSettingsExport.h"
 #include "windows/dialogs/frmSettingsImport.h"
@@ -14,24 +13,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 #include <memory>
 #include <sys/stat.h>
 
-namespace {
-
-QByteArray Read(const QString &file)
-{
-    QFile input(file);
-    return input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
-}
-
 const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
 
-} // namespace
 
 // The export and import dialogs with a scripted folder chooser, and the Settings menu. In a private folder ("%dir"):
 // program/ holds the settings file, out/ the exported one; empty/, Program/, link/ (to program/) and fifo/ (a FIFO of
@@ -52,8 +41,7 @@ private:
     QString expand(QString text) const { return text.replace(QStringLiteral("%dir"), m_dir->path()); }
     QString settingsFile() const { return path(QStringLiteral("program") + Name); }
     QString source() const { return path(QStringLiteral("out") + Name); }
-    // Starts the program on its settings file with more lines and opens a
-    // dialog; out/ holds a file of the settings file's name, or nothing.
+    // Opens a dialog over the settings file with more lines; out/ holds a file of its name, or nothing.
     void open(bool import, bool greek, const QString &more, const QString &kind = QStringLiteral("file"))
     {
         m_import = import;
@@ -74,9 +62,8 @@ private:
     {
         return m_dialog->findChild<T *>(name);
     }
-    // "choose:NAME" picks the private folder's NAME ("choose:" cancels, "choose:/"
-    // picks the root); any other step clicks the control of that name, near its
-    // left edge, where a check box has its box.
+    // "choose:NAME" picks the private folder's NAME ("choose:" cancels, "choose:/" the root); any other step
+    // clicks the control of that name near its left edge, where a check box has its box.
     void run(const QString &steps)
     {
         for (QString step : steps.split(u' ', Qt::SkipEmptyParts)) {
@@ -90,9 +77,8 @@ private:
             QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
         }
     }
-    // The dialog in a line: the settings-file box checked (x) or not (-),
-    // enabled (e) or not (d), its label showing the settings file (L), nothing
-    // (_) or else (?); the action button; the cancel button; the folder label.
+    // The dialog in a line: the settings-file box checked (x) or not (-), enabled (e) or not (d), its label
+    // showing the settings file (L), nothing (_) or else (?); the action button; the cancel button; the folder.
     QString state() const
     {
         const auto *ini = child<QCheckBox>(QStringLiteral("chkIniFileName"));
@@ -107,8 +93,7 @@ private:
             + child<QPushButton>(QStringLiteral("cmdCancel"))->text() + u' '
             + (folder.isEmpty() ? QStringLiteral("-") : QString(folder).remove(m_dir->path() + u'/'));
     }
-    // Each message shown, by what it says ("same", "missing", "question",
-    // "shut down"), "report" for the error report, else in full.
+    // Each message by what it says ("same", "missing", "question", "shut down"), "report", else in full.
     QStringList messages() const
     {
         const bool greek = m_controller->app().GreekLanguage;
@@ -150,12 +135,10 @@ private slots:
         m_controller.reset();
     }
 
-    // The dialog a row opens: an export or import, in Greek when its name has " el:".
     bool rowImports() const { return QByteArray(QTest::currentDataTag()).startsWith("import"); }
     bool rowInGreek() const { return QByteArray(QTest::currentDataTag()).contains(" el:"); }
 
-    // The boxes, the action button, the cancel button's caption, where the
-    // chooser starts, what Apply stores (only the enabled boxes, a chosen
+    // The boxes, the buttons, where the chooser starts, what Apply stores (only the enabled boxes, a chosen
     // folder, the delete box always) and the paths in tooltips.
     static void row(const char *tag, const QString &settings, const QString &steps, const char *state,
                     const char *starts = "", const QString &stored = {})
@@ -211,18 +194,15 @@ private slots:
         for (const QString &title : std::as_const(m_platform->chooserTitles))
             QCOMPARE(title, Text(import ? TextId::ImportChooseFolder : TextId::ExportChooseFolder, greek));
         const QString general = QStringLiteral("[General]\r\nLanguage=%1\r\n").arg(greek ? "True" : "False");
-        QCOMPARE(Read(settingsFile()), stored.isEmpty() ? m_settings : expand(general + stored).toUtf8());
+        QCOMPARE(ReadFile(settingsFile()), stored.isEmpty() ? m_settings : expand(general + stored).toUtf8());
         for (const char *name : {"lblIniFileName", "lblSettingsFolderExternal"}) {
             const QLabel *label = child<QLabel>(QLatin1String(name));
             QCOMPARE(label->toolTip(), settings.contains(QLatin1String("ToolTipText")) ? QString() : label->text());
         }
     }
 
-    // The action: refused (the same folder, a file gone), copied or failed;
-    // for the import also the question, the trash and the end of the program.
-    // "how" holds the answers to the questions, in order, "delete" for the
-    // delete box, "gone" to remove the file to copy once the dialog is open and
-    // "break" to put a folder where the copy must go.
+    // The action refused, copied or failed; for the import also the question, the trash and the end. "how": the
+    // answers in order, "delete" the delete box, "gone" removes the file to copy, "break" puts a folder in its way.
     void exportAndImport_data()
     {
         QTest::addColumn<QString>("folder");
@@ -259,7 +239,7 @@ private slots:
              QStringLiteral("[%1Settings]\r\nIni=True\r\nDeleteAfter=%2\r\nFolder=%dir/%3\r\n")
                  .arg(import ? "Import" : "Export", how.contains(QLatin1String("delete")) ? "True" : "False", folder),
              import ? QStringLiteral("file") : QString());
-        const QByteArray imported = Read(source());
+        const QByteArray imported = ReadFile(source());
         const QString target = import ? settingsFile() : path(folder + Name);
         QVERIFY(!how.contains(QLatin1String("gone")) || QFile::remove(import ? source() : settingsFile()));
         QVERIFY(!how.contains(QLatin1String("break")) || ((!import || QFile::remove(target)) && QDir().mkdir(target)));
@@ -276,20 +256,19 @@ private slots:
         QCOMPARE(m_controller->settings().frozen(), m_platform->ended);
         // Above all, a refused copy onto itself leaves the file whole.
         if (!how.contains(QLatin1String("gone")) && !how.contains(QLatin1String("break")))
-            QCOMPARE(Read(settingsFile()), m_platform->ended ? imported : m_settings);
+            QCOMPARE(ReadFile(settingsFile()), m_platform->ended ? imported : m_settings);
         const QFileInfo copied(target);
         if (!import) {
             const bool elsewhere =
                 copied.isFile() && copied.canonicalPath() != QFileInfo(settingsFile()).canonicalPath();
-            QCOMPARE(elsewhere ? Read(target) == m_settings : false, copy == u"copied");
+            QCOMPARE(elsewhere ? ReadFile(target) == m_settings : false, copy == u"copied");
             return;
         }
         QCOMPARE(QFile::exists(source()), copy == u"kept");
-        QCOMPARE(Read(path(QStringLiteral("home/.local/share/Trash/files") + Name)),
-                 copy == u"trashed" ? imported : "");
+        QCOMPARE(ReadFile(path(QStringLiteral("home/.local/share/Trash/files") + Name)),
+                 copy == u"trashed" ? imported : "<missing>");
     }
 
-    // Every help topic of both dialogs finds its control.
     void everyTopicHasItsControl()
     {
         for (const bool import : {false, true}) {
@@ -298,9 +277,8 @@ private slots:
         }
     }
 
-    // The Settings button opens its menu below itself, on a click, Enter or
-    // Space, with Help and Cancel; from the menu bar those two are disabled.
-    // Export... opens its dialog.
+    // The Settings button opens its menu below itself, on a click, Enter or Space, with Help and Cancel; from the
+    // menu bar those two are disabled. Export... opens its dialog.
     void settingsMenu()
     {
         open(false, false, QString());
