@@ -21,7 +21,6 @@
 
 const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
 
-
 // The export and import dialogs with a scripted folder chooser, and the Settings menu. In a private folder ("%dir"):
 // program/ holds the settings file, out/ the exported one; empty/, Program/, link/ (to program/) and fifo/ (a FIFO of
 // the settings file's name) are other choices; home/ is the user's home, with the trash.

