@@ -312,8 +312,8 @@ private slots:
         SettingsStore settings(kept);
         QVERIFY(!settings.load().failed());
         const QString path = QStringLiteral("/Δ");
-        const PathKeepingResult result = initial ? SetInitialPath(dialogs, settings, nullptr, path)
-                                                 : StoreSavedPath(dialogs, nullptr, path, kept);
+        const PathKeepingResult result =
+            initial ? SetInitialPath(dialogs, settings, nullptr, path) : StoreSavedPath(dialogs, nullptr, path, kept);
         QTEST(ReadFile(kept), "after");
         QCOMPARE(m_platform->messages.size(), 1);
         QTEST(m_platform->messages[0].text, "message");
@@ -347,9 +347,11 @@ private slots:
         const QString bin = m_dir->filePath("bin"), config = m_dir->filePath("home/.config/euro");
         const QString name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
         QVERIFY(QDir().mkpath(bin));
-        QVERIFY(!menuEntry || WriteWithFolder(m_dir->filePath("share/applications/euro-changeover-adviser.desktop"), ""));
-        QVERIFY(administrators.isEmpty()
-                || (WriteWithFolder(bin + name, administrators) && QFile::setPermissions(bin + name, QFile::ReadOwner)));
+        QVERIFY(!menuEntry
+                || WriteWithFolder(m_dir->filePath("share/applications/euro-changeover-adviser.desktop"), ""));
+        QVERIFY(
+            administrators.isEmpty()
+            || (WriteWithFolder(bin + name, administrators) && QFile::setPermissions(bin + name, QFile::ReadOwner)));
         QVERIFY(users.isEmpty() || WriteWithFolder(config + name, users));
         // No write bit at all is read-only for root too, whom the bits do not stop.
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
