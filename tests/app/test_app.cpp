@@ -251,7 +251,7 @@ private slots:
     void aboutModel()
     {
         AppValues app;
-        const SharedDialogs dialogs(*m_platform, app);
+        SharedDialogs dialogs(*m_platform, app);
         QCOMPARE(AboutModel::VersionNumber(12345, 10, 999), QStringLiteral("12345.0010.0999"));
         QCOMPARE(AboutModel(dialogs).authorLine(QDate(2002, 3, 5)),
                  QStringLiteral("Euro changeover adviser © Stone-Gleam Software team, 2002-03-05"));
