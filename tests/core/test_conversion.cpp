@@ -35,7 +35,7 @@ cpp_rational ExactRate(double rate)
                          : cpp_rational(cpp_int(digits), PowerOfTen(-exponent));
 }
 
-// value rounded to `decimals`, in ten-thousandths; nullopt beyond 64 bits.
+// In ten-thousandths; nullopt beyond 64 bits.
 std::optional<cpp_int> ExactRound(const cpp_rational &value, int decimals, bool halvesAway, int &ties)
 {
     const cpp_rational scaled = value * PowerOfTen(decimals);

@@ -6,7 +6,6 @@
 
 #include <limits>
 
-// Money, its exact arithmetic with rates, and its texts (written the en_US way; see Localized()).
 using Outcome = std::optional<qint64>; // a raw amount, or nullopt for an overflow
 using DoubleOutcome = std::optional<double>;
 
@@ -22,8 +21,7 @@ class TestMoney : public QObject
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
 
-    // The ends of the range and what only decimal rates show. The ordinary cases,
-    // halves included, are left to the comparison with rationals in test_conversion.
+    // The ends of the range; everything between is left to the comparison with rationals.
     void roundedHalfEven_data()
     {
         QTest::addColumn<qint64>("raw");
@@ -40,7 +38,6 @@ private slots:
         QFETCH(int, decimals);
         QTEST(RawOf(Money::fromRaw(raw).roundedHalfEven(decimals)), "expected");
     }
-    // The ends of the range; everything between is left to the comparison with rationals.
     void divideAndMultiply_data()
     {
         QTest::addColumn<qint64>("raw");
@@ -64,7 +61,6 @@ private slots:
         QTEST(RawOf(MultiplyHalfAwayFromZero(Money::fromRaw(raw), decimal)), "product");
     }
 
-    // Edge cases; the everyday forms are in test_conversion's row texts.
     void formatAmount_data()
     {
         QTest::addColumn<qint64>("raw");
@@ -98,8 +94,6 @@ private slots:
             QCOMPARE(FormatDouble(value), Localized(text));
     }
 
-    // One text through the three readers: ParseAmount, ParseDouble, and
-    // IsIntegerText over the whole 32-bit range.
     void parse_data()
     {
         QTest::addColumn<QString>("text");

@@ -22,13 +22,11 @@ QString At(std::initializer_list<std::pair<int, QString>> texts)
 
 Money Amount(const char *pointText) { return ParseAmount(Localized(pointText)).value(); }
 
-// A row with its rounded and unrounded amounts (en_US texts).
 ReportRow Row(const QString &name, double rate, int decimals, const char *rounded, const char *unrounded)
 {
     return ReportRow{name, rate, decimals, ReportAmounts{Amount(rounded), Amount(unrounded)}, false};
 }
 
-// The rows of a conversion, named as the Greek main window names them.
 ReportModel Model(qint16 source = 0, qint64 raw = Money::Scale)
 {
     std::array<QString, CurrencyCount> names;
@@ -57,7 +55,6 @@ private slots:
         const auto row = [](const char *name, bool greek, const ReportRow &reportRow, const QString &expected) {
             QTest::newRow(name) << greek << reportRow << expected;
         };
-        // The rows of a conversion of 1 EUR are in test_print_job's file, byte for byte.
         // 1.0000005 is a half at the seventh decimal only as a decimal text; its double is just below.
         row("rate rounded on its decimals", false, Row("Y", 1.0000005, 4, "-0.5", "-0.5"),
             At({{1, "Y"}, {40, "1.000001"}, {69, "-0.5000"}, {99, "-0.5"}}));
@@ -86,7 +83,6 @@ private slots:
 
     void header()
     {
-        // A date-time text too long for the line keeps one space after the title.
         const QString title = ReportWordsFor(false).title;
         QCOMPARE(ReportHeaderLines(ReportWordsFor(false), QString(90, u'9'))[0], title + u' ' + QString(90, u'9'));
         const QDateTime when(QDate(2025, 1, 6), QTime(10, 0), Qt::UTC);
@@ -137,7 +133,6 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<ErrorCode>("code");
-        QTest::newRow("missing folder") << "missing/PRN_Euro.txt" << ErrorCode::PathNotFound;
         QTest::newRow("a folder") << "." << ErrorCode::PathFileAccess;
         QTest::newRow("folder not writable") << "/sys/PRN_Euro.txt" << ErrorCode::PermissionDenied;
     }

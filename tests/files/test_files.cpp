@@ -1,4 +1,9 @@
+#include "files/FileChecks.h"
 #include "files/FileOperations.h"
+#include "files/FolderIdentity.h"
+#include "files/PathParts.h"
+
+#include "TestLocale.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,19 +34,128 @@ QByteArray Read(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-int ModeOf(const QString &path)
-{
-    struct stat info;
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
-}
-
 } // namespace
 
-class TestFileOperations : public QObject
+class TestFiles : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+
+    QString at(const QString &name) const { return name.isEmpty() ? name : m_dir.filePath(name); }
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(PinTestLocale());
+        QVERIFY(QDir().mkpath(at("a/.cfg")) && QDir().mkpath(at("A")) && QDir().mkpath(at("b")));
+        for (const char *name : {"file", "readonly", "unreadable"})
+            QVERIFY(QFile(at(name)).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::setPermissions(at("readonly"), QFileDevice::ReadOwner));
+        QVERIFY(QFile::setPermissions(at("unreadable"), {}));
+        QVERIFY(::mkfifo(QFile::encodeName(at("fifo")).constData(), 0644) == 0);
+        QVERIFY(QFile::link(at("file"), at("filelink")) && QFile::link(at("a"), at("alink")));
+    }
+
+    void parts_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("separator"); // empty: the native one
+        QTest::addColumn<QString>("parts");     // file name | folder | separator added | separator removed
+        const auto row = [](const char *name, const char *path, const char *separator, const char *parts) {
+            QTest::newRow(name) << QString(path) << QString(separator) << QString(parts);
+        };
+        row("file", "C:\\d\\f.ini", "\\", "f.ini | C:\\d | C:\\d\\f.ini\\ | C:\\d\\f.ini");
+        row("bare name", "f.ini", "\\", " |  | f.ini\\ | f.ini");
+        row("empty", "", "\\", " |  | \\ | ");
+        row("drive root", "C:\\", "\\", " | C: | C:\\ | C:");
+        row("two at end", "C:\\d\\\\", "\\/", " | C:\\d\\ | C:\\d\\\\ | C:\\d\\");
+        row("native", "/home/f.ini", "", "f.ini | /home | /home/f.ini/ | /home/f.ini");
+        row("native, backslash", "/a\\b", "/", "a\\b |  | /a\\b/ | /a\\b");
+    }
+    void parts()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, separator);
+        const QStringList parts = {FileNamePart(path, separator), FolderPart(path, separator),
+                                   AddTrailingSeparator(path, separator), RemoveTrailingSeparator(path, separator)};
+        QTEST(parts.join(QStringLiteral(" | ")), "parts");
+    }
+
+    void firstSeparator()
+    {
+        const QString path = QStringLiteral("C:\\d\\f");
+        QCOMPARE(FolderPart(path, u"\\", false) + u'|' + FileNamePart(path, u"\\", false), QStringLiteral("C:|d\\f"));
+    }
+
+    // Letter case aside, as the file system of the program's home would; a final sigma is a sigma.
+    void comparisonKey()
+    {
+        const auto same = [](const QString &first, const QString &second) {
+            return ComparisonKey(first, false) == ComparisonKey(second, false) && ComparisonKey(first, true) == first;
+        };
+        QVERIFY(same(QStringLiteral("/home/User/Euro.ini"), QStringLiteral("/HOME/user/euro.INI")));
+        QVERIFY(same(QStringLiteral("/Έγγραφα/λογαριασμός"), QStringLiteral("/ΈΓΓΡΑΦΑ/ΛΟΓΑΡΙΑΣΜΌΣ")));
+        QVERIFY(!same(QStringLiteral("/αρχείο"), QStringLiteral("/αρχειο")));
+    }
+
+    void attributes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<ErrorCode>("error");
+        // d directory, h hidden, r read-only, e FileExists, i IsReadableRegularFile
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("empty") << "" << ErrorCode::FileNotFound << "";
+        QTest::newRow("missing") << "none" << ErrorCode::FileNotFound << "";
+        QTest::newRow("missing folder") << "none/x" << ErrorCode::PathNotFound << "";
+        QTest::newRow("under a file") << "file/x" << ErrorCode::PathNotFound << "";
+        QTest::newRow("file") << "file" << ErrorCode::None << "ei";
+        QTest::newRow("link to file") << "filelink" << ErrorCode::None << "ei";
+        QTest::newRow("folder") << "a" << ErrorCode::None << "d";
+        QTest::newRow("hidden folder, /") << "a/.cfg/" << ErrorCode::None << "dh";
+        QTest::newRow("fifo") << "fifo" << ErrorCode::None << "e";
+        QTest::newRow("read-only") << "readonly" << ErrorCode::None << "rei";
+        QTest::newRow("unreadable") << "unreadable" << ErrorCode::None << "re";
+    }
+    void attributes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, seen);
+        if (seen.contains(u'r') && ::geteuid() == 0)
+            QSKIP("permission bits do not stop root");
+        FileAttributeFlags flags{true, true, true, true, true};
+        QTEST(GetFileAttributeFlags(at(name), flags), "error");
+        QVERIFY(!flags.system && !flags.archive);
+        const QString letters = QString(flags.directory ? "d" : "") + (flags.hidden ? "h" : "")
+            + (flags.readOnly ? "r" : "") + (FileExists(at(name)) ? "e" : "")
+            + (IsReadableRegularFile(at(name)) ? "i" : "");
+        QCOMPARE(letters, seen);
+    }
+
+    void sameFolder_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("same");
+        const auto row = [](const char *name, const char *first, const char *second, bool same) {
+            QTest::newRow(name) << QString(first) << QString(second) << same;
+        };
+        row("trailing /.", "a/", "a/.", true);
+        row("..", "b/../a", "a", true);
+        row("link", "alink", "a", true);
+        row("letter case", "a", "A", false);
+        row("one missing", "a", "none", false);
+        row("both missing", "none", "b/../none/", true);
+        row("empty", "", "", false);
+    }
+    void sameFolder()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QTEST(IsSameFolder(at(first), at(second)), "same");
+        QTEST(IsSameFolder(at(second), at(first)), "same");
+    }
+
     void copyOrMove_data()
     {
         QTest::addColumn<FileTransfer>("transfer");
@@ -95,7 +209,8 @@ private slots:
         QTEST(Read(targetPath), "result");
         const bool moved = transfer == FileTransfer::Move && !failure.failed();
         // A copy takes the mode of the file it replaces; a moved file keeps its own.
-        QVERIFY(target != u"old" || failure.failed() || ModeOf(targetPath) == (moved ? 0644 : 0640));
+        QVERIFY(target != u"old" || failure.failed()
+                || bool(QFile::permissions(targetPath) & QFile::ReadOther) == moved);
         QCOMPARE(QFile::exists(sourcePath), source != u"none" && !moved);
         QVERIFY(source != u"file" || moved || Read(sourcePath) == NewBytes);
     }
@@ -115,8 +230,7 @@ private slots:
         QFETCH(bool, trash);
         QFETCH(QString, kind);
         QTemporaryDir dir;
-        // A private home on the file's file system, so that its trash is the one used;
-        // the current folder is where Qt would wrongly put a file it cannot trash.
+        // The current folder is where Qt would wrongly put a file it cannot trash.
         const QString home = dir.filePath(QStringLiteral("home"));
         const QString dataHome = trash ? home + QStringLiteral("/.local/share") : dir.filePath("plain/share");
         QVERIFY(QDir().mkpath(home) && Write(dir.filePath(QStringLiteral("plain"))) && QDir::setCurrent(dir.path()));
@@ -139,5 +253,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileOperations)
-#include "test_file_operations.moc"
+QTEST_GUILESS_MAIN(TestFiles)
+#include "test_files.moc"

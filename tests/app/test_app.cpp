@@ -1,0 +1,419 @@
+#include "ScriptedProgram.h"
+#include "TestLocale.h"
+
+#include "app/AboutModel.h"
+#include "app/FileChooserFolder.h"
+#include "app/HelpTopics.h"
+#include "app/PathKeeping.h"
+#include "app/PrintJob.h"
+#include "app/SettingsLocation.h"
+#include "app/SharedDialogs.h"
+#include "app/Texts.h"
+#include "core/Currencies.h"
+#include "settings/SettingsStore.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <memory>
+
+static bool WriteWithFolder(const QString &path, const QByteArray &bytes)
+{
+    return QDir().mkpath(QFileInfo(path).path()) && WriteFile(path, bytes);
+}
+
+class TestApp : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScriptedPlatform> m_platform;
+    std::unique_ptr<MainController> m_controller;
+
+    QString iniPath() const { return m_dir->filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")); }
+    bool start()
+    {
+        m_controller = std::make_unique<MainController>(*m_platform);
+        if (!m_controller->StartUp())
+            return false;
+        m_controller->SetLanguage(m_controller->app().GreekLanguage);
+        m_controller->ConvertCurrent(nullptr);
+        return true;
+    }
+    QString caption(int slot) const { return m_controller->rowText(slot).caption; }
+
+    const QRegularExpression m_greekLetter{QStringLiteral("[\\x{0370}-\\x{03FF}]")};
+
+private slots:
+    void initTestCase() { QVERIFY(PinTestLocale()); }
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_platform = std::make_unique<ScriptedPlatform>(m_dir->path());
+    }
+
+    // The first language the program speaks decides, unless one is stored.
+    void startUp_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QStringList>("desktop");
+        QTest::addColumn<QString>("row"); // title|caption|tooltip
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<QString>("road");
+        const QString en = QStringLiteral("GRD - Greek Drachma|341 | 340.7500 ");
+        const QString el = QStringLiteral("GRD - Δραχμή Ελλάδος|341 | 340.7500 ");
+        const QString road = QStringLiteral("1 EUR → 340.7500 → 341 GRD");
+        const QByteArray first = "[General]\r\nLanguage=False\r\n[Last]\r\nID=0\r\nAmount=1\r\n[Decimals]\r\n0=2\r\n";
+        const QByteArray greek = "[General]\r\nLanguage=True\r\n";
+        QTest::newRow("Greek spoken first") << "" << QStringList{"de-DE", "el"} << el << greek << road;
+        QTest::newRow("English before Greek") << "" << QStringList{"en-GB", "el"} << en << first << road;
+        QTest::newRow("no choice stored") << "[General]\r\nLanguage=\r\n" << QStringList{"el"} << el << greek << road;
+        QTest::newRow("stored wins") << "[General]\r\nLanguage=False\r\n[Last]\r\nID=7\r\nAmount=1000000\r\n"
+                                     << QStringList{"el-GR"} << "GRD - Greek Drachma|999,999 | 999,999.0250 "
+                                     << QByteArray("Language=False\r\n")
+                                     << "1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD";
+        QTest::newRow("Greek as typed, no tooltips")
+            << "[General]\r\nLanguage= true \r\nToolTipText=True\r\n[Last]\r\nID=7\r\nAmount=1000.5\r\n"
+            << QStringList{"en"} << "GRD - Δραχμή Ελλάδος|998 |" << QByteArray("[General]\r\nLanguage= True \r\n")
+            << "1,000.5 GRD → 1,000 GRD → 2.93 EUR → 998.3975 → 998 GRD";
+        QTest::newRow("overflow kept")
+            << "[Last]\r\nID=7\r\nAmount=922337203685477\r\n"
+            << QStringList{"en"} << "GRD - Greek Drachma|Overflow | Overflow "
+            << QByteArray("Amount=922337203685477\r\n")
+            << "Overflow: the program holds at most 922,337,203,685,477.5807 (922,337,203,685,477 GRD)";
+        QTest::newRow("no rate") << "[General]\r\nLanguage=True\r\n[Last]\r\nID=13\r\nAmount=5\r\n"
+                                 << QStringList{"en"} << "GRD - Δραχμή Ελλάδος|Απροσδιόριστο | Απροσδιόριστο "
+                                 << QByteArray("ID=13\r\n")
+                                 << "Κανένα αποτέλεσμα: η ισοτιμία του «Άλλο νόμισμα» είναι 0 (5 Άλλο νόμισμα)";
+        QTest::newRow("unnamed currency")
+            << "[General]\r\nOtherCurrency=?\r\n[Last]\r\nID=13\r\nAmount=5\r\n[Rates]\r\n13=2\r\n"
+            << QStringList{"en"} << "GRD - Greek Drachma|852 | 851.8750 " << QByteArray("OtherCurrency=?\r\n")
+            << "5 Other currency → 2.50 EUR → 851.8750 → 852 GRD";
+    }
+    void startUp()
+    {
+        QFETCH(QString, ini);
+        QFETCH(QStringList, desktop);
+        QFETCH(QString, row);
+        QFETCH(QByteArray, written);
+        QFETCH(QString, road);
+        QVERIFY(WriteFile(iniPath(), ini.toUtf8()));
+        m_platform->languages = desktop;
+        m_controller = std::make_unique<MainController>(*m_platform);
+        QVERIFY(m_controller->StartUp());
+        // Nothing is written before the window shows; its rows show the lower end of the range.
+        QCOMPARE(ReadFile(iniPath()), ini.toUtf8());
+        QCOMPARE(caption(7), QStringLiteral("-922.337.203.685.477,5808"));
+        m_controller->SetLanguage(m_controller->app().GreekLanguage);
+        m_controller->ConvertCurrent(nullptr);
+        const RowText shown = m_controller->rowText(7);
+        QCOMPARE(QStringList({m_controller->rowTitle(7), shown.caption, shown.toolTip}).join(u'|'), Localized(row));
+        QVERIFY2(ReadFile(iniPath()).contains(written), ReadFile(iniPath()));
+        QCOMPARE(m_controller->statusLine(7), Localized(road));
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void secondCopyEnds()
+    {
+        QVERIFY(WriteFile(iniPath(), "[General]\r\nLanguage=True\r\n"));
+        m_platform->instance = PlatformServices::Instance::OtherRunning;
+        QVERIFY(!start() && m_platform->ended);
+        QCOMPARE(m_platform->messages.size(), 1);
+        QVERIFY(m_platform->messages[0].text.startsWith(QStringLiteral("Η εφαρμογή είναι ήδη ενεργοποιημένη"))
+                && m_platform->messages[0].style == MessageStyle::Critical);
+        QCOMPARE(ReadFile(iniPath()), QByteArray("[General]\r\nLanguage=True\r\n"));
+    }
+
+    // Each reported once; Yes ends the program, and nothing is written after it.
+    void unreadableAndUnwritableSettings_data()
+    {
+        QTest::addColumn<MessageAnswer>("atStart");
+        QTest::addColumn<MessageAnswer>("atSave");
+        QTest::newRow("go on") << MessageAnswer::No << MessageAnswer::No;
+        QTest::newRow("end at the save") << MessageAnswer::No << MessageAnswer::Yes;
+        QTest::newRow("end at the start") << MessageAnswer::Yes << MessageAnswer::Yes;
+    }
+    void unreadableAndUnwritableSettings()
+    {
+        QFETCH(MessageAnswer, atStart);
+        QFETCH(MessageAnswer, atSave);
+        QVERIFY(QDir().mkpath(iniPath()));
+        m_platform->answers = {atStart};
+        QCOMPARE(start(), atStart == MessageAnswer::No);
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].caption, QStringLiteral("Euro changeover adviser [ MFL1000 ]"));
+        QVERIFY(m_platform->messages[0].text.startsWith(
+            QStringLiteral("Error condition 75 with the description 'Path/File access error: ") + iniPath()));
+        QCOMPARE(m_platform->ended, atStart == MessageAnswer::Yes);
+        if (m_platform->ended)
+            return;
+        QVERIFY(QDir(iniPath()).removeRecursively() && start());
+        QVERIFY(QFile::remove(iniPath()) && QDir().mkpath(iniPath()));
+        m_platform->answers = {atSave};
+        m_controller->ConvertCurrent(nullptr);
+        m_controller->ConvertCurrent(nullptr);
+        QCOMPARE(m_platform->messages.size(), 2);
+        QCOMPARE(m_platform->messages[1].caption, QStringLiteral("Euro changeover adviser [ 342 ]"));
+        QCOMPARE(m_platform->messages[1].style, MessageStyle::Question);
+        QCOMPARE(caption(0), Localized(QStringLiteral("1.00 "))); // shown though not kept
+        QVERIFY(QDir(iniPath()).removeRecursively());
+        m_controller->SetLanguage(true);
+        QCOMPARE(m_platform->ended, atSave == MessageAnswer::Yes);
+        QCOMPARE(QFile::exists(iniPath()), atSave == MessageAnswer::No);
+    }
+
+    void otherCurrencyNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("unnamed");
+        QTest::newRow("own name") << "Zloty & Groszy" << false;
+        QTest::newRow("English built-in") << "Other currency" << true;
+        QTest::newRow("Greek built-in") << "Άλλο νόμισμα" << true;
+    }
+    void otherCurrencyNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, unnamed);
+        QVERIFY(start());
+        m_controller->ConfirmInput(13, {Money::fromRaw(10000), 4, 1.23456, typed});
+        m_controller->ConvertCurrent(nullptr);
+        QVERIFY(ReadFile(iniPath()).contains("OtherCurrency=" + (unnamed ? "?" : typed.toUtf8()) + "\r\n"));
+        QVERIFY(start()); // the next start reads the name, decimals and rate back
+        m_controller->SetLanguage(true);
+        QCOMPARE(m_controller->rowTitle(13), unnamed ? QStringLiteral("Άλλο νόμισμα") : typed);
+        QCOMPARE(caption(13), Localized(QStringLiteral("1.0000 ")));
+        QCOMPARE(caption(0), Localized(QStringLiteral("0.81 ")));
+    }
+
+    // After any failure the old text file stays as it was.
+    void print_data()
+    {
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<QString>("file");    // the text file chosen
+        QTest::addColumn<QString>("pdf");     // the PDF file chosen
+        QTest::addColumn<QString>("message"); // in the folder %1; empty: none, and the printer takes the document
+        const auto row = [](const char *name, const char *printer, const char *file, const char *pdf,
+                            const QString &message) {
+            QTest::newRow(name) << QString(printer) << QString(file) << QString(pdf) << message;
+        };
+        row("PDF cancelled", "", "PRN_Euro.txt", "", "");
+        row("PDF chosen", "", "PRN_Euro.txt", "out.pdf", "");
+        row("PDF cannot be made", "", "PRN_Euro.txt", "out.pdf",
+            "Το αρχείο «%1/out.pdf» δεν μπορεί να γραφτεί (Σφάλμα πρόσβασης σε διαδρομή ή αρχείο).");
+        row("text file cannot be made", "Laser", "gone/PRN_Euro.txt", "",
+            "Το αρχείο «%1/gone/PRN_Euro.txt» δεν μπορεί να γραφτεί (Η διαδρομή δεν βρέθηκε). Δεν εκτυπώθηκε");
+        row("printer refuses", "Laser", "PRN_Euro.txt", "",
+            "Παρουσιάσθηκε το σφάλμα με αριθμό 57 και περιγραφή «Σφάλμα εισόδου/εξόδου συσκευής: Laser»");
+    }
+    void print()
+    {
+        QFETCH(QString, printer);
+        QFETCH(QString, file);
+        QFETCH(QString, pdf);
+        QFETCH(QString, message);
+        ScriptedProgram program("[General]\r\nLanguage=True\r\nToolTipText=True\r\n");
+        QVERIFY(WriteFile(program.path("PRN_Euro.txt"), "old"));
+        program.platform.printer = printer;
+        program.platform.printerRefuses = !message.isEmpty();
+        program.platform.savePaths = {program.path(file), pdf.isEmpty() ? pdf : program.path(pdf)};
+        QStringList progress;
+        PrintJob::Window window;
+        window.progress = [&](int fill, const QString &text) { progress.append(QString::number(fill) + u' ' + text); };
+        const bool done =
+            PrintJob(program.controller, nullptr).Print(PrintJob::ToBoth, window) == PrintJob::Outcome::Completed;
+
+        QCOMPARE(program.platform.fileChoices.last().fileName, printer.isEmpty() ? "PRN_Euro.pdf" : "PRN_Euro.txt");
+        QCOMPARE(done, !pdf.isEmpty() && message.isEmpty());
+        QCOMPARE(program.platform.messages.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY(program.platform.messages[0].text.startsWith(message.replace("%1", program.dir.path())));
+        const QByteArray written = ReadFile(program.path("PRN_Euro.txt"));
+        QCOMPARE(written == "old", !done);
+        if (!done)
+            return;
+        QCOMPARE(program.platform.printed[0]->document.pdfFile, program.path(pdf));
+        const QString golden = Localized(QString::fromUtf8(ReadFile(QFINDTESTDATA("../report/one_euro_greek.txt"))));
+        QCOMPARE(written.mid(written.indexOf("\r\n") + 2), golden.section(u'\n', 1).toUtf8().replace("\n", "\r\n"));
+        QCOMPARE(progress.first() + " / " + progress.last(), Localized("7 7.14285714285714 % / 100 100 %"));
+    }
+
+    void chooserFolder()
+    {
+        const QStringList elsewhere = {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                       QDir::homePath()};
+        QVERIFY(elsewhere.contains(FileChooserFolder(QStringLiteral("/proc/self")))); // no write bits at its root
+        const QString here = FileChooserFolder(QDir::tempPath());
+        QVERIFY(elsewhere.contains(here) || QDir::tempPath().startsWith(here));
+    }
+
+    void aboutModel()
+    {
+        AppValues app;
+        SharedDialogs dialogs(*m_platform, app);
+        QCOMPARE(AboutModel::VersionNumber(12345, 10, 999), QStringLiteral("12345.0010.0999"));
+        QCOMPARE(AboutModel(dialogs).authorLine(QDate(2002, 3, 5)),
+                 QStringLiteral("Euro changeover adviser © Stone-Gleam Software team, 2002-03-05"));
+        QTemporaryDir bin;
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const AboutModel model(dialogs);
+        app.GreekLanguage = true;
+        QCOMPARE(AboutModel(dialogs).authorLine(QDate(1999, 12, 31)),
+                 QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ © Ομάδα της Stone-Gleam Software, 1999-12-31"));
+        QVERIFY(!model.StartSysInfo(nullptr));
+        for (const char *name : {"gnome-system-monitor", "hardinfo"}) {
+            QFile program(bin.filePath(QLatin1String(name)));
+            QVERIFY(program.open(QIODevice::WriteOnly) && program.setPermissions(QFileDevice::ExeOwner));
+        }
+        QVERIFY(model.StartSysInfo(nullptr));
+        m_platform->startSucceeds = false;
+        QVERIFY(!model.StartSysInfo(nullptr));
+        const QString started = bin.filePath(QStringLiteral("hardinfo"));
+        QCOMPARE(m_platform->started, QList<QStringList>({{started}, {started}}));
+        QCOMPARE(m_platform->messages.size(), 2);
+        QCOMPARE(m_platform->messages[1].text,
+                 QStringLiteral("Οι Πληροφορίες Συστήματος δεν είναι διαθέσιμες αυτήν την στιγμή."));
+    }
+
+    void keepPath_data()
+    {
+        QTest::addColumn<bool>("initial");      // SetInitialPath on the settings file, else StoreSavedPath
+        QTest::addColumn<QByteArray>("before"); // the file; "-" when it is missing
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("message");
+        const QString store = QStringLiteral("Do you really want to save path '/Δ', in the saved paths file?");
+        QTest::newRow("store: a missing file") << false << QByteArray("-") << true << QByteArray("/Δ\r\n") << store;
+        QTest::newRow("store: first, the rest kept")
+            << false << QByteArray("/x\r\n/y\n\r\n") << true << QByteArray("/Δ\r\n/x\r\n/y\r\n\r\n") << store;
+        QTest::newRow("store: No") << false << QByteArray("/x\r\n") << false << QByteArray("/x\r\n") << store;
+        QTest::newRow("store: in other letters")
+            << false << QByteArray("/x\r\n/δ\r\n") << true << QByteArray("/x\r\n/δ\r\n")
+            << "Path '/Δ', has already been saved in the saved paths file.";
+        const QByteArray ini = "[General]\r\nLanguage=False\r\n", kept = ini + "InitialPath=/δ\r\n";
+        const QString set = QStringLiteral("Do you really want to set '/Δ', as the initial path of the application?");
+        QTest::newRow("initial: written") << true << ini << true << ini + "InitialPath=/Δ\r\n" << set;
+        QTest::newRow("initial: No") << true << ini << false << ini << set;
+        QTest::newRow("initial: in other letters")
+            << true << kept << true << kept
+            << "Path '/Δ', has already been set as the initial path of the application.";
+    }
+    void keepPath()
+    {
+        QFETCH(bool, initial);
+        QFETCH(QByteArray, before);
+        QFETCH(bool, yes);
+        const QString kept = m_dir->filePath(QStringLiteral("kept"));
+        QVERIFY(before == "-" || WriteFile(kept, before));
+        m_platform->answers = {yes ? MessageAnswer::Yes : MessageAnswer::No};
+        const AppValues app;
+        const SharedDialogs dialogs(*m_platform, app);
+        SettingsStore settings(kept);
+        QVERIFY(!settings.load().failed());
+        const QString path = QStringLiteral("/Δ");
+        const PathKeepingResult result =
+            initial ? SetInitialPath(dialogs, settings, nullptr, path) : StoreSavedPath(dialogs, nullptr, path, kept);
+        QTEST(ReadFile(kept), "after");
+        QCOMPARE(m_platform->messages.size(), 1);
+        QTEST(m_platform->messages[0].text, "message");
+        QCOMPARE(result.already, m_platform->messages[0].style == MessageStyle::Information);
+        QCOMPARE(result.written, !result.already && yes);
+        QCOMPARE(result.cancelled, !yes);
+        QVERIFY(!result.failure.failed());
+    }
+
+    void location_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("menuEntry"); // the install tree's, beside the bin folder
+        QTest::addColumn<QByteArray>("administrators");
+        QTest::addColumn<QByteArray>("users");
+        QTest::addColumn<QString>("expected"); // the folder chosen, then the file's text
+        const QByteArray no, a("A"), u("U");
+        QTest::newRow("portable") << true << false << a << u << "bin A";
+        QTest::newRow("portable, first start") << true << false << no << no << "bin ";
+        QTest::newRow("read-only, first start") << false << false << no << no << "config ";
+        QTest::newRow("read-only, prepared") << false << false << a << no << "config A";
+        QTest::newRow("installed, writable") << true << true << a << no << "config A";
+        QTest::newRow("user's own kept") << false << true << a << u << "config U";
+    }
+    void location()
+    {
+        QFETCH(bool, writable);
+        QFETCH(bool, menuEntry);
+        QFETCH(QByteArray, administrators);
+        QFETCH(QByteArray, users);
+        const QString bin = m_dir->filePath("bin"), config = m_dir->filePath("home/.config/euro");
+        const QString name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
+        QVERIFY(QDir().mkpath(bin));
+        QVERIFY(!menuEntry
+                || WriteWithFolder(m_dir->filePath("share/applications/euro-changeover-adviser.desktop"), ""));
+        QVERIFY(
+            administrators.isEmpty()
+            || (WriteWithFolder(bin + name, administrators) && QFile::setPermissions(bin + name, QFile::ReadOwner)));
+        QVERIFY(users.isEmpty() || WriteWithFolder(config + name, users));
+        // No write bit at all is read-only for root too, whom the bits do not stop.
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
+        QVERIFY(QFile::setPermissions(bin, writable ? readOnly | QFile::WriteOwner : readOnly));
+
+        const QString path = SettingsFilePath(bin, config);
+
+        QFile::setPermissions(bin, readOnly | QFile::WriteOwner);
+        QFile file(path);
+        const QString folder = path == bin + name ? "bin" : path == config + name ? "config" : path;
+        QTEST(folder + u' ' + (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()), "expected");
+        // The folder is made, ready for the first write; a copied file takes the user's changes.
+        QVERIFY(folder == u"bin"
+                || (QFileInfo(config).isDir() && (!file.exists() || file.permissions() & QFile::WriteOwner)));
+        QCOMPARE(QDir(bin).entryList(QDir::Files).size(), administrators.isEmpty() ? 0 : 1);
+    }
+
+    void everyTextExistsInBothLanguages()
+    {
+        const QSet<TextId> sameInBoth = {TextId::TipLanguageEnglish, TextId::TipLanguageGreek, TextId::TipCopyright,
+                                         TextId::PrintPdfPrinterName, TextId::DialogOk};
+        for (int i = 0; i < int(TextId::TextCount); ++i) {
+            const QString english = Text(TextId(i), false);
+            const QString greek = Text(TextId(i), true);
+            const bool same = sameInBoth.contains(TextId(i));
+            QVERIFY2(
+                !english.trimmed().isEmpty() && greek.count(u'%') == english.count(u'%')
+                    && (same ? greek == english : greek.contains(m_greekLetter) && !english.contains(m_greekLetter)),
+                qPrintable(english));
+        }
+    }
+
+    void unexpectedErrorMessage()
+    {
+        QCOMPARE(UnexpectedErrorMessage(1, QStringLiteral("%1 %2"), false),
+                 QStringLiteral("Error condition 1 with the description '%1 %2' has occured.\n\n"
+                                "Do you want to shut down the application?"));
+    }
+
+    // Each element of an array tells its own currency or destination.
+    void everyTopicIsItsOwnInBothLanguages()
+    {
+        const QStringList keys = HelpTopics::keys();
+        QVERIFY(keys.contains(QStringLiteral("frmMain/cmdGo_13")) && keys.contains("frmPrint/optPrintDestination_2"));
+        for (bool greek : {false, true}) {
+            QSet<QString> arrayTopics;
+            for (const QString &key : keys) {
+                const QString topic = HelpTopics::topic(key.section(u'/', 0, 0), key.section(u'/', 1), greek);
+                // A Greek name in English text is quoted the Greek way only in Greek.
+                QVERIFY2(!topic.trimmed().isEmpty() && topic.contains(m_greekLetter) == greek
+                             && (greek || !topic.contains(u'«')),
+                         qPrintable(topic));
+                const QString array = key.section(u'_', 0, 0);
+                QVERIFY2(array == key || !arrayTopics.contains(array + topic), qPrintable(topic));
+                arrayTopics.insert(array + topic);
+                const int slot = key.section(u'_', 1).toInt();
+                for (int code = 0; keys.contains(array + QStringLiteral("_13")) && code < OtherCurrencyIndex; ++code)
+                    QVERIFY2(topic.contains(QLatin1String(CurrencyCodes[code])) == (code == slot), qPrintable(topic));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestApp)
+#include "test_app.moc"
