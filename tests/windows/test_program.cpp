@@ -42,9 +42,9 @@ private:
         }
         return QString();
     }
-    void writeSettings(const QByteArray &contents, const QString &folder = {}) const
+    void writeSettings(const QByteArray &contents) const
     {
-        QFile file((folder.isEmpty() ? m_dir.path() : folder) + QStringLiteral("/zkEuroChangeoverAdviser.ini"));
+        QFile file(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
     }
     QByteArray settings() const
@@ -138,34 +138,6 @@ private slots:
         QCOMPARE(program->exitStatus(), QProcess::NormalExit);
         QCOMPARE(program->exitCode(), 0);
         QCOMPARE(settings(), QByteArray("[General]\r\nLanguage=False\r\n"));
-    }
-
-    // An import of settings A over B ends the program with code 0 and leaves A byte for byte. The stored choice
-    // names the backup folder, so the keyboard alone drives it: F10, right twice to Settings, Import... first.
-    void importRestoresTheSettings()
-    {
-        const QString backup = m_dir.filePath(QStringLiteral("backup"));
-        const QByteArray choice = "[ImportSettings]\r\nIni=True\r\nFolder=" + backup.toUtf8() + "\r\n";
-        const QByteArray a = "[General]\r\nLanguage=True\r\n[Last]\r\nID=13\r\n" + choice;
-        QVERIFY(QDir().mkpath(backup));
-        writeSettings(a, backup);
-        writeSettings("[General]\r\nLanguage=False\r\n[Last]\r\nID=3\r\n" + choice);
-        auto program = launch();
-        const QString window = waitForTitled(*program, QStringLiteral("Euro changeover adviser"));
-        QVERIFY(!window.isEmpty());
-        keys(window, QStringLiteral("F10 Right Right Return"));
-        // The dialog, its question and its notice share one title.
-        QStringList seen;
-        for (const char *what : {"no import dialog", "no question", "no shut-down notice"}) {
-            seen.append(waitForTitled(*program, QStringLiteral("Import settings"), seen));
-            QVERIFY2(!seen.constLast().isEmpty(), what);
-            keys(seen.constLast(), QStringLiteral("Return"));
-        }
-        // keys() lets events run, so the end may have been seen already.
-        QTRY_COMPARE_WITH_TIMEOUT(program->state(), QProcess::NotRunning, 5000);
-        QCOMPARE(program->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program->exitCode(), 0);
-        QCOMPARE(settings(), a);
     }
 };
 

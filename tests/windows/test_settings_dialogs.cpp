@@ -155,7 +155,6 @@ private slots:
         const QString in = QStringLiteral("[ImportSettings]\r\nIni=TRUE\r\nFolder=%dir/");
         const QString check = QStringLiteral("choose:out chkIniFileName"), none;
         row("export: no folder", ex, none, "xeL off Cancel -");
-        row("export: checking", none, check, "xeL on Cancel out/", "home");
         row("export el: unchecking", ex, check, "-eL off Άκυρο out/", "home");
         row("export: choice cancelled", ex, "choose:out choose:", "xeL on Cancel out/", "home out");
         row("export: the root", ex, "choose:/", "xeL on Cancel /", "home");
@@ -163,20 +162,15 @@ private slots:
         row("export el: Apply", none, "choose:out cmdApply", "-eL off Κλείσιμο out/", "home",
             "[ExportSettings]\r\nIni=False\r\nFolder=%dir/out\r\n");
         row("export: a box after Apply", ex, "cmdApply chkIniFileName", "-eL off Cancel -", "", ex);
-        row("export el: a folder after Apply", none, "cmdApply choose:empty", "-eL off Άκυρο empty/", "home",
-            "[ExportSettings]\r\nIni=False\r\n");
         row("import: no folder", none, none, "-d_ off Cancel -");
         row("import: checking", none, check, "xeL on Cancel out/", "home");
         row("import: stored choices", in + "out/", none, "xeL on Cancel out/");
         row("import: a FIFO is no file", in + "fifo", none, "-d_ off Cancel fifo/");
-        row("import: to no file", in + "out", "choose:empty", "-d_ off Cancel empty/", "out");
         row("import: folder gone", in + "gone", "choose:", "-d_ off Cancel gone/", "home");
         row("import el: Apply", none, check + " cmdApply", "xeL on Κλείσιμο out/", "home",
             "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n");
         row("import: a disabled box kept", "[ImportSettings]\r\nIni=True\r\n", "chkDeleteAfterImporting cmdApply",
             "-d_ off Close -", "", "[ImportSettings]\r\nIni=True\r\nDeleteAfter=True\r\n");
-        row("import: delete after Apply", in + "out", "cmdApply chkDeleteAfterImporting", "xeL on Cancel out/", "",
-            "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n");
     }
     void boxesButtonsAndApply()
     {
