@@ -2,12 +2,14 @@
 #include "TestLocale.h"
 
 #include "app/AboutModel.h"
+#include "app/FileChooserFolder.h"
 #include "app/PathKeeping.h"
 #include "app/PrintJob.h"
 #include "app/SettingsLocation.h"
 #include "app/SharedDialogs.h"
 #include "settings/SettingsStore.h"
 
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <memory>
@@ -155,6 +157,16 @@ private slots:
         QCOMPARE(QFile::exists(iniPath()), atSave == MessageAnswer::No);
     }
 
+    // The built-in name in either language leaves the currency unnamed; its decimals are the confirmed ones.
+    void otherCurrencyConfirmed()
+    {
+        QVERIFY(start());
+        m_controller->ConfirmInput(13, {Money::fromRaw(10000), 4, 1.23456, QStringLiteral("Άλλο νόμισμα")});
+        m_controller->ConvertCurrent(nullptr);
+        QVERIFY(ReadFile(iniPath()).contains("OtherCurrency=?\r\n"));
+        QCOMPARE(caption(13), Localized(QStringLiteral("1.0000 ")));
+    }
+
     // After any failure the old text file stays as it was.
     void print_data()
     {
@@ -205,6 +217,15 @@ private slots:
         const QString golden = Localized(QString::fromUtf8(ReadFile(QFINDTESTDATA("../report/one_euro_greek.txt"))));
         QCOMPARE(written.mid(written.indexOf("\r\n") + 2), golden.section(u'\n', 1).toUtf8().replace("\n", "\r\n"));
         QCOMPARE(progress.first() + " / " + progress.last(), Localized("7 7.14285714285714 % / 100 100 %"));
+    }
+
+    void chooserFolder()
+    {
+        const QStringList elsewhere = {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                       QDir::homePath()};
+        QVERIFY(elsewhere.contains(FileChooserFolder(QStringLiteral("/proc/self")))); // no write bits at its root
+        const QString here = FileChooserFolder(QDir::tempPath());
+        QVERIFY(elsewhere.contains(here) || QDir::tempPath().startsWith(here));
     }
 
     void aboutModel()
