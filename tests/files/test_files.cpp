@@ -82,12 +82,6 @@ private slots:
         QTEST(parts.join(QStringLiteral(" | ")), "parts");
     }
 
-    void firstSeparator()
-    {
-        const QString path = QStringLiteral("C:\\d\\f");
-        QCOMPARE(FolderPart(path, u"\\", false) + u'|' + FileNamePart(path, u"\\", false), QStringLiteral("C:|d\\f"));
-    }
-
     // Letter case aside, as the file system of the program's home would; a final sigma is a sigma.
     void comparisonKey()
     {

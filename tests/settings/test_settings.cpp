@@ -79,8 +79,7 @@ private slots:
         };
         row("names ignore case", "[s]\r\nk=Lek\r\n", "Lek");
         row("names and value trimmed", " \t[ S ] \r\n K \t= \tLek lek \t\r\n", "Lek lek");
-        row("double quotes removed", "[S]\nK=\" Lek \"\n", " Lek ");
-        row("single quotes removed", "[S]\nK='Lek'\n", "Lek");
+        row("quotes removed", "[S]\nK=' Lek '\n", " Lek ");
         row("unmatched quotes kept", "[S]\nK=\"Lek'\n", "\"Lek'");
         row("lone quote kept", "[S]\nK=\"\n", "\"");
         row("first = splits", "[S]\nK = a=b\n", "a=b");
