@@ -3,12 +3,16 @@
 
 #include "app/AboutModel.h"
 #include "app/FileChooserFolder.h"
+#include "app/HelpTopics.h"
 #include "app/PathKeeping.h"
 #include "app/PrintJob.h"
 #include "app/SettingsLocation.h"
 #include "app/SharedDialogs.h"
+#include "app/Texts.h"
 #include "settings/SettingsStore.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -226,6 +230,29 @@ private slots:
         QVERIFY(elsewhere.contains(FileChooserFolder(QStringLiteral("/proc/self")))); // no write bits at its root
         const QString here = FileChooserFolder(QDir::tempPath());
         QVERIFY(elsewhere.contains(here) || QDir::tempPath().startsWith(here));
+    }
+
+    // A missing or untranslated text or help topic, or an array element's topic copied from its neighbour.
+    void everyTextAndTopicInBothLanguages()
+    {
+        const QRegularExpression greekLetter(QStringLiteral("[\\x{0370}-\\x{03FF}]"));
+        const QSet<TextId> same = {TextId::TipLanguageEnglish, TextId::TipLanguageGreek, TextId::TipCopyright,
+                                   TextId::PrintPdfPrinterName, TextId::DialogOk};
+        for (int i = 0; i < int(TextId::TextCount); ++i) {
+            const QString english = Text(TextId(i), false), greek = Text(TextId(i), true);
+            QVERIFY2(!english.trimmed().isEmpty() && greek.count(u'%') == english.count(u'%')
+                         && (same.contains(TextId(i)) ? greek == english : greek.contains(greekLetter)),
+                     qPrintable(english));
+        }
+        for (bool greek : {false, true}) {
+            QSet<QString> seen;
+            for (const QString &key : HelpTopics::keys()) {
+                const QString topic = HelpTopics::topic(key.section(u'/', 0, 0), key.section(u'/', 1), greek);
+                QVERIFY2(!topic.trimmed().isEmpty() && topic.contains(greekLetter) == greek, qPrintable(key));
+                QVERIFY2(!seen.contains(key.section(u'_', 0, 0) + topic), qPrintable(key));
+                seen.insert(key.section(u'_', 0, 0) + topic);
+            }
+        }
     }
 
     void aboutModel()
