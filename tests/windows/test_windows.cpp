@@ -638,7 +638,10 @@ private slots:
         start();
         const QList<QDialog *> dialogs = openDialogs();
         QWidget *upDown = dialogs[0]->findChild<QWidget *>("updTopMargin");
-        QCOMPARE(click(upDown->findChild<QWidget *>()), QStringList(topic(upDown, false)));
+        const QList<QWidget *> parts = upDown->findChildren<QWidget *>();
+        parts[0]->setObjectName(QStringLiteral("qt_spinbox_lineedit")); // as the toolkit names inner parts
+        for (QWidget *part : parts)
+            QCOMPARE(click(part), QStringList(topic(upDown, false)));
         QVERIFY(click(dialogs[2]->findChild<QWidget *>("txtAmount")).isEmpty() && QApplication::activePopupWidget());
         QApplication::activePopupWidget()->close();
         auto *label = dialogs[2]->findChild<QWidget *>("lblCurrencyName");
