@@ -2,6 +2,7 @@
 
 #include "app/SharedDialogs.h"
 #include "windows/ContextHelp.h"
+#include "windows/NamedWidgets.h"
 #include "windows/dialogs/BusyProcess.h"
 
 #include <QCheckBox>
@@ -16,9 +17,7 @@ namespace {
 
 QLabel *PathLabel(QWidget *parent, const char *name)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
+    auto *label = NewPlainLabel(parent, name);
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
     // The label keeps the width the layout gives it; the path is shortened to
@@ -74,15 +73,10 @@ SettingsTransferDialog::SettingsTransferDialog(SharedDialogs &dialogs, const cha
     m_cmdAction = new QPushButton(Text(captions.action, greek), this);
     m_cmdAction->setObjectName(QLatin1String(captions.actionName));
     m_cmdAction->setDefault(true);
-    m_cmdApply = new QPushButton(Text(TextId::DialogApply, greek), this);
-    m_cmdApply->setObjectName(QStringLiteral("cmdApply"));
-    m_cmdCancel = new QPushButton(this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cmdAction);
-    buttons->addWidget(m_cmdApply);
-    buttons->addWidget(m_cmdCancel);
+    m_cmdApply = NewNamed<QPushButton>(this, "cmdApply");
+    m_cmdApply->setText(Text(TextId::DialogApply, greek));
+    m_cmdCancel = NewNamed<QPushButton>(this, "cmdCancel");
+    QHBoxLayout *buttons = ButtonRow({m_cmdAction, m_cmdApply, m_cmdCancel});
 
     m_layout = new QVBoxLayout(this);
     m_layout->addWidget(m_fraSettings);

@@ -3,6 +3,7 @@
 #include "app/ErrorTrap.h"
 #include "app/SharedDialogs.h"
 #include "windows/ContextHelp.h"
+#include "windows/NamedWidgets.h"
 #include "windows/Pictures.h"
 
 #include <QDate>
@@ -14,21 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QLabel *NewLabel(QWidget *parent, const char *name)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QPushButton *NewButton(QWidget *parent, const char *name)
-{
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
 
 } // namespace
 
@@ -64,25 +50,25 @@ void frmAbout::buildLayout()
     m_cmdStoneGleam->setAutoRaise(true);
     m_cmdStoneGleam->setFocusPolicy(Qt::NoFocus); // it has nothing to do
 
-    m_lblTitle = NewLabel(this, "lblTitle");
+    m_lblTitle = NewPlainLabel(this, "lblTitle");
     QFont titleFont = m_lblTitle->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     m_lblTitle->setFont(titleFont);
-    m_lblVersion = NewLabel(this, "lblVersion");
-    m_lblDescription = NewLabel(this, "lblDescription");
+    m_lblVersion = NewPlainLabel(this, "lblVersion");
+    m_lblDescription = NewPlainLabel(this, "lblDescription");
     m_lblDescription->setWordWrap(true);
     // Wide enough for the Greek description at a comfortable line length.
     m_lblDescription->setFixedWidth(fontMetrics().averageCharWidth() * 70);
-    m_lblDisclaimer = NewLabel(this, "lblDisclaimer");
+    m_lblDisclaimer = NewPlainLabel(this, "lblDisclaimer");
     m_lblDisclaimer->setWordWrap(true);
     // Empty, it still holds its line, so that it can be pointed at for its help.
     m_lblDisclaimer->setMinimumHeight(fontMetrics().height());
-    m_lblCopyright = NewLabel(this, "lblCopyright");
+    m_lblCopyright = NewPlainLabel(this, "lblCopyright");
 
-    m_cmdOK = NewButton(this, "cmdOK");
+    m_cmdOK = NewNamed<QPushButton>(this, "cmdOK");
     m_cmdOK->setDefault(true);
-    m_cmdSysInfo = NewButton(this, "cmdSysInfo");
+    m_cmdSysInfo = NewNamed<QPushButton>(this, "cmdSysInfo");
 
     auto *texts = new QVBoxLayout;
     texts->addWidget(m_lblTitle);

@@ -3,6 +3,7 @@
 #include "app/MainController.h"
 #include "app/Texts.h"
 #include "windows/ContextHelp.h"
+#include "windows/NamedWidgets.h"
 #include "windows/dialogs/UpDown.h"
 
 #include <QButtonGroup>
@@ -121,18 +122,11 @@ void frmPageSetup::buildLayout()
 
     // Enter on a focused button presses that button, as every auto-default
     // button of a dialog does; elsewhere it presses OK.
-    m_cmdOK = new QPushButton(this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK = NewNamed<QPushButton>(this, "cmdOK");
     m_cmdOK->setDefault(true);
-    m_cmdApply = new QPushButton(this);
-    m_cmdApply->setObjectName(QStringLiteral("cmdApply"));
-    m_cmdCancel = new QPushButton(this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdApply);
-    buttons->addWidget(m_cmdCancel);
+    m_cmdApply = NewNamed<QPushButton>(this, "cmdApply");
+    m_cmdCancel = NewNamed<QPushButton>(this, "cmdCancel");
+    QHBoxLayout *buttons = ButtonRow({m_cmdOK, m_cmdApply, m_cmdCancel});
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_fraFont);

@@ -3,6 +3,7 @@
 #include "app/MainController.h"
 #include "app/Texts.h"
 #include "windows/ContextHelp.h"
+#include "windows/NamedWidgets.h"
 #include "windows/Pictures.h"
 #include "windows/dialogs/PrintCommands.h"
 
@@ -23,17 +24,9 @@ namespace {
 
 QPushButton *PictureButton(QWidget *parent, const char *name, const char *picture)
 {
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QLatin1String(name));
+    auto *button = NewNamed<QPushButton>(parent, name);
     button->setIcon(Picture(picture));
     button->setIconSize(QSize(28, 28));
-    return button;
-}
-
-QPushButton *TextButton(QWidget *parent, const char *name)
-{
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QLatin1String(name));
     return button;
 }
 
@@ -105,10 +98,10 @@ void frmPrint::buildLayout()
     }
     options->addStretch();
 
-    m_cmdPrintAndClose = TextButton(this, "cmdPrintAndClose");
-    m_cmdClose = TextButton(this, "cmdClose");
-    m_cmdApply = TextButton(this, "cmdApply");
-    m_cmdCancel = TextButton(this, "cmdCancel");
+    m_cmdPrintAndClose = NewNamed<QPushButton>(this, "cmdPrintAndClose");
+    m_cmdClose = NewNamed<QPushButton>(this, "cmdClose");
+    m_cmdApply = NewNamed<QPushButton>(this, "cmdApply");
+    m_cmdCancel = NewNamed<QPushButton>(this, "cmdCancel");
     auto *buttons = new QVBoxLayout;
     for (QPushButton *button : {m_cmdPrintAndClose, m_cmdClose, m_cmdApply, m_cmdCancel})
         buttons->addWidget(button);
