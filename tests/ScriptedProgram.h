@@ -1,23 +1,11 @@
 #pragma once
 
 #include "ScriptedPlatform.h"
+#include "TestFiles.h"
 
 #include "app/MainController.h"
 
-#include <QFile>
 #include <QTemporaryDir>
-
-inline QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-inline bool WriteFile(const QString &path, const QByteArray &contents)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
 
 // The program started on the scripted platform in a folder of its own, from a
 // settings file holding `ini`, with the stored conversion run as the main

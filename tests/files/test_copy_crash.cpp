@@ -1,5 +1,6 @@
+#include "TestFiles.h"
+
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -18,11 +19,8 @@ private slots:
         const QByteArray oldFile = QByteArray("old ").repeated(2 << 20);
         const QByteArray newFile = QByteArray("NEW!").repeated(3 << 19);
         const std::pair<const char *, QByteArray> files[] = {{"old", oldFile}, {"new", newFile}, {"dst", oldFile}};
-        for (const auto &[folder, bytes] : files) {
-            QFile file(dir.filePath(QString(folder) + "/data.bin"));
-            QVERIFY(QDir(dir.path()).mkdir(folder) && file.open(QIODevice::WriteOnly));
-            QCOMPARE(file.write(bytes), bytes.size());
-        }
+        for (const auto &[folder, bytes] : files)
+            QVERIFY(QDir(dir.path()).mkdir(folder) && WriteFile(dir.filePath(QString(folder) + "/data.bin"), bytes));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *variable : {"TMPDIR", "XDG_RUNTIME_DIR"}) { // private ones, as for every started program
             QVERIFY(QDir(dir.path()).mkdir(variable));
@@ -38,8 +36,7 @@ private slots:
             copier.kill();
             QVERIFY(copier.waitForFinished() && copier.exitStatus() == QProcess::CrashExit);
 
-            QFile target(dir.filePath(QStringLiteral("dst/data.bin")));
-            const QByteArray bytes = target.open(QIODevice::ReadOnly) ? target.readAll() : QByteArray();
+            const QByteArray bytes = ReadFile(dir.filePath(QStringLiteral("dst/data.bin")));
             QVERIFY2(bytes == oldFile || bytes == newFile, qPrintable(QStringLiteral("round %1").arg(round)));
         }
     }

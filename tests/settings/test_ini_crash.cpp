@@ -1,6 +1,8 @@
 #include "settings/IniDocument.h"
 #include "settings/SettingsStore.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -26,8 +28,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("settings.ini"));
         const QByteArray oldFile = FileWith("Old"), newFile = FileWith("New, longer name");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldFile) == oldFile.size() && file.flush());
+        QVERIFY(WriteFile(path, oldFile));
         for (int round = 0; round < 5; ++round) {
             QProcess writer;
             writer.start(QStringLiteral(INI_WRITE_LOOP), {path});

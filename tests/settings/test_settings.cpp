@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "TestLocale.h"
 #include "report/PageSetup.h"
 #include "settings/IniAccess.h"
@@ -17,22 +18,14 @@ namespace {
 const QString Last = QStringLiteral("Last");
 const QString Id = QStringLiteral("ID");
 
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 // "<bytes> | mode <octal> | inode <n>": a replacement changes the inode.
 QString Snapshot(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat info = {};
     ::stat(name.constData(), &info);
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
     return QStringLiteral("%1 | mode %2 | inode %3")
-        .arg(QString::fromUtf8(bytes))
+        .arg(QString::fromUtf8(ReadFile(path)))
         .arg(info.st_mode, 0, 8)
         .arg(info.st_ino);
 }
@@ -243,7 +236,7 @@ private slots:
         if (before == "/")
             QVERIFY(QDir().mkpath(path));
         else if (!before.isEmpty())
-            WriteFile(path, before);
+            QVERIFY(WriteFile(path, before));
         QVERIFY(mode == 0 || ::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0);
         const QString old = Snapshot(path);
 
@@ -262,9 +255,9 @@ private slots:
     {
         QTemporaryDir dir;
         SettingsStore store(dir.filePath(QStringLiteral("settings.ini")));
-        WriteFile(store.path(), QByteArray(IniDocument::MaximumFileSize + 1, ';'));
+        QVERIFY(WriteFile(store.path(), QByteArray(IniDocument::MaximumFileSize + 1, ';')));
         QCOMPARE(store.load().code, ErrorCode::FileTooLarge);
-        WriteFile(store.path(), "[Last]\r\nID=5\r\n");
+        QVERIFY(WriteFile(store.path(), "[Last]\r\nID=5\r\n"));
         QCOMPARE(SetId(store).code, ErrorCode::FileTooLarge);
         QVERIFY(Snapshot(store.path()).startsWith("[Last]\r\nID=5\r\n | "));
     }
@@ -275,7 +268,7 @@ private slots:
         const QStringList names = {"settings.ini.aB3xYz", "settings.ini.QWERTY", "settings.ini.backup",
                                    "settings.ini.aB3xY",  "other.ini.aB3xYz",    "settings.ini"};
         for (const QString &name : names)
-            WriteFile(dir.filePath(name), "x");
+            QVERIFY(WriteFile(dir.filePath(name), "x"));
         SettingsStore(dir.filePath(QStringLiteral("settings.ini"))).removeSaveLeftovers();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
                  QStringList({"other.ini.aB3xYz", "settings.ini", "settings.ini.aB3xY", "settings.ini.backup"}));
@@ -287,8 +280,8 @@ private slots:
         if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir.path()}) != 0)
             QSKIP("cannot mount a small file system here");
         const QString path = dir.filePath(QStringLiteral("settings.ini"));
-        WriteFile(path, "[Last]\r\nID=5\r\n");
-        WriteFile(dir.filePath(QStringLiteral("filler")), QByteArray(60 * 1024, 'x'));
+        QVERIFY(WriteFile(path, "[Last]\r\nID=5\r\n"));
+        QVERIFY(WriteFile(dir.filePath(QStringLiteral("filler")), QByteArray(60 * 1024, 'x')));
         SettingsStore store(path);
         store.load();
         const Failure failure =

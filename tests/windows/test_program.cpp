@@ -1,7 +1,8 @@
 // Real copies of the program on an X display (under xvfb-run), their messages answered with xdotool.
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -42,16 +43,7 @@ private:
         }
         return QString();
     }
-    void writeSettings(const QByteArray &contents) const
-    {
-        QFile file(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
-    }
-    QByteArray settings() const
-    {
-        QFile file(m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QString settingsFile() const { return m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")); }
     static void keys(const QString &window, const QString &keys)
     {
         xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
@@ -82,7 +74,7 @@ private slots:
         QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "run under xvfb-run");
         m_program = m_dir.filePath(QStringLiteral("euro-changeover-adviser"));
         QVERIFY(QFile::copy(QStringLiteral(PROGRAM_PATH), m_program));
-        writeSettings("[General]\r\nLanguage=True\r\n");
+        QVERIFY(WriteFile(settingsFile(), "[General]\r\nLanguage=True\r\n"));
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         // Folders of our own keep this test apart from any copy of the program running on the machine.
@@ -122,7 +114,7 @@ private slots:
     // the first conversion's save fails as the window is first shown.
     void yesEndsTheProgram()
     {
-        writeSettings("[General]\r\nLanguage=False\r\n");
+        QVERIFY(WriteFile(settingsFile(), "[General]\r\nLanguage=False\r\n"));
         // The copy killed above left its lock; taking it over needs a write too.
         for (const QString &lock : QDir(m_dir.path()).entryList({QStringLiteral("*.lock*")}, QDir::Files))
             QFile::remove(m_dir.filePath(lock));
@@ -137,7 +129,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(program->state(), QProcess::NotRunning, 5000);
         QCOMPARE(program->exitStatus(), QProcess::NormalExit);
         QCOMPARE(program->exitCode(), 0);
-        QCOMPARE(settings(), QByteArray("[General]\r\nLanguage=False\r\n"));
+        QCOMPARE(ReadFile(settingsFile()), QByteArray("[General]\r\nLanguage=False\r\n"));
     }
 };
 
