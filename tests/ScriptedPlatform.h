@@ -27,7 +27,6 @@ public:
     {
         QString caption, text;
         MessageStyle style;
-        MessageButtons buttons;
         QWidget *owner = nullptr;
     };
 
@@ -37,11 +36,11 @@ public:
     }
 
     QString programFolder() const override { return m_folder; }
-    Instance otherInstanceRunning() override { return instance; }
+    Instance otherInstanceRunning() override { return Instance::Alone; }
     MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
-                             const MessageButtons &buttons) override
+                             const MessageButtons &) override
     {
-        messages.append({caption, text, style, buttons, owner});
+        messages.append({caption, text, style, owner});
         return !answers.isEmpty() ? answers.takeFirst() : AsksYesOrNo(style) ? MessageAnswer::No : MessageAnswer::Ok;
     }
     void bringToFront(QWidget *) override { ++broughtToFront; }
@@ -82,7 +81,6 @@ public:
         return folders.isEmpty() ? QString() : folders.takeFirst();
     }
 
-    Instance instance = Instance::Alone;
     QList<MessageAnswer> answers; // answers to the next questions; No once they run out
     QList<Message> messages;
     int beeps = 0, broughtToFront = 0;

@@ -112,17 +112,6 @@ private slots:
         QVERIFY(m_platform->messages.isEmpty());
     }
 
-    void secondCopyEnds()
-    {
-        QVERIFY(WriteFile(iniPath(), "[General]\r\nLanguage=True\r\n"));
-        m_platform->instance = PlatformServices::Instance::OtherRunning;
-        QVERIFY(!start() && m_platform->ended);
-        QCOMPARE(m_platform->messages.size(), 1);
-        QVERIFY(m_platform->messages[0].text.startsWith(QStringLiteral("Η εφαρμογή είναι ήδη ενεργοποιημένη"))
-                && m_platform->messages[0].style == MessageStyle::Critical);
-        QCOMPARE(ReadFile(iniPath()), QByteArray("[General]\r\nLanguage=True\r\n"));
-    }
-
     // Each reported once; Yes ends the program, and nothing is written after it.
     void unreadableAndUnwritableSettings_data()
     {
