@@ -188,11 +188,9 @@ private slots:
         }
         WriteIniCurrency(ini, Setting::LastAmount, Money::minimum());
         QCOMPARE(ReadIniCurrency(ini, Setting::LastAmount), Money::minimum());
-        WriteIniBoolean(ini, Setting::ImportDeleteAfter, true);
-        QVERIFY(ReadIniBoolean(ini, Setting::ImportDeleteAfter));
         QCOMPARE(ini.bytes(),
-                 "[Rates]\r\n13=" + Localized("1E-300").toUtf8() + "\r\n[Last]\r\nAmount="
-                     + Localized("-922337203685477.5808").toUtf8() + "\r\n[ImportSettings]\r\nDeleteAfter=True\r\n");
+                 "[Rates]\r\n13=" + Localized("1E-300").toUtf8()
+                     + "\r\n[Last]\r\nAmount=" + Localized("-922337203685477.5808").toUtf8() + "\r\n");
     }
 
     void pageSetup()
