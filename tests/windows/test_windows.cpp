@@ -45,6 +45,7 @@ class TestWindows : public QObject
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<QDialog> m_dialog; // the dialog under test, else the main window's controls are meant
     QStringList m_shown;               // the help topics shown since the last click
+    int m_opened = 0;                  // amount dialogs opened
 
     ScriptedPlatform &platform() const { return m_program->platform; }
     MainController &controller() const { return m_program->controller; }
@@ -52,6 +53,7 @@ class TestWindows : public QObject
     void start(const QByteArray &ini = {})
     {
         m_program = std::make_unique<ScriptedProgram>(ini);
+        m_opened = 0;
         m_main = std::make_unique<frmMain>(controller());
         m_main->show();
         QApplication::setActiveWindow(m_main.get());
@@ -78,9 +80,10 @@ class TestWindows : public QObject
 
     void whenDialogOpens(std::function<void(frmInputCurrency *)> answer)
     {
-        QTimer::singleShot(0, this, [answer] {
+        QTimer::singleShot(0, this, [this, answer] {
             auto *dialog = qobject_cast<frmInputCurrency *>(QApplication::activeModalWidget());
             QVERIFY2(dialog, "the amount dialog did not open");
+            ++m_opened;
             answer(dialog);
         });
     }
@@ -209,6 +212,7 @@ private slots:
             verifyCurrentRow(5);
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
         }
+        QCOMPARE(m_opened, 4);
     }
 
     // Cancel keeps the row and the file as they were, and so does Exit.
@@ -598,12 +602,27 @@ private slots:
         QCOMPARE(values.name, QStringLiteral("Other currency"));
     }
 
-    // An element of an array, in the language of the moment; only the right button shows help (the left one
-    // shows the hints, as the menu does), not when disabled or hidden.
-    void helpOnRightClickInTheMainWindow()
+    // Only the right button shows help (the left one shows the hints, as the menu does), not when disabled or
+    // hidden. A part answers for its control; a text field keeps its menu, and its frame does not answer for it;
+    // a control with a topic and a menu of its own shows its help instead. An element of an array, in the language
+    // of the moment.
+    void helpOnRightClick()
     {
         start();
-        qDeleteAll(openDialogs()); // records the main window's help too
+        const QList<QDialog *> dialogs = openDialogs(); // records the main window's help too
+        QWidget *upDown = dialogs[0]->findChild<QWidget *>("updTopMargin");
+        const QList<QWidget *> parts = upDown->findChildren<QWidget *>();
+        parts[0]->setObjectName(QStringLiteral("qt_spinbox_lineedit")); // as the toolkit names inner parts
+        for (QWidget *part : parts)
+            QCOMPARE(click(part), QStringList(topic(upDown, false)));
+        QVERIFY(click(dialogs[2]->findChild<QWidget *>("txtAmount")).isEmpty() && QApplication::activePopupWidget());
+        QApplication::activePopupWidget()->close();
+        auto *label = dialogs[2]->findChild<QWidget *>("lblCurrencyName");
+        label->setContextMenuPolicy(Qt::CustomContextMenu);
+        QSignalSpy menu(label, &QWidget::customContextMenuRequested);
+        QVERIFY(click(label) == QStringList(topic(label, false)) && menu.isEmpty());
+        qDeleteAll(dialogs);
+
         auto *go = goButton(3);
         auto *help = child<QWidget>("cmdHelp");
         for (bool greek : {false, true}) {
@@ -624,26 +643,6 @@ private slots:
         m_shown.clear();
         Q_EMIT action("mnuSettingsHelp")->triggered(); // as while the menu is open from its button
         QCOMPARE(m_shown, QStringList(topic(child<QWidget>("cmdSettings"), true)));
-    }
-
-    // A part answers for its control; a text field keeps its menu, and its frame does not answer for it; a
-    // control with a topic and a menu of its own shows its help instead.
-    void helpOnRightClickOnPartsAndFields()
-    {
-        start();
-        const QList<QDialog *> dialogs = openDialogs();
-        QWidget *upDown = dialogs[0]->findChild<QWidget *>("updTopMargin");
-        const QList<QWidget *> parts = upDown->findChildren<QWidget *>();
-        parts[0]->setObjectName(QStringLiteral("qt_spinbox_lineedit")); // as the toolkit names inner parts
-        for (QWidget *part : parts)
-            QCOMPARE(click(part), QStringList(topic(upDown, false)));
-        QVERIFY(click(dialogs[2]->findChild<QWidget *>("txtAmount")).isEmpty() && QApplication::activePopupWidget());
-        QApplication::activePopupWidget()->close();
-        auto *label = dialogs[2]->findChild<QWidget *>("lblCurrencyName");
-        label->setContextMenuPolicy(Qt::CustomContextMenu);
-        QSignalSpy menu(label, &QWidget::customContextMenuRequested);
-        QVERIFY(click(label) == QStringList(topic(label, false)) && menu.isEmpty());
-        qDeleteAll(dialogs);
     }
 
     // Every topic reaches its control, as What's This text in the window's language (the main window's
