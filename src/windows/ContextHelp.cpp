@@ -86,21 +86,6 @@ void ContextHelp::showFor(QWidget *control) const
         m_show(control->mapToGlobal(QPoint(control->width() / 2, control->height())), text, control);
 }
 
-QStringList ContextHelp::unmatchedTopics() const
-{
-    const QString prefix = m_windowName + QLatin1Char('/');
-    QStringList unmatched;
-    const QStringList keys = HelpTopics::keys();
-    for (const QString &key : keys) {
-        if (!key.startsWith(prefix))
-            continue;
-        const QString name = key.mid(prefix.size());
-        if (!m_window->findChild<QWidget *>(name))
-            unmatched.append(name);
-    }
-    return unmatched;
-}
-
 QWidget *ContextHelp::controlAt(const QPoint &globalPos) const
 {
     QWidget *widget = m_window->childAt(m_window->mapFromGlobal(globalPos));

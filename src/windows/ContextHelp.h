@@ -35,10 +35,6 @@ public:
     // Help items of the button menus.
     void showFor(QWidget *control) const;
 
-    // The window's topics that no control of the window carries: a misnamed
-    // control loses its help silently otherwise.
-    QStringList unmatchedTopics() const;
-
     void setShowFunction(ShowFunction show) { m_show = std::move(show); }
     bool greek() const { return m_greek; }
 

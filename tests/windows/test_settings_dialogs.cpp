@@ -1,7 +1,6 @@
 #include "ScriptedProgram.h"
 #include "TestLocale.h"
 
-#include "windows/ContextHelp.h"
 #include "windows/dialogs/frmSettingsExport.h"
 #include "windows/dialogs/frmSettingsImport.h"
 #include "windows/main/frmMain.h"
@@ -260,14 +259,6 @@ private slots:
         QCOMPARE(QFile::exists(source()), copy == u"kept");
         QCOMPARE(ReadFile(path(QStringLiteral("home/.local/share/Trash/files") + Name)),
                  copy == u"trashed" ? imported : "<missing>");
-    }
-
-    void everyTopicHasItsControl()
-    {
-        for (const bool import : {false, true}) {
-            open(import, false, QString());
-            QCOMPARE(m_dialog->findChild<ContextHelp *>()->unmatchedTopics(), QStringList());
-        }
     }
 
     // The Settings button opens its menu below itself, on a click, Enter or Space, with Help and Cancel; from the
