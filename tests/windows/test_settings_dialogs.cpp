@@ -3,16 +3,11 @@
 
 #include "windows/dialogs/frmSettingsExport.h"
 #include "windows/dialogs/frmSettingsImport.h"
-#include "windows/main/frmMain.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -20,7 +15,7 @@
 
 const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
 
-// The export and import dialogs with a scripted folder chooser, and the Settings menu. In a private folder ("%dir"):
+// The export and import dialogs with a scripted folder chooser. In a private folder ("%dir"):
 // program/ holds the settings file, out/ the exported one; empty/, Program/, link/ (to program/) and fifo/ (a FIFO of
 // the settings file's name) are other choices; home/ is the user's home, with the trash.
 class TestSettingsDialogs : public QObject
@@ -259,46 +254,6 @@ private slots:
         QCOMPARE(QFile::exists(source()), copy == u"kept");
         QCOMPARE(ReadFile(path(QStringLiteral("home/.local/share/Trash/files") + Name)),
                  copy == u"trashed" ? imported : "<missing>");
-    }
-
-    // The Settings button opens its menu below itself, on a click, Enter or Space, with Help and Cancel; from the
-    // menu bar those two are disabled. Export... opens its dialog.
-    void settingsMenu()
-    {
-        open(false, false, QString());
-        m_dialog.reset();
-        frmMain window(*m_controller);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto *button = window.findChild<QToolButton *>(QStringLiteral("cmdSettings"));
-        auto *menu = window.findChild<QMenu *>(QStringLiteral("mnuSettings"));
-        const QList<QAction *> items = menu->actions(); // Import, Export, -, Help, -, Cancel
-        QString seen;
-        const auto look = [&] {
-            seen +=
-                QStringLiteral("%1%2%3 ").arg(menu->isVisible()).arg(items[3]->isEnabled()).arg(items[5]->isEnabled());
-            QVERIFY(menu->geometry().top() >= button->mapToGlobal(QPoint(0, button->height())).y());
-            menu->close();
-        };
-        for (const Qt::Key key : {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-            QTimer::singleShot(0, this, look);
-            if (key == Qt::Key_unknown)
-                QTest::mouseClick(button, Qt::LeftButton);
-            else
-                QTest::keyClick(button, key);
-        }
-        window.menuBar()->setActiveAction(menu->menuAction());
-        QTRY_VERIFY(menu->isVisible());
-        seen += QStringLiteral("%1%2").arg(items[3]->isEnabled()).arg(items[5]->isEnabled());
-        menu->close();
-        QCOMPARE(seen, QStringLiteral("111 111 111 111 00"));
-
-        QTimer::singleShot(0, this, [&seen] {
-            if (QWidget *dialog = QApplication::activeModalWidget())
-                seen = dialog->objectName(), dialog->close();
-        });
-        items[1]->trigger();
-        QCOMPARE(seen, QStringLiteral("frmSettingsExport"));
     }
 };
 

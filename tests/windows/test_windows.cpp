@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -98,11 +99,6 @@ class TestWindows : public QObject
         QCOMPARE(m_main->focusWidget(), goButton(slot));
     }
 
-    void openPageSetup()
-    {
-        start();
-        showDialog(new frmPageSetup(controller()));
-    }
     void stepUp(const QString &number) { QTest::keyClick(child<UpDown>("upd" + number), Qt::Key_Up); }
     QString shown(const QString &number) const { return child<QLabel>("lbl" + number)->text(); }
     // The font, its size and the left margin (where the rule under the title starts) of the next print.
@@ -281,34 +277,24 @@ private slots:
     }
 
     // Ctrl+C, Ctrl+Shift+C and a double-click copy the amount as the row shows it, without its padding, also
-    // while the tooltips are hidden; the status line follows the row the keyboard is on.
-    void copyPutsTheShownText_data()
-    {
-        QTest::addColumn<int>("focused"); // -1: a flag button has the focus
-        QTest::addColumn<bool>("unrounded");
-        QTest::addColumn<QString>("copied");
-        QTest::addColumn<QString>("road");
-        const QString grd = QStringLiteral("999,999.0250 → 999,999 GRD");
-        QTest::newRow("unrounded") << 7 << true << "999,999.0250" << grd;
-        QTest::newRow("focused row") << 8 << false << "2,311.26"
-                                     << "2,311.2641 → 2,311.26 IEP";
-        QTest::newRow("no row focused") << -1 << false << "999,999" << grd;
-    }
+    // while the tooltips are hidden; the status line follows the row the keyboard is on, else the current row.
     void copyPutsTheShownText()
     {
-        QFETCH(int, focused);
-        QFETCH(bool, unrounded);
-        QFETCH(QString, copied);
-        QFETCH(QString, road);
         start("[General]\r\nToolTipText=True\r\n[Last]\r\nID=7\r\nAmount=1000000\r\n");
-        (focused < 0 ? static_cast<QWidget *>(child<QToolButton>(QStringLiteral("cmdLanguage_0"))) : goButton(focused))
-            ->setFocus();
-        QCOMPARE(this->road()->accessibleName(), Localized(QStringLiteral("1,000,000 GRD → 2,934.70 EUR → ") + road));
-        QTest::keyClick(m_main.get(), Qt::Key_C,
-                        Qt::ControlModifier | (unrounded ? Qt::ShiftModifier : Qt::NoModifier));
-        QCOMPARE(QGuiApplication::clipboard()->text(), Localized(copied));
-        QCOMPARE(m_main->statusBar()->currentMessage(),
-                 (unrounded ? QStringLiteral("Copied unrounded: ") : QStringLiteral("Copied: ")) + Localized(copied));
+        const auto copy = [this](QWidget *focused, Qt::KeyboardModifiers modifiers) {
+            focused->setFocus();
+            QTest::keyClick(m_main.get(), Qt::Key_C, Qt::ControlModifier | modifiers);
+            return QStringList{road()->accessibleName(), QGuiApplication::clipboard()->text(),
+                               m_main->statusBar()->currentMessage()}
+                .join(u'|');
+        };
+        const QString grd = QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD|");
+        QCOMPARE(copy(goButton(7), Qt::ShiftModifier), Localized(grd + "999,999.0250|Copied unrounded: 999,999.0250"));
+        QCOMPARE(copy(goButton(8), {}),
+                 Localized("1,000,000 GRD → 2,934.70 EUR → 2,311.2641 → 2,311.26 IEP|2,311.26|"
+                           "Copied: 2,311.26"));
+        QCOMPARE(copy(child<QToolButton>(QStringLiteral("cmdLanguage_0")), {}),
+                 Localized(grd + "999,999|Copied: 999,999"));
         QTest::mouseDClick(amount(3), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), Localized(QStringLiteral("5,739.77")));
     }
@@ -332,28 +318,56 @@ private slots:
         QCOMPARE(columns.size(), 1);
     }
 
-    // The File menu's items and the buttons reach their dialogs, over the main window.
-    void fileMenuOpensThePrintDialogs()
+    // The menus' items and the buttons reach their dialogs, over the main window.
+    void menusAndButtonsOpenTheirDialogs()
     {
         start();
         QStringList opened;
-        const auto closeNextDialog = [&] {
-            QTimer::singleShot(0, this, [&opened] {
-                opened.append(QApplication::activeModalWidget()->windowTitle());
-                QApplication::activeModalWidget()->close();
-            });
-        };
+        QTimer closer; // closes each dialog as it opens
+        connect(&closer, &QTimer::timeout, this, [&opened] {
+            if (QWidget *dialog = QApplication::activeModalWidget())
+                opened.append(dialog->windowTitle()), dialog->close();
+        });
+        closer.start(0);
         const int broughtToFront = platform().broughtToFront;
-        closeNextDialog();
         action("mnuFilePrint")->trigger();
-        closeNextDialog();
-        child<QToolButton>(QStringLiteral("cmdPageSetup"))->click();
-        child<QToolButton>(QStringLiteral("cmdPrintSetup"))->click();
-        closeNextDialog();
-        child<QToolButton>(QStringLiteral("cmdCopyright"))->click();
-        QCOMPARE(opened, QStringList({"Print - Number of pages: 1.", "Page setup", "About"}));
+        for (const char *button : {"cmdPageSetup", "cmdPrintSetup", "cmdCopyright"})
+            child<QToolButton>(QLatin1String(button))->click();
+        action("mnuSettingsExport")->trigger();
+        QCOMPARE(opened, QStringList({"Print - Number of pages: 1.", "Page setup", "About", "Export settings"}));
         QCOMPARE(platform().printerSetupTitles, QStringList{"Printer setup"});
-        QCOMPARE(platform().broughtToFront, broughtToFront + 4);
+        QCOMPARE(platform().broughtToFront, broughtToFront + 5);
+    }
+
+    // The Settings button opens its menu below itself, on a click, Enter or Space, with Help and Cancel; from the
+    // menu bar those two are disabled.
+    void settingsMenu()
+    {
+        start();
+        auto *button = child<QToolButton>(QStringLiteral("cmdSettings"));
+        auto *menu = child<QMenu>(QStringLiteral("mnuSettings"));
+        QString seen;
+        const auto look = [&] {
+            seen += QStringLiteral("%1%2%3 ")
+                        .arg(menu->isVisible())
+                        .arg(action("mnuSettingsHelp")->isEnabled())
+                        .arg(action("mnuSettingsCancel")->isEnabled());
+            menu->close();
+        };
+        for (const Qt::Key key : {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QTimer::singleShot(0, this, [&] {
+                QVERIFY(menu->geometry().top() >= button->mapToGlobal(QPoint(0, button->height())).y());
+                look();
+            });
+            if (key == Qt::Key_unknown)
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                QTest::keyClick(button, key);
+        }
+        m_main->menuBar()->setActiveAction(menu->menuAction());
+        QTRY_VERIFY(menu->isVisible());
+        look();
+        QCOMPARE(seen, QStringLiteral("111 111 111 111 100 "));
     }
 
     // One page setup step per click or key from the default, the minimum; never beyond either end.
@@ -371,7 +385,8 @@ private slots:
         QFETCH(QString, number);
         QFETCH(int, minimum);
         QFETCH(int, maximum);
-        openPageSetup();
+        start();
+        showDialog(new frmPageSetup(controller()));
         QCOMPARE(child<QLabel>("lbl" + number + "MinMax")->text(), QStringLiteral("%1 - %2").arg(minimum).arg(maximum));
         auto *upDown = child<UpDown>("upd" + number);
         QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
@@ -388,7 +403,8 @@ private slots:
     // what was applied.
     void pageSetupOkApplyCancel()
     {
-        openPageSetup();
+        start();
+        showDialog(new frmPageSetup(controller()));
         QVERIFY(!child("cmdCancel")->isEnabled());
         stepUp("FontSize");
         child<QRadioButton>("chkCourierNewGreek")->click();
@@ -594,8 +610,6 @@ private slots:
         QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Convert 'Dollar' to all other currencies"));
         QCOMPARE(child<QLabel>("lblEuroRateTitle")->text(), Localized("(EUR - Euro) 1 = 1.1 (Dollar)"));
         QVERIFY(child("cmdConvert")->isEnabled() && child<QLabel>("lblConvertReason")->text().isEmpty());
-        retype("txtCurrencyRate", QString());
-        QVERIFY(!child("cmdConvert")->isEnabled() && !child<QLabel>("lblConvertReason")->text().isEmpty());
         retype("txtCurrencyName", QStringLiteral("  "));
         retype("txtCurrencyRate", Localized("1.23456"));
         retype("txtAmount", Localized("1,000.5"));
