@@ -290,7 +290,6 @@ private slots:
         const QByteArray ini = "[General]\r\nLanguage=False\r\n", kept = ini + "InitialPath=/δ\r\n";
         const QString set = QStringLiteral("Do you really want to set '/Δ', as the initial path of the application?");
         QTest::newRow("initial: written") << true << ini << true << ini + "InitialPath=/Δ\r\n" << set;
-        QTest::newRow("initial: No") << true << ini << false << ini << set;
         QTest::newRow("initial: in other letters")
             << true << kept << true << kept
             << "Path '/Δ', has already been set as the initial path of the application.";

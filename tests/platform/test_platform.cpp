@@ -9,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using Result = InstanceLock::Result;
-
 class TestPlatform : public QObject
 {
     Q_OBJECT
@@ -26,8 +24,8 @@ private slots:
             QTemporaryDir dir;
             InstanceLock lock(dir.path());
             QVERIFY(WriteFile(lock.filePath(), contents));
-            QCOMPARE(lock.acquire(), Result::Acquired);
-            QCOMPARE(InstanceLock(dir.path()).acquire(), Result::HeldByOther);
+            QCOMPARE(lock.acquire(), InstanceLock::Result::Acquired);
+            QCOMPARE(InstanceLock(dir.path()).acquire(), InstanceLock::Result::HeldByOther);
         }
     }
 

@@ -153,7 +153,6 @@ private slots:
         };
         row("boolean, any case and spaces", Setting::Language, -1, " tRUe ", "true");
         row("decimals 2.0", Setting::Decimals, 7, "2.0", "0");
-        row("decimals 5", Setting::Decimals, 3, "5", "2");
         row("ID 13", Setting::LastId, -1, "13", "13");
         row("ID -1", Setting::LastId, -1, "-1", "0");
         row("font size 13", Setting::FontSize, -1, "13", "8");

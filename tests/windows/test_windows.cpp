@@ -52,7 +52,6 @@ class TestWindows : public QObject
 
     ScriptedPlatform &platform() const { return m_program->platform; }
     MainController &controller() const { return m_program->controller; }
-    // The program on a settings file holding `ini`, its main window shown and active.
     void start(const QByteArray &ini = {})
     {
         m_program = std::make_unique<ScriptedProgram>(ini);
@@ -77,7 +76,6 @@ class TestWindows : public QObject
     QLineEdit *field(const QString &name) const { return child<QLineEdit>(name); }
     QAction *action(const char *name) const { return m_main->findChild<QAction *>(name); }
     QLabel *amount(int slot) const { return child<QLabel>(QStringLiteral("lblAmount_%1").arg(slot)); }
-    QLabel *road() const { return child<QLabel>(QStringLiteral("lblConversionRoad")); }
     QPushButton *goButton(int slot) const { return child(QStringLiteral("cmdGo_%1").arg(slot)); }
     void switchLanguage(bool greek) const { action(greek ? "mnuToolsGreek" : "mnuToolsEnglish")->trigger(); }
 
@@ -200,7 +198,6 @@ private slots:
         QVERIFY(platform().messages.isEmpty());
     }
 
-    // The option, Space and both Enter keys on a row's button start a conversion.
     void keyboardAndOptionStartConversions()
     {
         start();
@@ -284,8 +281,8 @@ private slots:
         const auto copy = [this](QWidget *focused, Qt::KeyboardModifiers modifiers) {
             focused->setFocus();
             QTest::keyClick(m_main.get(), Qt::Key_C, Qt::ControlModifier | modifiers);
-            return QStringList{road()->accessibleName(), QGuiApplication::clipboard()->text(),
-                               m_main->statusBar()->currentMessage()}
+            return QStringList{child<QLabel>(QStringLiteral("lblConversionRoad"))->accessibleName(),
+                               QGuiApplication::clipboard()->text(), m_main->statusBar()->currentMessage()}
                 .join(u'|');
         };
         const QString grd = QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD|");
@@ -425,9 +422,8 @@ private slots:
         QCOMPARE(nextPrint(), QStringLiteral("Courier New Greek 9, 1"));
     }
 
-    // The printer setup renames the options at once. Apply writes the destination and leaves the dialog
-    // open; Close keeps it for the running program, and so does Print and Close, even when no file is
-    // chosen and nothing printed; Cancel keeps nothing.
+    // The printer setup renames the options at once. Apply writes the destination and stays open; Close, and Print
+    // and Close even with no file chosen, keep it for this run; Cancel keeps nothing.
     void printDestinationButtons_data()
     {
         QTest::addColumn<QString>("button");
@@ -442,7 +438,6 @@ private slots:
     void printDestinationButtons()
     {
         QFETCH(QString, button);
-        QFETCH(qint16, kept);
         QFETCH(bool, written);
         QFETCH(bool, stays);
         openPrint(PrintJob::ToPrinter);
@@ -454,7 +449,7 @@ private slots:
         QCOMPARE(child<QRadioButton>("optPrintDestination_2")->text(),
                  QStringLiteral("both Laser && Co printer\nand Plain text file..."));
         child(button)->click();
-        QCOMPARE(controller().printDestination(), kept);
+        QTEST(controller().printDestination(), "kept");
         QCOMPARE(m_program->ini().contains("PrintDestination=2\r\n"), written);
         QCOMPARE(stays ? idle() : m_dialog->isVisible(), stays);
         QCOMPARE(child("cmdCancel")->isEnabled(), !written);
@@ -462,9 +457,8 @@ private slots:
         QCOMPARE(platform().fileChoices.size(), button == QLatin1String("cmdPrintAndClose") ? 1 : 0);
     }
 
-    // During a run the cancel button (or Escape, which presses it) asks first, and the close box is
-    // refused with a message. Yes keeps what was printed and written so far and the dialog open;
-    // otherwise the run goes on to the end, which replaces the old file whole and closes the dialog.
+    // While printing, the cancel button (or Escape) asks first and the close box is refused with a message. Yes keeps
+    // what was done so far and the dialog open; No runs to the end, replaces the old file whole and closes.
     void printDuringRun_data()
     {
         QTest::addColumn<QString>("press");
@@ -621,10 +615,9 @@ private slots:
         QCOMPARE(values.name, QStringLiteral("Other currency"));
     }
 
-    // Only the right button shows help (the left one shows the hints, as the menu does), not when disabled or
-    // hidden. A part answers for its control; a text field keeps its menu, and its frame does not answer for it;
-    // a control with a topic and a menu of its own shows its help instead. An element of an array, in the language
-    // of the moment.
+    // Only the right button shows help, in the language of the moment (the left one shows the hints), not when
+    // disabled or hidden. A part answers for its control; a text field keeps its menu, and its frame does not answer
+    // for it; a control with a topic and a menu of its own shows its help instead.
     void helpOnRightClick()
     {
         start();
