@@ -14,10 +14,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-} // namespace
-
 frmAbout::frmAbout(SharedDialogs &dialogs, QWidget *parent)
     : QDialog(parent)
     , m_model(dialogs)
