@@ -1,4 +1,4 @@
-#include "ScriptedProgram.h"
+#include "TestFiles.h"
 
 #include "platform/InstanceLock.h"
 #include "platform/QtPlatformServices.h"
