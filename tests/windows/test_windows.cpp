@@ -662,7 +662,6 @@ private slots:
     void everyHelpTopicOnItsControl()
     {
         start();
-        qDeleteAll(openDialogs());
         for (bool greek : {false, true}) {
             switchLanguage(greek);
             const QList<QDialog *> dialogs = openDialogs();
