@@ -7,7 +7,7 @@
 // which other work on a shared machine disturbs less. Run it on the display
 // you care about, e.g. under xvfb-run, or with QT_QPA_PLATFORM=offscreen.
 #include "BenchPlatform.h"
-#include "app/MainController.h"
+#include "app/AppContext.h"
 #include "windows/dialogs/frmAbout.h"
 #include "windows/main/frmMain.h"
 
@@ -62,12 +62,12 @@ struct Opening
 };
 
 // Opens one box over the main window, waits for its first frame and closes it.
-Opening openOnce(MainController &controller, QWidget *mainWindow)
+Opening openOnce(AppContext &context, QWidget *mainWindow)
 {
     QElapsedTimer timer;
     timer.start();
     const qint64 processor = processorNs();
-    frmAbout box(controller.dialogs(), mainWindow);
+    frmAbout box(context.dialogs(), mainWindow);
     FirstPaint paint(box.findChild<QLabel *>(QStringLiteral("lblCopyright")));
     box.show();
     paint.wait();
@@ -81,7 +81,7 @@ struct Program
 {
     QTemporaryDir folder;
     std::unique_ptr<BenchPlatform> platform;
-    std::unique_ptr<MainController> controller;
+    std::unique_ptr<AppContext> context;
     std::unique_ptr<frmMain> window;
 
     explicit Program(bool greek)
@@ -91,14 +91,14 @@ struct Program
             settings.write(greek ? "[General]\r\nLanguage=True\r\n" : "[General]\r\nLanguage=False\r\n");
         settings.close();
         platform = std::make_unique<BenchPlatform>(folder.path());
-        controller = std::make_unique<MainController>(*platform);
-        controller->StartUp();
-        window = std::make_unique<frmMain>(*controller);
+        context = std::make_unique<AppContext>(*platform);
+        context->startUp();
+        window = std::make_unique<frmMain>(*context);
         FirstPaint paint(window->findChild<QLabel *>(QStringLiteral("lblAmount_13")));
         window->show();
         paint.wait();
     }
-    Opening open() { return openOnce(*controller, window.get()); }
+    Opening open() { return openOnce(*context, window.get()); }
 };
 
 int child(int argc, char **argv)

@@ -3,6 +3,7 @@
 // the destination finished. Targets: under 5 ms to the text file (the save to
 // disk included), under 200 ms to a PDF file.
 #include "BenchPlatform.h"
+#include "app/AppContext.h"
 #include "app/MainController.h"
 #include "app/PrintJob.h"
 
@@ -30,15 +31,16 @@ void run(benchmark::State &loop, qint16 destination)
 {
     QTemporaryDir folder;
     PrintPlatform platform(folder.path());
-    MainController controller(platform);
-    controller.StartUp();
+    AppContext context(platform);
+    MainController controller(context);
+    context.startUp();
     controller.SetLanguage(true);
     controller.ConvertCurrent(nullptr);
     if (destination != PrintJob::ToFile && !platform.printerName().isEmpty()) {
         loop.SkipWithError("a printer is installed: the benchmark does not print on paper");
         return;
     }
-    PrintJob job(controller, nullptr);
+    PrintJob job(context, nullptr);
     PrintJob::Window window;
     window.yieldToEvents = [] { QCoreApplication::processEvents(); };
     window.progress = [](int, const QString &) {};

@@ -3,6 +3,7 @@
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
+#include "app/AppContext.h"
 #include "app/MainController.h"
 
 #include <QTemporaryDir>
@@ -15,7 +16,7 @@ struct ScriptedProgram
     explicit ScriptedProgram(const QByteArray &ini = QByteArray())
     {
         WriteFile(path(QStringLiteral("zkEuroChangeoverAdviser.ini")), ini);
-        controller.StartUp();
+        context.startUp();
         controller.ConvertCurrent(nullptr);
     }
     QString path(const QString &name) const { return dir.filePath(name); }
@@ -23,5 +24,6 @@ struct ScriptedProgram
 
     QTemporaryDir dir;
     ScriptedPlatform platform{dir.path()};
-    MainController controller{platform};
+    AppContext context{platform};
+    MainController controller{context};
 };

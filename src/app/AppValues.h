@@ -3,10 +3,10 @@
 #include <QString>
 
 // The values every window needs, filled by the start-up and the language switch.
+// The settings file's path has its one home in the settings store (AppContext::settings()).
 struct AppValues
 {
     QString ProgramFolder; // without a trailing separator
-    QString SettingsFile;
     QString GreekHelpFile;
     QString EnglishHelpFile;
     bool GreekLanguage = false;
@@ -14,6 +14,6 @@ struct AppValues
     bool HideToolTips = false;  // when set, tooltips that show data are emptied
     bool ResizeRefresh = false; // set only while a re-layout re-runs the conversion
 
-    // Composes the three file paths from the program's folder.
+    // Composes the help files' paths from the program's folder.
     void setProgramFolder(const QString &folder);
 };

@@ -1,34 +1,23 @@
 #pragma once
 
-#include "app/AppValues.h"
 #include "app/InputCurrencyValues.h"
 #include "app/RowTexts.h"
-#include "app/SharedDialogs.h"
 #include "core/Conversion.h"
-#include "core/ConversionState.h"
-#include "report/PageSetup.h"
-#include "settings/SettingsStore.h"
 
 #include <QString>
 
-#include <optional>
+#include <array>
 
-class PlatformServices;
+class AppContext;
 class QWidget;
 
-// Everything the main window shows and does that is not a widget: the start-up,
-// the language, the conversion with its save and its error report, and what the
-// rows read. The window builds the widgets and forwards its events here.
+// The main window's logic, without its widgets: the language, the conversion
+// with its save and its error report, and what the rows read. The window builds
+// the widgets and forwards its events here.
 class MainController
 {
 public:
-    explicit MainController(PlatformServices &platform);
-
-    // The start-up before any window exists, in order: the program's folder and
-    // settings file, the stored language and title, the refusal of a second
-    // copy, then every other stored setting. False when the program must end
-    // (a second copy, or the user chose to end after an error report).
-    bool StartUp();
+    explicit MainController(AppContext &context);
 
     // The interface language: GreekLanguage, ProgramTitle and the stored key.
     void SetLanguage(bool greek);
@@ -46,34 +35,14 @@ public:
     RowText rowText(int slot) const;
     // All fourteen at once, for showing every row: one pass, not fourteen.
     std::array<RowText, CurrencyCount> rowTexts() const;
-    const std::optional<ConversionResult> &lastResult() const { return m_result; }
     // What Ctrl+C copies from a row: its rounded amount as shown, or its
     // unrounded amount (also while the tooltips are hidden), without padding.
     QString copyText(int slot, bool unrounded) const;
     // The status bar's road of the last conversion for a row (StatusTexts.h).
     QString statusLine(int slot) const;
 
-    AppValues &app() { return m_app; }
-    const AppValues &app() const { return m_app; }
-    SharedDialogs &dialogs() { return m_dialogs; }
-    PlatformServices &platform() { return m_platform; }
-    const ConversionState &state() const { return m_state; }
-    SettingsStore &settings() { return m_settings; }
-    PageSetupValues &pageSetup() { return m_pageSetup; }
-    qint16 printDestination() const { return m_printDestination; }
-    void setPrintDestination(qint16 destination) { m_printDestination = destination; }
-    bool ending() const { return m_dialogs.ending(); }
+    AppContext &context() const { return m_context; }
 
 private:
-    bool CheckSingleInstance(const QString &title, bool otherInstance);
-    void LoadSettings();
-
-    PlatformServices &m_platform;
-    AppValues m_app;
-    SharedDialogs m_dialogs;
-    SettingsStore m_settings;
-    ConversionState m_state;
-    PageSetupValues m_pageSetup;
-    qint16 m_printDestination = 0;
-    std::optional<ConversionResult> m_result;
+    AppContext &m_context;
 };

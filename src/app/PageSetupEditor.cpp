@@ -1,7 +1,7 @@
 #include "app/PageSetupEditor.h"
 
 #include "app/ErrorTrap.h"
-#include "app/MainController.h"
+#include "settings/SettingsStore.h"
 #include "settings/SettingsTable.h"
 
 #include <algorithm>
@@ -42,10 +42,13 @@ auto &FieldOf(Values &values, PageSetupEditor::Number number)
 
 } // namespace
 
-PageSetupEditor::PageSetupEditor(MainController &controller, QWidget *owner)
-    : m_controller(controller)
+PageSetupEditor::PageSetupEditor(SharedDialogs &dialogs, SettingsStore &settings, PageSetupValues &kept,
+                                 QWidget *owner)
+    : m_dialogs(dialogs)
+    , m_settings(settings)
+    , m_kept(kept)
     , m_owner(owner)
-    , m_values(controller.pageSetup())
+    , m_values(kept)
 {
 }
 
@@ -65,12 +68,12 @@ void PageSetupEditor::setValue(Number number, int value)
     FieldOf(m_values, number) = qint16(std::clamp(value, Minimum(number), Maximum(number)));
 }
 
-void PageSetupEditor::Keep() { m_controller.pageSetup() = m_values; }
+void PageSetupEditor::Keep() { m_kept = m_values; }
 
 bool PageSetupEditor::Apply()
 {
-    ErrorTrap trap(m_controller.dialogs(), m_owner, QStringLiteral("PSAC1000"));
+    ErrorTrap trap(m_dialogs, m_owner, QStringLiteral("PSAC1000"));
     Keep();
-    trap.check(m_controller.settings().edit([this](IniDocument &ini) { SavePageSetup(m_values, ini); }));
+    trap.check(m_settings.edit([this](IniDocument &ini) { SavePageSetup(m_values, ini); }));
     return !trap.ended();
 }

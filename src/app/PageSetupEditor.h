@@ -6,8 +6,9 @@
 
 #include <array>
 
-class MainController;
 class QWidget;
+class SettingsStore;
+class SharedDialogs;
 
 // The page setup dialog's logic, without its widgets: a copy of the values being
 // edited, their ranges, OK (the running program prints with them) and Apply
@@ -24,7 +25,8 @@ public:
     static constexpr std::array Numbers = {Number::FontSize, Number::TopMargin, Number::LeftMargin,
                                            Number::LinesPerPage};
 
-    PageSetupEditor(MainController &controller, QWidget *owner);
+    // Edits a copy of the page setup the running program prints with (`kept`).
+    PageSetupEditor(SharedDialogs &dialogs, SettingsStore &settings, PageSetupValues &kept, QWidget *owner);
 
     // A number's range, as the settings file accepts it, and its label "8 - 12".
     static int Minimum(Number number);
@@ -45,7 +47,9 @@ public:
     bool Apply();
 
 private:
-    MainController &m_controller;
+    SharedDialogs &m_dialogs;
+    SettingsStore &m_settings;
+    PageSetupValues &m_kept;
     QWidget *m_owner;
     PageSetupValues m_values;
 };

@@ -2,8 +2,9 @@
 
 #include "app/ErrorTrap.h"
 #include "app/FileChooserFolder.h"
-#include "app/MainController.h"
+#include "app/AppContext.h"
 #include "app/ReportTexts.h"
+#include "app/RowTexts.h"
 #include "app/Texts.h"
 #include "core/NumberText.h"
 #include "platform/PlatformServices.h"
@@ -15,23 +16,23 @@
 #include <algorithm>
 #include <optional>
 
-PrintJob::PrintJob(MainController &controller, QWidget *owner)
-    : m_controller(controller)
+PrintJob::PrintJob(AppContext &context, QWidget *owner)
+    : m_context(context)
     , m_owner(owner)
 {
 }
 
-int PrintJob::PageCount() const { return ReportPageCount(CurrencyCount, m_controller.pageSetup().LinesPerPage); }
+int PrintJob::PageCount() const { return ReportPageCount(CurrencyCount, m_context.pageSetup().LinesPerPage); }
 
 QString PrintJob::Caption() const
 {
-    return Text(TextId::PrintCaption, m_controller.app().GreekLanguage).arg(PageCount());
+    return Text(TextId::PrintCaption, m_context.app().GreekLanguage).arg(PageCount());
 }
 
 QString PrintJob::DestinationCaption(qint16 destination) const
 {
-    const bool greek = m_controller.app().GreekLanguage;
-    QString printer = m_controller.platform().printerName();
+    const bool greek = m_context.app().GreekLanguage;
+    QString printer = m_context.platform().printerName();
     if (printer.isEmpty())
         printer = Text(TextId::PrintPdfPrinterName, greek);
     switch (destination) {
@@ -44,13 +45,13 @@ QString PrintJob::DestinationCaption(qint16 destination) const
     }
 }
 
-void PrintJob::KeepDestination(qint16 destination) { m_controller.setPrintDestination(destination); }
+void PrintJob::KeepDestination(qint16 destination) { m_context.setPrintDestination(destination); }
 
 bool PrintJob::ApplyDestination(qint16 destination)
 {
-    ErrorTrap trap(m_controller.dialogs(), m_owner, QStringLiteral("PACE1000"));
+    ErrorTrap trap(m_context.dialogs(), m_owner, QStringLiteral("PACE1000"));
     KeepDestination(destination);
-    trap.check(m_controller.settings().edit(
+    trap.check(m_context.settings().edit(
         [destination](IniDocument &ini) { WriteIniLong(ini, Setting::PrintDestination, destination); }));
     return !trap.ended();
 }
@@ -71,17 +72,17 @@ ReportModel PrintJob::Model() const
 {
     std::array<QString, CurrencyCount> names;
     for (int slot = 0; slot < CurrencyCount; ++slot)
-        names[std::size_t(slot)] = m_controller.rowTitle(slot);
-    const ConversionState &state = m_controller.state();
-    const std::optional<ConversionResult> &last = m_controller.lastResult();
+        names[std::size_t(slot)] = RowTitle(m_context.state(), slot, m_context.app().GreekLanguage);
+    const ConversionState &state = m_context.state();
+    const std::optional<ConversionResult> &last = m_context.lastResult();
     return BuildReportModel(last ? *last : Convert(state), state, names);
 }
 
 QString PrintJob::ChooseFile(const QString &title, const QString &fileName, const QString &filter) const
 {
-    const SaveFileChoice choice{title, FileChooserFolder(m_controller.app().ProgramFolder), fileName, filter};
-    const QString path = m_controller.platform().chooseSaveFile(m_owner, choice);
-    m_controller.dialogs().BringWindowToFront(m_owner);
+    const SaveFileChoice choice{title, FileChooserFolder(m_context.app().ProgramFolder), fileName, filter};
+    const QString path = m_context.platform().chooseSaveFile(m_owner, choice);
+    m_context.dialogs().BringWindowToFront(m_owner);
     return path;
 }
 
@@ -89,18 +90,18 @@ void PrintJob::RefuseFile(const Failure &failure) const
 {
     // Not an unexpected error: the user chose a file that cannot be written,
     // and can simply choose another.
-    const bool greek = m_controller.app().GreekLanguage;
-    m_controller.dialogs().ShowMessageBox(
-        m_owner, m_controller.app().ProgramTitle,
+    const bool greek = m_context.app().GreekLanguage;
+    m_context.dialogs().ShowMessageBox(
+        m_owner, m_context.app().ProgramTitle,
         Text(TextId::PrintFileUnwritable, greek).arg(failure.path, ErrorDescription(failure.code, greek)),
         MessageStyle::Exclamation);
 }
 
 PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
 {
-    const AppValues &app = m_controller.app();
+    const AppValues &app = m_context.app();
     const bool greek = app.GreekLanguage;
-    PlatformServices &platform = m_controller.platform();
+    PlatformServices &platform = m_context.platform();
     const bool toFile = destination == ToFile || destination == ToBoth;
     const bool toPrinter = destination == ToPrinter || destination == ToBoth;
 
@@ -129,8 +130,8 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
             return Outcome::NotStarted;
         }
     }
-    ErrorTrap trap(m_controller.dialogs(), m_owner, QStringLiteral("PCE1000"));
-    const PageSetupValues &page = m_controller.pageSetup();
+    ErrorTrap trap(m_context.dialogs(), m_owner, QStringLiteral("PCE1000"));
+    const PageSetupValues &page = m_context.pageSetup();
     std::unique_ptr<PrinterSession> printer;
     QString printerPlace;
     if (toPrinter) {

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class MainController;
+class AppContext;
 class QWidget;
 
 // The print dialog's logic, without its widgets: the page count and the
@@ -38,7 +38,7 @@ public:
         Failed,    // a failure was reported on the way
     };
 
-    PrintJob(MainController &controller, QWidget *owner);
+    PrintJob(AppContext &context, QWidget *owner);
 
     // Pages of the report with the current page setup.
     int PageCount() const;
@@ -69,6 +69,6 @@ private:
     QString ChooseFile(const QString &title, const QString &fileName, const QString &filter) const;
     void RefuseFile(const Failure &failure) const;
 
-    MainController &m_controller;
+    AppContext &m_context;
     QWidget *m_owner;
 };

@@ -48,10 +48,10 @@ bool SettingsTransfer::greek() const { return m_dialogs.app().GreekLanguage; }
 
 QString SettingsTransfer::ownFile(TransferBox box) const
 {
-    return box == TransferBox::Ini ? m_dialogs.app().SettingsFile : m_savedPathsFile;
+    return box == TransferBox::Ini ? m_settings.path() : m_savedPathsFile;
 }
 
-QString SettingsTransfer::ownFolder() const { return AddTrailingSeparator(FolderPart(m_dialogs.app().SettingsFile)); }
+QString SettingsTransfer::ownFolder() const { return AddTrailingSeparator(FolderPart(m_settings.path())); }
 
 void SettingsTransfer::Load(QWidget *owner)
 {

@@ -29,15 +29,17 @@ class TestApp : public QObject
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ScriptedPlatform> m_platform;
+    std::unique_ptr<AppContext> m_context;
     std::unique_ptr<MainController> m_controller;
 
     QString iniPath() const { return m_dir->filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")); }
     bool start()
     {
-        m_controller = std::make_unique<MainController>(*m_platform);
-        if (!m_controller->StartUp())
+        m_context = std::make_unique<AppContext>(*m_platform);
+        m_controller = std::make_unique<MainController>(*m_context);
+        if (!m_context->startUp())
             return false;
-        m_controller->SetLanguage(m_controller->app().GreekLanguage);
+        m_controller->SetLanguage(m_context->app().GreekLanguage);
         m_controller->ConvertCurrent(nullptr);
         return true;
     }
@@ -98,12 +100,13 @@ private slots:
         QFETCH(QString, road);
         QVERIFY(WriteFile(iniPath(), ini.toUtf8()));
         m_platform->languages = desktop;
-        m_controller = std::make_unique<MainController>(*m_platform);
-        QVERIFY(m_controller->StartUp());
+        m_context = std::make_unique<AppContext>(*m_platform);
+        m_controller = std::make_unique<MainController>(*m_context);
+        QVERIFY(m_context->startUp());
         // Nothing is written before the window shows; its rows show the lower end of the range.
         QCOMPARE(ReadFile(iniPath()), ini.toUtf8());
         QCOMPARE(caption(7), QStringLiteral("-922.337.203.685.477,5808"));
-        m_controller->SetLanguage(m_controller->app().GreekLanguage);
+        m_controller->SetLanguage(m_context->app().GreekLanguage);
         m_controller->ConvertCurrent(nullptr);
         const RowText shown = m_controller->rowText(7);
         QCOMPARE(QStringList({m_controller->rowTitle(7), shown.caption, shown.toolTip}).join(u'|'), Localized(row));
@@ -195,7 +198,7 @@ private slots:
         PrintJob::Window window;
         window.progress = [&](int fill, const QString &text) { progress.append(QString::number(fill) + u' ' + text); };
         const bool done =
-            PrintJob(program.controller, nullptr).Print(PrintJob::ToBoth, window) == PrintJob::Outcome::Completed;
+            PrintJob(program.context, nullptr).Print(PrintJob::ToBoth, window) == PrintJob::Outcome::Completed;
 
         QCOMPARE(program.platform.fileChoices.last().fileName, printer.isEmpty() ? "PRN_Euro.pdf" : "PRN_Euro.txt");
         QCOMPARE(done, !pdf.isEmpty() && message.isEmpty());

@@ -51,12 +51,12 @@ class TestWindows : public QObject
     int m_opened = 0;                  // amount dialogs opened
 
     ScriptedPlatform &platform() const { return m_program->platform; }
-    MainController &controller() const { return m_program->controller; }
+    AppContext &context() const { return m_program->context; }
     void start(const QByteArray &ini = {})
     {
         m_program = std::make_unique<ScriptedProgram>(ini);
         m_opened = 0;
-        m_main = std::make_unique<frmMain>(controller());
+        m_main = std::make_unique<frmMain>(context());
         m_main->show();
         QApplication::setActiveWindow(m_main.get());
         QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
@@ -102,7 +102,7 @@ class TestWindows : public QObject
     // The font, its size and the left margin (where the rule under the title starts) of the next print.
     QString nextPrint()
     {
-        PrintJob(controller(), nullptr).Print(PrintJob::ToPrinter, {});
+        PrintJob(context(), nullptr).Print(PrintJob::ToPrinter, {});
         const PrintedDocument &printed = *platform().printed.last();
         return printed.document.fontFamily
             + QStringLiteral(" %1, %2").arg(printed.document.pointSize).arg(printed.lines[1].indexOf(u'-'));
@@ -111,8 +111,8 @@ class TestWindows : public QObject
     void openPrint(qint16 destination)
     {
         start();
-        controller().setPrintDestination(destination);
-        showDialog(new frmPrint(controller()));
+        context().setPrintDestination(destination);
+        showDialog(new frmPrint(context()));
     }
     bool idle() const
     {
@@ -123,9 +123,9 @@ class TestWindows : public QObject
     void openAmount(int slot, const QString &amount = QStringLiteral("1.00 "), bool greek = false)
     {
         start();
-        controller().app().GreekLanguage = greek;
+        context().app().GreekLanguage = greek;
         InputCurrencyRequest request{slot, CurrencyCaption(slot, greek), CurrencyCaption(0, greek), amount, QIcon()};
-        showDialog(new frmInputCurrency(controller().dialogs(), controller().state(), request));
+        showDialog(new frmInputCurrency(context().dialogs(), context().state(), request));
     }
     void retype(const char *name, const QString &text) const
     {
@@ -139,12 +139,12 @@ class TestWindows : public QObject
     {
         InputCurrencyRequest request{OtherCurrencyIndex, "Other", "Euro", "1 ", {}};
         const QList<QDialog *> dialogs{
-            new frmPageSetup(controller(), m_main.get()),
-            new frmPrint(controller(), m_main.get()),
-            new frmInputCurrency(controller().dialogs(), controller().state(), request, m_main.get()),
-            new frmAbout(controller().dialogs(), m_main.get()),
-            new frmSettingsExport(controller().dialogs(), controller().settings(), m_main.get()),
-            new frmSettingsImport(controller().dialogs(), controller().settings(), m_main.get())};
+            new frmPageSetup(context(), m_main.get()),
+            new frmPrint(context(), m_main.get()),
+            new frmInputCurrency(context().dialogs(), context().state(), request, m_main.get()),
+            new frmAbout(context().dialogs(), m_main.get()),
+            new frmSettingsExport(context().dialogs(), context().settings(), m_main.get()),
+            new frmSettingsImport(context().dialogs(), context().settings(), m_main.get())};
         for (QDialog *dialog : dialogs)
             dialog->show();
         for (ContextHelp *help : m_main->findChildren<ContextHelp *>())
@@ -383,7 +383,7 @@ private slots:
         QFETCH(int, minimum);
         QFETCH(int, maximum);
         start();
-        showDialog(new frmPageSetup(controller()));
+        showDialog(new frmPageSetup(context()));
         QCOMPARE(child<QLabel>("lbl" + number + "MinMax")->text(), QStringLiteral("%1 - %2").arg(minimum).arg(maximum));
         auto *upDown = child<UpDown>("upd" + number);
         QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
@@ -401,7 +401,7 @@ private slots:
     void pageSetupOkApplyCancel()
     {
         start();
-        showDialog(new frmPageSetup(controller()));
+        showDialog(new frmPageSetup(context()));
         QVERIFY(!child("cmdCancel")->isEnabled());
         stepUp("FontSize");
         child<QRadioButton>("chkCourierNewGreek")->click();
@@ -410,7 +410,7 @@ private slots:
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(nextPrint(), QStringLiteral("Courier New Greek 9, 0"));
         QVERIFY(!m_program->ini().contains("[PageSetup]"));
-        showDialog(new frmPageSetup(controller()));
+        showDialog(new frmPageSetup(context()));
         QCOMPARE(shown("FontSize"), QStringLiteral("9"));
         stepUp("LeftMargin");
         child("cmdApply")->click();
@@ -449,7 +449,7 @@ private slots:
         QCOMPARE(child<QRadioButton>("optPrintDestination_2")->text(),
                  QStringLiteral("both Laser && Co printer\nand Plain text file..."));
         child(button)->click();
-        QTEST(controller().printDestination(), "kept");
+        QTEST(context().printDestination(), "kept");
         QCOMPARE(m_program->ini().contains("PrintDestination=2\r\n"), written);
         QCOMPARE(stays ? idle() : m_dialog->isVisible(), stays);
         QCOMPARE(child("cmdCancel")->isEnabled(), !written);

@@ -1,6 +1,6 @@
 #include "windows/dialogs/PrintCommands.h"
 
-#include "app/MainController.h"
+#include "app/AppContext.h"
 #include "app/Texts.h"
 #include "platform/PlatformServices.h"
 #include "windows/dialogs/frmPageSetup.h"
@@ -10,36 +10,36 @@
 
 namespace {
 
-void BackToFront(MainController &controller, QWidget *owner)
+void BackToFront(AppContext &context, QWidget *owner)
 {
-    if (controller.ending())
+    if (context.ending())
         return;
-    controller.dialogs().BringWindowToFront(owner);
+    context.dialogs().BringWindowToFront(owner);
     owner->update();
 }
 
 } // namespace
 
-void OpenPageSetup(MainController &controller, QWidget *owner)
+void OpenPageSetup(AppContext &context, QWidget *owner)
 {
     {
-        frmPageSetup dialog(controller, owner);
+        frmPageSetup dialog(context, owner);
         dialog.exec();
     }
-    BackToFront(controller, owner);
+    BackToFront(context, owner);
 }
 
-void OpenPrinterSetup(MainController &controller, QWidget *owner)
+void OpenPrinterSetup(AppContext &context, QWidget *owner)
 {
-    controller.platform().printerSetup(owner, Text(TextId::TipPrintSetup, controller.app().GreekLanguage));
-    BackToFront(controller, owner);
+    context.platform().printerSetup(owner, Text(TextId::TipPrintSetup, context.app().GreekLanguage));
+    BackToFront(context, owner);
 }
 
-void OpenPrint(MainController &controller, QWidget *owner)
+void OpenPrint(AppContext &context, QWidget *owner)
 {
     {
-        frmPrint dialog(controller, owner);
+        frmPrint dialog(context, owner);
         dialog.exec();
     }
-    BackToFront(controller, owner);
+    BackToFront(context, owner);
 }

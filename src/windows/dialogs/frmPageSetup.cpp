@@ -1,6 +1,6 @@
 #include "windows/dialogs/frmPageSetup.h"
 
-#include "app/MainController.h"
+#include "app/AppContext.h"
 #include "app/Texts.h"
 #include "windows/ContextHelp.h"
 #include "windows/NamedWidgets.h"
@@ -37,10 +37,10 @@ QString Named(const char *prefix, const char *name, const char *suffix = "")
 
 } // namespace
 
-frmPageSetup::frmPageSetup(MainController &controller, QWidget *parent)
+frmPageSetup::frmPageSetup(AppContext &context, QWidget *parent)
     : QDialog(parent)
-    , m_controller(controller)
-    , m_editor(controller, this)
+    , m_context(context)
+    , m_editor(context.dialogs(), context.settings(), context.pageSetup(), this)
 {
     setObjectName(QStringLiteral("frmPageSetup"));
     buildLayout();
@@ -67,7 +67,7 @@ frmPageSetup::frmPageSetup(MainController &controller, QWidget *parent)
     connect(m_cmdOK, &QPushButton::clicked, this, &frmPageSetup::okClicked);
     connect(m_cmdApply, &QPushButton::clicked, this, &frmPageSetup::applyClicked);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    ContextHelp::install(this, m_controller.app().GreekLanguage);
+    ContextHelp::install(this, m_context.app().GreekLanguage);
 }
 
 void frmPageSetup::buildLayout()
@@ -137,7 +137,7 @@ void frmPageSetup::buildLayout()
 
 void frmPageSetup::setCaptions()
 {
-    const bool greek = m_controller.app().GreekLanguage;
+    const bool greek = m_context.app().GreekLanguage;
     setWindowTitle(Text(TextId::PageSetupCaption, greek));
     m_fraFont->setTitle(Text(TextId::PageSetupFontFrame, greek));
     m_fraMargin->setTitle(Text(TextId::PageSetupMarginFrame, greek));

@@ -1,6 +1,6 @@
 #include "windows/dialogs/frmPrint.h"
 
-#include "app/MainController.h"
+#include "app/AppContext.h"
 #include "app/Texts.h"
 #include "windows/ContextHelp.h"
 #include "windows/NamedWidgets.h"
@@ -32,16 +32,16 @@ QPushButton *PictureButton(QWidget *parent, const char *name, const char *pictur
 
 } // namespace
 
-frmPrint::frmPrint(MainController &controller, QWidget *parent)
+frmPrint::frmPrint(AppContext &context, QWidget *parent)
     : QDialog(parent)
-    , m_controller(controller)
-    , m_job(controller, this)
-    , m_busy(this, controller.dialogs())
+    , m_context(context)
+    , m_job(context, this)
+    , m_busy(this, context.dialogs())
 {
     setObjectName(QStringLiteral("frmPrint"));
     buildLayout();
     setCaptions();
-    const qint16 destination = m_controller.printDestination();
+    const qint16 destination = m_context.printDestination();
     m_optPrintDestination[std::size_t(std::clamp<int>(destination, 0, 2))]->setChecked(true);
     m_prbProgressBar->reset();
     m_prbProgressBar->setFormat(QString());
@@ -66,7 +66,7 @@ frmPrint::frmPrint(MainController &controller, QWidget *parent)
         if (m_cmdPrint->isEnabled())
             m_cmdPrint->click();
     });
-    ContextHelp::install(this, m_controller.app().GreekLanguage);
+    ContextHelp::install(this, m_context.app().GreekLanguage);
 }
 
 void frmPrint::buildLayout()
@@ -133,7 +133,7 @@ void frmPrint::buildLayout()
 
 void frmPrint::setCaptions()
 {
-    const bool greek = m_controller.app().GreekLanguage;
+    const bool greek = m_context.app().GreekLanguage;
     setWindowTitle(m_job.Caption());
     m_fraPrintDestination->setTitle(Text(TextId::PrintDestinationFrame, greek));
     m_optPrintDestination[1]->setText(Text(TextId::PrintToFile, greek));
@@ -174,7 +174,7 @@ void frmPrint::printClicked()
     window.yieldToEvents = &BusyProcess::YieldToEvents;
     window.cancelRequested = [this] { return m_busy.cancelRequested(); };
     window.progress = [this](int fill, const QString &text) { showProgress(fill, text); };
-    if (m_job.Print(selectedDestination(), window) == PrintJob::Outcome::Completed && !m_controller.ending())
+    if (m_job.Print(selectedDestination(), window) == PrintJob::Outcome::Completed && !m_context.ending())
         accept();
 }
 
@@ -198,13 +198,13 @@ void frmPrint::closeClicked()
 
 void frmPrint::pageSetupClicked()
 {
-    OpenPageSetup(m_controller, this);
+    OpenPageSetup(m_context, this);
     setWindowTitle(m_job.Caption());
 }
 
 void frmPrint::printSetupClicked()
 {
-    OpenPrinterSetup(m_controller, this);
+    OpenPrinterSetup(m_context, this);
     setPrinterCaptions();
 }
 

@@ -1,5 +1,6 @@
 #include "windows/main/frmMain.h"
 
+#include "app/AppContext.h"
 #include "app/ErrorTrap.h"
 #include "app/MainController.h"
 #include "app/MenuMnemonics.h"
@@ -200,9 +201,10 @@ constexpr int RefreshDelayMs = 200;
 
 } // namespace
 
-frmMain::frmMain(MainController &controller, QWidget *parent)
+frmMain::frmMain(AppContext &context, QWidget *parent)
     : QMainWindow(parent)
-    , m_controller(controller)
+    , m_context(context)
+    , m_controller(context)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(Picture("app"));
@@ -214,7 +216,7 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
     buildStatusBar();
     buildRows();
     connectPrinting();
-    m_help = ContextHelp::install(this, m_controller.app().GreekLanguage);
+    m_help = ContextHelp::install(this, m_context.app().GreekLanguage);
     connectHelp();
     connectButtonMenus();
 
@@ -236,7 +238,7 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
 
     // The stored language applies every caption, and writes the key back, so
     // that the first start creates the settings file.
-    languageClicked(m_controller.app().GreekLanguage ? 0 : 1);
+    languageClicked(m_context.app().GreekLanguage ? 0 : 1);
 
     adjustSize();
     setMinimumSize(sizeHint());
@@ -455,7 +457,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 int frmMain::focusedRow() const
 {
     const int slot = rowOf(focusWidget());
-    return slot >= 0 ? slot : m_controller.state().CurrentCurrency;
+    return slot >= 0 ? slot : m_context.state().CurrentCurrency;
 }
 
 void frmMain::copyRow(int slot, bool unrounded)
@@ -463,7 +465,7 @@ void frmMain::copyRow(int slot, bool unrounded)
     const QString text = m_controller.copyText(slot, unrounded);
     QGuiApplication::clipboard()->setText(text);
     constexpr int ShownMs = 4000;
-    statusBar()->showMessage(CopiedMessage(text, unrounded, m_controller.app().GreekLanguage), ShownMs);
+    statusBar()->showMessage(CopiedMessage(text, unrounded, m_context.app().GreekLanguage), ShownMs);
 }
 
 void frmMain::showStatus()
@@ -494,7 +496,7 @@ void frmMain::languageClicked(int index)
 
 void frmMain::SetMainCaptions()
 {
-    const bool greek = m_controller.app().GreekLanguage;
+    const bool greek = m_context.app().GreekLanguage;
     for (const auto &[item, text] : m_menuTexts)
         item->setText(Text(text, greek));
     // Alt and a letter open the menus of the bar; hidden menus take no letter.
@@ -514,14 +516,14 @@ void frmMain::SetMainCaptions()
         button->setToolTip(Text(text, greek));
         button->setAccessibleName(Text(text, greek));
     }
-    setWindowTitle(m_controller.app().ProgramTitle);
+    setWindowTitle(m_context.app().ProgramTitle);
     ApplyCurrencyCaptions();
     m_help->retranslate(greek);
 }
 
 void frmMain::ApplyCurrencyCaptions()
 {
-    const bool greek = m_controller.app().GreekLanguage;
+    const bool greek = m_context.app().GreekLanguage;
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         const Row &row = m_rows[std::size_t(slot)];
         const QString title = m_controller.rowTitle(slot);
@@ -600,9 +602,9 @@ void frmMain::RefreshConversion()
 {
     if (m_converting)
         return; // a conversion is waiting for its amount; it will show the rows itself
-    AppValues &app = m_controller.app();
+    AppValues &app = m_context.app();
     app.ResizeRefresh = true;
-    ConvertFrom(m_controller.state().CurrentCurrency);
+    ConvertFrom(m_context.state().CurrentCurrency);
     app.ResizeRefresh = false;
 }
 
@@ -616,18 +618,18 @@ void frmMain::markRow(int slot)
 
 void frmMain::ConvertFrom(int slot)
 {
-    if (m_converting || m_controller.ending())
+    if (m_converting || m_context.ending())
         return;
     m_converting = true;
     markRow(slot);
-    const bool go = m_controller.app().ResizeRefresh || askAmount(slot);
-    if (go && !m_controller.ending()) {
+    const bool go = m_context.app().ResizeRefresh || askAmount(slot);
+    if (go && !m_context.ending()) {
         m_controller.ConvertCurrent(this);
         showRows();
     }
     m_converting = false;
-    if (!m_controller.ending())
-        markRow(m_controller.state().CurrentCurrency);
+    if (!m_context.ending())
+        markRow(m_context.state().CurrentCurrency);
 }
 
 bool frmMain::askAmount(int slot)
@@ -635,10 +637,10 @@ bool frmMain::askAmount(int slot)
     const Row &row = m_rows[std::size_t(slot)];
     InputCurrencyRequest request{slot, m_controller.rowTitle(slot), m_controller.rowTitle(0),
                                  m_controller.rowText(slot).caption, row.optCurrency->icon()};
-    frmInputCurrency dialog(m_controller.dialogs(), m_controller.state(), std::move(request), this);
+    frmInputCurrency dialog(m_context.dialogs(), m_context.state(), std::move(request), this);
     const bool confirmed = dialog.exec() == QDialog::Accepted;
-    m_controller.dialogs().BringWindowToFront(this);
-    if (!confirmed || m_controller.ending())
+    m_context.dialogs().BringWindowToFront(this);
+    if (!confirmed || m_context.ending())
         return false;
     m_controller.ConfirmInput(slot, dialog.values());
     if (slot == OtherCurrencyIndex)
@@ -648,9 +650,9 @@ bool frmMain::askAmount(int slot)
 
 void frmMain::connectPrinting()
 {
-    connect(m_actions.filePageSetup, &QAction::triggered, this, [this] { OpenPageSetup(m_controller, this); });
-    connect(m_actions.filePrintSetup, &QAction::triggered, this, [this] { OpenPrinterSetup(m_controller, this); });
-    connect(m_actions.filePrint, &QAction::triggered, this, [this] { OpenPrint(m_controller, this); });
+    connect(m_actions.filePageSetup, &QAction::triggered, this, [this] { OpenPageSetup(m_context, this); });
+    connect(m_actions.filePrintSetup, &QAction::triggered, this, [this] { OpenPrinterSetup(m_context, this); });
+    connect(m_actions.filePrint, &QAction::triggered, this, [this] { OpenPrint(m_context, this); });
     // Each button runs its menu item.
     connect(m_buttons.pageSetup, &QToolButton::clicked, m_actions.filePageSetup, &QAction::trigger);
     connect(m_buttons.printSetup, &QToolButton::clicked, m_actions.filePrintSetup, &QAction::trigger);
@@ -670,17 +672,17 @@ void frmMain::connectHelp()
 
 void frmMain::showHints()
 {
-    const bool greek = m_controller.app().GreekLanguage;
-    m_controller.dialogs().ShowMessageBox(this, Text(TextId::HintsTitle, greek), Text(TextId::HintsText, greek),
+    const bool greek = m_context.app().GreekLanguage;
+    m_context.dialogs().ShowMessageBox(this, Text(TextId::HintsTitle, greek), Text(TextId::HintsText, greek),
                                           MessageStyle::Information);
 }
 
 void frmMain::showAbout()
 {
-    frmAbout about(m_controller.dialogs(), this);
-    if (!m_controller.ending())
+    frmAbout about(m_context.dialogs(), this);
+    if (!m_context.ending())
         about.exec();
-    m_controller.dialogs().BringWindowToFront(this);
+    m_context.dialogs().BringWindowToFront(this);
 }
 
 void frmMain::connectButtonMenus()
@@ -692,24 +694,24 @@ void frmMain::connectButtonMenus()
     const auto openModal = [this](auto &&dialog) {
         dialog.exec();
         // An import of the settings file has ended the program by now.
-        if (m_controller.ending())
+        if (m_context.ending())
             return;
-        m_controller.dialogs().BringWindowToFront(this);
+        m_context.dialogs().BringWindowToFront(this);
         update();
     };
     connect(m_actions.settingsExport, &QAction::triggered, this,
-            [this, openModal] { openModal(frmSettingsExport(m_controller.dialogs(), m_controller.settings(), this)); });
+            [this, openModal] { openModal(frmSettingsExport(m_context.dialogs(), m_context.settings(), this)); });
     connect(m_actions.settingsImport, &QAction::triggered, this,
-            [this, openModal] { openModal(frmSettingsImport(m_controller.dialogs(), m_controller.settings(), this)); });
+            [this, openModal] { openModal(frmSettingsImport(m_context.dialogs(), m_context.settings(), this)); });
 
     // Path keeping is not offered, so these items stay hidden; they keep what
     // they would do.
     connect(m_actions.savePathRecent, &QAction::triggered, this, [this] {
-        ErrorTrap trap(m_controller.dialogs(), this, QStringLiteral("SPR1000"));
-        trap.check(StoreSavedPath(m_controller.dialogs(), this, CurrentPath, SavedPathsFile).failure);
+        ErrorTrap trap(m_context.dialogs(), this, QStringLiteral("SPR1000"));
+        trap.check(StoreSavedPath(m_context.dialogs(), this, CurrentPath, SavedPathsFile).failure);
     });
     connect(m_actions.savePathInitial, &QAction::triggered, this, [this] {
-        ErrorTrap trap(m_controller.dialogs(), this, QStringLiteral("SPI1000"));
-        trap.check(SetInitialPath(m_controller.dialogs(), m_controller.settings(), this, CurrentPath).failure);
+        ErrorTrap trap(m_context.dialogs(), this, QStringLiteral("SPI1000"));
+        trap.check(SetInitialPath(m_context.dialogs(), m_context.settings(), this, CurrentPath).failure);
     });
 }

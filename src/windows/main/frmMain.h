@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainController.h"
 #include "app/Texts.h"
 #include "core/Currencies.h"
 
@@ -10,8 +11,8 @@
 #include <utility>
 #include <vector>
 
+class AppContext;
 class ContextHelp;
-class MainController;
 class QAction;
 class QLabel;
 class QMenu;
@@ -26,7 +27,7 @@ class frmMain : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit frmMain(MainController &controller, QWidget *parent = nullptr);
+    explicit frmMain(AppContext &context, QWidget *parent = nullptr);
 
     // Converts from a slot: asks for the amount (unless re-running the current
     // conversion after a re-layout), then shows every row.
@@ -131,7 +132,8 @@ private:
     void showStatus();
     void fitRoad();
 
-    MainController &m_controller;
+    AppContext &m_context;
+    MainController m_controller;
     bool m_shown = false;
     bool m_converting = false;
     QTimer m_refreshTimer;

@@ -1,0 +1,76 @@
+#include "app/AppContext.h"
+
+#include "app/DesktopLanguage.h"
+#include "app/ErrorTrap.h"
+#include "app/SettingsLocation.h"
+#include "app/Texts.h"
+#include "platform/PlatformServices.h"
+#include "settings/IniAccess.h"
+#include "settings/StateStore.h"
+
+#include <QStandardPaths>
+
+AppContext::AppContext(PlatformServices &platform)
+    : m_platform(platform)
+    , m_dialogs(platform, m_app)
+{
+    m_dialogs.setBeforeEnd([this] { m_settings.freeze(); });
+}
+
+bool AppContext::startUp()
+{
+    m_app.setProgramFolder(m_platform.programFolder());
+    m_settings = SettingsStore(
+        SettingsFilePath(m_app.ProgramFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+    m_settings.removeSaveLeftovers();
+    const Failure unreadable = m_settings.load();
+    // A first start follows the desktop's language; the window then stores it.
+    const std::optional<bool> storedGreek = ReadIniStoredBoolean(m_settings.document(), Setting::Language);
+    m_app.GreekLanguage = storedGreek ? *storedGreek : DesktopPrefersGreek(m_platform.desktopLanguages());
+    m_app.ProgramTitle = Text(TextId::ProgramTitle, m_app.GreekLanguage);
+
+    if (unreadable.code == ErrorCode::FileTooLarge) {
+        // Not an unexpected error: the file is simply not ours to use. Said once;
+        // it is then left alone for the whole run.
+        m_dialogs.firstReportOf(unreadable);
+        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle,
+                                 Text(TextId::SettingsTooLarge, m_app.GreekLanguage)
+                                     .arg(unreadable.path)
+                                     .arg(IniDocument::MaximumFileSize / (1024 * 1024)),
+                                 MessageStyle::Exclamation);
+    } else {
+        ErrorTrap trap(m_dialogs, nullptr, QStringLiteral("MFL1000"));
+        if (!trap.checkOnce(unreadable))
+            return false;
+    }
+    const PlatformServices::Instance instance = m_platform.otherInstanceRunning();
+    if (CheckSingleInstance(m_app.ProgramTitle, instance == PlatformServices::Instance::OtherRunning))
+        return false;
+    if (instance == PlatformServices::Instance::Unavailable) {
+        // Not a reason to refuse to start, but two copies could then write the
+        // same settings file: the user should know.
+        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle,
+                                 Text(TextId::InstanceLockUnavailable, m_app.GreekLanguage), MessageStyle::Exclamation);
+    }
+    loadSettings();
+    return !ending();
+}
+
+bool AppContext::CheckSingleInstance(const QString &title, bool otherInstance)
+{
+    if (!otherInstance)
+        return false;
+    m_dialogs.ShowMessageBox(nullptr, title, Text(TextId::DuplicateInstance, m_app.GreekLanguage),
+                             MessageStyle::Critical);
+    m_dialogs.EndProgram();
+    return true;
+}
+
+void AppContext::loadSettings()
+{
+    const IniDocument &ini = m_settings.document();
+    m_app.HideToolTips = ReadIniBoolean(ini, Setting::ToolTipText);
+    m_printDestination = ReadIniInteger(ini, Setting::PrintDestination);
+    m_pageSetup = LoadPageSetup(ini);
+    FillConversionState(m_state, ini);
+}
