@@ -35,7 +35,7 @@ void run(benchmark::State &loop, qint16 destination)
     MainController controller(context);
     context.startUp();
     controller.SetLanguage(true);
-    controller.ConvertCurrent(nullptr);
+    controller.refreshConversion(nullptr);
     if (destination != PrintJob::ToFile && !platform.printerName().isEmpty()) {
         loop.SkipWithError("a printer is installed: the benchmark does not print on paper");
         return;

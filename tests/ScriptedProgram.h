@@ -17,7 +17,7 @@ struct ScriptedProgram
     {
         WriteFile(path(QStringLiteral("zkEuroChangeoverAdviser.ini")), ini);
         context.startUp();
-        controller.ConvertCurrent(nullptr);
+        controller.finishStartUp(nullptr);
     }
     QString path(const QString &name) const { return dir.filePath(name); }
     QByteArray ini() const { return ReadFile(path(QStringLiteral("zkEuroChangeoverAdviser.ini"))); }

@@ -11,8 +11,7 @@ struct AppValues
     QString EnglishHelpFile;
     bool GreekLanguage = false;
     QString ProgramTitle;
-    bool HideToolTips = false;  // when set, tooltips that show data are emptied
-    bool ResizeRefresh = false; // set only while a re-layout re-runs the conversion
+    bool HideToolTips = false; // when set, tooltips that show data are emptied
 
     // Composes the help files' paths from the program's folder.
     void setProgramFolder(const QString &folder);

@@ -19,6 +19,12 @@ MainController::MainController(AppContext &context)
 {
 }
 
+MainChanges MainController::finishStartUp(QWidget *owner)
+{
+    SetLanguage(m_context.app().GreekLanguage);
+    return refreshConversion(owner);
+}
+
 void MainController::SetLanguage(bool greek)
 {
     AppValues &app = m_context.app();
@@ -29,7 +35,43 @@ void MainController::SetLanguage(bool greek)
     m_context.settings().edit([greek](IniDocument &ini) { WriteIniBoolean(ini, Setting::Language, greek); });
 }
 
-void MainController::ConfirmInput(int slot, const InputCurrencyValues &values)
+MainChanges MainController::ConvertFrom(int slot, const AmountQuestion &askAmount, QWidget *owner)
+{
+    if (m_converting || m_context.ending())
+        return {};
+    m_converting = true;
+    MainChanges changes;
+    const std::optional<InputCurrencyValues> values = askAmount(slot);
+    if (values && !m_context.ending()) {
+        confirmInput(slot, *values);
+        // A name given to the additional currency shows in its row and its menu item.
+        changes.captions = slot == OtherCurrencyIndex;
+        convertCurrent(owner);
+        changes.rows = true;
+    }
+    m_converting = false;
+    changes.marked = markedRow();
+    return changes;
+}
+
+MainChanges MainController::refreshConversion(QWidget *owner)
+{
+    if (m_converting || m_context.ending())
+        return {};
+    m_converting = true;
+    convertCurrent(owner);
+    m_converting = false;
+    return {false, true, markedRow()};
+}
+
+std::optional<int> MainController::markedRow() const
+{
+    if (m_context.ending())
+        return std::nullopt;
+    return m_context.state().CurrentCurrency;
+}
+
+void MainController::confirmInput(int slot, const InputCurrencyValues &values)
 {
     ConversionState &state = m_context.state();
     state.CurrentCurrency = qint16(slot);
@@ -46,7 +88,7 @@ void MainController::ConfirmInput(int slot, const InputCurrencyValues &values)
     state.OtherCurrencyMarker = builtIn ? UnnamedCurrencyMarker : QString();
 }
 
-void MainController::ConvertCurrent(QWidget *owner)
+void MainController::convertCurrent(QWidget *owner)
 {
     ErrorTrap trap(m_context.dialogs(), owner, QStringLiteral("342"));
     const ConversionState &state = m_context.state();

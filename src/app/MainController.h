@@ -7,27 +7,50 @@
 #include <QString>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class AppContext;
 class QWidget;
 
-// The main window's logic, without its widgets: the language, the conversion
-// with its save and its error report, and what the rows read. The window builds
-// the widgets and forwards its events here.
+// What a step of the main window's logic changed, for the window to show.
+struct MainChanges
+{
+    bool captions = false;     // the row titles: the additional currency was named
+    bool rows = false;         // the amounts, and the status line with them
+    std::optional<int> marked; // the row that carries the mark: the menu's check, the option, the focus
+};
+
+// Asks for the amount to convert from a slot, with the row marked meanwhile;
+// the confirmed values, or none when the user cancelled.
+using AmountQuestion = std::function<std::optional<InputCurrencyValues>(int slot)>;
+
+// The main window's logic, without its widgets: the start-up's last steps, the
+// language, the conversion flow with its save and its error report, and what
+// the rows read. The window builds the widgets, forwards its events here and
+// shows what each step changed.
 class MainController
 {
 public:
     explicit MainController(AppContext &context);
 
+    // The start-up's last steps, once the window is built and first shows: the
+    // stored language is applied again and kept, so that the first start
+    // creates the settings file, then the stored conversion runs without asking.
+    MainChanges finishStartUp(QWidget *owner);
+
     // The interface language: GreekLanguage, ProgramTitle and the stored key.
     void SetLanguage(bool greek);
 
-    // A confirmed amount dialog for the slot changes the conversion state.
-    void ConfirmInput(int slot, const InputCurrencyValues &values);
-    // Converts CurrentAmount from CurrentCurrency, keeps the result for the
-    // rows and the state in the settings file; a failed save is reported (once
-    // per cause) with the conversion's error location.
-    void ConvertCurrent(QWidget *owner);
+    // A conversion the user started from a slot: asks for the amount, and when
+    // it was confirmed takes it into the conversion state, converts, keeps the
+    // state in the settings file and shows every row. The mark ends on the
+    // current row either way. Nothing happens while another conversion waits
+    // for its amount, or once the program is ending.
+    MainChanges ConvertFrom(int slot, const AmountQuestion &askAmount, QWidget *owner);
+    // Re-runs the current conversion without asking, as after a re-layout; not
+    // while a conversion waits for its amount (that one shows the rows itself).
+    MainChanges refreshConversion(QWidget *owner);
 
     // What the rows show, in the current language.
     QString rowTitle(int slot) const;
@@ -44,5 +67,15 @@ public:
     AppContext &context() const { return m_context; }
 
 private:
+    // A confirmed amount for the slot changes the conversion state.
+    void confirmInput(int slot, const InputCurrencyValues &values);
+    // Converts CurrentAmount from CurrentCurrency, keeps the result for the
+    // rows and the state in the settings file; a failed save is reported (once
+    // per cause) with the conversion's error location.
+    void convertCurrent(QWidget *owner);
+    // The mark's place after a conversion: the current row, or none once the program is ending.
+    std::optional<int> markedRow() const;
+
     AppContext &m_context;
+    bool m_converting = false;
 };

@@ -39,8 +39,7 @@ class TestApp : public QObject
         m_controller = std::make_unique<MainController>(*m_context);
         if (!m_context->startUp())
             return false;
-        m_controller->SetLanguage(m_context->app().GreekLanguage);
-        m_controller->ConvertCurrent(nullptr);
+        m_controller->finishStartUp(nullptr);
         return true;
     }
     QString caption(int slot) const { return m_controller->rowText(slot).caption; }
@@ -106,8 +105,7 @@ private slots:
         // Nothing is written before the window shows; its rows show the lower end of the range.
         QCOMPARE(ReadFile(iniPath()), ini.toUtf8());
         QCOMPARE(caption(7), QStringLiteral("-922.337.203.685.477,5808"));
-        m_controller->SetLanguage(m_context->app().GreekLanguage);
-        m_controller->ConvertCurrent(nullptr);
+        m_controller->finishStartUp(nullptr);
         const RowText shown = m_controller->rowText(7);
         QCOMPARE(QStringList({m_controller->rowTitle(7), shown.caption, shown.toolTip}).join(u'|'), Localized(row));
         QVERIFY2(ReadFile(iniPath()).contains(written), ReadFile(iniPath()));
@@ -141,8 +139,8 @@ private slots:
         QVERIFY(QDir(iniPath()).removeRecursively() && start());
         QVERIFY(QFile::remove(iniPath()) && QDir().mkpath(iniPath()));
         m_platform->answers = {atSave};
-        m_controller->ConvertCurrent(nullptr);
-        m_controller->ConvertCurrent(nullptr);
+        m_controller->refreshConversion(nullptr);
+        m_controller->refreshConversion(nullptr);
         QCOMPARE(m_platform->messages.size(), 2);
         QCOMPARE(m_platform->messages[1].caption, QStringLiteral("Euro changeover adviser [ 342 ]"));
         QCOMPARE(m_platform->messages[1].style, MessageStyle::Question);
@@ -157,10 +155,35 @@ private slots:
     void otherCurrencyConfirmed()
     {
         QVERIFY(start());
-        m_controller->ConfirmInput(13, {Money::fromRaw(10000), 4, 1.23456, QStringLiteral("Άλλο νόμισμα")});
-        m_controller->ConvertCurrent(nullptr);
+        const InputCurrencyValues values{Money::fromRaw(10000), 4, 1.23456, QStringLiteral("Άλλο νόμισμα")};
+        m_controller->ConvertFrom(13, [&values](int) { return values; }, nullptr);
         QVERIFY(ReadFile(iniPath()).contains("OtherCurrency=?\r\n"));
         QCOMPARE(caption(13), Localized(QStringLiteral("1.0000 ")));
+    }
+
+    // The mark ends on the current row; a conversion waiting for its amount holds off every other, and an end
+    // of the program while it waits leaves everything as it was.
+    void conversionFlow()
+    {
+        QVERIFY(start());
+        const InputCurrencyValues five{Money::fromRaw(50000), 2, 2, QStringLiteral("Zloty")};
+        QStringList seen;
+        const auto flow = [&](int slot, const AmountQuestion &ask) {
+            const MainChanges changes = m_controller->ConvertFrom(slot, ask, nullptr);
+            seen << QStringLiteral("%1%2%3").arg(changes.captions).arg(changes.rows).arg(changes.marked.value_or(-1));
+        };
+        flow(3, [](int) { return std::nullopt; });
+        flow(13, [&](int) {
+            flow(4, [&](int) { return five; });
+            seen << QString::number(m_controller->refreshConversion(nullptr).rows);
+            return five;
+        });
+        flow(5, [&](int) {
+            m_platform->ended = true, m_context->dialogs().EndProgram();
+            return five;
+        });
+        QCOMPARE(seen, QStringList({"000", "00-1", "0", "1113", "00-1"}));
+        QCOMPARE(caption(13), Localized(QStringLiteral("5.00 ")));
     }
 
     // After any failure the old text file stays as it was.

@@ -236,9 +236,8 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
             showStatus();
     });
 
-    // The stored language applies every caption, and writes the key back, so
-    // that the first start creates the settings file.
-    languageClicked(m_context.app().GreekLanguage ? 0 : 1);
+    // Every caption in the stored language; the first show keeps it.
+    showLanguage();
 
     adjustSize();
     setMinimumSize(sizeHint());
@@ -487,10 +486,15 @@ void frmMain::fitRoad()
 
 void frmMain::languageClicked(int index)
 {
-    const bool greek = index == 0;
+    m_controller.SetLanguage(index == 0);
+    showLanguage();
+}
+
+void frmMain::showLanguage()
+{
+    const bool greek = m_context.app().GreekLanguage;
     (greek ? m_actions.toolsGreek : m_actions.toolsEnglish)->setChecked(true);
     (greek ? m_buttons.languageGreek : m_buttons.languageEnglish)->setChecked(true);
-    m_controller.SetLanguage(greek);
     SetMainCaptions();
 }
 
@@ -587,7 +591,7 @@ void frmMain::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        RefreshConversion();
+        showChanges(m_controller.finishStartUp(this));
     }
 }
 
@@ -598,14 +602,21 @@ void frmMain::resizeEvent(QResizeEvent *event)
         m_refreshTimer.start();
 }
 
-void frmMain::RefreshConversion()
+void frmMain::RefreshConversion() { showChanges(m_controller.refreshConversion(this)); }
+
+void frmMain::ConvertFrom(int slot)
 {
-    if (m_converting)
-        return; // a conversion is waiting for its amount; it will show the rows itself
-    AppValues &app = m_context.app();
-    app.ResizeRefresh = true;
-    ConvertFrom(m_context.state().CurrentCurrency);
-    app.ResizeRefresh = false;
+    showChanges(m_controller.ConvertFrom(slot, [this](int asked) { return askAmount(asked); }, this));
+}
+
+void frmMain::showChanges(const MainChanges &changes)
+{
+    if (changes.captions)
+        ApplyCurrencyCaptions(); // the rows with them
+    else if (changes.rows)
+        showRows();
+    if (changes.marked)
+        markRow(*changes.marked);
 }
 
 void frmMain::markRow(int slot)
@@ -616,36 +627,18 @@ void frmMain::markRow(int slot)
     row.cmdGo->setFocus();
 }
 
-void frmMain::ConvertFrom(int slot)
+std::optional<InputCurrencyValues> frmMain::askAmount(int slot)
 {
-    if (m_converting || m_context.ending())
-        return;
-    m_converting = true;
     markRow(slot);
-    const bool go = m_context.app().ResizeRefresh || askAmount(slot);
-    if (go && !m_context.ending()) {
-        m_controller.ConvertCurrent(this);
-        showRows();
-    }
-    m_converting = false;
-    if (!m_context.ending())
-        markRow(m_context.state().CurrentCurrency);
-}
-
-bool frmMain::askAmount(int slot)
-{
     const Row &row = m_rows[std::size_t(slot)];
     InputCurrencyRequest request{slot, m_controller.rowTitle(slot), m_controller.rowTitle(0),
                                  m_controller.rowText(slot).caption, row.optCurrency->icon()};
     frmInputCurrency dialog(m_context.dialogs(), m_context.state(), std::move(request), this);
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     m_context.dialogs().BringWindowToFront(this);
-    if (!confirmed || m_context.ending())
-        return false;
-    m_controller.ConfirmInput(slot, dialog.values());
-    if (slot == OtherCurrencyIndex)
-        ApplyCurrencyCaptions();
-    return true;
+    if (!confirmed)
+        return std::nullopt;
+    return dialog.values();
 }
 
 void frmMain::connectPrinting()

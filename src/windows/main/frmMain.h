@@ -29,8 +29,7 @@ class frmMain : public QMainWindow
 public:
     explicit frmMain(AppContext &context, QWidget *parent = nullptr);
 
-    // Converts from a slot: asks for the amount (unless re-running the current
-    // conversion after a re-layout), then shows every row.
+    // Converts from a slot: asks for the amount, then shows every row.
     void ConvertFrom(int slot);
 
     // Re-runs the current conversion without asking, as after a re-layout.
@@ -119,11 +118,14 @@ private:
     void connectButtonMenus();
 
     void languageClicked(int index);
+    // The check marks of the language in force, then every caption in it.
+    void showLanguage();
     void SetMainCaptions();
     void ApplyCurrencyCaptions();
     void showRows();
+    void showChanges(const MainChanges &changes);
     void markRow(int slot);
-    bool askAmount(int slot);
+    std::optional<InputCurrencyValues> askAmount(int slot);
     int rowOf(const QObject *control) const;
     // The row the keyboard is on: the focused row, else the current one.
     int focusedRow() const;
@@ -135,7 +137,6 @@ private:
     AppContext &m_context;
     MainController m_controller;
     bool m_shown = false;
-    bool m_converting = false;
     QTimer m_refreshTimer;
 
     Actions m_actions;
