@@ -1,5 +1,6 @@
 #include "app/PathKeeping.h"
 
+#include "app/ErrorTrap.h"
 #include "app/SharedDialogs.h"
 #include "app/Texts.h"
 #include "files/FileChecks.h"
@@ -114,4 +115,16 @@ PathKeepingResult SetInitialPath(const SharedDialogs &dialogs, SettingsStore &se
         settings.edit([&path](IniDocument &document) { WriteIniString(document, Setting::InitialPath, path); });
     result.written = !result.failure.failed();
     return result;
+}
+
+void StoreRecentPath(SharedDialogs &dialogs, QWidget *owner)
+{
+    ErrorTrap trap(dialogs, owner, QStringLiteral("SPR1000"));
+    trap.check(StoreSavedPath(dialogs, owner, CurrentPath, SavedPathsFile).failure);
+}
+
+void StoreInitialPath(SharedDialogs &dialogs, SettingsStore &settings, QWidget *owner)
+{
+    ErrorTrap trap(dialogs, owner, QStringLiteral("SPI1000"));
+    trap.check(SetInitialPath(dialogs, settings, owner, CurrentPath).failure);
 }

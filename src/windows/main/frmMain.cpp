@@ -1,13 +1,13 @@
 #include "windows/main/frmMain.h"
 
 #include "app/AppContext.h"
-#include "app/ErrorTrap.h"
 #include "app/MainController.h"
 #include "app/MenuMnemonics.h"
 #include "app/PathKeeping.h"
 #include "app/RowTexts.h"
 #include "app/StatusTexts.h"
 #include "windows/ContextHelp.h"
+#include "windows/ModalDialog.h"
 #include "windows/Pictures.h"
 #include "windows/dialogs/PrintCommands.h"
 #include "windows/dialogs/frmAbout.h"
@@ -634,9 +634,7 @@ std::optional<InputCurrencyValues> frmMain::askAmount(int slot)
     InputCurrencyRequest request{slot, m_controller.rowTitle(slot), m_controller.rowTitle(0),
                                  m_controller.rowText(slot).caption, row.optCurrency->icon()};
     frmInputCurrency dialog(m_context.dialogs(), m_context.state(), std::move(request), this);
-    const bool confirmed = dialog.exec() == QDialog::Accepted;
-    m_context.dialogs().BringWindowToFront(this);
-    if (!confirmed)
+    if (OpenModal(dialog, this, m_context.dialogs()) != QDialog::Accepted)
         return std::nullopt;
     return dialog.values();
 }
@@ -673,9 +671,7 @@ void frmMain::showHints()
 void frmMain::showAbout()
 {
     frmAbout about(m_context.dialogs(), this);
-    if (!m_context.ending())
-        about.exec();
-    m_context.dialogs().BringWindowToFront(this);
+    OpenModal(about, this, m_context.dialogs());
 }
 
 void frmMain::connectButtonMenus()
@@ -684,27 +680,19 @@ void frmMain::connectButtonMenus()
     new ButtonMenu(m_buttons.savePath, m_menus.savePath, m_actions.savePathHelp, m_actions.savePathCancel);
     new ButtonMenu(m_buttons.recallSavedPath, m_menus.recallPath, m_actions.recallPathHelp, m_actions.recallPathCancel);
 
-    const auto openModal = [this](auto &&dialog) {
-        dialog.exec();
-        // An import of the settings file has ended the program by now.
-        if (m_context.ending())
-            return;
-        m_context.dialogs().BringWindowToFront(this);
-        update();
-    };
-    connect(m_actions.settingsExport, &QAction::triggered, this,
-            [this, openModal] { openModal(frmSettingsExport(m_context.dialogs(), m_context.settings(), this)); });
-    connect(m_actions.settingsImport, &QAction::triggered, this,
-            [this, openModal] { openModal(frmSettingsImport(m_context.dialogs(), m_context.settings(), this)); });
+    connect(m_actions.settingsExport, &QAction::triggered, this, [this] {
+        frmSettingsExport dialog(m_context.dialogs(), m_context.settings(), this);
+        OpenModal(dialog, this, m_context.dialogs());
+    });
+    connect(m_actions.settingsImport, &QAction::triggered, this, [this] {
+        frmSettingsImport dialog(m_context.dialogs(), m_context.settings(), this);
+        OpenModal(dialog, this, m_context.dialogs());
+    });
 
     // Path keeping is not offered, so these items stay hidden; they keep what
     // they would do.
-    connect(m_actions.savePathRecent, &QAction::triggered, this, [this] {
-        ErrorTrap trap(m_context.dialogs(), this, QStringLiteral("SPR1000"));
-        trap.check(StoreSavedPath(m_context.dialogs(), this, CurrentPath, SavedPathsFile).failure);
-    });
-    connect(m_actions.savePathInitial, &QAction::triggered, this, [this] {
-        ErrorTrap trap(m_context.dialogs(), this, QStringLiteral("SPI1000"));
-        trap.check(SetInitialPath(m_context.dialogs(), m_context.settings(), this, CurrentPath).failure);
-    });
+    connect(m_actions.savePathRecent, &QAction::triggered, this,
+            [this] { StoreRecentPath(m_context.dialogs(), this); });
+    connect(m_actions.savePathInitial, &QAction::triggered, this,
+            [this] { StoreInitialPath(m_context.dialogs(), m_context.settings(), this); });
 }
