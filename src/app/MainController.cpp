@@ -125,6 +125,11 @@ QString MainController::copyText(int slot, bool unrounded) const
     return (unrounded ? text.toolTip : text.caption).trimmed();
 }
 
+AmountEntry MainController::amountEntry(int slot) const
+{
+    return AmountEntry(m_context.state(), slot, rowText(slot).caption, m_context.app().GreekLanguage);
+}
+
 QString MainController::statusLine(int slot) const
 {
     const std::optional<ConversionResult> &result = m_context.lastResult();

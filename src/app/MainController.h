@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AmountEntry.h"
 #include "app/InputCurrencyValues.h"
 #include "app/RowTexts.h"
 #include "core/Conversion.h"
@@ -63,6 +64,8 @@ public:
     QString copyText(int slot, bool unrounded) const;
     // The status bar's road of the last conversion for a row (StatusTexts.h).
     QString statusLine(int slot) const;
+    // What the amount dialog for a slot opens with.
+    AmountEntry amountEntry(int slot) const;
 
     AppContext &context() const { return m_context; }
 

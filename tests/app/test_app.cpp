@@ -2,8 +2,10 @@
 #include "TestLocale.h"
 
 #include "app/AboutModel.h"
+#include "app/AmountEntry.h"
 #include "app/FileChooserFolder.h"
 #include "app/HelpTopics.h"
+#include "app/InputHints.h"
 #include "app/PathKeeping.h"
 #include "app/PrintJob.h"
 #include "app/SettingsLocation.h"
@@ -184,6 +186,89 @@ private slots:
         });
         QCOMPARE(seen, QStringList({"000", "00-1", "0", "1113", "00-1"}));
         QCOMPARE(caption(13), Localized(QStringLiteral("5.00 ")));
+    }
+
+    // What the amount dialog opens with, and what Convert makes of what was typed: only the additional currency's
+    // name and rate are open, only the euro's decimals are locked; an empty name is the built-in one.
+    void amountEntry_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<bool>("greek");
+        QTest::addColumn<QString>("opened"); // caption|rate line|frame|why Convert is disabled|amount|decimals|locks
+        QTest::addColumn<QStringList>("typed"); // name, rate, amount; empty leaves a field as it opened
+        QTest::addColumn<QString>("outcome");   // the refusal and its field, else the amount, decimals, rate and name
+        QTest::newRow("euro") << 0 << false
+                              << "Convert 'EUR - Euro' to all other currencies|(EUR - Euro) 1 = 1 (EUR - Euro)|"
+                                 " Fixed exchange rate ||1.00|2|name rate decimals"
+                              << QStringList{"", "", "0"} << "0 2 1 EUR - Euro";
+        QTest::newRow("drachma, Greek") << 7 << true
+                                        << "Μετατροπή «GRD - Δραχμή Ελλάδος» σε όλα τα άλλα νομίσματα|"
+                                           "(EUR - Ευρώ) 1 = 340.75 (GRD - Δραχμή Ελλάδος)| Κλειδωμένη ισοτιμία ||"
+                                           "341|0|name rate"
+                                        << QStringList{"", "", "1,000.5"} << "10005000 0 340.75 GRD - Δραχμή Ελλάδος";
+        const QString other = "Convert 'Other currency' to all other currencies|(EUR - Euro) 1 = 0 (Other currency)|"
+                              " Current exchange rate |Enter an exchange rate above 0|0.00|2|";
+        QTest::newRow("no rate") << 13 << false << other << QStringList{"", "0.000", "1"} << "Ανακριβής ισοτιμία. rate";
+        QTest::newRow("comma for a rate") << 13 << false << other << QStringList{"", ",", "1"} << "Ανακριβής ισοτιμία. rate";
+        QTest::newRow("failure word") << 13 << false << other << QStringList{"", "2", "Overflow"}
+                                      << "Ανακριβές ποσό. amount";
+        QTest::newRow("no amount") << 13 << false << other << QStringList{"", "2", ""} << "Ανακριβές ποσό. amount";
+        QTest::newRow("unnamed, Greek") << 13 << true
+                                        << "Μετατροπή «Άλλο νόμισμα» σε όλα τα άλλα νομίσματα|(EUR - Ευρώ) 1 = 0 "
+                                           "(Άλλο νόμισμα)| Τρέχουσα ισοτιμία |Δώστε ισοτιμία μεγαλύτερη από 0|0.00|2|"
+                                        << QStringList{"  ", "1.23456", "0"} << "0 2 1.23456 Άλλο νόμισμα";
+    }
+    void amountEntry()
+    {
+        QFETCH(int, slot);
+        QFETCH(bool, greek);
+        QFETCH(QStringList, typed);
+        QVERIFY(start());
+        AmountEntry entry(m_context->state(), slot, m_controller->rowText(slot).caption, greek);
+        QStringList locks;
+        if (entry.nameAndRateLocked())
+            locks << "name rate";
+        if (entry.decimalsLocked())
+            locks << "decimals";
+        QFETCH(QString, opened);
+        QCOMPARE(QStringList({entry.caption(), entry.rateLine(), entry.frameTitle(), entry.convertReason(),
+                              entry.amount(), QString::number(entry.decimals()), locks.join(u' ')})
+                     .join(u'|'),
+                 Localized(opened));
+        if (!typed[0].isEmpty())
+            entry.setName(typed[0]);
+        if (!typed[1].isEmpty())
+            entry.setRate(Localized(typed[1]));
+        entry.setAmount(typed[2].isEmpty() ? typed[2] : Localized(typed[2]));
+        const AmountEntry::Outcome outcome = entry.validate();
+        QString shown;
+        if (const auto *refusal = std::get_if<AmountEntry::Refusal>(&outcome))
+            shown = Text(refusal->message, true) + (refusal->field == AmountEntry::Field::Rate ? " rate" : " amount");
+        else if (const auto *values = std::get_if<InputCurrencyValues>(&outcome))
+            shown = QStringLiteral("%1 %2 %3 %4").arg(values->amount.raw()).arg(values->decimals).arg(values->rate)
+                        .arg(values->name);
+        QTEST(shown, "outcome");
+        QCOMPARE(entry.caption(), QString(Text(TextId::InputCaption, greek)).arg(entry.name()));
+    }
+
+    // Typing a rate enables Convert above 0 and disables it when emptied; text that is not a number leaves it.
+    // The rate line follows only when the rate or the name is left.
+    void amountEntryFollowsTheRate()
+    {
+        AmountEntry entry(ConversionState(), OtherCurrencyIndex, QStringLiteral("1.00 "), false);
+        QString seen;
+        for (const char *rate : {"2.5", ",", "", ",", "0", "1"}) {
+            entry.setRate(Localized(QLatin1String(rate)));
+            seen += entry.convertEnabled() ? u'1' : u'0';
+        }
+        QCOMPARE(seen, QStringLiteral("110001"));
+        QCOMPARE(entry.rateLine(), QStringLiteral("(EUR - Euro) 1 = 0 (Other currency)"));
+        entry.setName(QStringLiteral("Zloty"));
+        entry.rateLeft();
+        QCOMPARE(entry.rateLine(), QStringLiteral("(EUR - Euro) 1 = 1 (Zloty)"));
+        QCOMPARE(entry.caption(), QStringLiteral("Convert 'Other currency' to all other currencies"));
+        QCOMPARE(AmountInputHint(false), QStringLiteral("Digits, the decimal separator '%1'; at most %2")
+                                             .arg(Localized("."), Localized("922,337,203,685,477.5807")));
     }
 
     // After any failure the old text file stays as it was.

@@ -630,10 +630,8 @@ void frmMain::markRow(int slot)
 std::optional<InputCurrencyValues> frmMain::askAmount(int slot)
 {
     markRow(slot);
-    const Row &row = m_rows[std::size_t(slot)];
-    InputCurrencyRequest request{slot, m_controller.rowTitle(slot), m_controller.rowTitle(0),
-                                 m_controller.rowText(slot).caption, row.optCurrency->icon()};
-    frmInputCurrency dialog(m_context.dialogs(), m_context.state(), std::move(request), this);
+    frmInputCurrency dialog(m_context.dialogs(), m_controller.amountEntry(slot),
+                            m_rows[std::size_t(slot)].optCurrency->icon(), this);
     if (OpenModal(dialog, this, m_context.dialogs()) != QDialog::Accepted)
         return std::nullopt;
     return dialog.values();
