@@ -191,7 +191,7 @@ void confirmedConversion(benchmark::State &state)
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        window.RefreshConversion();
+        window.refreshConversion();
         window.centralWidget()->repaint();
     }
 }

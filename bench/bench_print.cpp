@@ -34,7 +34,7 @@ void run(benchmark::State &loop, qint16 destination)
     AppContext context(platform);
     MainController controller(context);
     context.startUp();
-    controller.SetLanguage(true);
+    controller.setLanguage(true);
     controller.refreshConversion(nullptr);
     if (destination != PrintJob::ToFile && !platform.printerName().isEmpty()) {
         loop.SkipWithError("a printer is installed: the benchmark does not print on paper");
@@ -45,7 +45,7 @@ void run(benchmark::State &loop, qint16 destination)
     window.yieldToEvents = [] { QCoreApplication::processEvents(); };
     window.progress = [](int, const QString &) {};
     for (auto _ : loop) {
-        if (job.Print(destination, window) != PrintJob::Outcome::Completed) {
+        if (job.print(destination, window) != PrintJob::Outcome::Completed) {
             loop.SkipWithError("the run did not complete");
             break;
         }

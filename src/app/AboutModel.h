@@ -28,14 +28,14 @@ public:
     QString authorLine(const QDate &date) const;
 
     // Each number with at least four digits: 1, 0, 0 gives "0001.0000.0000".
-    static QString VersionNumber(int major, int minor, int revision);
+    static QString versionNumber(int major, int minor, int revision);
     // The version this program was built as.
-    static QString ProgramVersion();
+    static QString programVersion();
 
     // The system-information programs looked for on PATH, best first.
-    static const QStringList &SystemInfoPrograms();
+    static const QStringList &systemInfoPrograms();
     // The full path of the first of them found on PATH; empty when none is.
-    static QString FindSystemInfoProgram();
+    static QString findSystemInfoProgram();
 
     // Starts the system-information program without waiting for it; when there
     // is none, or it does not start, says so in a message owned by `owner`.

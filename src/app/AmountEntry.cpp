@@ -12,7 +12,7 @@ AmountEntry::AmountEntry(const ConversionState &state, int slot, const QString &
     , m_name(m_rowTitle)
     , m_rate(FormatDouble(state.CurrencyRates[std::size_t(slot)]))
     , m_amount(amountCaption.trimmed())
-    , m_decimals(state.DecimalsOf(slot))
+    , m_decimals(state.decimalsOf(slot))
     , m_captionName(m_rowTitle)
 {
     rateLeft();

@@ -62,7 +62,7 @@ bool AppContext::CheckSingleInstance(const QString &title, bool otherInstance)
         return false;
     m_dialogs.ShowMessageBox(nullptr, title, Text(TextId::DuplicateInstance, m_app.GreekLanguage),
                              MessageStyle::Critical);
-    m_dialogs.EndProgram();
+    m_dialogs.endProgram();
     return true;
 }
 

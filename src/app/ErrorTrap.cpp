@@ -20,7 +20,7 @@ bool ErrorTrap::check(const Failure &failure)
     const QString description = FailureDescription(failure, app.GreekLanguage);
     if (m_dialogs.ReportUnexpectedError(m_owner, app.ProgramTitle, ErrorNumber(failure.code), description,
                                         m_location)) {
-        m_dialogs.EndProgram();
+        m_dialogs.endProgram();
         return false;
     }
     return true;

@@ -21,11 +21,11 @@ MainController::MainController(AppContext &context)
 
 MainChanges MainController::finishStartUp(QWidget *owner)
 {
-    SetLanguage(m_context.app().GreekLanguage);
+    setLanguage(m_context.app().GreekLanguage);
     return refreshConversion(owner);
 }
 
-void MainController::SetLanguage(bool greek)
+void MainController::setLanguage(bool greek)
 {
     AppValues &app = m_context.app();
     app.GreekLanguage = greek;

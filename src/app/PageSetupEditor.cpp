@@ -52,28 +52,28 @@ PageSetupEditor::PageSetupEditor(SharedDialogs &dialogs, SettingsStore &settings
 {
 }
 
-int PageSetupEditor::Minimum(Number number) { return Definition(SettingOf(number)).minimum; }
+int PageSetupEditor::minimum(Number number) { return Definition(SettingOf(number)).minimum; }
 
-int PageSetupEditor::Maximum(Number number) { return Definition(SettingOf(number)).maximum; }
+int PageSetupEditor::maximum(Number number) { return Definition(SettingOf(number)).maximum; }
 
-QString PageSetupEditor::RangeText(Number number)
+QString PageSetupEditor::rangeText(Number number)
 {
-    return QStringLiteral("%1 - %2").arg(Minimum(number)).arg(Maximum(number));
+    return QStringLiteral("%1 - %2").arg(minimum(number)).arg(maximum(number));
 }
 
 int PageSetupEditor::value(Number number) const { return FieldOf(m_values, number); }
 
 void PageSetupEditor::setValue(Number number, int value)
 {
-    FieldOf(m_values, number) = qint16(std::clamp(value, Minimum(number), Maximum(number)));
+    FieldOf(m_values, number) = qint16(std::clamp(value, minimum(number), maximum(number)));
 }
 
-void PageSetupEditor::Keep() { m_kept = m_values; }
+void PageSetupEditor::keep() { m_kept = m_values; }
 
-bool PageSetupEditor::Apply()
+bool PageSetupEditor::apply()
 {
     ErrorTrap trap(m_dialogs, m_owner, QStringLiteral("PSAC1000"));
-    Keep();
+    keep();
     trap.check(m_settings.edit([this](IniDocument &ini) { SavePageSetup(m_values, ini); }));
     return !trap.ended();
 }

@@ -29,9 +29,9 @@ public:
     PageSetupEditor(SharedDialogs &dialogs, SettingsStore &settings, PageSetupValues &kept, QWidget *owner);
 
     // A number's range, as the settings file accepts it, and its label "8 - 12".
-    static int Minimum(Number number);
-    static int Maximum(Number number);
-    static QString RangeText(Number number);
+    static int minimum(Number number);
+    static int maximum(Number number);
+    static QString rangeText(Number number);
 
     const PageSetupValues &values() const { return m_values; }
     int value(Number number) const;
@@ -41,10 +41,10 @@ public:
     void setGreekFont(bool greek) { m_values.FontName = greek ? CourierNewGreek : CourierNew; }
 
     // OK: the next print uses the values; the settings file keeps the old ones.
-    void Keep();
+    void keep();
     // Apply: kept, then written; a failed write is reported under "PSAC1000".
     // False when the program is ending.
-    bool Apply();
+    bool apply();
 
 private:
     SharedDialogs &m_dialogs;

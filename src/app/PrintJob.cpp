@@ -22,14 +22,14 @@ PrintJob::PrintJob(AppContext &context, QWidget *owner)
 {
 }
 
-int PrintJob::PageCount() const { return ReportPageCount(CurrencyCount, m_context.pageSetup().LinesPerPage); }
+int PrintJob::pageCount() const { return ReportPageCount(CurrencyCount, m_context.pageSetup().LinesPerPage); }
 
-QString PrintJob::Caption() const
+QString PrintJob::caption() const
 {
-    return Text(TextId::PrintCaption, m_context.app().GreekLanguage).arg(PageCount());
+    return Text(TextId::PrintCaption, m_context.app().GreekLanguage).arg(pageCount());
 }
 
-QString PrintJob::DestinationCaption(qint16 destination) const
+QString PrintJob::destinationCaption(qint16 destination) const
 {
     const bool greek = m_context.app().GreekLanguage;
     QString printer = m_context.platform().printerName();
@@ -45,30 +45,30 @@ QString PrintJob::DestinationCaption(qint16 destination) const
     }
 }
 
-void PrintJob::KeepDestination(qint16 destination) { m_context.setPrintDestination(destination); }
+void PrintJob::keepDestination(qint16 destination) { m_context.setPrintDestination(destination); }
 
-bool PrintJob::ApplyDestination(qint16 destination)
+bool PrintJob::applyDestination(qint16 destination)
 {
     ErrorTrap trap(m_context.dialogs(), m_owner, QStringLiteral("PACE1000"));
-    KeepDestination(destination);
+    keepDestination(destination);
     trap.check(m_context.settings().edit(
         [destination](IniDocument &ini) { WriteIniLong(ini, Setting::PrintDestination, destination); }));
     return !trap.ended();
 }
 
-double PrintJob::ProgressPercent(int current, int total)
+double PrintJob::progressPercent(int current, int total)
 {
     if (total <= 0)
         return 0;
     return std::clamp(double(current) / double(total) * 100.0, 0.0, 100.0);
 }
 
-QString PrintJob::ProgressText(int current, int total, const QLocale &locale)
+QString PrintJob::progressText(int current, int total, const QLocale &locale)
 {
-    return FormatDouble(ProgressPercent(current, total), locale) + QStringLiteral(" %");
+    return FormatDouble(progressPercent(current, total), locale) + QStringLiteral(" %");
 }
 
-ReportModel PrintJob::Model() const
+ReportModel PrintJob::model() const
 {
     std::array<QString, CurrencyCount> names;
     for (int slot = 0; slot < CurrencyCount; ++slot)
@@ -86,7 +86,7 @@ QString PrintJob::ChooseFile(const QString &title, const QString &fileName, cons
     return path;
 }
 
-void PrintJob::RefuseFile(const Failure &failure) const
+void PrintJob::refuseFile(const Failure &failure) const
 {
     // Not an unexpected error: the user chose a file that cannot be written,
     // and can simply choose another.
@@ -97,7 +97,7 @@ void PrintJob::RefuseFile(const Failure &failure) const
         MessageStyle::Exclamation);
 }
 
-PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
+PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
 {
     const AppValues &app = m_context.app();
     const bool greek = app.GreekLanguage;
@@ -126,7 +126,7 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
     if (toFile) {
         file.emplace(filePath);
         if (const Failure failure = file->open(); failure.failed()) {
-            RefuseFile(failure);
+            refuseFile(failure);
             return Outcome::NotStarted;
         }
     }
@@ -139,7 +139,7 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
         printer = platform.startPrinting({app.ProgramTitle, page.FontName, page.FontSize, pdfPath});
         if (!printer) {
             if (!printerPlace.isEmpty()) {
-                RefuseFile({ErrorCode::PathFileAccess, printerPlace});
+                refuseFile({ErrorCode::PathFileAccess, printerPlace});
                 return Outcome::NotStarted;
             }
             trap.check(Failure{ErrorCode::DeviceIo, platform.printerName()});
@@ -155,7 +155,7 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
     forms.setFlag(ReportForm::Printer, toPrinter);
     forms.setFlag(ReportForm::File, toFile);
     const std::vector<ReportStep> steps =
-        BuildReportSteps(Model(), ReportWordsFor(greek), ReportDateTimeText(), forms, page);
+        BuildReportSteps(model(), ReportWordsFor(greek), ReportDateTimeText(), forms, page);
     bool cancelled = false;
     bool failed = false;
     int rowsDone = 0;
@@ -184,7 +184,7 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
         }
         if (step.endsRow && window.progress) {
             ++rowsDone;
-            window.progress(qRound(ProgressPercent(rowsDone, CurrencyCount)), ProgressText(rowsDone, CurrencyCount));
+            window.progress(qRound(progressPercent(rowsDone, CurrencyCount)), progressText(rowsDone, CurrencyCount));
         }
     }
 

@@ -41,33 +41,33 @@ public:
     PrintJob(AppContext &context, QWidget *owner);
 
     // Pages of the report with the current page setup.
-    int PageCount() const;
+    int pageCount() const;
     // "Print - Number of pages: 1."
-    QString Caption() const;
+    QString caption() const;
     // The caption of a destination option, naming the current printer.
-    QString DestinationCaption(qint16 destination) const;
+    QString destinationCaption(qint16 destination) const;
 
     // Close and Print and Close keep the destination for the running program.
-    void KeepDestination(qint16 destination);
+    void keepDestination(qint16 destination);
     // Apply keeps it and writes it to the settings file; a failed write is
     // reported under "PACE1000". False when the program is ending.
-    bool ApplyDestination(qint16 destination);
+    bool applyDestination(qint16 destination);
 
     // The run: asks for the file (and, with no printer installed, for the PDF
     // file), then prints the report line by line, yielding and checking for a
     // cancel before every line. The printer document is always ended and the
     // file always committed, also after a cancel; failures go to "PCE1000".
-    Outcome Print(qint16 destination, const Window &window);
+    Outcome print(qint16 destination, const Window &window);
 
     // The progress after `current` of `total` rows: the percentage, within 0
     // and 100, unrounded in the regional general number format, then " %".
-    static double ProgressPercent(int current, int total);
-    static QString ProgressText(int current, int total, const QLocale &locale = QLocale());
+    static double progressPercent(int current, int total);
+    static QString progressText(int current, int total, const QLocale &locale = QLocale());
 
 private:
-    ReportModel Model() const;
+    ReportModel model() const;
     QString ChooseFile(const QString &title, const QString &fileName, const QString &filter) const;
-    void RefuseFile(const Failure &failure) const;
+    void refuseFile(const Failure &failure) const;
 
     AppContext &m_context;
     QWidget *m_owner;

@@ -20,7 +20,7 @@ std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, cons
     for (std::size_t slot = 0; slot < rows.size(); ++slot) {
         RowText &row = rows[slot];
         if (!result.overflow) {
-            const QString &pattern = patterns[std::size_t(state.DecimalsOf(int(slot)))];
+            const QString &pattern = patterns[std::size_t(state.decimalsOf(int(slot)))];
             row.caption = FormatAmount(result.rounded[slot], pattern, locale) + u' ';
             row.toolTip = u' ' + FormatAmount(result.unrounded[slot], UnroundedPattern, locale) + u' ';
         } else {

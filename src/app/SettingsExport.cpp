@@ -18,7 +18,7 @@ bool SettingsExport::usable(const QString &source) const
     return FileExists(source);
 }
 
-TransferOutcome SettingsExport::Export(QWidget *owner)
+TransferOutcome SettingsExport::exportFiles(QWidget *owner)
 {
     // The same folder on disk, whatever the path says (a link, "..", letter
     // case that the file system ignores): copying a file onto itself could empty it.

@@ -51,7 +51,7 @@ void SettingsImport::loadMore(const IniDocument &ini)
 
 void SettingsImport::applyMore(IniDocument &ini) { WriteIniBoolean(ini, Setting::ImportDeleteAfter, m_deleteAfter); }
 
-TransferOutcome SettingsImport::Import(QWidget *owner)
+TransferOutcome SettingsImport::importFiles(QWidget *owner)
 {
     const QString title = Text(TextId::ImportTitle, greek());
     if (IsSameFolder(folder(), ownFolder())) {
@@ -84,6 +84,6 @@ TransferOutcome SettingsImport::Import(QWidget *owner)
     if (!settingsFileImported)
         return TransferOutcome::Close;
     dialogs().ShowMessageBox(owner, title, Text(TextId::ImportShutDown, greek()), MessageStyle::Exclamation);
-    dialogs().EndProgram();
+    dialogs().endProgram();
     return TransferOutcome::ProgramEnds;
 }

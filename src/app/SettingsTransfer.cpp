@@ -53,7 +53,7 @@ QString SettingsTransfer::ownFile(TransferBox box) const
 
 QString SettingsTransfer::ownFolder() const { return AddTrailingSeparator(FolderPart(m_settings.path())); }
 
-void SettingsTransfer::Load(QWidget *owner)
+void SettingsTransfer::load(QWidget *owner)
 {
     // The file as it is now, not as the program read it at the start: the
     // choices may have been applied since.
@@ -92,7 +92,7 @@ void SettingsTransfer::ChooseFolder(QWidget *owner)
     folderChosen();
 }
 
-void SettingsTransfer::Apply(QWidget *owner)
+void SettingsTransfer::apply(QWidget *owner)
 {
     const Failure failure = m_settings.edit([this](IniDocument &ini) {
         for (const TransferBox box : TransferBoxes) {

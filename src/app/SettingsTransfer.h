@@ -56,14 +56,14 @@ public:
     bool greek() const;
 
     // Reads the stored choices again, as every opening of the dialog does.
-    void Load(QWidget *owner);
+    void load(QWidget *owner);
     void fileClicked(TransferBox box, bool checked);
     // Asks for a folder, starting in the chosen one when it exists, else in the
     // user's home; a cancelled choice changes nothing.
     void ChooseFolder(QWidget *owner);
     // Stores the choices: the boxes that are enabled (a disabled one keeps its
     // stored choice while its file is missing) and a chosen folder. The dialog stays open.
-    void Apply(QWidget *owner);
+    void apply(QWidget *owner);
 
 protected:
     struct Keys

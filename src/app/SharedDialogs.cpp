@@ -24,7 +24,7 @@ bool SharedDialogs::ReportUnexpectedError(QWidget *owner, const QString &title, 
 
 void SharedDialogs::BringWindowToFront(QWidget *window) const { m_platform.bringToFront(window); }
 
-void SharedDialogs::EndProgram()
+void SharedDialogs::endProgram()
 {
     if (m_ending)
         return;

@@ -38,14 +38,14 @@ QString ConversionRoad(const ConversionResult &result, const ConversionState &st
         return Text(TextId::RoadOverflow, greek).arg(entered, FormatAmount(Money::maximum(), UnroundedPattern, locale));
     }
     QStringList steps{entered};
-    const int sourceDecimals = state.DecimalsOf(source);
+    const int sourceDecimals = state.decimalsOf(source);
     const std::optional<Money> roundedSource = state.CurrentAmount.roundedHalfEven(sourceDecimals);
     if (roundedSource && *roundedSource != state.CurrentAmount)
         steps << amount(*roundedSource, sourceDecimals) + u' ' + unit(source);
     if (source != 0)
-        steps << amount(result.roundedEuroAmount, state.DecimalsOf(0)) + u' ' + unit(0);
+        steps << amount(result.roundedEuroAmount, state.decimalsOf(0)) + u' ' + unit(0);
     steps << FormatAmount(result.unrounded[std::size_t(slot)], UnroundedPattern, locale)
-          << amount(result.rounded[std::size_t(slot)], state.DecimalsOf(slot)) + u' ' + unit(slot);
+          << amount(result.rounded[std::size_t(slot)], state.decimalsOf(slot)) + u' ' + unit(slot);
     return steps.join(QStringLiteral(" → "));
 }
 

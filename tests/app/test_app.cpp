@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(m_platform->messages[1].style, MessageStyle::Question);
         QCOMPARE(caption(0), Localized(QStringLiteral("1.00 "))); // shown though not kept
         QVERIFY(QDir(iniPath()).removeRecursively());
-        m_controller->SetLanguage(true);
+        m_controller->setLanguage(true);
         QCOMPARE(m_platform->ended, atSave == MessageAnswer::Yes);
         QCOMPARE(QFile::exists(iniPath()), atSave == MessageAnswer::No);
     }
@@ -181,7 +181,7 @@ private slots:
             return five;
         });
         flow(5, [&](int) {
-            m_platform->ended = true, m_context->dialogs().EndProgram();
+            m_platform->ended = true, m_context->dialogs().endProgram();
             return five;
         });
         QCOMPARE(seen, QStringList({"000", "00-1", "0", "1113", "00-1"}));
@@ -306,7 +306,7 @@ private slots:
         PrintJob::Window window;
         window.progress = [&](int fill, const QString &text) { progress.append(QString::number(fill) + u' ' + text); };
         const bool done =
-            PrintJob(program.context, nullptr).Print(PrintJob::ToBoth, window) == PrintJob::Outcome::Completed;
+            PrintJob(program.context, nullptr).print(PrintJob::ToBoth, window) == PrintJob::Outcome::Completed;
 
         QCOMPARE(program.platform.fileChoices.last().fileName, printer.isEmpty() ? "PRN_Euro.pdf" : "PRN_Euro.txt");
         QCOMPARE(done, !pdf.isEmpty() && message.isEmpty());
@@ -359,7 +359,7 @@ private slots:
     {
         AppValues app;
         SharedDialogs dialogs(*m_platform, app);
-        QCOMPARE(AboutModel::VersionNumber(12345, 10, 999), QStringLiteral("12345.0010.0999"));
+        QCOMPARE(AboutModel::versionNumber(12345, 10, 999), QStringLiteral("12345.0010.0999"));
         QCOMPARE(AboutModel(dialogs).authorLine(QDate(2002, 3, 5)),
                  QStringLiteral("Euro changeover adviser © Stone-Gleam Software team, 2002-03-05"));
         QTemporaryDir bin;

@@ -27,7 +27,7 @@ ReportRow Row(const QString &name, double rate, int decimals, const char *rounde
     return ReportRow{name, rate, decimals, ReportAmounts{Amount(rounded), Amount(unrounded)}, false};
 }
 
-ReportModel Model(qint16 source = 0, qint64 raw = Money::Scale)
+ReportModel model(qint16 source = 0, qint64 raw = Money::Scale)
 {
     std::array<QString, CurrencyCount> names;
     for (int slot = 0; slot < CurrencyCount; ++slot)
@@ -65,7 +65,7 @@ private slots:
         row("wide numbers grow left", false, Row("Z", 1234567.891, 4, min, min),
             At({{1, "Z"}, {36, "1,234,567.891"}, {56, min}, {87, min}}));
         // After an overflow the row converted from reports it; the others have no result.
-        const ReportModel overflowed = Model(7, 9223372036854770000);
+        const ReportModel overflowed = model(7, 9223372036854770000);
         row("overflow", false, overflowed[7],
             At({{1, "GRD - Δραχμή Ελλάδος"}, {38, "340.75"}, {68, "Overflow"}, {98, "Overflow"}}));
         row("no result, Greek", true, overflowed[0],
@@ -108,7 +108,7 @@ private slots:
         QFETCH(int, linesPerPage);
         QTEST(ReportPageCount(CurrencyCount, linesPerPage), "pages");
         const QString title = ReportWordsFor(true).title, margin(2, u' ');
-        const auto steps = BuildReportSteps(Model(), ReportWordsFor(true), "now", ReportForms::fromInt(forms),
+        const auto steps = BuildReportSteps(model(), ReportWordsFor(true), "now", ReportForms::fromInt(forms),
                                             {QString(), 8, 1, 2, qint16(linesPerPage)});
         int counts[3] = {}, rowsEnded = 0;
         for (std::size_t i = 0; i < steps.size(); ++i) {

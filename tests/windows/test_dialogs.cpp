@@ -73,7 +73,7 @@ class TestDialogs : public WindowFixture
     // The font, its size and the left margin (where the rule under the title starts) of the next print.
     QString nextPrint()
     {
-        PrintJob(context(), nullptr).Print(PrintJob::ToPrinter, {});
+        PrintJob(context(), nullptr).print(PrintJob::ToPrinter, {});
         const PrintedDocument &printed = *platform().printed.last();
         return printed.document.fontFamily
             + QStringLiteral(" %1, %2").arg(printed.document.pointSize).arg(printed.lines[1].indexOf(u'-'));
@@ -320,7 +320,7 @@ private slots:
         for (bool ends : {false, true, false}) {
             QTimer::singleShot(0, &dialog, [&, ends] {
                 if (ends)
-                    context().dialogs().EndProgram();
+                    context().dialogs().endProgram();
                 dialog.accept();
             });
             results << QString::number(OpenModal(dialog, m_main.get(), context().dialogs()));

@@ -91,7 +91,7 @@ SettingsTransferDialog::SettingsTransferDialog(SharedDialogs &dialogs, const cha
     });
     connect(m_cmdAction, &QPushButton::clicked, this, &SettingsTransferDialog::actionClicked);
     connect(m_cmdApply, &QPushButton::clicked, this, [this] {
-        model().Apply(this);
+        model().apply(this);
         showState();
     });
     connect(m_cmdCancel, &QPushButton::clicked, this, &SettingsTransferDialog::reject);
@@ -107,7 +107,7 @@ void SettingsTransferDialog::addOption(QWidget *option)
 void SettingsTransferDialog::start()
 {
     ContextHelp::install(this, m_dialogs.app().GreekLanguage);
-    model().Load(this);
+    model().load(this);
     showState();
 }
 

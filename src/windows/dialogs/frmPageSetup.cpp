@@ -50,9 +50,9 @@ frmPageSetup::frmPageSetup(AppContext &context, QWidget *parent)
     for (std::size_t i = 0; i < m_numbers.size(); ++i) {
         const PageSetupEditor::Number number = PageSetupEditor::Numbers[i];
         const NumberControls &controls = m_numbers[i];
-        controls.upDown->setRange(PageSetupEditor::Minimum(number), PageSetupEditor::Maximum(number));
+        controls.upDown->setRange(PageSetupEditor::minimum(number), PageSetupEditor::maximum(number));
         controls.upDown->setValue(m_editor.value(number));
-        controls.range->setText(PageSetupEditor::RangeText(number));
+        controls.range->setText(PageSetupEditor::rangeText(number));
         connect(controls.upDown, &UpDown::valueChanged, this, [this, number](int value) {
             m_editor.setValue(number, value);
             m_cmdCancel->setEnabled(true);
@@ -155,12 +155,12 @@ void frmPageSetup::setCaptions()
 
 void frmPageSetup::okClicked()
 {
-    m_editor.Keep();
+    m_editor.keep();
     accept();
 }
 
 void frmPageSetup::applyClicked()
 {
-    if (m_editor.Apply())
+    if (m_editor.apply())
         m_cmdCancel->setEnabled(false);
 }

@@ -47,7 +47,7 @@ frmPrint::frmPrint(AppContext &context, QWidget *parent)
     m_prbProgressBar->setFormat(QString());
     // Cancel has nothing to undo until a destination is chosen.
     m_cmdCancel->setEnabled(false);
-    if (m_job.PageCount() < 1) {
+    if (m_job.pageCount() < 1) {
         m_cmdPrintAndClose->setEnabled(false);
         m_cmdPrint->setEnabled(false);
     }
@@ -134,7 +134,7 @@ void frmPrint::buildLayout()
 void frmPrint::setCaptions()
 {
     const bool greek = m_context.app().GreekLanguage;
-    setWindowTitle(m_job.Caption());
+    setWindowTitle(m_job.caption());
     m_fraPrintDestination->setTitle(Text(TextId::PrintDestinationFrame, greek));
     m_optPrintDestination[1]->setText(Text(TextId::PrintToFile, greek));
     setPrinterCaptions();
@@ -157,7 +157,7 @@ void frmPrint::setPrinterCaptions()
     // A printer name is shown as it is: an "&" in it is no keyboard mnemonic.
     for (const qint16 index : {PrintJob::ToPrinter, PrintJob::ToBoth})
         m_optPrintDestination[std::size_t(index)]->setText(
-            m_job.DestinationCaption(index).replace(u'&', QStringLiteral("&&")));
+            m_job.destinationCaption(index).replace(u'&', QStringLiteral("&&")));
 }
 
 qint16 frmPrint::selectedDestination() const { return qint16(std::max(0, m_destinations->checkedId())); }
@@ -174,32 +174,32 @@ void frmPrint::printClicked()
     window.yieldToEvents = &BusyProcess::YieldToEvents;
     window.cancelRequested = [this] { return m_busy.cancelRequested(); };
     window.progress = [this](int fill, const QString &text) { showProgress(fill, text); };
-    if (m_job.Print(selectedDestination(), window) == PrintJob::Outcome::Completed && !m_context.ending())
+    if (m_job.print(selectedDestination(), window) == PrintJob::Outcome::Completed && !m_context.ending())
         accept();
 }
 
 void frmPrint::printAndCloseClicked()
 {
-    m_job.KeepDestination(selectedDestination());
+    m_job.keepDestination(selectedDestination());
     m_cmdPrint->click();
 }
 
 void frmPrint::applyClicked()
 {
-    if (m_job.ApplyDestination(selectedDestination()))
+    if (m_job.applyDestination(selectedDestination()))
         m_cmdCancel->setEnabled(false);
 }
 
 void frmPrint::closeClicked()
 {
-    m_job.KeepDestination(selectedDestination());
+    m_job.keepDestination(selectedDestination());
     accept();
 }
 
 void frmPrint::pageSetupClicked()
 {
     OpenPageSetup(m_context, this);
-    setWindowTitle(m_job.Caption());
+    setWindowTitle(m_job.caption());
 }
 
 void frmPrint::printSetupClicked()

@@ -222,7 +222,7 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(RefreshDelayMs);
-    connect(&m_refreshTimer, &QTimer::timeout, this, &frmMain::RefreshConversion);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &frmMain::refreshConversion);
     // The menu bar from the keyboard, as on other desktops.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(m_menus.file->menuAction()); });
@@ -486,7 +486,7 @@ void frmMain::fitRoad()
 
 void frmMain::languageClicked(int index)
 {
-    m_controller.SetLanguage(index == 0);
+    m_controller.setLanguage(index == 0);
     showLanguage();
 }
 
@@ -602,7 +602,7 @@ void frmMain::resizeEvent(QResizeEvent *event)
         m_refreshTimer.start();
 }
 
-void frmMain::RefreshConversion() { showChanges(m_controller.refreshConversion(this)); }
+void frmMain::refreshConversion() { showChanges(m_controller.refreshConversion(this)); }
 
 void frmMain::ConvertFrom(int slot)
 {

@@ -33,7 +33,7 @@ public:
     void ConvertFrom(int slot);
 
     // Re-runs the current conversion without asking, as after a re-layout.
-    void RefreshConversion();
+    void refreshConversion();
 
     // The menu items, kept while the menus are built from their table.
     struct Actions
