@@ -85,13 +85,11 @@ void frmPrint::buildLayout()
     pictures->addStretch();
     pictures->addWidget(m_cmdCancelPrinting);
 
-    m_fraPrintDestination = new QGroupBox(this);
-    m_fraPrintDestination->setObjectName(QStringLiteral("fraPrintDestination"));
+    m_fraPrintDestination = NewNamed<QGroupBox>(this, "fraPrintDestination");
     m_destinations = new QButtonGroup(this);
     auto *options = new QVBoxLayout(m_fraPrintDestination);
     for (int index = 0; index < 3; ++index) {
-        auto *option = new QRadioButton(m_fraPrintDestination);
-        option->setObjectName(QStringLiteral("optPrintDestination_%1").arg(index));
+        auto *option = NewNamed<QRadioButton>(m_fraPrintDestination, IndexedName("optPrintDestination", index));
         m_destinations->addButton(option, index);
         options->addWidget(option);
         m_optPrintDestination[std::size_t(index)] = option;
@@ -107,8 +105,7 @@ void frmPrint::buildLayout()
         buttons->addWidget(button);
     buttons->addStretch();
 
-    m_prbProgressBar = new QProgressBar(this);
-    m_prbProgressBar->setObjectName(QStringLiteral("prbProgressBar"));
+    m_prbProgressBar = NewNamed<QProgressBar>(this, "prbProgressBar");
     m_prbProgressBar->setRange(0, 100);
     m_prbProgressBar->setAlignment(Qt::AlignCenter);
 
@@ -156,8 +153,7 @@ void frmPrint::setPrinterCaptions()
 {
     // A printer name is shown as it is: an "&" in it is no keyboard mnemonic.
     for (const qint16 index : {PrintJob::ToPrinter, PrintJob::ToBoth})
-        m_optPrintDestination[std::size_t(index)]->setText(
-            m_job.destinationCaption(index).replace(u'&', QStringLiteral("&&")));
+        m_optPrintDestination[std::size_t(index)]->setText(LiteralAmpersands(m_job.destinationCaption(index)));
 }
 
 qint16 frmPrint::selectedDestination() const { return qint16(std::max(0, m_destinations->checkedId())); }

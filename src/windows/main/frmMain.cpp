@@ -8,6 +8,7 @@
 #include "app/StatusTexts.h"
 #include "windows/ContextHelp.h"
 #include "windows/ModalDialog.h"
+#include "windows/NamedWidgets.h"
 #include "windows/Pictures.h"
 #include "windows/dialogs/PrintCommands.h"
 #include "windows/dialogs/frmAbout.h"
@@ -189,12 +190,6 @@ constexpr std::array<const char *, CurrencyCount> FlagPictures = {
     "flag_eur", "flag_ats", "flag_bef", "flag_dem", "flag_esp", "flag_fim", "flag_frf",
     "flag_grd", "flag_iep", "flag_itl", "flag_luf", "flag_nlg", "flag_pte", "flag_other"};
 
-QString IndexedName(const char *name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
-
-// A currency name shows as typed: "&" in a label with a buddy, or in a menu
-// item, would otherwise become a keyboard mnemonic.
-QString LiteralAmpersands(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
-
 // How long a re-layout must rest before the conversion is re-run, so that
 // dragging the window's edge does not re-run it at every step.
 constexpr int RefreshDelayMs = 200;
@@ -305,8 +300,7 @@ void frmMain::buildButtons()
             bar->addStretch();
         if (entry.gapBefore)
             bar->addSpacing(12);
-        auto *button = new QToolButton(centralWidget());
-        button->setObjectName(QLatin1String(entry.name));
+        auto *button = NewNamed<QToolButton>(centralWidget(), entry.name);
         button->setIcon(Picture(entry.picture));
         button->setIconSize(QSize(28, 28));
         button->setAutoRaise(true);
@@ -347,8 +341,7 @@ void frmMain::buildRows()
     const int amountWidth = fontMetrics().horizontalAdvance(QStringLiteral(" -922,337,203,685,477.5808  "));
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         Row &row = m_rows[std::size_t(slot)];
-        row.optCurrency = new QRadioButton(centralWidget());
-        row.optCurrency->setObjectName(IndexedName("optCurrency", slot));
+        row.optCurrency = NewNamed<QRadioButton>(centralWidget(), IndexedName("optCurrency", slot));
         row.optCurrency->setIcon(Picture(FlagPictures[std::size_t(slot)]));
         row.optCurrency->setIconSize(QSize(36, 24));
         // The rows' convert buttons carry the keyboard; the option only shows
@@ -357,13 +350,9 @@ void frmMain::buildRows()
         row.optCurrency->installEventFilter(this);
         options->addButton(row.optCurrency, slot);
 
-        row.lblTitle = new QLabel(centralWidget());
-        row.lblTitle->setObjectName(IndexedName("lblTitle", slot));
-        row.lblTitle->setTextFormat(Qt::PlainText);
+        row.lblTitle = NewPlainLabel(centralWidget(), IndexedName("lblTitle", slot));
 
-        row.lblAmount = new QLabel(centralWidget());
-        row.lblAmount->setObjectName(IndexedName("lblAmount", slot));
-        row.lblAmount->setTextFormat(Qt::PlainText);
+        row.lblAmount = NewPlainLabel(centralWidget(), IndexedName("lblAmount", slot));
         row.lblAmount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.lblAmount->setFrameShape(QFrame::StyledPanel);
         row.lblAmount->setFrameShadow(QFrame::Sunken);
@@ -373,8 +362,7 @@ void frmMain::buildRows()
         row.lblAmount->setMargin(3);
         row.lblAmount->installEventFilter(this); // a double-click copies the amount
 
-        row.cmdGo = new QPushButton(centralWidget());
-        row.cmdGo->setObjectName(IndexedName("cmdGo", slot));
+        row.cmdGo = NewNamed<QPushButton>(centralWidget(), IndexedName("cmdGo", slot));
         row.cmdGo->setIcon(Picture("icon_convert"));
         row.cmdGo->setIconSize(QSize(20, 20));
         row.cmdGo->setAutoDefault(false);
@@ -404,9 +392,7 @@ void frmMain::buildRows()
 
 void frmMain::buildStatusBar()
 {
-    m_lblConversionRoad = new QLabel(statusBar());
-    m_lblConversionRoad->setObjectName(QStringLiteral("lblConversionRoad"));
-    m_lblConversionRoad->setTextFormat(Qt::PlainText);
+    m_lblConversionRoad = NewPlainLabel(statusBar(), "lblConversionRoad");
     m_lblConversionRoad->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A long line is shortened with "…" at the window's edge rather than
     // widening it; its tooltip and its accessible name hold it whole.
