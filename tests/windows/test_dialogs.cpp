@@ -107,7 +107,6 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<int>("minimum");
         QTest::addColumn<int>("maximum");
-        QTest::newRow("font size") << "FontSize" << 8 << 12;
         QTest::newRow("left margin") << "LeftMargin" << 0 << 30;
         QTest::newRow("lines per page") << "LinesPerPage" << 30 << 80;
     }
@@ -249,8 +248,6 @@ private slots:
         QTest::addColumn<QString>("amount");    // the row's amount caption
         QTest::addColumn<QStringList>("typed"); // name, rate, amount; "-" leaves a field as it opened
         QTest::addColumn<QString>("shown");     // title|rate line once typed, then the values or the refused field
-        QTest::newRow("euro") << 0 << "1.00 " << QStringList{"-", "-", "0"}
-                              << "Convert 'EUR - Euro' to all other currencies|(EUR - Euro) 1 = 1 (EUR - Euro)|0 2";
         QTest::newRow("named") << 13 << "1.00 " << QStringList{"Dollar", "1.1", "1,000.5"}
                                << "Convert 'Dollar' to all other currencies|(EUR - Euro) 1 = 1.1 (Dollar)|10005000 2";
         QTest::newRow("not a rate") << 13 << "1.00 " << QStringList{"-", "2,", "2"}
