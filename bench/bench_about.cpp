@@ -84,11 +84,11 @@ struct Program
     std::unique_ptr<AppContext> context;
     std::unique_ptr<frmMain> window;
 
-    explicit Program(bool greek)
+    explicit Program(Language language)
     {
         QFile settings(folder.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
         if (settings.open(QIODevice::WriteOnly))
-            settings.write(greek ? "[General]\r\nLanguage=True\r\n" : "[General]\r\nLanguage=False\r\n");
+            settings.write(language == Language::Greek ? "[General]\r\nLanguage=True\r\n" : "[General]\r\nLanguage=False\r\n");
         settings.close();
         platform = std::make_unique<BenchPlatform>(folder.path());
         context = std::make_unique<AppContext>(*platform);
@@ -104,7 +104,7 @@ struct Program
 int child(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    Program program(qstrcmp(argv[2], "greek") == 0);
+    Program program(qstrcmp(argv[2], "greek") == 0 ? Language::Greek : Language::English);
     const Opening opening = program.open();
     std::printf("%lld %lld\n", static_cast<long long>(opening.wallNs), static_cast<long long>(opening.processorNs));
     return 0;
@@ -129,9 +129,9 @@ void firstOpening(benchmark::State &state, const char *language)
     state.counters["processor_ms"] = processorMs / double(state.iterations());
 }
 
-void laterOpening(benchmark::State &state, bool greek)
+void laterOpening(benchmark::State &state, Language language)
 {
-    Program program(greek);
+    Program program(language);
     program.open();
     double processorMs = 0;
     for (auto _ : state) {
@@ -146,8 +146,8 @@ void laterOpening(benchmark::State &state, bool greek)
 
 BENCHMARK_CAPTURE(firstOpening, english, "english")->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(firstOpening, greek, "greek")->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(laterOpening, english, false)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(laterOpening, greek, true)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(laterOpening, english, Language::English)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(laterOpening, language, Language::Greek)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -34,7 +34,7 @@ void run(benchmark::State &loop, qint16 destination)
     AppContext context(platform);
     MainController controller(context);
     context.startUp();
-    controller.setLanguage(true);
+    controller.setLanguage(Language::Greek);
     controller.refreshConversion(nullptr);
     if (destination != PrintJob::ToFile && !platform.printerName().isEmpty()) {
         loop.SkipWithError("a printer is installed: the benchmark does not print on paper");

@@ -7,17 +7,17 @@
 
 AboutModel::AboutModel(SharedDialogs &dialogs)
     : m_dialogs(dialogs)
-    , m_greek(dialogs.app().GreekLanguage)
+    , m_language(dialogs.app().language())
 {
 }
 
-QString AboutModel::caption() const { return Text(TextId::AboutCaption, m_greek); }
+QString AboutModel::caption() const { return Text(TextId::AboutCaption, m_language); }
 
-QString AboutModel::title() const { return Text(TextId::ProgramTitle, m_greek); }
+QString AboutModel::title() const { return Text(TextId::ProgramTitle, m_language); }
 
-QString AboutModel::versionLine() const { return Text(TextId::AboutVersion, m_greek) + programVersion(); }
+QString AboutModel::versionLine() const { return Text(TextId::AboutVersion, m_language) + programVersion(); }
 
-QString AboutModel::description() const { return Text(TextId::AboutDescription, m_greek); }
+QString AboutModel::description() const { return Text(TextId::AboutDescription, m_language); }
 
 QString AboutModel::disclaimer() const
 {
@@ -25,20 +25,20 @@ QString AboutModel::disclaimer() const
     return QString();
 }
 
-QString AboutModel::sysInfoCaption() const { return Text(TextId::AboutSysInfo, m_greek); }
+QString AboutModel::sysInfoCaption() const { return Text(TextId::AboutSysInfo, m_language); }
 
-QString AboutModel::okCaption() const { return Text(TextId::ButtonOk, m_greek); }
+QString AboutModel::okCaption() const { return Text(TextId::ButtonOk, m_language); }
 
 QString AboutModel::makerName() const
 {
     // The maker's name, which the main window's copyright button shows too.
-    return Text(TextId::TipCopyright, m_greek);
+    return Text(TextId::TipCopyright, m_language);
 }
 
 QString AboutModel::authorLine(const QDate &date) const
 {
     // ISO order with leading zeros reads the same in both languages.
-    return title() + QStringLiteral(" © ") + Text(TextId::AboutAuthor, m_greek) + QStringLiteral(", ")
+    return title() + QStringLiteral(" © ") + Text(TextId::AboutAuthor, m_language) + QStringLiteral(", ")
         + date.toString(Qt::ISODate);
 }
 
@@ -78,8 +78,8 @@ bool AboutModel::StartSysInfo(QWidget *owner) const
     const QString program = findSystemInfoProgram();
     if (!program.isEmpty() && m_dialogs.platform().startDetached(program, {}))
         return true;
-    const bool greek = m_dialogs.app().GreekLanguage;
-    m_dialogs.ShowMessageBox(owner, Text(TextId::SysInfoTitle, greek), Text(TextId::SysInfoUnavailable, greek),
+    const Language language = m_dialogs.app().language();
+    m_dialogs.ShowMessageBox(owner, Text(TextId::SysInfoTitle, language), Text(TextId::SysInfoUnavailable, language),
                              MessageStyle::Information);
     return false;
 }

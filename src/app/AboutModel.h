@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Language.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,7 @@ public:
     // Reads the language once: the box keeps it while it is open.
     explicit AboutModel(SharedDialogs &dialogs);
 
-    bool greek() const { return m_greek; }
+    Language language() const { return m_language; }
     QString caption() const;
     QString title() const;
     QString versionLine() const; // "Version 0001.0000.0000"
@@ -44,5 +46,5 @@ public:
 
 private:
     SharedDialogs &m_dialogs;
-    const bool m_greek;
+    const Language m_language;
 };

@@ -4,11 +4,11 @@
 #include "core/ConversionState.h"
 #include "core/NumberText.h"
 
-AmountEntry::AmountEntry(const ConversionState &state, int slot, const QString &amountCaption, bool greek)
+AmountEntry::AmountEntry(const ConversionState &state, int slot, const QString &amountCaption, Language language)
     : m_slot(slot)
-    , m_greek(greek)
-    , m_rowTitle(RowTitle(state, slot, greek))
-    , m_euroTitle(RowTitle(state, 0, greek))
+    , m_language(language)
+    , m_rowTitle(RowTitle(state, slot, language))
+    , m_euroTitle(RowTitle(state, 0, language))
     , m_name(m_rowTitle)
     , m_rate(FormatDouble(state.CurrencyRates[std::size_t(slot)]))
     , m_amount(amountCaption.trimmed())
@@ -20,17 +20,17 @@ AmountEntry::AmountEntry(const ConversionState &state, int slot, const QString &
 
 bool AmountEntry::nameAndRateLocked() const { return m_slot != OtherCurrencyIndex; }
 
-QString AmountEntry::caption() const { return Text(TextId::InputCaption, m_greek).arg(m_captionName); }
+QString AmountEntry::caption() const { return Text(TextId::InputCaption, m_language).arg(m_captionName); }
 
 QString AmountEntry::frameTitle() const
 {
-    return Text(nameAndRateLocked() ? TextId::InputFixedRate : TextId::InputCurrentRate, m_greek);
+    return Text(nameAndRateLocked() ? TextId::InputFixedRate : TextId::InputCurrentRate, m_language);
 }
 
 QString AmountEntry::convertReason() const
 {
     // Only the rate ever disables Convert.
-    return m_convertEnabled ? QString() : Text(TextId::ConvertNeedsRate, m_greek);
+    return m_convertEnabled ? QString() : Text(TextId::ConvertNeedsRate, m_language);
 }
 
 void AmountEntry::setRate(const QString &rate)
@@ -58,7 +58,7 @@ void AmountEntry::rateLeft()
 void AmountEntry::nameLeft()
 {
     if (m_name.trimmed().isEmpty())
-        m_name = CurrencyCaption(OtherCurrencyIndex, m_greek);
+        m_name = CurrencyCaption(OtherCurrencyIndex, m_language);
     m_captionName = m_name;
     rateLeft();
 }

@@ -31,10 +31,10 @@ public:
 
     // For a slot of the state, with the amount caption its row shows (a
     // number, or a failure word after an overflow).
-    AmountEntry(const ConversionState &state, int slot, const QString &amountCaption, bool greek);
+    AmountEntry(const ConversionState &state, int slot, const QString &amountCaption, Language language);
 
     int slot() const { return m_slot; }
-    bool greek() const { return m_greek; }
+    Language language() const { return m_language; }
     // Only the additional currency's name and rate can be changed; only the euro's decimals cannot.
     bool nameAndRateLocked() const;
     bool decimalsLocked() const { return m_slot == 0; }
@@ -79,7 +79,7 @@ private:
     void enableForRate();
 
     const int m_slot;
-    const bool m_greek;
+    const Language m_language;
     const QString m_rowTitle;
     const QString m_euroTitle;
     QString m_name;

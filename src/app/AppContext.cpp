@@ -27,14 +27,14 @@ bool AppContext::startUp()
     // A first start follows the desktop's language; the window then stores it.
     const std::optional<bool> storedGreek = ReadIniStoredBoolean(m_settings.document(), Setting::Language);
     m_app.GreekLanguage = storedGreek ? *storedGreek : DesktopPrefersGreek(m_platform.desktopLanguages());
-    m_app.ProgramTitle = Text(TextId::ProgramTitle, m_app.GreekLanguage);
+    m_app.ProgramTitle = Text(TextId::ProgramTitle, m_app.language());
 
     if (unreadable.code == ErrorCode::FileTooLarge) {
         // Not an unexpected error: the file is simply not ours to use. Said once;
         // it is then left alone for the whole run.
         m_dialogs.firstReportOf(unreadable);
         m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle,
-                                 Text(TextId::SettingsTooLarge, m_app.GreekLanguage)
+                                 Text(TextId::SettingsTooLarge, m_app.language())
                                      .arg(unreadable.path)
                                      .arg(IniDocument::MaximumFileSize / (1024 * 1024)),
                                  MessageStyle::Exclamation);
@@ -50,7 +50,7 @@ bool AppContext::startUp()
         // Not a reason to refuse to start, but two copies could then write the
         // same settings file: the user should know.
         m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle,
-                                 Text(TextId::InstanceLockUnavailable, m_app.GreekLanguage), MessageStyle::Exclamation);
+                                 Text(TextId::InstanceLockUnavailable, m_app.language()), MessageStyle::Exclamation);
     }
     loadSettings();
     return !ending();
@@ -60,7 +60,7 @@ bool AppContext::CheckSingleInstance(const QString &title, bool otherInstance)
 {
     if (!otherInstance)
         return false;
-    m_dialogs.ShowMessageBox(nullptr, title, Text(TextId::DuplicateInstance, m_app.GreekLanguage),
+    m_dialogs.ShowMessageBox(nullptr, title, Text(TextId::DuplicateInstance, m_app.language()),
                              MessageStyle::Critical);
     m_dialogs.endProgram();
     return true;

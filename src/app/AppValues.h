@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Language.h"
+
 #include <QString>
 
 // The values every window needs, filled by the start-up and the language switch.
@@ -9,9 +11,12 @@ struct AppValues
     QString ProgramFolder; // without a trailing separator
     QString GreekHelpFile;
     QString EnglishHelpFile;
-    bool GreekLanguage = false;
+    bool GreekLanguage = false; // the interface language: ask language()
     QString ProgramTitle;
     bool HideToolTips = false; // when set, tooltips that show data are emptied
+
+    Language language() const { return GreekLanguage ? Language::Greek : Language::English; }
+    void setLanguage(Language language) { GreekLanguage = language == Language::Greek; }
 
     // Composes the help files' paths from the program's folder.
     void setProgramFolder(const QString &folder);

@@ -21,18 +21,19 @@ MainController::MainController(AppContext &context)
 
 MainChanges MainController::finishStartUp(QWidget *owner)
 {
-    setLanguage(m_context.app().GreekLanguage);
+    setLanguage(m_context.app().language());
     return refreshConversion(owner);
 }
 
-void MainController::setLanguage(bool greek)
+void MainController::setLanguage(Language language)
 {
     AppValues &app = m_context.app();
-    app.GreekLanguage = greek;
-    app.ProgramTitle = Text(TextId::ProgramTitle, greek);
+    app.setLanguage(language);
+    app.ProgramTitle = Text(TextId::ProgramTitle, language);
     // The language is applied whether or not it can be kept; a settings file
     // that cannot be written shows up at the next conversion.
-    m_context.settings().edit([greek](IniDocument &ini) { WriteIniBoolean(ini, Setting::Language, greek); });
+    m_context.settings().edit(
+        [greek = app.GreekLanguage](IniDocument &ini) { WriteIniBoolean(ini, Setting::Language, greek); });
 }
 
 MainChanges MainController::ConvertFrom(int slot, const AmountQuestion &askAmount, QWidget *owner)
@@ -82,8 +83,8 @@ void MainController::confirmInput(int slot, const InputCurrencyValues &values)
     state.CurrencyRates[std::size_t(slot)] = values.rate;
     // The built-in name of either language is what the dialog proposes for an
     // unnamed currency; kept as a name it would pin that language's word.
-    const bool builtIn = values.name == CurrencyCaption(OtherCurrencyIndex, false)
-        || values.name == CurrencyCaption(OtherCurrencyIndex, true);
+    const bool builtIn = values.name == CurrencyCaption(OtherCurrencyIndex, Language::English)
+        || values.name == CurrencyCaption(OtherCurrencyIndex, Language::Greek);
     state.OtherCurrencyName = builtIn ? QString() : values.name;
     state.OtherCurrencyMarker = builtIn ? UnnamedCurrencyMarker : QString();
 }
@@ -99,7 +100,7 @@ void MainController::convertCurrent(QWidget *owner)
 
 QString MainController::rowTitle(int slot) const
 {
-    return RowTitle(m_context.state(), slot, m_context.app().GreekLanguage);
+    return RowTitle(m_context.state(), slot, m_context.app().language());
 }
 
 RowText MainController::rowText(int slot) const { return rowTexts()[std::size_t(slot)]; }
@@ -113,7 +114,7 @@ std::array<RowText, CurrencyCount> MainController::rowTexts() const
         return initial;
     }
     const AppValues &app = m_context.app();
-    return RowTexts(*result, m_context.state(), app.GreekLanguage, app.HideToolTips);
+    return RowTexts(*result, m_context.state(), app.language(), app.HideToolTips);
 }
 
 QString MainController::copyText(int slot, bool unrounded) const
@@ -121,13 +122,13 @@ QString MainController::copyText(int slot, bool unrounded) const
     const std::optional<ConversionResult> &result = m_context.lastResult();
     if (!result)
         return rowText(slot).caption.trimmed();
-    const RowText text = RowTexts(*result, m_context.state(), m_context.app().GreekLanguage, false)[std::size_t(slot)];
+    const RowText text = RowTexts(*result, m_context.state(), m_context.app().language(), false)[std::size_t(slot)];
     return (unrounded ? text.toolTip : text.caption).trimmed();
 }
 
 AmountEntry MainController::amountEntry(int slot) const
 {
-    return AmountEntry(m_context.state(), slot, rowText(slot).caption, m_context.app().GreekLanguage);
+    return AmountEntry(m_context.state(), slot, rowText(slot).caption, m_context.app().language());
 }
 
 QString MainController::statusLine(int slot) const
@@ -136,5 +137,5 @@ QString MainController::statusLine(int slot) const
     if (!result)
         return QString();
     return ConversionRoad(*result, m_context.state(), slot, rowTitle(OtherCurrencyIndex),
-                          m_context.app().GreekLanguage);
+                          m_context.app().language());
 }

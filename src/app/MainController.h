@@ -41,7 +41,7 @@ public:
     MainChanges finishStartUp(QWidget *owner);
 
     // The interface language: GreekLanguage, ProgramTitle and the stored key.
-    void setLanguage(bool greek);
+    void setLanguage(Language language);
 
     // A conversion the user started from a slot: asks for the amount, and when
     // it was confirmed takes it into the conversion state, converts, keeps the

@@ -37,8 +37,8 @@ public:
     int value(Number number) const;
     // Kept within the number's range.
     void setValue(Number number, int value);
-    bool greekFont() const { return m_values.FontName == CourierNewGreek; }
-    void setGreekFont(bool greek) { m_values.FontName = greek ? CourierNewGreek : CourierNew; }
+    bool courierNewGreek() const { return m_values.FontName == CourierNewGreek; }
+    void setCourierNewGreek(bool chosen) { m_values.FontName = chosen ? CourierNewGreek : CourierNew; }
 
     // OK: the next print uses the values; the settings file keeps the old ones.
     void keep();

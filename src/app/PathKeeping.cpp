@@ -31,8 +31,8 @@ QByteArray WithoutLineEnd(QByteArray line)
 PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, const QString &path,
                                  const QString &savedPathsFile, bool reportIfStored, bool confirm)
 {
-    const bool greek = dialogs.app().GreekLanguage;
-    const QString title = Text(TextId::StorePathTitle, greek);
+    const Language language = dialogs.app().language();
+    const QString title = Text(TextId::StorePathTitle, language);
     PathKeepingResult result;
     if (!FileExists(savedPathsFile)) {
         if (const ErrorCode error = CreateEmptyFile(savedPathsFile); error != ErrorCode::None) {
@@ -57,7 +57,7 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
         if (ComparisonKey(QString::fromUtf8(line), false) == key) {
             result.already = true;
             if (reportIfStored)
-                dialogs.ShowMessageBox(owner, title, Text(TextId::PathAlreadyStored, greek).arg(path),
+                dialogs.ShowMessageBox(owner, title, Text(TextId::PathAlreadyStored, language).arg(path),
                                        MessageStyle::Information);
             return result;
         }
@@ -65,7 +65,7 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
     }
     file.close();
     if (confirm
-        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmStorePath, greek).arg(path), MessageStyle::Question)
+        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmStorePath, language).arg(path), MessageStyle::Question)
             != MessageAnswer::Yes) {
         result.cancelled = true;
         return result;
@@ -90,8 +90,8 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
 PathKeepingResult SetInitialPath(const SharedDialogs &dialogs, SettingsStore &settings, QWidget *owner,
                                  const QString &path, bool reportIfSame, bool confirm)
 {
-    const bool greek = dialogs.app().GreekLanguage;
-    const QString title = Text(TextId::InitialPathTitle, greek);
+    const Language language = dialogs.app().language();
+    const QString title = Text(TextId::InitialPathTitle, language);
     PathKeepingResult result;
     // The file as it is now: the path may have been set since the start.
     const IniDocument ini = IniDocument::load(settings.path(), &result.failure);
@@ -100,12 +100,12 @@ PathKeepingResult SetInitialPath(const SharedDialogs &dialogs, SettingsStore &se
     if (ComparisonKey(ReadIniString(ini, Setting::InitialPath), false) == ComparisonKey(path, false)) {
         result.already = true;
         if (reportIfSame)
-            dialogs.ShowMessageBox(owner, title, Text(TextId::InitialPathAlreadySet, greek).arg(path),
+            dialogs.ShowMessageBox(owner, title, Text(TextId::InitialPathAlreadySet, language).arg(path),
                                    MessageStyle::Information);
         return result;
     }
     if (confirm
-        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmInitialPath, greek).arg(path),
+        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmInitialPath, language).arg(path),
                                   MessageStyle::Question)
             != MessageAnswer::Yes) {
         result.cancelled = true;

@@ -26,22 +26,22 @@ int PrintJob::pageCount() const { return ReportPageCount(CurrencyCount, m_contex
 
 QString PrintJob::caption() const
 {
-    return Text(TextId::PrintCaption, m_context.app().GreekLanguage).arg(pageCount());
+    return Text(TextId::PrintCaption, m_context.app().language()).arg(pageCount());
 }
 
 QString PrintJob::destinationCaption(qint16 destination) const
 {
-    const bool greek = m_context.app().GreekLanguage;
+    const Language language = m_context.app().language();
     QString printer = m_context.platform().printerName();
     if (printer.isEmpty())
-        printer = Text(TextId::PrintPdfPrinterName, greek);
+        printer = Text(TextId::PrintPdfPrinterName, language);
     switch (destination) {
     case ToPrinter:
-        return Text(TextId::PrintToPrinter, greek).arg(printer);
+        return Text(TextId::PrintToPrinter, language).arg(printer);
     case ToFile:
-        return Text(TextId::PrintToFile, greek);
+        return Text(TextId::PrintToFile, language);
     default:
-        return Text(TextId::PrintToBoth, greek).arg(printer);
+        return Text(TextId::PrintToBoth, language).arg(printer);
     }
 }
 
@@ -72,7 +72,7 @@ ReportModel PrintJob::model() const
 {
     std::array<QString, CurrencyCount> names;
     for (int slot = 0; slot < CurrencyCount; ++slot)
-        names[std::size_t(slot)] = RowTitle(m_context.state(), slot, m_context.app().GreekLanguage);
+        names[std::size_t(slot)] = RowTitle(m_context.state(), slot, m_context.app().language());
     const ConversionState &state = m_context.state();
     const std::optional<ConversionResult> &last = m_context.lastResult();
     return BuildReportModel(last ? *last : Convert(state), state, names);
@@ -90,32 +90,32 @@ void PrintJob::refuseFile(const Failure &failure) const
 {
     // Not an unexpected error: the user chose a file that cannot be written,
     // and can simply choose another.
-    const bool greek = m_context.app().GreekLanguage;
+    const Language language = m_context.app().language();
     m_context.dialogs().ShowMessageBox(
         m_owner, m_context.app().ProgramTitle,
-        Text(TextId::PrintFileUnwritable, greek).arg(failure.path, ErrorDescription(failure.code, greek)),
+        Text(TextId::PrintFileUnwritable, language).arg(failure.path, ErrorDescription(failure.code, language)),
         MessageStyle::Exclamation);
 }
 
 PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
 {
     const AppValues &app = m_context.app();
-    const bool greek = app.GreekLanguage;
+    const Language language = app.language();
     PlatformServices &platform = m_context.platform();
     const bool toFile = destination == ToFile || destination == ToBoth;
     const bool toPrinter = destination == ToPrinter || destination == ToBoth;
 
     QString filePath;
     if (toFile) {
-        filePath = ChooseFile(Text(TextId::PrintFileTitle, greek), QStringLiteral("PRN_Euro.txt"),
-                              Text(TextId::PrintFileFilter, greek));
+        filePath = ChooseFile(Text(TextId::PrintFileTitle, language), QStringLiteral("PRN_Euro.txt"),
+                              Text(TextId::PrintFileFilter, language));
         if (filePath.isEmpty())
             return Outcome::NotStarted;
     }
     QString pdfPath;
     if (toPrinter && platform.printerName().isEmpty() && platform.printerFile().isEmpty()) {
-        pdfPath = ChooseFile(Text(TextId::PrintPdfTitle, greek), QStringLiteral("PRN_Euro.pdf"),
-                             Text(TextId::PrintPdfFilter, greek));
+        pdfPath = ChooseFile(Text(TextId::PrintPdfTitle, language), QStringLiteral("PRN_Euro.pdf"),
+                             Text(TextId::PrintPdfFilter, language));
         if (pdfPath.isEmpty())
             return Outcome::NotStarted;
     }
@@ -155,7 +155,7 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
     forms.setFlag(ReportForm::Printer, toPrinter);
     forms.setFlag(ReportForm::File, toFile);
     const std::vector<ReportStep> steps =
-        BuildReportSteps(model(), ReportWordsFor(greek), ReportDateTimeText(), forms, page);
+        BuildReportSteps(model(), ReportWordsFor(language), ReportDateTimeText(), forms, page);
     bool cancelled = false;
     bool failed = false;
     int rowsDone = 0;

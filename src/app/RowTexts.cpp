@@ -3,14 +3,14 @@
 #include "app/Texts.h"
 #include "core/NumberText.h"
 
-QString RowTitle(const ConversionState &state, int slot, bool greek)
+QString RowTitle(const ConversionState &state, int slot, Language language)
 {
     if (slot == OtherCurrencyIndex && !state.otherCurrencyUnnamed())
         return state.OtherCurrencyName;
-    return CurrencyCaption(slot, greek);
+    return CurrencyCaption(slot, language);
 }
 
-std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state, bool greek,
+std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state, Language language,
                                             bool hideToolTips, const QLocale &locale)
 {
     // The five display patterns, built once: a conversion shows fourteen rows.
@@ -27,8 +27,8 @@ std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, cons
             // Wherever the range was left, the overflow is reported in the row converted
             // from; every other row simply has no result.
             const bool source = int(slot) == result.source;
-            row.caption = Text(source ? TextId::OverflowCaption : TextId::UndefinedCaption, greek);
-            row.toolTip = Text(source ? TextId::OverflowToolTip : TextId::UndefinedToolTip, greek);
+            row.caption = Text(source ? TextId::OverflowCaption : TextId::UndefinedCaption, language);
+            row.toolTip = Text(source ? TextId::OverflowToolTip : TextId::UndefinedToolTip, language);
         }
         if (hideToolTips)
             row.toolTip.clear();

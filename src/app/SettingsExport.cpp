@@ -23,7 +23,7 @@ TransferOutcome SettingsExport::exportFiles(QWidget *owner)
     // The same folder on disk, whatever the path says (a link, "..", letter
     // case that the file system ignores): copying a file onto itself could empty it.
     if (IsSameFolder(ownFolder(), folder())) {
-        dialogs().ShowMessageBox(owner, Text(TextId::ExportTitle, greek()), Text(TextId::ExportSameFolder, greek()),
+        dialogs().ShowMessageBox(owner, Text(TextId::ExportTitle, language()), Text(TextId::ExportSameFolder, language()),
                                  MessageStyle::Critical);
         return TransferOutcome::StayOpen;
     }

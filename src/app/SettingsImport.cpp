@@ -53,9 +53,9 @@ void SettingsImport::applyMore(IniDocument &ini) { WriteIniBoolean(ini, Setting:
 
 TransferOutcome SettingsImport::importFiles(QWidget *owner)
 {
-    const QString title = Text(TextId::ImportTitle, greek());
+    const QString title = Text(TextId::ImportTitle, language());
     if (IsSameFolder(folder(), ownFolder())) {
-        dialogs().ShowMessageBox(owner, title, Text(TextId::ImportSameFolder, greek()), MessageStyle::Critical);
+        dialogs().ShowMessageBox(owner, title, Text(TextId::ImportSameFolder, language()), MessageStyle::Critical);
         return TransferOutcome::StayOpen;
     }
     const QStringList sources = checkedSources(owner, TextId::ImportTitle, TextId::ImportMissingFile);
@@ -63,7 +63,7 @@ TransferOutcome SettingsImport::importFiles(QWidget *owner)
         return TransferOutcome::StayOpen;
     const bool settingsFileImported = file(TransferBox::Ini).checked;
     if (settingsFileImported
-        && dialogs().ShowMessageBox(owner, title, Text(TextId::ImportQuestion, greek()), MessageStyle::Question)
+        && dialogs().ShowMessageBox(owner, title, Text(TextId::ImportQuestion, language()), MessageStyle::Question)
             != MessageAnswer::Yes)
         return TransferOutcome::StayOpen;
 
@@ -79,11 +79,11 @@ TransferOutcome SettingsImport::importFiles(QWidget *owner)
         const Failure deleted = DeleteFiles(sources);
         dialogs().BringWindowToFront(owner);
         if (deleted.failed())
-            dialogs().ShowMessageBox(owner, title, FailureDescription(deleted, greek()), MessageStyle::Exclamation);
+            dialogs().ShowMessageBox(owner, title, FailureDescription(deleted, language()), MessageStyle::Exclamation);
     }
     if (!settingsFileImported)
         return TransferOutcome::Close;
-    dialogs().ShowMessageBox(owner, title, Text(TextId::ImportShutDown, greek()), MessageStyle::Exclamation);
+    dialogs().ShowMessageBox(owner, title, Text(TextId::ImportShutDown, language()), MessageStyle::Exclamation);
     dialogs().endProgram();
     return TransferOutcome::ProgramEnds;
 }

@@ -41,10 +41,10 @@ bool SettingsTransfer::actionEnabled() const
 
 QString SettingsTransfer::cancelCaption() const
 {
-    return Text(m_applied ? TextId::DialogClose : TextId::DialogCancel, greek());
+    return Text(m_applied ? TextId::DialogClose : TextId::DialogCancel, language());
 }
 
-bool SettingsTransfer::greek() const { return m_dialogs.app().GreekLanguage; }
+Language SettingsTransfer::language() const { return m_dialogs.app().language(); }
 
 QString SettingsTransfer::ownFile(TransferBox box) const
 {
@@ -83,7 +83,7 @@ void SettingsTransfer::fileClicked(TransferBox box, bool checked)
 void SettingsTransfer::ChooseFolder(QWidget *owner)
 {
     const QString start = !m_folder.isEmpty() && QFileInfo(m_folder).isDir() ? m_folder : QDir::homePath();
-    const QString chosen = KeptFolder(m_dialogs.platform().chooseFolder(owner, start, Text(chooserTitle(), greek())));
+    const QString chosen = KeptFolder(m_dialogs.platform().chooseFolder(owner, start, Text(chooserTitle(), language())));
     m_dialogs.BringWindowToFront(owner);
     if (IsBlank(chosen))
         return;
@@ -117,7 +117,7 @@ QStringList SettingsTransfer::checkedSources(QWidget *owner, TextId title, TextI
         const QString source = sourceOf(box);
         if (!usable(source)) {
             setFile(box, {});
-            m_dialogs.ShowMessageBox(owner, Text(title, greek()), Text(missing, greek()).arg(source),
+            m_dialogs.ShowMessageBox(owner, Text(title, language()), Text(missing, language()).arg(source),
                                      MessageStyle::Critical);
             return {};
         }

@@ -53,7 +53,7 @@ public:
     bool actionEnabled() const;
     // "Cancel" until Apply, "Close" after it, "Cancel" again once a choice changes.
     QString cancelCaption() const;
-    bool greek() const;
+    Language language() const;
 
     // Reads the stored choices again, as every opening of the dialog does.
     void load(QWidget *owner);

@@ -66,10 +66,10 @@ private slots:
         const QString el = QStringLiteral("GRD - Δραχμή Ελλάδος|341 | 340.7500 ");
         const QString road = QStringLiteral("1 EUR → 340.7500 → 341 GRD");
         const QByteArray first = "[General]\r\nLanguage=False\r\n[Last]\r\nID=0\r\nAmount=1\r\n[Decimals]\r\n0=2\r\n";
-        const QByteArray greek = "[General]\r\nLanguage=True\r\n";
-        QTest::newRow("Greek spoken first") << "" << QStringList{"de-DE", "el"} << el << greek << road;
+        const QByteArray language = "[General]\r\nLanguage=True\r\n";
+        QTest::newRow("Greek spoken first") << "" << QStringList{"de-DE", "el"} << el << language << road;
         QTest::newRow("English before Greek") << "" << QStringList{"en-GB", "el"} << en << first << road;
-        QTest::newRow("no choice stored") << "[General]\r\nLanguage=\r\n" << QStringList{"el"} << el << greek << road;
+        QTest::newRow("no choice stored") << "[General]\r\nLanguage=\r\n" << QStringList{"el"} << el << language << road;
         QTest::newRow("stored wins") << "[General]\r\nLanguage=False\r\n[Last]\r\nID=7\r\nAmount=1000000\r\n"
                                      << QStringList{"el-GR"} << "GRD - Greek Drachma|999,999 | 999,999.0250 "
                                      << QByteArray("Language=False\r\n")
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(m_platform->messages[1].style, MessageStyle::Question);
         QCOMPARE(caption(0), Localized(QStringLiteral("1.00 "))); // shown though not kept
         QVERIFY(QDir(iniPath()).removeRecursively());
-        m_controller->setLanguage(true);
+        m_controller->setLanguage(Language::Greek);
         QCOMPARE(m_platform->ended, atSave == MessageAnswer::Yes);
         QCOMPARE(QFile::exists(iniPath()), atSave == MessageAnswer::No);
     }
@@ -185,25 +185,25 @@ private slots:
     void amountEntry_data()
     {
         QTest::addColumn<int>("slot");
-        QTest::addColumn<bool>("greek");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("opened"); // caption|rate line|frame|why Convert is disabled|amount|decimals|locks
         QTest::addColumn<QStringList>("typed"); // name, rate, amount; empty leaves a field as it opened
         QTest::addColumn<QString>("outcome");   // the refusal and its field, else the amount, decimals, rate and name
-        QTest::newRow("euro") << 0 << false
+        QTest::newRow("euro") << 0 << Language::English
                               << "Convert 'EUR - Euro' to all other currencies|(EUR - Euro) 1 = 1 (EUR - Euro)|"
                                  " Fixed exchange rate ||1.00|2|name rate decimals"
                               << QStringList{"", "", "0"} << "0 2 1 EUR - Euro";
-        QTest::newRow("drachma, Greek") << 7 << true
+        QTest::newRow("drachma, Greek") << 7 << Language::Greek
                                         << "Μετατροπή «GRD - Δραχμή Ελλάδος» σε όλα τα άλλα νομίσματα|"
                                            "(EUR - Ευρώ) 1 = 340.75 (GRD - Δραχμή Ελλάδος)| Κλειδωμένη ισοτιμία ||"
                                            "341|0|name rate"
                                         << QStringList{"", "", "1,000.5"} << "10005000 0 340.75 GRD - Δραχμή Ελλάδος";
         const QString other = "Convert 'Other currency' to all other currencies|(EUR - Euro) 1 = 0 (Other currency)|"
                               " Current exchange rate |Enter an exchange rate above 0|0.00|2|";
-        QTest::newRow("no rate") << 13 << false << other << QStringList{"", "0.000", "1"} << "Ανακριβής ισοτιμία. rate";
-        QTest::newRow("failure word") << 13 << false << other << QStringList{"", "2", "Overflow"}
+        QTest::newRow("no rate") << 13 << Language::English << other << QStringList{"", "0.000", "1"} << "Ανακριβής ισοτιμία. rate";
+        QTest::newRow("failure word") << 13 << Language::English << other << QStringList{"", "2", "Overflow"}
                                       << "Ανακριβές ποσό. amount";
-        QTest::newRow("unnamed, Greek") << 13 << true
+        QTest::newRow("unnamed, Greek") << 13 << Language::Greek
                                         << "Μετατροπή «Άλλο νόμισμα» σε όλα τα άλλα νομίσματα|(EUR - Ευρώ) 1 = 0 "
                                            "(Άλλο νόμισμα)| Τρέχουσα ισοτιμία |Δώστε ισοτιμία μεγαλύτερη από 0|0.00|2|"
                                         << QStringList{"  ", "1.23456", "0"} << "0 2 1.23456 Άλλο νόμισμα";
@@ -211,10 +211,10 @@ private slots:
     void amountEntry()
     {
         QFETCH(int, slot);
-        QFETCH(bool, greek);
+        QFETCH(Language, language);
         QFETCH(QStringList, typed);
         QVERIFY(start());
-        AmountEntry entry(m_context->state(), slot, m_controller->rowText(slot).caption, greek);
+        AmountEntry entry(m_context->state(), slot, m_controller->rowText(slot).caption, language);
         QStringList locks;
         if (entry.nameAndRateLocked())
             locks << "name rate";
@@ -233,7 +233,7 @@ private slots:
         const AmountEntry::Outcome outcome = entry.validate();
         QString shown;
         if (const auto *refusal = std::get_if<AmountEntry::Refusal>(&outcome))
-            shown = Text(refusal->message, true) + (refusal->field == AmountEntry::Field::Rate ? " rate" : " amount");
+            shown = Text(refusal->message, Language::Greek) + (refusal->field == AmountEntry::Field::Rate ? " rate" : " amount");
         else if (const auto *values = std::get_if<InputCurrencyValues>(&outcome))
             shown = QStringLiteral("%1 %2 %3 %4").arg(values->amount.raw()).arg(values->decimals).arg(values->rate)
                         .arg(values->name);
@@ -244,7 +244,7 @@ private slots:
     // The rate line follows only when the rate or the name is left.
     void amountEntryFollowsTheRate()
     {
-        AmountEntry entry(ConversionState(), OtherCurrencyIndex, QStringLiteral("1.00 "), false);
+        AmountEntry entry(ConversionState(), OtherCurrencyIndex, QStringLiteral("1.00 "), Language::English);
         QString seen;
         for (const char *rate : {"2.5", ",", "", ",", "0", "1"}) {
             entry.setRate(Localized(QLatin1String(rate)));
@@ -256,7 +256,7 @@ private slots:
         entry.rateLeft();
         QCOMPARE(entry.rateLine(), QStringLiteral("(EUR - Euro) 1 = 1 (Zloty)"));
         QCOMPARE(entry.caption(), QStringLiteral("Convert 'Other currency' to all other currencies"));
-        QCOMPARE(AmountInputHint(false), QStringLiteral("Digits, the decimal separator '%1'; at most %2")
+        QCOMPARE(AmountInputHint(Language::English), QStringLiteral("Digits, the decimal separator '%1'; at most %2")
                                              .arg(Localized("."), Localized("922,337,203,685,477.5807")));
     }
 
@@ -328,16 +328,16 @@ private slots:
         const QSet<TextId> same = {TextId::TipLanguageEnglish, TextId::TipLanguageGreek, TextId::TipCopyright,
                                    TextId::PrintPdfPrinterName, TextId::DialogOk};
         for (int i = 0; i < int(TextId::TextCount); ++i) {
-            const QString english = Text(TextId(i), false), greek = Text(TextId(i), true);
+            const QString english = Text(TextId(i), Language::English), greek = Text(TextId(i), Language::Greek);
             QVERIFY2(!english.trimmed().isEmpty() && greek.count(u'%') == english.count(u'%')
                          && (same.contains(TextId(i)) ? greek == english : greek.contains(greekLetter)),
                      qPrintable(english));
         }
-        for (bool greek : {false, true}) {
+        for (const Language language : Languages) {
             QSet<QString> seen;
             for (const QString &key : HelpTopics::keys()) {
-                const QString topic = HelpTopics::topic(key.section(u'/', 0, 0), key.section(u'/', 1), greek);
-                QVERIFY2(!topic.trimmed().isEmpty() && topic.contains(greekLetter) == greek, qPrintable(key));
+                const QString topic = HelpTopics::topic(key.section(u'/', 0, 0), key.section(u'/', 1), language);
+                QVERIFY2(!topic.trimmed().isEmpty() && topic.contains(greekLetter) == (language == Language::Greek), qPrintable(key));
                 QVERIFY2(!seen.contains(key.section(u'_', 0, 0) + topic), qPrintable(key));
                 seen.insert(key.section(u'_', 0, 0) + topic);
             }
@@ -354,7 +354,7 @@ private slots:
         QTemporaryDir bin;
         qputenv("PATH", QFile::encodeName(bin.path()));
         const AboutModel model(dialogs);
-        app.GreekLanguage = true;
+        app.setLanguage(Language::Greek);
         QCOMPARE(AboutModel(dialogs).authorLine(QDate(1999, 12, 31)),
                  QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ © Ομάδα της Stone-Gleam Software, 1999-12-31"));
         QVERIFY(!model.StartSysInfo(nullptr));

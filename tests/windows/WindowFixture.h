@@ -64,5 +64,5 @@ protected:
     QAction *action(const char *name) const { return m_main->findChild<QAction *>(name); }
     QLabel *amount(int slot) const { return child<QLabel>(QStringLiteral("lblAmount_%1").arg(slot)); }
     QPushButton *goButton(int slot) const { return child(QStringLiteral("cmdGo_%1").arg(slot)); }
-    void switchLanguage(bool greek) const { action(greek ? "mnuToolsGreek" : "mnuToolsEnglish")->trigger(); }
+    void switchLanguage(Language language) const { action(language == Language::Greek ? "mnuToolsGreek" : "mnuToolsEnglish")->trigger(); }
 };

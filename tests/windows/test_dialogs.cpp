@@ -44,7 +44,7 @@ class TestDialogs : public WindowFixture
             new frmPageSetup(context(), m_main.get()),
             new frmPrint(context(), m_main.get()),
             new frmInputCurrency(context().dialogs(),
-                                 AmountEntry(context().state(), OtherCurrencyIndex, "1 ", context().app().GreekLanguage),
+                                 AmountEntry(context().state(), OtherCurrencyIndex, "1 ", context().app().language()),
                                  QIcon(), m_main.get()),
             new frmAbout(context().dialogs(), m_main.get()),
             new frmSettingsExport(context().dialogs(), context().settings(), m_main.get()),
@@ -63,9 +63,9 @@ class TestDialogs : public WindowFixture
                           control->mapTo(control->window(), QPoint(5, 5)));
         return m_shown;
     }
-    static QString topic(QWidget *control, bool greek)
+    static QString topic(QWidget *control, Language language)
     {
-        return HelpTopics::topic(control->window()->objectName(), control->objectName(), greek);
+        return HelpTopics::topic(control->window()->objectName(), control->objectName(), language);
     }
 
     void stepUp(const QString &number) { QTest::keyClick(child<UpDown>("upd" + number), Qt::Key_Up); }
@@ -94,7 +94,7 @@ class TestDialogs : public WindowFixture
     void openAmount(int slot, const QString &amount)
     {
         start();
-        showDialog(new frmInputCurrency(context().dialogs(), AmountEntry(context().state(), slot, amount, false), {}));
+        showDialog(new frmInputCurrency(context().dialogs(), AmountEntry(context().state(), slot, amount, Language::English), {}));
     }
 
 private slots:
@@ -337,35 +337,35 @@ private slots:
         const QList<QWidget *> parts = upDown->findChildren<QWidget *>();
         parts[0]->setObjectName(QStringLiteral("qt_spinbox_lineedit")); // as the toolkit names inner parts
         for (QWidget *part : parts)
-            QCOMPARE(click(part), QStringList(topic(upDown, false)));
+            QCOMPARE(click(part), QStringList(topic(upDown, Language::English)));
         QVERIFY(click(dialogs[2]->findChild<QWidget *>("txtAmount")).isEmpty() && QApplication::activePopupWidget());
         QApplication::activePopupWidget()->close();
         auto *label = dialogs[2]->findChild<QWidget *>("lblCurrencyName");
         label->setContextMenuPolicy(Qt::CustomContextMenu);
         QSignalSpy menu(label, &QWidget::customContextMenuRequested);
-        QVERIFY(click(label) == QStringList(topic(label, false)) && menu.isEmpty());
+        QVERIFY(click(label) == QStringList(topic(label, Language::English)) && menu.isEmpty());
         qDeleteAll(dialogs);
 
         auto *go = goButton(3);
         auto *help = child<QWidget>("cmdHelp");
-        for (bool greek : {false, true}) {
-            switchLanguage(greek);
-            QCOMPARE(click(go), QStringList(topic(go, greek)));
+        for (const Language language : Languages) {
+            switchLanguage(language);
+            QCOMPARE(click(go), QStringList(topic(go, language)));
             platform().messages.clear();
             action("mnuHelpTips")->trigger();
             QVERIFY(click(help, Qt::LeftButton).isEmpty() && click(help, Qt::MiddleButton).isEmpty());
             QCOMPARE(platform().messages.size(), 2);
-            QVERIFY(platform().messages[1].text == Text(TextId::HintsText, greek)
+            QVERIFY(platform().messages[1].text == Text(TextId::HintsText, language)
                     && platform().messages[1].owner == m_main.get());
         }
         go->hide();
-        QVERIFY(!click(go).contains(topic(go, true))); // what lies beneath may answer
+        QVERIFY(!click(go).contains(topic(go, Language::Greek))); // what lies beneath may answer
         go->show();
         go->setEnabled(false);
         QCOMPARE(click(go), QStringList());
         m_shown.clear();
         Q_EMIT action("mnuSettingsHelp")->triggered(); // as while the menu is open from its button
-        QCOMPARE(m_shown, QStringList(topic(child<QWidget>("cmdSettings"), true)));
+        QCOMPARE(m_shown, QStringList(topic(child<QWidget>("cmdSettings"), Language::Greek)));
     }
 
     // Every topic reaches its control, as What's This text in the window's language (the main window's
@@ -373,8 +373,8 @@ private slots:
     void everyHelpTopicOnItsControl()
     {
         start();
-        for (bool greek : {false, true}) {
-            switchLanguage(greek);
+        for (const Language language : Languages) {
+            switchLanguage(language);
             const QList<QDialog *> dialogs = openDialogs();
             QWidget *version = dialogs[3]->findChild<QWidget *>("lblVersion");
             QVERIFY(version->whatsThis().isEmpty());
@@ -382,13 +382,13 @@ private slots:
             QTest::keyClick(dialogs[3], Qt::Key_F1, Qt::ShiftModifier);
             QVERIFY(QWhatsThis::inWhatsThisMode());
             QWhatsThis::leaveWhatsThisMode();
-            QCOMPARE(version->whatsThis(), topic(version, greek));
+            QCOMPARE(version->whatsThis(), topic(version, language));
             // And the other way round: every button, option, box, frame and arrow has its topic, and every
             // button a name to read out (a picture's is its accessible name).
             for (QWidget *window : QList<QWidget *>{m_main.get()} + QList<QWidget *>(dialogs.begin(), dialogs.end()))
                 for (QWidget *control : window->findChildren<QWidget *>(
                          QRegularExpression(QStringLiteral("^(cmd|opt|chk|fra|upd|prb)[A-Z]")))) {
-                    QVERIFY2(!topic(control, greek).isEmpty(), qPrintable(control->objectName()));
+                    QVERIFY2(!topic(control, language).isEmpty(), qPrintable(control->objectName()));
                     QVERIFY2(!control->inherits("QAbstractButton") || !control->accessibleName().isEmpty()
                                  || !control->property("text").toString().isEmpty(),
                              qPrintable(control->objectName()));
@@ -399,7 +399,7 @@ private slots:
                 QWidget *control = window ? window->findChild<QWidget *>(key.section(u'/', 1)) : nullptr;
                 QHelpEvent query(QEvent::QueryWhatsThis, {}, {});
                 QVERIFY2(control && QApplication::sendEvent(control, &query)
-                             && control->whatsThis() == topic(control, greek),
+                             && control->whatsThis() == topic(control, language),
                          qPrintable(key));
             }
             qDeleteAll(dialogs);

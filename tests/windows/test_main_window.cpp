@@ -97,13 +97,13 @@ private slots:
         QCOMPARE(m_main->windowTitle(), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
         QCOMPARE(amount(5)->text(), QStringLiteral("Απροσδιόριστο "));
         // One language at a time, in the menu and on the flags, also when chosen again.
-        switchLanguage(true);
+        switchLanguage(Language::Greek);
         QVERIFY(action("mnuToolsGreek")->isChecked()
                 && child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
         QVERIFY(!action("mnuToolsEnglish")->isChecked());
         QFile::remove(m_program->path(QStringLiteral("zkEuroChangeoverAdviser.ini")));
-        switchLanguage(false);
-        switchLanguage(false);
+        switchLanguage(Language::English);
+        switchLanguage(Language::English);
         QVERIFY(!action("mnuToolsGreek")->isChecked()
                 && !child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
         QCOMPARE(amount(13)->text(), QStringLiteral("Undefined "));

@@ -89,7 +89,7 @@ private:
     // Each message by what it says ("same", "missing", "question", "shut down"), "report", else in full.
     QStringList messages() const
     {
-        const bool greek = m_context->app().GreekLanguage;
+        const Language language = m_context->app().language();
         const std::array<std::tuple<const char *, TextId, MessageStyle>, 4> known = {
             {{"same", m_import ? TextId::ImportSameFolder : TextId::ExportSameFolder, MessageStyle::Critical},
              {"missing", m_import ? TextId::ImportMissingFile : TextId::ExportMissingFile, MessageStyle::Critical},
@@ -99,9 +99,9 @@ private:
         for (const ScriptedPlatform::Message &message : std::as_const(m_platform->messages)) {
             names.append(message.caption.endsWith(m_import ? "[ SII1000 ]" : "[ SEE1000 ]") ? "report" : message.text);
             for (const auto &[name, text, style] : known) {
-                if (message.caption == Text(m_import ? TextId::ImportTitle : TextId::ExportTitle, greek)
+                if (message.caption == Text(m_import ? TextId::ImportTitle : TextId::ExportTitle, language)
                     && message.style == style
-                    && message.text == Text(text, greek).arg(m_import ? source() : settingsFile()))
+                    && message.text == Text(text, language).arg(m_import ? source() : settingsFile()))
                     names.last() = QLatin1String(name);
             }
         }
@@ -179,7 +179,7 @@ private slots:
         QVERIFY(m_platform->messages.isEmpty());
         QCOMPARE(m_platform->chooserStarts.join(u' ').remove(m_dir->path() + u'/'), starts);
         for (const QString &title : std::as_const(m_platform->chooserTitles))
-            QCOMPARE(title, Text(import ? TextId::ImportChooseFolder : TextId::ExportChooseFolder, greek));
+            QCOMPARE(title, Text(import ? TextId::ImportChooseFolder : TextId::ExportChooseFolder, m_context->app().language()));
         const QString general = QStringLiteral("[General]\r\nLanguage=%1\r\n").arg(greek ? "True" : "False");
         QCOMPARE(ReadFile(settingsFile()), stored.isEmpty() ? m_settings : expand(general + stored).toUtf8());
         for (const char *name : {"lblIniFileName", "lblSettingsFolderExternal"}) {

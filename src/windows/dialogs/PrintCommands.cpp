@@ -15,7 +15,7 @@ void OpenPageSetup(AppContext &context, QWidget *owner)
 
 void OpenPrinterSetup(AppContext &context, QWidget *owner)
 {
-    context.platform().printerSetup(owner, Text(TextId::TipPrintSetup, context.app().GreekLanguage));
+    context.platform().printerSetup(owner, Text(TextId::TipPrintSetup, context.app().language()));
     ReturnFromModal(owner, context.dialogs());
 }
 

@@ -73,7 +73,7 @@ frmInputCurrency::frmInputCurrency(SharedDialogs &dialogs, AmountEntry entry, co
     connect(m_cmdConvert, &QPushButton::clicked, this, &frmInputCurrency::convertClicked);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     m_txtAmount->setFocus();
-    ContextHelp::install(this, m_entry.greek());
+    ContextHelp::install(this, m_entry.language());
 }
 
 void frmInputCurrency::buildLayout()
@@ -147,18 +147,18 @@ void frmInputCurrency::buildLayout()
 
 void frmInputCurrency::setCaptions()
 {
-    const bool greek = m_entry.greek();
+    const Language language = m_entry.language();
     m_fraFixedRate->setTitle(m_entry.frameTitle());
-    m_fraCurrencyDetails->setTitle(Text(TextId::InputCurrencyDetails, greek));
-    m_lblCurrencyName->setText(Text(TextId::InputName, greek));
-    m_lblCurrencyRate->setText(Text(TextId::InputRate, greek));
-    m_lblAmount->setText(Text(TextId::InputAmount, greek));
-    m_lblDecimals->setText(Text(TextId::InputDecimals, greek));
+    m_fraCurrencyDetails->setTitle(Text(TextId::InputCurrencyDetails, language));
+    m_lblCurrencyName->setText(Text(TextId::InputName, language));
+    m_lblCurrencyRate->setText(Text(TextId::InputRate, language));
+    m_lblAmount->setText(Text(TextId::InputAmount, language));
+    m_lblDecimals->setText(Text(TextId::InputDecimals, language));
     for (int decimals = 0; decimals <= 4; ++decimals)
-        m_cboDecimals->addItem(Text(TextId(int(TextId::InputDecimals0) + decimals), greek));
-    m_cmdCancel->setText(Text(TextId::InputCancel, greek));
-    m_cmdConvert->setText(Text(TextId::InputConvert, greek));
-    const QString hint = AmountInputHint(greek);
+        m_cboDecimals->addItem(Text(TextId(int(TextId::InputDecimals0) + decimals), language));
+    m_cmdCancel->setText(Text(TextId::InputCancel, language));
+    m_cmdConvert->setText(Text(TextId::InputConvert, language));
+    const QString hint = AmountInputHint(language);
     m_lblAmountHint->setText(hint);
     m_txtAmount->setAccessibleDescription(hint);
 }
@@ -209,8 +209,8 @@ void frmInputCurrency::convertClicked()
         return;
     }
     const AmountEntry::Refusal refusal = std::get<AmountEntry::Refusal>(outcome);
-    const bool greek = m_entry.greek();
-    m_dialogs.ShowMessageBox(this, Text(TextId::ErrorTitle, greek), Text(refusal.message, greek),
+    const Language language = m_entry.language();
+    m_dialogs.ShowMessageBox(this, Text(TextId::ErrorTitle, language), Text(refusal.message, language),
                              MessageStyle::Critical);
     QLineEdit *field = refusal.field == AmountEntry::Field::Rate ? m_txtCurrencyRate : m_txtAmount;
     field->setFocus(Qt::OtherFocusReason);

@@ -66,7 +66,7 @@ frmPrint::frmPrint(AppContext &context, QWidget *parent)
         if (m_cmdPrint->isEnabled())
             m_cmdPrint->click();
     });
-    ContextHelp::install(this, m_context.app().GreekLanguage);
+    ContextHelp::install(this, m_context.app().language());
 }
 
 void frmPrint::buildLayout()
@@ -130,22 +130,22 @@ void frmPrint::buildLayout()
 
 void frmPrint::setCaptions()
 {
-    const bool greek = m_context.app().GreekLanguage;
+    const Language language = m_context.app().language();
     setWindowTitle(m_job.caption());
-    m_fraPrintDestination->setTitle(Text(TextId::PrintDestinationFrame, greek));
-    m_optPrintDestination[1]->setText(Text(TextId::PrintToFile, greek));
+    m_fraPrintDestination->setTitle(Text(TextId::PrintDestinationFrame, language));
+    m_optPrintDestination[1]->setText(Text(TextId::PrintToFile, language));
     setPrinterCaptions();
-    m_cmdCancel->setText(Text(TextId::DialogCancel, greek));
-    m_cmdApply->setText(Text(TextId::DialogApply, greek));
-    m_cmdClose->setText(Text(TextId::DialogClose, greek));
-    m_cmdPrintAndClose->setText(Text(TextId::PrintAndClose, greek));
+    m_cmdCancel->setText(Text(TextId::DialogCancel, language));
+    m_cmdApply->setText(Text(TextId::DialogApply, language));
+    m_cmdClose->setText(Text(TextId::DialogClose, language));
+    m_cmdPrintAndClose->setText(Text(TextId::PrintAndClose, language));
     const std::pair<QPushButton *, TextId> tips[] = {{m_cmdPrint, TextId::TipPrint},
                                                      {m_cmdPageSetup, TextId::TipPageSetup},
                                                      {m_cmdPrintSetup, TextId::TipPrintSetup},
                                                      {m_cmdCancelPrinting, TextId::TipCancelPrinting}};
     for (const auto &[button, tip] : tips) {
-        button->setToolTip(Text(tip, greek));
-        button->setAccessibleName(Text(tip, greek));
+        button->setToolTip(Text(tip, language));
+        button->setAccessibleName(Text(tip, language));
     }
 }
 

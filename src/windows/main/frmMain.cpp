@@ -66,7 +66,7 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     buildStatusBar();
     buildRows();
     connectPrinting();
-    m_help = ContextHelp::install(this, m_context.app().GreekLanguage);
+    m_help = ContextHelp::install(this, m_context.app().language());
     connectHelp();
     connectButtonMenus();
 
@@ -129,8 +129,8 @@ void frmMain::buildMenus()
         language->setCheckable(true);
         languages->addAction(language);
     }
-    connect(m_actions.toolsEnglish, &QAction::triggered, this, [this] { languageClicked(1); });
-    connect(m_actions.toolsGreek, &QAction::triggered, this, [this] { languageClicked(0); });
+    connect(m_actions.toolsEnglish, &QAction::triggered, this, [this] { chooseLanguage(Language::English); });
+    connect(m_actions.toolsGreek, &QAction::triggered, this, [this] { chooseLanguage(Language::Greek); });
 
     auto *checkMarks = new QActionGroup(this);
     for (int slot = 0; slot < CurrencyCount; ++slot) {
@@ -176,8 +176,8 @@ void frmMain::buildButtons()
         language->setAutoRaise(false);
         languages->addButton(language);
     }
-    connect(m_buttons.languageEnglish, &QToolButton::clicked, this, [this] { languageClicked(1); });
-    connect(m_buttons.languageGreek, &QToolButton::clicked, this, [this] { languageClicked(0); });
+    connect(m_buttons.languageEnglish, &QToolButton::clicked, this, [this] { chooseLanguage(Language::English); });
+    connect(m_buttons.languageGreek, &QToolButton::clicked, this, [this] { chooseLanguage(Language::Greek); });
 
     auto *layout = static_cast<QVBoxLayout *>(centralWidget()->layout());
     layout->addLayout(bar);
@@ -305,7 +305,7 @@ void frmMain::copyRow(int slot, bool unrounded)
     const QString text = m_controller.copyText(slot, unrounded);
     QGuiApplication::clipboard()->setText(text);
     constexpr int ShownMs = 4000;
-    statusBar()->showMessage(CopiedMessage(text, unrounded, m_context.app().GreekLanguage), ShownMs);
+    statusBar()->showMessage(CopiedMessage(text, unrounded, m_context.app().language()), ShownMs);
 }
 
 void frmMain::showStatus()
@@ -325,15 +325,16 @@ void frmMain::fitRoad()
     label->setText(label->fontMetrics().elidedText(m_road, Qt::ElideRight, label->contentsRect().width()));
 }
 
-void frmMain::languageClicked(int index)
+void frmMain::chooseLanguage(Language language)
 {
-    m_controller.setLanguage(index == 0);
+    m_controller.setLanguage(language);
     showLanguage();
 }
 
 void frmMain::showLanguage()
 {
-    const bool greek = m_context.app().GreekLanguage;
+    const Language language = m_context.app().language();
+    const bool greek = language == Language::Greek;
     (greek ? m_actions.toolsGreek : m_actions.toolsEnglish)->setChecked(true);
     (greek ? m_buttons.languageGreek : m_buttons.languageEnglish)->setChecked(true);
     SetMainCaptions();
@@ -341,41 +342,41 @@ void frmMain::showLanguage()
 
 void frmMain::SetMainCaptions()
 {
-    const bool greek = m_context.app().GreekLanguage;
+    const Language language = m_context.app().language();
     for (const auto &[item, text] : m_menuTexts)
-        item->setText(Text(text, greek));
+        item->setText(Text(text, language));
     // Alt and a letter open the menus of the bar; hidden menus take no letter.
     QStringList titles;
     for (const MenuEntry &entry : MenuTable()) {
         const QMenu *menu = m_menus.*entry.menu;
-        titles << (menu->menuAction()->isVisible() ? Text(entry.text, greek) : QString());
+        titles << (menu->menuAction()->isVisible() ? Text(entry.text, language) : QString());
     }
     const QStringList marked = WithMnemonics(titles);
     for (std::size_t i = 0; i < MenuTable().size(); ++i) {
         if (!marked[qsizetype(i)].isEmpty())
             (m_menus.*MenuTable()[i].menu)->setTitle(marked[qsizetype(i)]);
     }
-    statusBar()->setAccessibleName(Text(TextId::StatusBarName, greek));
-    m_lblConversionRoad->setAccessibleDescription(Text(TextId::StatusBarName, greek));
+    statusBar()->setAccessibleName(Text(TextId::StatusBarName, language));
+    m_lblConversionRoad->setAccessibleDescription(Text(TextId::StatusBarName, language));
     for (const auto &[button, text] : m_buttonTips) {
-        button->setToolTip(Text(text, greek));
-        button->setAccessibleName(Text(text, greek));
+        button->setToolTip(Text(text, language));
+        button->setAccessibleName(Text(text, language));
     }
     setWindowTitle(m_context.app().ProgramTitle);
     ApplyCurrencyCaptions();
-    m_help->retranslate(greek);
+    m_help->retranslate(language);
 }
 
 void frmMain::ApplyCurrencyCaptions()
 {
-    const bool greek = m_context.app().GreekLanguage;
+    const Language language = m_context.app().language();
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         const Row &row = m_rows[std::size_t(slot)];
         const QString title = m_controller.rowTitle(slot);
         row.lblTitle->setText(LiteralAmpersands(title));
         // The picture-only controls of the row are named after it for screen readers.
         row.optCurrency->setAccessibleName(title);
-        const QString convert = Text(TextId::ConvertRowName, greek).arg(title);
+        const QString convert = Text(TextId::ConvertRowName, language).arg(title);
         row.cmdGo->setAccessibleName(convert);
         row.cmdGo->setToolTip(convert);
     }
@@ -502,8 +503,8 @@ void frmMain::connectHelp()
 
 void frmMain::showHints()
 {
-    const bool greek = m_context.app().GreekLanguage;
-    m_context.dialogs().ShowMessageBox(this, Text(TextId::HintsTitle, greek), Text(TextId::HintsText, greek),
+    const Language language = m_context.app().language();
+    m_context.dialogs().ShowMessageBox(this, Text(TextId::HintsTitle, language), Text(TextId::HintsText, language),
                                           MessageStyle::Information);
 }
 

@@ -117,7 +117,8 @@ private:
     void buildStatusBar();
     void connectButtonMenus();
 
-    void languageClicked(int index);
+    // A language button or menu item: the language is applied and kept.
+    void chooseLanguage(Language language);
     // The check marks of the language in force, then every caption in it.
     void showLanguage();
     void SetMainCaptions();
