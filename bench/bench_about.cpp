@@ -88,7 +88,8 @@ struct Program
     {
         QFile settings(folder.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
         if (settings.open(QIODevice::WriteOnly))
-            settings.write(language == Language::Greek ? "[General]\r\nLanguage=True\r\n" : "[General]\r\nLanguage=False\r\n");
+            settings.write(language == Language::Greek ? "[General]\r\nLanguage=True\r\n"
+                                                       : "[General]\r\nLanguage=False\r\n");
         settings.close();
         platform = std::make_unique<BenchPlatform>(folder.path());
         context = std::make_unique<AppContext>(*platform);

@@ -72,8 +72,8 @@ void BM_RunToTextFile(benchmark::State &loop)
         const QString dateTime = ReportDateTimeText(QDateTime::currentDateTime(), Greek);
         ReportFileWriter writer(path);
         writer.open(); // a failure sticks, and the commit reports it
-        for (const ReportStep &step :
-             BuildReportSteps(model, ReportWordsFor(Language::Greek), dateTime, ReportForm::File, PageSetupValues(), Greek))
+        for (const ReportStep &step : BuildReportSteps(model, ReportWordsFor(Language::Greek), dateTime,
+                                                       ReportForm::File, PageSetupValues(), Greek))
             writer.writeLine(step.text);
         if (writer.commit().failed())
             loop.SkipWithError("the report file could not be written");

@@ -49,8 +49,8 @@ bool AppContext::startUp()
     if (instance == PlatformServices::Instance::Unavailable) {
         // Not a reason to refuse to start, but two copies could then write the
         // same settings file: the user should know.
-        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle,
-                                 Text(TextId::InstanceLockUnavailable, m_app.language()), MessageStyle::Exclamation);
+        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle, Text(TextId::InstanceLockUnavailable, m_app.language()),
+                                 MessageStyle::Exclamation);
     }
     loadSettings();
     return !ending();
@@ -60,8 +60,7 @@ bool AppContext::CheckSingleInstance(const QString &title, bool otherInstance)
 {
     if (!otherInstance)
         return false;
-    m_dialogs.ShowMessageBox(nullptr, title, Text(TextId::DuplicateInstance, m_app.language()),
-                             MessageStyle::Critical);
+    m_dialogs.ShowMessageBox(nullptr, title, Text(TextId::DuplicateInstance, m_app.language()), MessageStyle::Critical);
     m_dialogs.endProgram();
     return true;
 }

@@ -136,6 +136,5 @@ QString MainController::statusLine(int slot) const
     const std::optional<ConversionResult> &result = m_context.lastResult();
     if (!result)
         return QString();
-    return ConversionRoad(*result, m_context.state(), slot, rowTitle(OtherCurrencyIndex),
-                          m_context.app().language());
+    return ConversionRoad(*result, m_context.state(), slot, rowTitle(OtherCurrencyIndex), m_context.app().language());
 }

@@ -42,8 +42,7 @@ auto &FieldOf(Values &values, PageSetupEditor::Number number)
 
 } // namespace
 
-PageSetupEditor::PageSetupEditor(SharedDialogs &dialogs, SettingsStore &settings, PageSetupValues &kept,
-                                 QWidget *owner)
+PageSetupEditor::PageSetupEditor(SharedDialogs &dialogs, SettingsStore &settings, PageSetupValues &kept, QWidget *owner)
     : m_dialogs(dialogs)
     , m_settings(settings)
     , m_kept(kept)

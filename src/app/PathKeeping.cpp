@@ -65,7 +65,8 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
     }
     file.close();
     if (confirm
-        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmStorePath, language).arg(path), MessageStyle::Question)
+        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmStorePath, language).arg(path),
+                                  MessageStyle::Question)
             != MessageAnswer::Yes) {
         result.cancelled = true;
         return result;

@@ -1,8 +1,8 @@
 #include "app/PrintJob.h"
 
+#include "app/AppContext.h"
 #include "app/ErrorTrap.h"
 #include "app/FileChooserFolder.h"
-#include "app/AppContext.h"
 #include "app/ReportTexts.h"
 #include "app/RowTexts.h"
 #include "app/Texts.h"
@@ -24,10 +24,7 @@ PrintJob::PrintJob(AppContext &context, QWidget *owner)
 
 int PrintJob::pageCount() const { return ReportPageCount(CurrencyCount, m_context.pageSetup().LinesPerPage); }
 
-QString PrintJob::caption() const
-{
-    return Text(TextId::PrintCaption, m_context.app().language()).arg(pageCount());
-}
+QString PrintJob::caption() const { return Text(TextId::PrintCaption, m_context.app().language()).arg(pageCount()); }
 
 QString PrintJob::destinationCaption(qint16 destination) const
 {

@@ -10,8 +10,8 @@ QString RowTitle(const ConversionState &state, int slot, Language language)
     return CurrencyCaption(slot, language);
 }
 
-std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state, Language language,
-                                            bool hideToolTips, const QLocale &locale)
+std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state,
+                                            Language language, bool hideToolTips, const QLocale &locale)
 {
     // The five display patterns, built once: a conversion shows fourteen rows.
     static const std::array<QString, Money::Decimals + 1> patterns = {

@@ -83,7 +83,8 @@ void SettingsTransfer::fileClicked(TransferBox box, bool checked)
 void SettingsTransfer::ChooseFolder(QWidget *owner)
 {
     const QString start = !m_folder.isEmpty() && QFileInfo(m_folder).isDir() ? m_folder : QDir::homePath();
-    const QString chosen = KeptFolder(m_dialogs.platform().chooseFolder(owner, start, Text(chooserTitle(), language())));
+    const QString chosen =
+        KeptFolder(m_dialogs.platform().chooseFolder(owner, start, Text(chooserTitle(), language())));
     m_dialogs.BringWindowToFront(owner);
     if (IsBlank(chosen))
         return;

@@ -35,7 +35,8 @@ QString ConversionRoad(const ConversionResult &result, const ConversionState &st
     if (result.overflow) {
         if (!(state.CurrencyRates[std::size_t(source)] > 0))
             return Text(TextId::RoadZeroRate, language).arg(entered, unit(source));
-        return Text(TextId::RoadOverflow, language).arg(entered, FormatAmount(Money::maximum(), UnroundedPattern, locale));
+        return Text(TextId::RoadOverflow, language)
+            .arg(entered, FormatAmount(Money::maximum(), UnroundedPattern, locale));
     }
     QStringList steps{entered};
     const int sourceDecimals = state.decimalsOf(source);

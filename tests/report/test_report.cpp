@@ -84,7 +84,8 @@ private slots:
     void header()
     {
         const QString title = ReportWordsFor(Language::English).title;
-        QCOMPARE(ReportHeaderLines(ReportWordsFor(Language::English), QString(90, u'9'))[0], title + u' ' + QString(90, u'9'));
+        QCOMPARE(ReportHeaderLines(ReportWordsFor(Language::English), QString(90, u'9'))[0],
+                 title + u' ' + QString(90, u'9'));
         const QDateTime when(QDate(2025, 1, 6), QTime(10, 0), Qt::UTC);
         QCOMPARE(ReportDateTimeText(when, QLocale(QLocale::Greek, QLocale::Greece)),
                  QStringLiteral("Δευτέρα 6 Ιανουαρίου 2025 - 10:00:00 Π.Μ. UTC"));
@@ -108,8 +109,8 @@ private slots:
         QFETCH(int, linesPerPage);
         QTEST(ReportPageCount(CurrencyCount, linesPerPage), "pages");
         const QString title = ReportWordsFor(Language::Greek).title, margin(2, u' ');
-        const auto steps = BuildReportSteps(model(), ReportWordsFor(Language::Greek), "now", ReportForms::fromInt(forms),
-                                            {QString(), 8, 1, 2, qint16(linesPerPage)});
+        const auto steps = BuildReportSteps(model(), ReportWordsFor(Language::Greek), "now",
+                                            ReportForms::fromInt(forms), {QString(), 8, 1, 2, qint16(linesPerPage)});
         int counts[3] = {}, rowsEnded = 0;
         for (std::size_t i = 0; i < steps.size(); ++i) {
             const bool toPrinter = steps[i].form == ReportForm::Printer;

@@ -16,11 +16,12 @@
 
 #include <memory>
 
-// The main window and its dialogs on real widgets over the scripted platform: that their controls reach their
-// logic and show what it holds. The arithmetic, the settings, the report and the logic behind each window are
-// tested below them. The test programs of the main window and of the dialogs share what this sets up.
+// The main window and its dialogs on real widgets over the scripted platform, for the test programs of both: that
+// their controls reach their logic and show what it holds. The logic itself is tested below them.
 class WindowFixture : public QObject
 {
+    Q_OBJECT
+
 protected:
     std::unique_ptr<ScriptedProgram> m_program;
     std::unique_ptr<frmMain> m_main;
@@ -28,12 +29,12 @@ protected:
 
     ScriptedPlatform &platform() const { return m_program->platform; }
     AppContext &context() const { return m_program->context; }
-    static void setUpOnce()
+    Q_SLOT void initTestCase()
     {
         QVERIFY(PinTestLocale());
         qputenv("PATH", "/nonexistent"); // no system-information program to start
     }
-    void tearDown()
+    Q_SLOT void cleanup()
     {
         m_dialog.reset();
         m_main.reset();
@@ -64,5 +65,8 @@ protected:
     QAction *action(const char *name) const { return m_main->findChild<QAction *>(name); }
     QLabel *amount(int slot) const { return child<QLabel>(QStringLiteral("lblAmount_%1").arg(slot)); }
     QPushButton *goButton(int slot) const { return child(QStringLiteral("cmdGo_%1").arg(slot)); }
-    void switchLanguage(Language language) const { action(language == Language::Greek ? "mnuToolsGreek" : "mnuToolsEnglish")->trigger(); }
+    void switchLanguage(Language language) const
+    {
+        action(language == Language::Greek ? "mnuToolsGreek" : "mnuToolsEnglish")->trigger();
+    }
 };

@@ -179,7 +179,9 @@ private slots:
         QVERIFY(m_platform->messages.isEmpty());
         QCOMPARE(m_platform->chooserStarts.join(u' ').remove(m_dir->path() + u'/'), starts);
         for (const QString &title : std::as_const(m_platform->chooserTitles))
-            QCOMPARE(title, Text(import ? TextId::ImportChooseFolder : TextId::ExportChooseFolder, m_context->app().language()));
+            QCOMPARE(
+                title,
+                Text(import ? TextId::ImportChooseFolder : TextId::ExportChooseFolder, m_context->app().language()));
         const QString general = QStringLiteral("[General]\r\nLanguage=%1\r\n").arg(greek ? "True" : "False");
         QCOMPARE(ReadFile(settingsFile()), stored.isEmpty() ? m_settings : expand(general + stored).toUtf8());
         for (const char *name : {"lblIniFileName", "lblSettingsFolderExternal"}) {

@@ -97,8 +97,8 @@ bool BusyProcess::RefuseControlMenuClose(bool showMessage)
         return false;
     if (showMessage) {
         const Language language = m_dialogs.app().language();
-        m_dialogs.ShowMessageBox(m_dialog, Text(TextId::CloseWindowTitle, language), Text(TextId::CloseWindowText, language),
-                                 MessageStyle::Information);
+        m_dialogs.ShowMessageBox(m_dialog, Text(TextId::CloseWindowTitle, language),
+                                 Text(TextId::CloseWindowText, language), MessageStyle::Information);
     }
     return true;
 }

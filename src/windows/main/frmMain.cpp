@@ -448,7 +448,8 @@ void frmMain::refreshConversion() { showChanges(m_controller.refreshConversion(t
 
 void frmMain::ConvertFrom(int slot)
 {
-    showChanges(m_controller.ConvertFrom(slot, [this](int asked) { return askAmount(asked); }, this));
+    showChanges(m_controller.ConvertFrom(
+        slot, [this](int asked) { return askAmount(asked); }, this));
 }
 
 void frmMain::showChanges(const MainChanges &changes)
@@ -505,7 +506,7 @@ void frmMain::showHints()
 {
     const Language language = m_context.app().language();
     m_context.dialogs().ShowMessageBox(this, Text(TextId::HintsTitle, language), Text(TextId::HintsText, language),
-                                          MessageStyle::Information);
+                                       MessageStyle::Information);
 }
 
 void frmMain::showAbout()
