@@ -40,7 +40,7 @@ public:
     // creates the settings file, then the stored conversion runs without asking.
     MainChanges finishStartUp(QWidget *owner);
 
-    // The interface language: GreekLanguage, ProgramTitle and the stored key.
+    // The interface language: the application's language and title, and the stored key.
     void setLanguage(Language language);
 
     // A conversion the user started from a slot: asks for the amount, and when
@@ -66,8 +66,6 @@ public:
     QString statusLine(int slot) const;
     // What the amount dialog for a slot opens with.
     AmountEntry amountEntry(int slot) const;
-
-    AppContext &context() const { return m_context; }
 
 private:
     // A confirmed amount for the slot changes the conversion state.
