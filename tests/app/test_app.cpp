@@ -16,8 +16,6 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include <memory>
-
 static bool WriteWithFolder(const QString &path, const QByteArray &bytes)
 {
     return QDir().mkpath(QFileInfo(path).path()) && WriteFile(path, bytes);

@@ -294,8 +294,8 @@ private slots:
         bool opened = false;
         for (int time = 0; time < 2; ++time) {
             QTimer::singleShot(0, &dialog, [&] { opened = true, context().dialogs().endProgram(), dialog.accept(); });
-            QVERIFY(OpenModal(dialog, m_main.get(), context().dialogs()) == QDialog::Rejected && opened == (time == 0));
-            opened = false;
+            QVERIFY(OpenModal(dialog, m_main.get(), context().dialogs()) == QDialog::Rejected
+                    && std::exchange(opened, false) == (time == 0));
         }
         QCOMPARE(platform().broughtToFront, before);
     }
