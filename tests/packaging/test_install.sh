@@ -12,12 +12,13 @@ desktop-file-validate "$prefix/share/applications/euro-changeover-adviser.deskto
 appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml || fail "metainfo"
 
 # An administrator's settings carry over; no write bit stops root too.
-printf '[General]\r\nLanguage=True\r\n' >"$prefix/bin/zkEuroChangeoverAdviser.ini"
+mkdir -p "$tmp/xdg/euro-changeover-adviser"
+printf '[General]\r\nLanguage=True\r\n' >"$tmp/xdg/euro-changeover-adviser/zkEuroChangeoverAdviser.ini"
 chmod a-w "$prefix/bin"
 before=$(ls -l --full-time "$prefix/bin"; md5sum "$prefix"/bin/*)
 mkdir -m 700 "$tmp/home" "$tmp/run" "$tmp/tmp"
 settings=$tmp/home/.config/euro-changeover-adviser/zkEuroChangeoverAdviser.ini
-HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_RUNTIME_DIR=$tmp/run TMPDIR=$tmp/tmp QT_QPA_PLATFORM=offscreen \
+HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_CONFIG_DIRS=$tmp/xdg XDG_RUNTIME_DIR=$tmp/run TMPDIR=$tmp/tmp QT_QPA_PLATFORM=offscreen \
   "$prefix/bin/euro-changeover-adviser" &
 pid=$!
 # The conversion run at start-up writes the last currency and amount.
