@@ -37,8 +37,7 @@ SettingsPlace FindSettingsFile(const QString &programFolder, const QString &conf
     return {own, administratorsFile};
 }
 
-QString SettingsFilePath(const QString &programFolder, const QString &configFolder,
-                         const QString &administratorsFile)
+QString SettingsFilePath(const QString &programFolder, const QString &configFolder, const QString &administratorsFile)
 {
     const SettingsPlace place = FindSettingsFile(programFolder, configFolder, administratorsFile);
     const bool usersOwn = !configFolder.isEmpty() && place.file == QDir(configFolder).filePath(SettingsFileName);

@@ -29,8 +29,7 @@ SettingsPlace FindSettingsFile(const QString &programFolder, const QString &conf
 // file there, as a start of the window does. Always returns a path; when the
 // folder cannot be made, the first write to the file fails and is reported as
 // any failed write is.
-QString SettingsFilePath(const QString &programFolder, const QString &configFolder,
-                         const QString &administratorsFile);
+QString SettingsFilePath(const QString &programFolder, const QString &configFolder, const QString &administratorsFile);
 
 // The user's configuration folder for the program ($XDG_CONFIG_HOME/euro-changeover-adviser).
 QString UserConfigFolder();
