@@ -39,10 +39,10 @@ constexpr int DescriptionColumn = 30;
 // The toolkit's own options, which the window's QApplication takes out of the
 // arguments (a desktop session restores the program with -session): accepted,
 // never listed.
-const QStringList ToolkitValueOptions = {
-    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
-    "qwindowicon", "qwindowtitle",       "display",       "session", "style",
-    "stylesheet"};
+const QStringList ToolkitValueOptions =
+    QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
+                   "display session style stylesheet")
+        .split(u' ');
 const QStringList ToolkitFlagOptions = {"reverse", "widgetcount"};
 
 // A display for the window: a desktop session's, or a platform chosen for it.

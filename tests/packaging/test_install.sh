@@ -9,7 +9,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 prefix=$tmp/prefix
 cmake --install "$1" --prefix "$prefix" >/dev/null
 desktop-file-validate "$prefix/share/applications/euro-changeover-adviser.desktop" || fail "desktop entry"
-appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml || fail "metainfo"
+# Nothing reported, not even a pedantic note.
+appstreamcli validate --pedantic --no-net "$prefix"/share/metainfo/*.metainfo.xml >"$tmp/metainfo" || fail "metainfo"
+! grep -q '^[EWIP]:' "$tmp/metainfo" || { cat "$tmp/metainfo"; fail "metainfo notes"; }
 
 # An administrator's settings carry over; no write bit stops root too.
 mkdir -p "$tmp/xdg/euro-changeover-adviser"
