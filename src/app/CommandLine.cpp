@@ -4,7 +4,6 @@
 #include "app/RowTexts.h"
 #include "app/SettingsLocation.h"
 #include "app/StatusTexts.h"
-#include "app/Texts.h"
 #include "core/NumberText.h"
 #include "report/ReportSteps.h"
 #include "settings/IniAccess.h"
@@ -88,7 +87,7 @@ CommandLine::CommandLine(const QStringList &arguments)
 
     const auto misused = [this](TextId problem, const QString &subject) {
         m_action = Action::Wrong;
-        m_problem = int(problem);
+        m_problem = problem;
         m_subject = subject;
     };
     const bool parsed = parser.parse(arguments);
@@ -173,7 +172,7 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
         err << Text(TextId::CommandNoDisplay, greek).arg(ProgramName) << u'\n';
         return Failed;
     case Action::Wrong:
-        err << Text(TextId(m_problem), greek).arg(m_subject) << u'\n' << HelpText(greek, false);
+        err << Text(m_problem, greek).arg(m_subject) << u'\n' << HelpText(greek, false);
         return Misused;
     default:
         break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Texts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -51,7 +53,7 @@ private:
     int convert(const IniDocument &ini, bool greek, QTextStream &out, QTextStream &err) const;
 
     Action m_action = Action::Window;
-    int m_problem = 0; // a TextId
+    TextId m_problem = TextId::CommandUnknownOption;
     QString m_subject;
     std::optional<bool> m_greek; // the language asked for; none: the stored one
     QString m_amount;

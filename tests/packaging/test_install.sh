@@ -13,6 +13,14 @@ desktop-file-validate "$prefix/share/applications/euro-changeover-adviser.deskto
 appstreamcli validate --pedantic --no-net "$prefix"/share/metainfo/*.metainfo.xml >"$tmp/metainfo" || fail "metainfo"
 ! grep -q '^[EWIP]:' "$tmp/metainfo" || { cat "$tmp/metainfo"; fail "metainfo notes"; }
 
+# The manual pages list the options --help lists.
+for language in english:man1 greek:el/man1; do
+  page=$prefix/share/man/${language#*:}/euro-changeover-adviser.1.gz language=${language%:*}
+  listed=$(zcat "$page" | sed -n '/^\.TP$/{n;/^\.B.*\\-/p}' | grep -oE '\\-(\\-)?[a-z]+' | tr -d '\\' | sort)
+  helped=$("$prefix/bin/euro-changeover-adviser" --$language --help | grep -E '^ +-' | grep -oE -- '-+[a-z]+' | sort)
+  [[ -n $listed && $listed == "$helped" ]] || fail "the $language manual page lists $(echo $listed), --help $(echo $helped)"
+done
+
 # An administrator's settings carry over; no write bit stops root too.
 mkdir -p "$tmp/xdg/euro-changeover-adviser"
 printf '[General]\r\nLanguage=True\r\n' >"$tmp/xdg/euro-changeover-adviser/zkEuroChangeoverAdviser.ini"
