@@ -9,7 +9,7 @@
 int main(int argc, char *argv[])
 {
     // Names the configuration folders, whatever the program file is called.
-    QCoreApplication::setApplicationName(QStringLiteral("euro-changeover-adviser"));
+    QCoreApplication::setApplicationName(ProgramName);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

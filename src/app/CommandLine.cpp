@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString ProgramName = QStringLiteral("euro-changeover-adviser");
-
 // The options, in the order the help lists them.
 struct OptionEntry
 {

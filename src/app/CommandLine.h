@@ -7,6 +7,9 @@
 
 #include <optional>
 
+// The program's file name, which also names its configuration folders.
+inline const QString ProgramName = QStringLiteral("euro-changeover-adviser");
+
 class IniDocument;
 class QTextStream;
 
