@@ -45,8 +45,9 @@ const QStringList ToolkitFlagOptions = {"reverse", "widgetcount"};
 // A display for the window: a desktop session's, or a platform chosen for it.
 bool DisplayAvailable(const QCommandLineParser &parser)
 {
-    return parser.isSet(QStringLiteral("platform")) || !qEnvironmentVariableIsEmpty("DISPLAY")
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    return parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"))
+        || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
 QString Dashed(const QString &name) { return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name; }
