@@ -8,8 +8,6 @@
 #include "settings/IniAccess.h"
 #include "settings/StateStore.h"
 
-#include <QStandardPaths>
-
 AppContext::AppContext(PlatformServices &platform)
     : m_platform(platform)
     , m_dialogs(platform, m_app)
@@ -20,8 +18,7 @@ AppContext::AppContext(PlatformServices &platform)
 bool AppContext::startUp()
 {
     m_app.setProgramFolder(m_platform.programFolder());
-    m_settings = SettingsStore(
-        SettingsFilePath(m_app.ProgramFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+    m_settings = SettingsStore(SettingsFilePath(m_app.ProgramFolder, UserConfigFolder(), AdministratorsSettingsFile()));
     m_settings.removeSaveLeftovers();
     const Failure unreadable = m_settings.load();
     // A first start follows the desktop's language; the window then stores it.

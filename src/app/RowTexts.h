@@ -15,8 +15,8 @@ struct RowText
     QString toolTip;
 };
 
-// The title of a currency slot's row in the chosen language: the additional
-// currency's own name once it has one.
+// A row's title in the chosen language: the additional currency's own name
+// once it has one, else the built-in caption.
 QString RowTitle(const ConversionState &state, int slot, Language language);
 
 // The row texts of a result: "1,936 " and " 1,936.2700 " per slot, or after an

@@ -128,6 +128,23 @@ enum class TextId {
     // nothing can keep a second copy from running.
     SettingsTooLarge,
     InstanceLockUnavailable,
+    // The command line: its help, in the order printed, and its complaints.
+    CommandUsage,
+    CommandAbout,
+    CommandOptions,
+    CommandHelpOption,
+    CommandVersionOption,
+    CommandConvertArguments,
+    CommandConvertOption,
+    CommandGreekOption,
+    CommandEnglishOption,
+    CommandDetails,
+    CommandUnknownOption,
+    CommandStrayArgument,
+    CommandConvertNeeds,
+    CommandLanguageAlone,
+    CommandUnknownCode,
+    CommandNoDisplay,
     // The column titles of the printed report, each exactly as wide as its column.
     ReportCurrencyTitle,
     ReportRateTitle,
