@@ -30,6 +30,7 @@ void MainController::setLanguage(Language language)
     AppValues &app = m_context.app();
     app.setLanguage(language);
     app.ProgramTitle = Text(TextId::ProgramTitle, language);
+    m_toolkitTexts.follow(language);
     // The language is applied whether or not it can be kept; a settings file
     // that cannot be written shows up at the next conversion.
     m_context.settings().edit(

@@ -3,6 +3,7 @@
 #include "app/AmountEntry.h"
 #include "app/InputCurrencyValues.h"
 #include "app/RowTexts.h"
+#include "app/ToolkitTranslator.h"
 #include "core/Conversion.h"
 
 #include <QString>
@@ -40,7 +41,8 @@ public:
     // creates the settings file, then the stored conversion runs without asking.
     MainChanges finishStartUp(QWidget *owner);
 
-    // The interface language: the application's language and title, and the stored key.
+    // The interface language: the application's language and title, the toolkit's
+    // own windows, and the stored key.
     void setLanguage(Language language);
 
     // A conversion the user started from a slot: asks for the amount, and when
@@ -79,4 +81,5 @@ private:
 
     AppContext &m_context;
     bool m_converting = false;
+    ToolkitTranslator m_toolkitTexts;
 };

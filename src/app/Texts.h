@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <span>
+
 // Every text the program shows, in every language side by side (Texts.cpp).
 // The table does not build while an entry misses a language.
 enum class TextId {
@@ -253,3 +255,14 @@ MessageButtons MessageButtonTexts(Language language);
 
 // The message of the unexpected-error report, with its two line breaks.
 QString UnexpectedErrorMessage(qint32 number, const QString &description, Language language);
+
+// A text of the toolkit's own windows (the file and folder choosers, the
+// printer setup): the toolkit's context, then the text in every language, the
+// English one being the toolkit's own as it asks for it.
+struct ToolkitText
+{
+    const char *context;
+    std::array<const char *, Languages.size()> texts;
+};
+// Every text of the toolkit's windows that the program gives in its other languages.
+std::span<const ToolkitText> ToolkitTexts();

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -69,6 +70,34 @@ int TextWidth(const QWidget *widget)
         width -= 2 * (label->margin() + indent);
     }
     return width;
+}
+
+// Names a file's type after its suffix in the words the toolkit is given
+// ("Αρχείο txt") once the program gives it words of another language: the
+// system describes types in the desktop's language, which need not be the
+// program's. In English the system's descriptions stay.
+class ChooserIconProvider : public QFileIconProvider
+{
+public:
+    QString type(const QFileInfo &info) const override
+    {
+        const char *const context = "QAbstractFileIconProvider";
+        const QString fileType = QCoreApplication::translate(context, "%1 File");
+        if (!info.isFile() || fileType == QLatin1String("%1 File"))
+            return QFileIconProvider::type(info);
+        return info.suffix().isEmpty() ? QCoreApplication::translate(context, "File") : fileType.arg(info.suffix());
+    }
+};
+
+// The toolkit's own chooser rather than the desktop's: it speaks the program's
+// language, which need not be the desktop's. `types` outlives the dialog.
+QString RunChooser(QFileDialog &dialog, ChooserIconProvider &types)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&types);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 } // namespace
@@ -158,8 +187,11 @@ QStringList QtPlatformServices::desktopLanguages() const
 QString QtPlatformServices::chooseSaveFile(QWidget *owner, const SaveFileChoice &choice)
 {
     // The chooser asks before replacing a file that exists.
-    return QFileDialog::getSaveFileName(owner, choice.title, QDir(choice.folder).filePath(choice.fileName),
-                                        choice.filter);
+    ChooserIconProvider types;
+    QFileDialog dialog(owner, choice.title, choice.folder, choice.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(choice.fileName);
+    return RunChooser(dialog, types);
 }
 
 QPrinter &QtPlatformServices::printer()
@@ -303,7 +335,11 @@ QString QtPlatformServices::compactPathForLabel(const QWidget *label, const QStr
 
 QString QtPlatformServices::chooseFolder(QWidget *owner, const QString &startFolder, const QString &title)
 {
-    const QString folder = QFileDialog::getExistingDirectory(owner, title, startFolder);
+    ChooserIconProvider types;
+    QFileDialog dialog(owner, title, startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    const QString folder = RunChooser(dialog, types);
     if (folder.isEmpty() || folder.endsWith(u'/'))
         return folder;
     return folder + u'/';
