@@ -329,7 +329,9 @@ private slots:
             action("mnuHelpTips")->trigger();
             QVERIFY(click(help, Qt::LeftButton).isEmpty() && click(help, Qt::MiddleButton).isEmpty());
             QCOMPARE(platform().messages.size(), 2);
+            // The first paragraph says how help is reached here: the right button, or Shift+F1 and a click.
             QVERIFY(platform().messages[1].text == Text(TextId::HintsText, language)
+                    && platform().messages[1].text.section(u'\n', 0, 0).contains(QStringLiteral("Shift+F1"))
                     && platform().messages[1].owner == m_main.get());
         }
         go->hide();
