@@ -5,6 +5,7 @@
 
 #include "windows/main/frmMain.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -65,6 +66,12 @@ protected:
     QAction *action(const char *name) const { return m_main->findChild<QAction *>(name); }
     QLabel *amount(int slot) const { return child<QLabel>(QStringLiteral("lblAmount_%1").arg(slot)); }
     QPushButton *goButton(int slot) const { return child(QStringLiteral("cmdGo_%1").arg(slot)); }
+    // As a screen reader or voice control acts on a control: QAccessibleActionInterface::toggleAction() or
+    // pressAction().
+    static void accessibleAction(QWidget *control, const QString &action)
+    {
+        QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
+    }
     void switchLanguage(Language language) const
     {
         action(language == Language::Greek ? "mnuToolsGreek" : "mnuToolsEnglish")->trigger();

@@ -63,7 +63,13 @@ private slots:
             QTest::keyClick(goButton(5), key);
             verifyCurrentRow(5);
         }
-        QVERIFY(m_opened == 5 && platform().messages.isEmpty());
+        // A screen reader's toggle of an option converts as a press does.
+        accessibleAction(child<QRadioButton>(QStringLiteral("optCurrency_9")),
+                         QAccessibleActionInterface::toggleAction());
+        whenDialogOpens([](frmInputCurrency *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+        QTRY_COMPARE(m_opened, 6);
+        verifyCurrentRow(9);
+        QVERIFY(platform().messages.isEmpty());
     }
 
     // Cancel keeps the row and the file as they were, and so does Exit.
@@ -99,6 +105,11 @@ private slots:
                 && !child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
         QCOMPARE(amount(13)->text(), QStringLiteral("Undefined "));
         QCOMPARE(m_program->ini(), QByteArray("[General]\r\nLanguage=False\r\n"));
+        // A flag toggled by a screen reader applies its language as a click does.
+        accessibleAction(child<QToolButton>(QStringLiteral("cmdLanguage_0")),
+                         QAccessibleActionInterface::toggleAction());
+        QTRY_COMPARE(m_main->windowTitle(), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
+        QVERIFY(action("mnuToolsGreek")->isChecked() && m_program->ini().contains("Language=True"));
     }
 
     // A name shows as typed: an "&" is no keyboard mnemonic in the row or the menu.

@@ -4,6 +4,7 @@
 #include "windows/dialogs/frmSettingsExport.h"
 #include "windows/dialogs/frmSettingsImport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -55,11 +56,18 @@ private:
     {
         return m_dialog->findChild<T *>(name);
     }
-    // "choose:NAME" picks the private folder's NAME ("choose:" cancels, "choose:/" the root); any other step
-    // clicks the control of that name near its left edge, where a check box has its box.
+    // "choose:NAME" picks the private folder's NAME ("choose:" cancels, "choose:/" the root); "toggle:NAME" toggles
+    // the control as a screen reader does; any other step clicks the control of that name near its left edge, where
+    // a check box has its box.
     void run(const QString &steps)
     {
         for (QString step : steps.split(u' ', Qt::SkipEmptyParts)) {
+            if (step.startsWith(QLatin1String("toggle:"))) {
+                QAccessible::queryAccessibleInterface(child<QWidget>(step.mid(7)))
+                    ->actionInterface()
+                    ->doAction(QAccessibleActionInterface::toggleAction());
+                continue;
+            }
             if (step.startsWith(QLatin1String("choose:"))) {
                 const QString name = step.mid(7);
                 m_platform->folders =
@@ -156,6 +164,8 @@ private slots:
         row("export el: Apply", none, "choose:out cmdApply", "-eL off Κλείσιμο out/", "home",
             "[ExportSettings]\r\nIni=False\r\nFolder=%dir/out\r\n");
         row("export: a box after Apply", ex, "cmdApply chkIniFileName", "-eL off Cancel -", "", ex);
+        row("export: a screen reader's toggle", none, "choose:out toggle:chkIniFileName cmdApply", "xeL on Close out/",
+            "home", "[ExportSettings]\r\nIni=True\r\nFolder=%dir/out\r\n");
         row("import: no folder", none, none, "-d_ off Cancel -");
         row("import: checking", none, check, "xeL on Cancel out/", "home");
         row("import: stored choices", in + "out/", none, "xeL on Cancel out/");
@@ -163,6 +173,9 @@ private slots:
         row("import: folder gone", in + "gone", "choose:", "-d_ off Cancel gone/", "home");
         row("import el: Apply", none, check + " cmdApply", "xeL on Κλείσιμο out/", "home",
             "[ImportSettings]\r\nIni=True\r\nFolder=%dir/out\r\nDeleteAfter=False\r\n");
+        row("import: a screen reader's toggle", "[ImportSettings]\r\nDeleteAfter=True\r\n",
+            "toggle:chkDeleteAfterImporting cmdApply", "-d_ off Close -", "",
+            "[ImportSettings]\r\nDeleteAfter=False\r\n");
         row("import: a disabled box kept", "[ImportSettings]\r\nIni=True\r\n", "chkDeleteAfterImporting cmdApply",
             "-d_ off Close -", "", "[ImportSettings]\r\nIni=True\r\nDeleteAfter=True\r\n");
     }

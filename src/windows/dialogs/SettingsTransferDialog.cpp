@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,7 +53,9 @@ SettingsTransferDialog::SettingsTransferDialog(SharedDialogs &dialogs, const cha
         QLabel *label = PathLabel(m_fraSettings, names[index].second);
         files->addWidget(check, int(index) * 2, 0, 1, 2);
         files->addWidget(label, int(index) * 2 + 1, 1);
-        connect(check, &QCheckBox::clicked, this, [this, box](bool checked) {
+        // The box's state, not the click, runs the rules: a key, a screen reader's
+        // toggle or the program itself may change it too.
+        connect(check, &QCheckBox::toggled, this, [this, box](bool checked) {
             model().fileClicked(box, checked);
             showState();
         });
@@ -117,6 +120,7 @@ void SettingsTransferDialog::showState()
     for (const TransferBox box : TransferBoxes) {
         const auto index = std::size_t(box);
         const TransferFile &file = state.file(box);
+        const QSignalBlocker shown(m_fileBoxes[index]); // the state already holds it
         m_fileBoxes[index]->setChecked(file.checked);
         m_fileBoxes[index]->setEnabled(file.enabled);
         showPath(m_fileLabels[index], file.shownPath);

@@ -54,7 +54,13 @@ frmPrint::frmPrint(AppContext &context, QWidget *parent)
 
     m_busy.setCancelButton(m_cmdCancelPrinting);
     m_busy.keepEnabled(m_prbProgressBar);
+    // A destination chosen, by a click or however else its state changed (a
+    // screen reader toggles it), leaves something to cancel.
     connect(m_destinations, &QButtonGroup::idClicked, this, [this] { m_cmdCancel->setEnabled(true); });
+    connect(m_destinations, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            m_cmdCancel->setEnabled(true);
+    });
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::printClicked);
     connect(m_cmdPrintAndClose, &QPushButton::clicked, this, &frmPrint::printAndCloseClicked);
     connect(m_cmdApply, &QPushButton::clicked, this, &frmPrint::applyClicked);

@@ -4,6 +4,7 @@
 #include "app/SharedDialogs.h"
 
 #include <QCheckBox>
+#include <QSignalBlocker>
 
 frmSettingsImport::frmSettingsImport(SharedDialogs &dialogs, SettingsStore &settings, QWidget *parent)
     : SettingsTransferDialog(
@@ -14,11 +15,15 @@ frmSettingsImport::frmSettingsImport(SharedDialogs &dialogs, SettingsStore &sett
     m_chkDeleteAfterImporting = new QCheckBox(Text(TextId::ImportDeleteAfter, dialogs.app().language()), this);
     m_chkDeleteAfterImporting->setObjectName(QStringLiteral("chkDeleteAfterImporting"));
     addOption(m_chkDeleteAfterImporting);
-    connect(m_chkDeleteAfterImporting, &QCheckBox::clicked, this, [this](bool checked) {
+    connect(m_chkDeleteAfterImporting, &QCheckBox::toggled, this, [this](bool checked) {
         m_import.deleteAfterClicked(checked);
         showState();
     });
     start();
 }
 
-void frmSettingsImport::showMore() { m_chkDeleteAfterImporting->setChecked(m_import.deleteAfter()); }
+void frmSettingsImport::showMore()
+{
+    const QSignalBlocker shown(m_chkDeleteAfterImporting); // the state already holds it
+    m_chkDeleteAfterImporting->setChecked(m_import.deleteAfter());
+}

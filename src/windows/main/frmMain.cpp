@@ -36,6 +36,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -176,8 +177,20 @@ void frmMain::buildButtons()
         language->setAutoRaise(false);
         languages->addButton(language);
     }
-    connect(m_buttons.languageEnglish, &QToolButton::clicked, this, [this] { chooseLanguage(Language::English); });
-    connect(m_buttons.languageGreek, &QToolButton::clicked, this, [this] { chooseLanguage(Language::Greek); });
+    const std::pair<QToolButton *, Language> flags[] = {{m_buttons.languageEnglish, Language::English},
+                                                        {m_buttons.languageGreek, Language::Greek}};
+    for (const auto &[flag, language] : flags) {
+        connect(flag, &QToolButton::clicked, this, [this, language] { chooseLanguage(language); });
+        // A flag pressed without a click (a screen reader toggles it) applies its
+        // language too, once the toggle is over; a click has applied it by then.
+        connect(flag, &QToolButton::toggled, this, [this, language](bool checked) {
+            if (checked)
+                QTimer::singleShot(0, this, [this, language] {
+                    if (m_context.app().language() != language)
+                        chooseLanguage(language);
+                });
+        });
+    }
 
     auto *layout = static_cast<QVBoxLayout *>(centralWidget()->layout());
     layout->addLayout(bar);
@@ -204,6 +217,13 @@ void frmMain::buildRows()
         row.optCurrency->setFocusPolicy(Qt::NoFocus);
         row.optCurrency->installEventFilter(this);
         options->addButton(row.optCurrency, slot);
+        // Selected other than by the mouse (a screen reader toggles it), the option
+        // converts as a press does, once the toggle is over. The program's own
+        // marks do not count.
+        connect(row.optCurrency, &QRadioButton::toggled, this, [this, slot](bool checked) {
+            if (checked)
+                QTimer::singleShot(0, this, [this, slot] { ConvertFrom(slot); });
+        });
 
         row.lblTitle = NewPlainLabel(centralWidget(), IndexedName("lblTitle", slot));
 
@@ -466,6 +486,7 @@ void frmMain::markRow(int slot)
 {
     const Row &row = m_rows[std::size_t(slot)];
     m_actions.convertFrom[std::size_t(slot)]->setChecked(true);
+    const QSignalBlocker marked(row.optCurrency);
     row.optCurrency->setChecked(true);
     row.cmdGo->setFocus();
 }
