@@ -118,6 +118,18 @@ std::array<RowText, CurrencyCount> MainController::rowTexts() const
     return RowTexts(*result, m_context.state(), app.language(), app.HideToolTips);
 }
 
+std::array<RowSpeech, CurrencyCount> MainController::rowSpeech() const
+{
+    // The unrounded amounts whatever the tooltips show.
+    const std::optional<ConversionResult> &result = m_context.lastResult();
+    const std::array<RowText, CurrencyCount> texts =
+        result ? RowTexts(*result, m_context.state(), m_context.app().language(), false) : rowTexts();
+    std::array<RowSpeech, CurrencyCount> speech;
+    for (int slot = 0; slot < CurrencyCount; ++slot)
+        speech[std::size_t(slot)] = SpeechOf(rowTitle(slot), texts[std::size_t(slot)]);
+    return speech;
+}
+
 QString MainController::copyText(int slot, bool unrounded) const
 {
     const std::optional<ConversionResult> &result = m_context.lastResult();

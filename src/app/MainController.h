@@ -2,6 +2,7 @@
 
 #include "app/AmountEntry.h"
 #include "app/InputCurrencyValues.h"
+#include "app/RowSpeech.h"
 #include "app/RowTexts.h"
 #include "app/ToolkitTranslator.h"
 #include "core/Conversion.h"
@@ -61,6 +62,8 @@ public:
     RowText rowText(int slot) const;
     // All fourteen at once, for showing every row: one pass, not fourteen.
     std::array<RowText, CurrencyCount> rowTexts() const;
+    // What a screen reader says for each row, in the current language.
+    std::array<RowSpeech, CurrencyCount> rowSpeech() const;
     // What Ctrl+C copies from a row: its rounded amount as shown, or its
     // unrounded amount (also while the tooltips are hidden), without padding.
     QString copyText(int slot, bool unrounded) const;

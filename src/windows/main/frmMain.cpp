@@ -407,14 +407,15 @@ void frmMain::ApplyCurrencyCaptions()
 void frmMain::showRows()
 {
     const std::array<RowText, CurrencyCount> texts = m_controller.rowTexts();
+    const std::array<RowSpeech, CurrencyCount> speech = m_controller.rowSpeech();
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         const RowText &text = texts[std::size_t(slot)];
-        QLabel *amount = m_rows[std::size_t(slot)].lblAmount;
-        amount->setText(text.caption);
-        amount->setToolTip(text.toolTip);
-        // A screen reader reads the rounded amount, and the unrounded one on request.
-        amount->setAccessibleName(text.caption.trimmed());
-        amount->setAccessibleDescription(text.toolTip.trimmed());
+        const Row &row = m_rows[std::size_t(slot)];
+        row.lblAmount->setText(text.caption);
+        row.lblAmount->setToolTip(text.toolTip);
+        row.lblAmount->setAccessibleName(speech[std::size_t(slot)].amountName);
+        row.lblAmount->setAccessibleDescription(speech[std::size_t(slot)].amountDescription);
+        row.cmdGo->setAccessibleDescription(speech[std::size_t(slot)].buttonDescription);
     }
     alignAmounts();
     showStatus();
