@@ -1,6 +1,7 @@
 #include "app/PageSetupEditor.h"
 
 #include "app/ErrorTrap.h"
+#include "app/Texts.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsTable.h"
 
@@ -40,6 +41,15 @@ auto &FieldOf(Values &values, PageSetupEditor::Number number)
     return values.LinesPerPage;
 }
 
+// A number's names: its value's, then its arrows' up and down.
+TextId FirstNameOf(PageSetupEditor::Number number)
+{
+    static_assert(int(TextId::PageSetupLinesValue) - int(TextId::PageSetupSizeValue) == 9, "three names a number");
+    const auto index = std::find(PageSetupEditor::Numbers.begin(), PageSetupEditor::Numbers.end(), number)
+        - PageSetupEditor::Numbers.begin();
+    return TextId(int(TextId::PageSetupSizeValue) + 3 * int(index));
+}
+
 } // namespace
 
 PageSetupEditor::PageSetupEditor(SharedDialogs &dialogs, SettingsStore &settings, PageSetupValues &kept, QWidget *owner)
@@ -75,4 +85,11 @@ bool PageSetupEditor::apply()
     keep();
     trap.check(m_settings.edit([this](IniDocument &ini) { SavePageSetup(m_values, ini); }));
     return !trap.ended();
+}
+
+QString PageSetupEditor::valueName(Number number, Language language) { return Text(FirstNameOf(number), language); }
+
+QString PageSetupEditor::arrowName(Number number, bool increase, Language language)
+{
+    return Text(TextId(int(FirstNameOf(number)) + (increase ? 1 : 2)), language);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Language.h"
 #include "report/PageSetup.h"
 
 #include <QString>
@@ -32,6 +33,10 @@ public:
     static int minimum(Number number);
     static int maximum(Number number);
     static QString rangeText(Number number);
+    // What a screen reader calls a number ("Left margin"), and its arrows
+    // ("Increase Left margin", "Decrease Left margin").
+    static QString valueName(Number number, Language language);
+    static QString arrowName(Number number, bool increase, Language language);
 
     const PageSetupValues &values() const { return m_values; }
     int value(Number number) const;

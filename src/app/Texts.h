@@ -199,6 +199,21 @@ enum class TextId {
     PageSetupTop,
     PageSetupLeft,
     PageSetupLinesPerPage,
+    // What a screen reader calls each number of the page setup and its two
+    // arrows, number by number in the dialog's order; and the print progress.
+    PageSetupSizeValue,
+    PageSetupSizeUp,
+    PageSetupSizeDown,
+    PageSetupTopValue,
+    PageSetupTopUp,
+    PageSetupTopDown,
+    PageSetupLeftValue,
+    PageSetupLeftUp,
+    PageSetupLeftDown,
+    PageSetupLinesValue,
+    PageSetupLinesUp,
+    PageSetupLinesDown,
+    PrintProgressName,
     // The About box, and the message when there is no system-information program.
     AboutCaption,
     AboutVersion,

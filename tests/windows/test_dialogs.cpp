@@ -110,6 +110,49 @@ private slots:
         QCOMPARE(shown("LinesPerPage"), QStringLiteral("30"));
     }
 
+    // What a screen reader finds: page setup's numbers as values it reads and sets, within their ranges, and its
+    // arrows by name in the language of the moment; the print progress; the decimals list by its caption. The
+    // number the keys change is marked where its value shows.
+    void controlsAnswerAScreenReader()
+    {
+        start();
+        switchLanguage(Language::Greek);
+        showDialog(new frmPageSetup(context()));
+        QSet<QString> arrows;
+        for (const UpDown *upDown : m_dialog->findChildren<UpDown *>())
+            for (QWidget *arrow : {upDown->upButton(), upDown->downButton()})
+                arrows << QAccessible::queryAccessibleInterface(arrow)->text(QAccessible::Name);
+        QVERIFY(arrows.size() == 8 && arrows.contains(QStringLiteral("Μείωση αριστερού περιθωρίου")));
+        QAccessibleInterface *margin = QAccessible::queryAccessibleInterface(child<UpDown>("updLeftMargin"));
+        QVERIFY(margin->valueInterface());
+        margin->valueInterface()->setCurrentValue(31);
+        QCOMPARE(QStringList({margin->text(QAccessible::Name), margin->text(QAccessible::Value), shown("LeftMargin")}),
+                 QStringList({"Αριστερό περιθώριο", "30", "30"}));
+        QCOMPARE(margin->role(), QAccessible::SpinBox);
+        QLabel *value = child<QLabel>("lblTopMargin");
+        const auto marked = [value] {
+            const QImage image = value->grab().toImage();
+            int pixels = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    pixels += image.pixelColor(x, y) == value->palette().color(QPalette::Highlight) ? 1 : 0;
+            return pixels > image.width() * image.height() / 3;
+        };
+        QVERIFY(!marked());
+        child<UpDown>("updTopMargin")->setFocus();
+        QVERIFY(marked());
+
+        switchLanguage(Language::English);
+        showDialog(new frmPrint(context()));
+        QCOMPARE(QAccessible::queryAccessibleInterface(child<QProgressBar>("prbProgressBar"))->text(QAccessible::Name),
+                 QStringLiteral("Print progress"));
+        m_dialog.reset();
+        openAmount(OtherCurrencyIndex, QStringLiteral("1.00 "));
+        QAccessibleInterface *decimals = QAccessible::queryAccessibleInterface(child<QWidget>("cboDecimals"));
+        QCOMPARE(decimals->text(QAccessible::Name) + u'|' + decimals->text(QAccessible::Value),
+                 QStringLiteral("Decimals:| 2 - Two"));
+    }
+
     // OK changes the next print but not the file. Apply writes and disables Cancel; Cancel afterwards keeps
     // what was applied.
     void pageSetupOkApplyCancel()

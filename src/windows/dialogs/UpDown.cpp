@@ -7,7 +7,50 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+
 #include <algorithm>
+
+namespace {
+
+// The control as a screen reader sees it: a spin box whose value is read out
+// and can be set, its two arrows inside.
+class AccessibleUpDown : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit AccessibleUpDown(UpDown *upDown)
+        : QAccessibleWidget(upDown, QAccessible::SpinBox)
+    {
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text text) const override
+    {
+        return text == QAccessible::Value ? QString::number(upDown()->value()) : QAccessibleWidget::text(text);
+    }
+    QVariant currentValue() const override { return upDown()->value(); }
+    void setCurrentValue(const QVariant &value) override { upDown()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return upDown()->maximum(); }
+    QVariant minimumValue() const override { return upDown()->minimum(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    UpDown *upDown() const { return static_cast<UpDown *>(widget()); }
+};
+
+QAccessibleInterface *AccessibleUpDownFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("UpDown") && object && object->isWidgetType())
+        return new AccessibleUpDown(static_cast<UpDown *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 UpDown::UpDown(QLabel *buddy, QWidget *parent)
     : QWidget(parent)
@@ -30,6 +73,10 @@ UpDown::UpDown(QLabel *buddy, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_buddy->setTextFormat(Qt::PlainText);
+    QAccessible::installFactory(AccessibleUpDownFactory);
+    m_buddy->setAutoFillBackground(true);
+    m_buddy->setBackgroundRole(QPalette::Base);
+    m_buddy->setForegroundRole(QPalette::Text);
     connect(m_up, &QToolButton::clicked, this, [this] { step(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
     showValue();
@@ -48,8 +95,18 @@ void UpDown::setValue(int value)
     const bool changed = value != m_value;
     m_value = value;
     showValue();
-    if (changed)
-        emit valueChanged(m_value);
+    if (!changed)
+        return;
+    QAccessibleValueChangeEvent change(this, m_value);
+    QAccessible::updateAccessibility(&change);
+    emit valueChanged(m_value);
+}
+
+void UpDown::setNames(const QString &value, const QString &increase, const QString &decrease)
+{
+    setAccessibleName(value);
+    m_up->setAccessibleName(increase);
+    m_down->setAccessibleName(decrease);
 }
 
 void UpDown::step(int delta) { setValue(m_value + delta); }
@@ -79,11 +136,28 @@ void UpDown::keyPressEvent(QKeyEvent *event)
 
 void UpDown::paintEvent(QPaintEvent *)
 {
-    // The arrows take no focus themselves, so the control shows where the keys go.
+    // The arrows take no focus themselves, so the control shows where the keys
+    // go, whether or not the style draws a focus frame now.
     if (!hasFocus())
         return;
     QStylePainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
+    option.state |= QStyle::State_KeyboardFocusChange;
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void UpDown::focusInEvent(QFocusEvent *event)
+{
+    // The value the keys change is marked as a selected value is.
+    m_buddy->setBackgroundRole(QPalette::Highlight);
+    m_buddy->setForegroundRole(QPalette::HighlightedText);
+    QWidget::focusInEvent(event);
+}
+
+void UpDown::focusOutEvent(QFocusEvent *event)
+{
+    m_buddy->setBackgroundRole(QPalette::Base);
+    m_buddy->setForegroundRole(QPalette::Text);
+    QWidget::focusOutEvent(event);
 }

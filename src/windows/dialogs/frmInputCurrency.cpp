@@ -4,6 +4,7 @@
 #include "app/SharedDialogs.h"
 #include "platform/PlatformServices.h"
 #include "windows/ContextHelp.h"
+#include "windows/NamedComboBox.h"
 #include "windows/NamedWidgets.h"
 #include "windows/dialogs/NumberKeyFilter.h"
 
@@ -101,7 +102,7 @@ void frmInputCurrency::buildLayout()
     }
     m_lblAmountHint = NewPlainLabel(m_fraCurrencyDetails, "lblAmountHint");
     m_lblDecimals = NewNamed<QLabel>(m_fraCurrencyDetails, "lblDecimals");
-    m_cboDecimals = NewNamed<QComboBox>(m_fraCurrencyDetails, "cboDecimals");
+    m_cboDecimals = NewNamed<NamedComboBox>(m_fraCurrencyDetails, "cboDecimals");
     m_lblDecimals->setBuddy(m_cboDecimals);
 
     m_cmdCurrencyFlag = NewNamed<QPushButton>(m_fraCurrencyDetails, "cmdCurrencyFlag");

@@ -144,9 +144,11 @@ void frmPageSetup::setCaptions()
     m_chkCourierNew->setText(Text(TextId::PageSetupCourierNew, language));
     m_chkCourierNewGreek->setText(Text(TextId::PageSetupCourierNewGreek, language));
     for (std::size_t i = 0; i < m_numbers.size(); ++i) {
-        const QString title = Text(NumberEntries[i].title, language);
-        m_numbers[i].title->setText(title);
-        m_numbers[i].upDown->setAccessibleName(title);
+        const PageSetupEditor::Number number = PageSetupEditor::Numbers[i];
+        m_numbers[i].title->setText(Text(NumberEntries[i].title, language));
+        m_numbers[i].upDown->setNames(PageSetupEditor::valueName(number, language),
+                                      PageSetupEditor::arrowName(number, true, language),
+                                      PageSetupEditor::arrowName(number, false, language));
     }
     m_cmdOK->setText(Text(TextId::DialogOk, language));
     m_cmdApply->setText(Text(TextId::DialogApply, language));

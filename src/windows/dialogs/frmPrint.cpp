@@ -139,6 +139,7 @@ void frmPrint::setCaptions()
     const Language language = m_context.app().language();
     setWindowTitle(m_job.caption());
     m_fraPrintDestination->setTitle(Text(TextId::PrintDestinationFrame, language));
+    m_prbProgressBar->setAccessibleName(Text(TextId::PrintProgressName, language));
     m_optPrintDestination[1]->setText(Text(TextId::PrintToFile, language));
     setPrinterCaptions();
     m_cmdCancel->setText(Text(TextId::DialogCancel, language));
