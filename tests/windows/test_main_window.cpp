@@ -144,7 +144,7 @@ private slots:
     {
         start("[General]\r\nToolTipText=True\r\n[Last]\r\nID=7\r\nAmount=1000000\r\n");
         const auto copy = [this](QWidget *focused, Qt::KeyboardModifiers modifiers) {
-            focused->setFocus();
+            focused->setFocus(Qt::TabFocusReason);
             QTest::keyClick(m_main.get(), Qt::Key_C, Qt::ControlModifier | modifiers);
             return QStringList{child<QLabel>(QStringLiteral("lblConversionRoad"))->accessibleName(),
                                QGuiApplication::clipboard()->text(), m_main->statusBar()->currentMessage()}
@@ -159,6 +159,40 @@ private slots:
                  Localized(grd + "999,999|Copied: 999,999"));
         QTest::mouseDClick(amount(3), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), Localized(QStringLiteral("5,739.77")));
+    }
+
+    // Until a conversion is confirmed the status line keeps the road of the last one, whichever row the dialog was
+    // opened from and whatever it holds. A long road loses its middle, never the amount entered or the result, and
+    // its tooltip holds it whole.
+    void roadOfTheLastConversion()
+    {
+        start("[General]\r\nOtherCurrency=Zloty of the Polish Republic\r\n[Rates]\r\n13=4.5\r\n"
+              "[Last]\r\nAmount=12\r\n");
+        const QLabel *road = child<QLabel>(QStringLiteral("lblConversionRoad"));
+        const QString last = Localized(QStringLiteral("12 EUR → 12.0000 → 12.00 EUR"));
+        QStringList seen;
+        const auto typeThen = [&](const QString &typed, bool confirm) {
+            whenDialogOpens([&, typed, confirm](frmInputCurrency *dialog) {
+                QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("txtAmount")), Localized(typed));
+                seen << road->text() << road->toolTip();
+                confirm ? dialog->findChild<QPushButton *>(QStringLiteral("cmdConvert"))->click() : dialog->reject();
+            });
+        };
+        typeThen(QStringLiteral("7"), false);
+        QTest::mouseClick(goButton(OtherCurrencyIndex), Qt::LeftButton);
+        typeThen(QStringLiteral("7"), false);
+        action("mnuConvertFrom_13")->trigger();
+        seen << road->text();
+        QCOMPARE(seen, QStringList({last, last, last, last, last}));
+
+        typeThen(QStringLiteral("1000000.555"), true);
+        QTest::mouseClick(goButton(OtherCurrencyIndex), Qt::LeftButton);
+        const QString whole = road->toolTip();
+        const QStringList kept = road->text().split(u'…');
+        QVERIFY2(kept.size() == 2, qPrintable(road->text()));
+        QVERIFY(whole.startsWith(Localized(QStringLiteral("1,000,000.555 Zloty"))) && whole.startsWith(kept[0]));
+        QVERIFY2(whole.endsWith(Localized(QStringLiteral("→ 1,000,000.58 Zloty of the Polish Republic")))
+                && whole.endsWith(kept[1]) && kept[1].size() > 10, qPrintable(whole + u'|' + road->text()));
     }
 
     // The decimal separators of all rows stand in one column, whole numbers end at it.

@@ -82,9 +82,10 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
             [this] { copyRow(focusedRow(), false); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this), &QShortcut::activated, this,
             [this] { copyRow(focusedRow(), true); });
+    // Leaving the rows for another control of the window, the road goes back to the current row.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now && now->window() == this)
-            showStatus();
+        if (now && now->window() == this && rowOf(now) < 0)
+            followRoad(-1);
     });
 
     // Every caption in the stored language; the first show keeps it.
@@ -269,8 +270,9 @@ void frmMain::buildStatusBar()
 {
     m_lblConversionRoad = NewPlainLabel(statusBar(), "lblConversionRoad");
     m_lblConversionRoad->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A long line is shortened with "…" at the window's edge rather than
-    // widening it; its tooltip and its accessible name hold it whole.
+    // A long line is shortened with "…" in its middle rather than widening the
+    // window, so that the amount entered and the result both stay in view; its
+    // tooltip and its accessible name hold it whole.
     m_lblConversionRoad->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_lblConversionRoad->installEventFilter(this);
     statusBar()->addWidget(m_lblConversionRoad, 1);
@@ -302,6 +304,12 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
                 copyRow(slot, false);
                 return true;
             }
+        } else if (event->type() == QEvent::FocusIn) {
+            // Tabbing through the rows reads each row's road; the focus a click or a
+            // conversion puts on a row leaves the road of the last conversion alone.
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+                followRoad(slot);
         } else if (event->type() == QEvent::KeyPress) {
             // Enter converts from a focused row as Space does.
             const int key = static_cast<QKeyEvent *>(event)->key();
@@ -328,9 +336,15 @@ void frmMain::copyRow(int slot, bool unrounded)
     statusBar()->showMessage(CopiedMessage(text, unrounded, m_context.app().language()), ShownMs);
 }
 
+void frmMain::followRoad(int slot)
+{
+    m_roadRow = slot;
+    showStatus();
+}
+
 void frmMain::showStatus()
 {
-    const QString road = m_controller.statusLine(focusedRow());
+    const QString road = m_controller.statusLine(m_roadRow >= 0 ? m_roadRow : m_context.state().CurrentCurrency);
     if (road == m_road)
         return; // a refresh of the same conversion
     m_road = road;
@@ -342,7 +356,7 @@ void frmMain::showStatus()
 void frmMain::fitRoad()
 {
     QLabel *label = m_lblConversionRoad;
-    label->setText(label->fontMetrics().elidedText(m_road, Qt::ElideRight, label->contentsRect().width()));
+    label->setText(label->fontMetrics().elidedText(m_road, Qt::ElideMiddle, label->contentsRect().width()));
 }
 
 void frmMain::chooseLanguage(Language language)
@@ -469,8 +483,11 @@ void frmMain::refreshConversion() { showChanges(m_controller.refreshConversion(t
 
 void frmMain::ConvertFrom(int slot)
 {
-    showChanges(m_controller.ConvertFrom(
-        slot, [this](int asked) { return askAmount(asked); }, this));
+    const MainChanges changes = m_controller.ConvertFrom(
+        slot, [this](int asked) { return askAmount(asked); }, this);
+    if (changes.rows)
+        m_roadRow = -1; // a new conversion: its road to the row converted from
+    showChanges(changes);
 }
 
 void frmMain::showChanges(const MainChanges &changes)

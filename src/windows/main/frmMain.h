@@ -132,6 +132,7 @@ private:
     int focusedRow() const;
     void copyRow(int slot, bool unrounded);
     void alignAmounts();
+    void followRoad(int slot); // -1: the current row
     void showStatus();
     void fitRoad();
 
@@ -150,6 +151,9 @@ private:
     // The status bar's road of the last conversion.
     QLabel *m_lblConversionRoad = nullptr;
     QString m_road;
+    // The row whose road the status bar shows: the row the keyboard tabbed to, else (-1) the current row. Until a
+    // new conversion is confirmed it shows the last one, whatever an open amount dialog holds.
+    int m_roadRow = -1;
 
     // Help: the right-click topics, the hints and the About box.
     void connectHelp();
