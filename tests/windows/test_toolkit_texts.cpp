@@ -4,6 +4,7 @@
 #include "platform/QtPlatformServices.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -95,6 +96,30 @@ class TestToolkitTexts : public QObject
 
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
+
+    // A message opens with the focus, as a screen reader reports it, on its default button.
+    void messageFocusOnItsButton_data()
+    {
+        QTest::addColumn<MessageStyle>("style");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("hints") << MessageStyle::Information << "ΟΚ";
+        QTest::newRow("error") << MessageStyle::Critical << "ΟΚ";
+        QTest::newRow("question") << MessageStyle::Question << "Ναι";
+        QTest::newRow("No by default") << MessageStyle::QuestionDefaultNo << "Όχι";
+    }
+    void messageFocusOnItsButton()
+    {
+        QFETCH(MessageStyle, style);
+        QtPlatformServices platform;
+        QString focused;
+        whenShown([&focused](QWidget *box) {
+            focused = QAccessible::queryAccessibleInterface(box)->focusChild()->text(QAccessible::Name);
+            static_cast<QDialog *>(box)->reject();
+        });
+        platform.messageBox(nullptr, QStringLiteral("Τίτλος"), QStringLiteral("Κείμενο.").repeated(200), style,
+                            {QStringLiteral("ΟΚ"), QStringLiteral("Ναι"), QStringLiteral("Όχι")});
+        QTEST(focused, "focused");
+    }
 
     void everyWindowInTheInterfaceLanguage_data()
     {
