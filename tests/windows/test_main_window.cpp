@@ -185,6 +185,10 @@ private slots:
         seen << road->text();
         QCOMPARE(seen, QStringList({last, last, last, last, last}));
 
+        // Tabbed to, a row shows its road; a new conversion shows its own, to the row converted from.
+        QApplication::setActiveWindow(m_main.get());
+        goButton(8)->setFocus(Qt::TabFocusReason);
+        QCOMPARE(road->text(), Localized(QStringLiteral("12 EUR → 9.4508 → 9.45 IEP")));
         typeThen(QStringLiteral("1000000.555"), true);
         QTest::mouseClick(goButton(OtherCurrencyIndex), Qt::LeftButton);
         const QString whole = road->toolTip();
