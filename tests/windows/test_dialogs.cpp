@@ -335,18 +335,10 @@ private slots:
     {
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("done"); // closed or open, then what the platform was asked
-        QTest::newRow("About") << "frmAbout"
-                               << "accepted";
-        QTest::newRow("page setup") << "frmPageSetup"
-                                    << "accepted";
-        QTest::newRow("print") << "frmPrint"
-                               << "accepted printed";
-        QTest::newRow("amount") << "frmInputCurrency"
-                                << "accepted";
-        QTest::newRow("export") << "frmSettingsExport"
-                                << "accepted";
-        QTest::newRow("import") << "frmSettingsImport"
-                                << "open Import settings";
+        for (const char *row :
+             {"frmAbout:accepted", "frmPageSetup:accepted", "frmPrint:accepted printed", "frmInputCurrency:accepted",
+              "frmSettingsExport:accepted", "frmSettingsImport:open Import settings"})
+            QTest::newRow(row) << QString(row).section(u':', 0, 0) << QString(row).section(u':', 1);
     }
     void enterPressesTheDefaultButton()
     {

@@ -77,22 +77,6 @@ private slots:
         QVERIFY(platform().messages.isEmpty());
     }
 
-    // Cancel keeps the row and the file as they were, and so does Exit.
-    void cancelAndExitKeepEverything()
-    {
-        start("[Last]\r\nID=2\r\nAmount=10\r\n");
-        const QByteArray before = m_program->ini();
-        whenDialogOpens([](frmInputCurrency *dialog) {
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
-        });
-        QTest::mouseClick(goButton(5), Qt::LeftButton);
-        verifyCurrentRow(2);
-        QApplication::setActiveWindow(m_main.get()); // the offscreen platform gives nothing the focus back
-        QTest::keyClick(m_main.get(), Qt::Key_Q, Qt::ControlModifier);
-        QVERIFY(!m_main->isVisible());
-        QCOMPARE(m_program->ini(), before);
-    }
-
     void languageSwitchAppliesEveryCaption()
     {
         start("[Last]\r\nAmount=922337203685477\r\n");
@@ -139,7 +123,8 @@ private slots:
     }
 
     // Ctrl+C, Ctrl+Shift+C and a double-click copy the amount as the row shows it, without its padding, also
-    // while the tooltips are hidden; the status line follows the row the keyboard is on, else the current row.
+    // while the tooltips are hidden (a listener still hears the unrounded amount); the status line follows the row
+    // the keyboard is on, else the current row.
     void copyPutsTheShownText()
     {
         start("[General]\r\nToolTipText=True\r\n[Last]\r\nID=7\r\nAmount=1000000\r\n");
@@ -157,47 +142,53 @@ private slots:
                            "Copied: 2,311.26"));
         QCOMPARE(copy(child<QToolButton>(QStringLiteral("cmdLanguage_0")), {}),
                  Localized(grd + "999,999|Copied: 999,999"));
+        QCOMPARE(amount(7)->accessibleDescription(), Localized("999,999.0250"));
         QTest::mouseDClick(amount(3), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), Localized(QStringLiteral("5,739.77")));
     }
 
     // Until a conversion is confirmed the status line keeps the road of the last one, whichever row the dialog was
-    // opened from and whatever it holds. A long road loses its middle, never the amount entered or the result, and
-    // its tooltip holds it whole.
+    // opened from and whatever it holds; a row tabbed to shows its road. A long road loses its middle, never the
+    // amount entered or the result, and its tooltip holds it whole. Cancel keeps the rows, the road and the file as
+    // they were, and so does Exit.
     void roadOfTheLastConversion()
     {
         start("[General]\r\nOtherCurrency=Zloty of the Polish Republic\r\n[Rates]\r\n13=4.5\r\n"
               "[Last]\r\nAmount=12\r\n");
         const QLabel *road = child<QLabel>(QStringLiteral("lblConversionRoad"));
-        const QString last = Localized(QStringLiteral("12 EUR → 12.0000 → 12.00 EUR"));
-        QStringList seen;
-        const auto typeThen = [&](const QString &typed, bool confirm) {
+        goButton(8)->setFocus(Qt::TabFocusReason);
+        const QString iep = Localized(QStringLiteral("12 EUR → 9.4508 → 9.45 IEP"));
+        QStringList seen{road->text()};
+        const auto typeThen = [&](const char *typed, bool confirm) {
             whenDialogOpens([&, typed, confirm](frmInputCurrency *dialog) {
                 QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("txtAmount")), Localized(typed));
-                seen << road->text() << road->toolTip();
+                seen << road->text();
                 confirm ? dialog->findChild<QPushButton *>(QStringLiteral("cmdConvert"))->click() : dialog->reject();
             });
         };
-        typeThen(QStringLiteral("7"), false);
+        typeThen("1000000.555", true);
         QTest::mouseClick(goButton(OtherCurrencyIndex), Qt::LeftButton);
-        typeThen(QStringLiteral("7"), false);
-        action("mnuConvertFrom_13")->trigger();
-        seen << road->text();
-        QCOMPARE(seen, QStringList({last, last, last, last, last}));
-
-        // Tabbed to, a row shows its road; a new conversion shows its own, to the row converted from.
-        QApplication::setActiveWindow(m_main.get());
-        goButton(8)->setFocus(Qt::TabFocusReason);
-        QCOMPARE(road->text(), Localized(QStringLiteral("12 EUR → 9.4508 → 9.45 IEP")));
-        typeThen(QStringLiteral("1000000.555"), true);
-        QTest::mouseClick(goButton(OtherCurrencyIndex), Qt::LeftButton);
+        QCOMPARE(seen, QStringList({iep, iep}));
         const QString whole = road->toolTip();
         const QStringList kept = road->text().split(u'…');
-        QVERIFY2(kept.size() == 2, qPrintable(road->text()));
-        QVERIFY(whole.startsWith(Localized(QStringLiteral("1,000,000.555 Zloty"))) && whole.startsWith(kept[0]));
-        QVERIFY2(whole.endsWith(Localized(QStringLiteral("→ 1,000,000.58 Zloty of the Polish Republic")))
+        QVERIFY2(kept.size() == 2 && whole.startsWith(Localized("1,000,000.555 Zloty")) && whole.startsWith(kept[0])
+                     && whole.endsWith(Localized("→ 1,000,000.58 Zloty of the Polish Republic"))
                      && whole.endsWith(kept[1]) && kept[1].size() > 10,
                  qPrintable(whole + u'|' + road->text()));
+
+        const QByteArray before = m_program->ini();
+        const QString shown = road->text() + u'|' + amount(3)->text();
+        typeThen("7", false);
+        QTest::mouseClick(goButton(5), Qt::LeftButton);
+        typeThen("7", false);
+        action("mnuConvertFrom_3")->trigger();
+        QCOMPARE(seen.mid(2) << road->text() + u'|' + amount(3)->text(),
+                 QStringList({road->text(), road->text(), shown}));
+        verifyCurrentRow(OtherCurrencyIndex);
+        QApplication::setActiveWindow(m_main.get()); // the offscreen platform gives nothing the focus back
+        QTest::keyClick(m_main.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_main->isVisible());
+        QCOMPARE(m_program->ini(), before);
     }
 
     // The decimal separators of all rows stand in one column, whole numbers end at it: measured on the window as
