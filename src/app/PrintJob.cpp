@@ -6,6 +6,7 @@
 #include "app/ReportTexts.h"
 #include "app/Texts.h"
 #include "core/NumberText.h"
+#include "files/SafeFile.h"
 #include "platform/PlatformServices.h"
 #include "report/ReportFileWriter.h"
 #include "report/ReportLines.h"
@@ -111,11 +112,11 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
         if (filePath.isEmpty())
             return Outcome::NotStarted;
     }
-    QString pdfPath;
+    QString chosenPdf;
     if (toPrinter && platform.printerName().isEmpty() && platform.printerFile().isEmpty()) {
-        pdfPath = ChooseFile(Text(TextId::PrintPdfTitle, greek), QStringLiteral("PRN_Euro.pdf"),
-                             Text(TextId::PrintPdfFilter, greek));
-        if (pdfPath.isEmpty())
+        chosenPdf = ChooseFile(Text(TextId::PrintPdfTitle, greek), QStringLiteral("PRN_Euro.pdf"),
+                               Text(TextId::PrintPdfFilter, greek));
+        if (chosenPdf.isEmpty())
             return Outcome::NotStarted;
     }
 
@@ -129,23 +130,29 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
             return Outcome::NotStarted;
         }
     }
+    // A PDF file, chosen here or in the printer setup, is written whole or not at all.
+    const QString pdfPath = toPrinter && chosenPdf.isEmpty() ? platform.printerFile() : chosenPdf;
+    std::optional<SafeFile> pdf;
+    if (!pdfPath.isEmpty()) {
+        pdf.emplace(pdfPath);
+        if (!pdf->open()) {
+            RefuseFile(pdf->failure());
+            return Outcome::NotStarted;
+        }
+    }
     ErrorTrap trap(m_controller.dialogs(), m_owner, QStringLiteral("PCE1000"));
     const PageSetupValues &page = m_controller.pageSetup();
     std::unique_ptr<PrinterSession> printer;
-    QString printerPlace;
     if (toPrinter) {
-        printerPlace = pdfPath.isEmpty() ? platform.printerFile() : pdfPath;
-        printer = platform.startPrinting({app.ProgramTitle, page.FontName, page.FontSize, pdfPath});
+        printer = platform.startPrinting({app.ProgramTitle, page.FontName, page.FontSize, pdf ? &*pdf : nullptr});
         if (!printer) {
-            if (!printerPlace.isEmpty()) {
-                RefuseFile({ErrorCode::PathFileAccess, printerPlace});
+            if (pdf) {
+                RefuseFile({ErrorCode::PathFileAccess, pdfPath});
                 return Outcome::NotStarted;
             }
             trap.check(Failure{ErrorCode::DeviceIo, platform.printerName()});
             return Outcome::Failed;
         }
-        if (printerPlace.isEmpty())
-            printerPlace = platform.printerName();
     }
 
     if (window.starts)
@@ -157,6 +164,7 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
         BuildReportSteps(Model(), ReportWordsFor(greek), ReportDateTimeText(), forms, page);
     bool cancelled = false;
     bool failed = false;
+    bool pdfFailed = false;
     int rowsDone = 0;
     for (const ReportStep &step : steps) {
         if (window.yieldToEvents)
@@ -172,6 +180,12 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
                 printer->newPage();
             else
                 printer->printLine(step.text);
+            if (pdf && !pdfFailed && pdf->failure().failed()) {
+                // The old PDF stays as it was; the text file, if any, goes on.
+                failed = pdfFailed = true;
+                if (!trap.check(pdf->failure()))
+                    break;
+            }
         } else if (file) {
             if (const Failure failure = file->writeLine(step.text); failure.failed()) {
                 // The old file stays as it was; the printer, if any, goes on.
@@ -195,9 +209,17 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
             trap.check(failure);
         }
     }
-    if (printer && !printer->end()) {
+    const bool printed = !printer || printer->end();
+    if (!printed) {
         failed = true;
-        trap.check(Failure{ErrorCode::DeviceIo, printerPlace});
+        trap.check(Failure{ErrorCode::DeviceIo, pdf ? pdfPath : platform.printerName()});
+    }
+    // The PDF takes its file's place only once the whole document went into it.
+    if (pdf && printed && !pdfFailed) {
+        if (const Failure failure = pdf->commit(); failure.failed()) {
+            failed = true;
+            trap.check(failure);
+        }
     }
     if (window.ends)
         window.ends();

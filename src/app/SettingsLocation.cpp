@@ -1,5 +1,6 @@
 #include "app/SettingsLocation.h"
 
+#include "files/FileOperations.h"
 #include "settings/SettingsTable.h"
 
 #include <QDir>
@@ -34,9 +35,9 @@ QString SettingsFilePath(const QString &programFolder, const QString &configFold
     const QString own = QDir(configFolder).filePath(SettingsFileName);
     if (!QDir().mkpath(configFolder) || QFileInfo::exists(own) || !QFileInfo::exists(beside))
         return own;
-    // QFile::copy writes the whole copy before it gives it its name, so an
-    // interrupted copy never leaves half a settings file behind.
-    if (QFile::copy(beside, own)) {
+    // Copied whole or not at all, so an interrupted copy never leaves half a
+    // settings file behind.
+    if (!CopyOrMoveFiles(FileTransfer::Copy, {beside}, configFolder).failed()) {
         // The administrator's file may be read-only; the user's copy must take
         // the user's changes.
         QFile::setPermissions(own, QFile::permissions(own) | QFile::ReadOwner | QFile::WriteOwner);

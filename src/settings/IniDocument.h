@@ -44,9 +44,8 @@ public:
 
     const QByteArray &bytes() const { return m_bytes; }
 
-    // Writes the document over the file atomically (QSaveFile: temporary file,
-    // flush, rename), so a crash never leaves a half-written file, and keeps the
-    // file's mode.
+    // Writes the document over the file as a SafeFile: whole or not at all, a
+    // failure reported and the old file kept, the file's mode kept.
     Failure save(const QString &path) const;
 
 private:

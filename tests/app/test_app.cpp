@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(m_platform->messages.size(), 1);
         QCOMPARE(m_platform->messages[0].caption, QStringLiteral("Euro changeover adviser [ MFL1000 ]"));
         QVERIFY(m_platform->messages[0].text.startsWith(
-            QStringLiteral("Error condition 75 with the description 'Path/File access error: ") + iniPath()));
+            QStringLiteral("Error condition 75 with the description 'Not a regular file: ") + iniPath()));
         QCOMPARE(m_platform->ended, atStart == MessageAnswer::Yes);
         if (m_platform->ended)
             return;
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(written == "old", !done);
         if (!done)
             return;
-        QCOMPARE(program.platform.printed[0]->document.pdfFile, program.path(pdf));
+        QVERIFY(program.platform.printed[0]->document.pdf);
         const QString golden = Localized(QString::fromUtf8(ReadFile(QFINDTESTDATA("../report/one_euro_greek.txt"))));
         QCOMPARE(written.mid(written.indexOf("\r\n") + 2), golden.section(u'\n', 1).toUtf8().replace("\n", "\r\n"));
         QCOMPARE(progress.first() + " / " + progress.last(), Localized("7 7.14285714285714 % / 100 100 %"));

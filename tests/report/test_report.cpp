@@ -133,7 +133,7 @@ private slots:
     void fileFailures()
     {
         QTemporaryDir dir;
-        for (const auto &[path, code] : {std::pair(dir.path(), ErrorCode::PathFileAccess),
+        for (const auto &[path, code] : {std::pair(dir.path(), ErrorCode::NotRegularFile),
                                          std::pair(QStringLiteral("/sys/PRN_Euro.txt"), ErrorCode::PermissionDenied)}) {
             ReportFileWriter writer(path);
             QCOMPARE(writer.open(), (Failure{code, path}));

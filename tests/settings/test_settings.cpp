@@ -211,12 +211,13 @@ private slots:
         const QString ini = QStringLiteral("settings.ini");
         const QByteArray mine = "; mine\r\n[Last]\r\nID=5\r\n[Mine]\r\nA=1\r\n", three = "[Last]\r\nID=3\r\n";
         const QByteArray changed = QByteArray(mine).replace("ID=5", "ID=3");
-        const auto ok = ErrorCode::None, refused = ErrorCode::PathFileAccess;
+        const auto ok = ErrorCode::None, refused = ErrorCode::NotRegularFile;
         const bool root = ::geteuid() == 0; // root writes files whatever their mode
         QTest::newRow("missing: created") << ini << QByteArray() << 0 << ok << ok << three;
         QTest::newRow("others kept") << ini << mine << 0 << ok << ok << changed;
         QTest::newRow("folder in the way") << ini << QByteArray("/") << 0 << refused << refused << QByteArray();
-        QTest::newRow("missing folder") << "no/settings.ini" << QByteArray() << 0 << ok << refused << QByteArray();
+        QTest::newRow("missing folder") << "no/settings.ini" << QByteArray() << 0 << ok << ErrorCode::PathNotFound
+                                        << QByteArray();
         QTest::newRow("read-only: mode kept") << ini << mine << 0440 << ok << (root ? ok : ErrorCode::PermissionDenied)
                                               << (root ? changed : QByteArray());
         QTest::newRow("same bytes: not replaced") << ini << three << 0 << ok << ok << QByteArray();
