@@ -26,7 +26,6 @@ bool MainController::StartUp()
 {
     m_app.setProgramFolder(m_platform.programFolder());
     m_settings = SettingsStore(m_app.SettingsFile);
-    m_settings.removeSaveLeftovers();
     const Failure unreadable = m_settings.load();
     // A first start follows the desktop's language; the window then stores it.
     const std::optional<bool> storedGreek = ReadIniStoredBoolean(m_settings.document(), Setting::Language);
@@ -50,14 +49,34 @@ bool MainController::StartUp()
     const PlatformServices::Instance instance = m_platform.otherInstanceRunning();
     if (CheckSingleInstance(m_app.ProgramTitle, instance == PlatformServices::Instance::OtherRunning))
         return false;
-    if (instance == PlatformServices::Instance::Unavailable) {
+    if (instance == PlatformServices::Instance::Alone)
+        m_settings.removeSaveLeftovers();
+    if (instance != PlatformServices::Instance::Alone) {
         // Not a reason to refuse to start, but two copies could then write the
-        // same settings file: the user should know.
-        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle,
-                                 Text(TextId::InstanceLockUnavailable, m_app.GreekLanguage), MessageStyle::Exclamation);
+        // same settings file: the user should know, and what to do about it.
+        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle, LockMessage(instance), MessageStyle::Exclamation);
     }
     LoadSettings();
     return !ending();
+}
+
+QString MainController::LockMessage(PlatformServices::Instance instance) const
+{
+    const bool greek = m_app.GreekLanguage;
+    TextId what = TextId::LockInTheWaySpecial;
+    switch (instance) {
+    case PlatformServices::Instance::FolderInTheWay:
+        what = TextId::LockInTheWayFolder;
+        break;
+    case PlatformServices::Instance::LinkInTheWay:
+        what = TextId::LockInTheWayLink;
+        break;
+    case PlatformServices::Instance::SpecialInTheWay:
+        break;
+    default:
+        return Text(TextId::InstanceLockUnavailable, greek);
+    }
+    return Text(TextId::LockInTheWay, greek).arg(m_platform.instanceLockPath(), Text(what, greek));
 }
 
 bool MainController::CheckSingleInstance(const QString &title, bool otherInstance)

@@ -6,6 +6,7 @@
 #include "app/SharedDialogs.h"
 #include "core/Conversion.h"
 #include "core/ConversionState.h"
+#include "platform/PlatformServices.h"
 #include "report/PageSetup.h"
 #include "settings/SettingsStore.h"
 
@@ -13,7 +14,6 @@
 
 #include <optional>
 
-class PlatformServices;
 class QWidget;
 
 // Everything the main window shows and does that is not a widget: the start-up,
@@ -66,6 +66,8 @@ public:
 
 private:
     bool CheckSingleInstance(const QString &title, bool otherInstance);
+    // Why no lock keeps a second copy out, for a copy that could take none.
+    QString LockMessage(PlatformServices::Instance instance) const;
     void LoadSettings();
 
     PlatformServices &m_platform;

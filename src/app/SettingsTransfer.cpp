@@ -87,6 +87,16 @@ void SettingsTransfer::ChooseFolder(QWidget *owner)
     m_dialogs.BringWindowToFront(owner);
     if (IsBlank(chosen))
         return;
+    // Kept, such a folder would read back as another one.
+    QString refused;
+    if (chosen.contains(u'\n') || chosen.contains(u'\r'))
+        refused = Text(TextId::FolderLineBreak, greek()).arg(chosen);
+    else if (chosen.size() > LongestKeptPath)
+        refused = Text(TextId::FolderTooLong, greek()).arg(LongestKeptPath);
+    if (!refused.isEmpty()) {
+        m_dialogs.ShowMessageBox(owner, Text(actionTitle(), greek()), refused, MessageStyle::Exclamation);
+        return;
+    }
     m_folder = chosen;
     choiceChanged();
     folderChosen();
@@ -115,13 +125,27 @@ QStringList SettingsTransfer::checkedSources(QWidget *owner, TextId title, TextI
         if (!file(box).checked)
             continue;
         const QString source = sourceOf(box);
+        QString refused = refusal(box, source);
         if (!usable(source)) {
             setFile(box, {});
-            m_dialogs.ShowMessageBox(owner, Text(title, greek()), Text(missing, greek()).arg(source),
-                                     MessageStyle::Critical);
+            const QFileInfo entry(source);
+            refused =
+                Text(entry.exists() && !entry.isFile() ? TextId::TransferNotRegular : missing, greek()).arg(source);
+        }
+        if (!refused.isEmpty()) {
+            m_dialogs.ShowMessageBox(owner, Text(title, greek()), refused, MessageStyle::Critical);
             return {};
         }
         sources.append(source);
     }
     return sources;
+}
+
+bool SettingsTransfer::refusedAsNotRegular(QWidget *owner, TextId title, const Failure &copied) const
+{
+    if (copied.code != ErrorCode::NotRegularFile)
+        return false;
+    m_dialogs.ShowMessageBox(owner, Text(title, greek()), Text(TextId::TransferNotRegular, greek()).arg(copied.path),
+                             MessageStyle::Critical);
+    return true;
 }

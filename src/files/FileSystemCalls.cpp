@@ -93,7 +93,7 @@ int OpenRegularFile(const QString &path, ErrorCode &error, Identity *identity)
         return -1;
     }
     if (!S_ISREG(info.st_mode)) {
-        error = ErrorCode::PathFileAccess;
+        error = ErrorCode::NotRegularFile;
         return -1;
     }
     // O_NONBLOCK: should a FIFO take the file's place in the meantime, open does not wait for a writer.
@@ -104,7 +104,7 @@ int OpenRegularFile(const QString &path, ErrorCode &error, Identity *identity)
     }
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
-        error = ErrorCode::PathFileAccess;
+        error = ErrorCode::NotRegularFile;
         return -1;
     }
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);

@@ -89,13 +89,20 @@ public:
     // Whether another copy of the program is running for this user. The first
     // copy holds a lock for its whole life; a lock left by a crashed copy is
     // stale and taken over. Unavailable: no lock could be made at all, so
-    // nothing keeps a second copy out.
+    // nothing keeps a second copy out. The InTheWay ones: what stands at the
+    // lock's path is not a lock file and not safe to take away, so no lock
+    // could be made either.
     enum class Instance {
         Alone,
         OtherRunning,
-        Unavailable
+        Unavailable,
+        FolderInTheWay,  // a folder that is not empty
+        LinkInTheWay,    // a link to something that exists
+        SpecialInTheWay, // a FIFO, a socket or a device
     };
     virtual Instance otherInstanceRunning() = 0;
+    // Where the lock lies, to name it when something is in its way.
+    virtual QString instanceLockPath() const = 0;
 
     // Shows a message box owned by the window (or by none) and returns the answer.
     virtual MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,

@@ -90,8 +90,19 @@ PlatformServices::Instance QtPlatformServices::otherInstanceRunning()
         return Instance::OtherRunning;
     case InstanceLock::Result::Unavailable:
         break;
+    case InstanceLock::Result::FolderInTheWay:
+        return Instance::FolderInTheWay;
+    case InstanceLock::Result::LinkInTheWay:
+        return Instance::LinkInTheWay;
+    case InstanceLock::Result::SpecialInTheWay:
+        return Instance::SpecialInTheWay;
     }
     return Instance::Unavailable;
+}
+
+QString QtPlatformServices::instanceLockPath() const
+{
+    return m_instanceLock ? m_instanceLock->filePath() : QString();
 }
 
 MessageAnswer QtPlatformServices::messageBox(QWidget *owner, const QString &caption, const QString &text,

@@ -281,8 +281,10 @@ QByteArray IniDocument::encode(const QString &text, Encoding line) const
     return bytes;
 }
 
-QString IniDocument::value(const QString &section, const QString &key, int bufferSize) const
+QString IniDocument::value(const QString &section, const QString &key, int bufferSize, bool *quoted) const
 {
+    if (quoted)
+        *quoted = false;
     if (bufferSize <= 1)
         return {};
     const Section *foundSection = findSection(Name(section));
@@ -295,6 +297,8 @@ QString IniDocument::value(const QString &section, const QString &key, int buffe
     if (end - start >= 2 && (m_bytes[start] == '"' || m_bytes[start] == '\'') && m_bytes[end - 1] == m_bytes[start]) {
         ++start;
         --end;
+        if (quoted)
+            *quoted = true;
     }
     QString text = decode(start, end, found->encoding);
     if (text.size() >= bufferSize) {

@@ -1,14 +1,19 @@
 #include "ScriptedProgram.h"
 #include "TestLocale.h"
+#include "Unprivileged.h"
+#include "WriteFaults.h"
 
 #include "app/AboutModel.h"
 #include "app/FileChooserFolder.h"
 #include "app/HelpTopics.h"
 #include "app/PathKeeping.h"
 #include "app/PrintJob.h"
+#include "app/SettingsExport.h"
+#include "app/SettingsImport.h"
 #include "app/SettingsLocation.h"
 #include "app/SharedDialogs.h"
 #include "app/Texts.h"
+#include "platform/QtPlatformServices.h"
 #include "settings/SettingsStore.h"
 
 #include <QRegularExpression>
@@ -17,6 +22,17 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
+#include <sys/stat.h>
+
+static const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
+
+// A file's bytes; what else stands there, unopened: a FIFO would block.
+static QByteArray Contents(const QString &path)
+{
+    const QFileInfo entry(path);
+    return entry.isDir() ? "<folder>" : entry.exists() && !entry.isFile() ? "<special>" : ReadFile(path);
+}
 
 static bool WriteWithFolder(const QString &path, const QByteArray &bytes)
 {
@@ -212,6 +228,207 @@ private slots:
         QCOMPARE(progress.first() + " / " + progress.last(), Localized("7 7.14285714285714 % / 100 100 %"));
     }
 
+    // A failed write keeps the old file and says so, naming it; a link at the target is replaced, never written
+    // through; a FIFO or a folder there is refused before it is opened. "%t" stands for the target.
+    void nothingLostOnFailedWrites_data()
+    {
+        QTest::addColumn<QString>("writer");  // import, export, text, pdf or settings (a conversion's save)
+        QTest::addColumn<QString>("plant");   // a fault (full, full 4k, io, sync) or what stands at the target
+        QTest::addColumn<QString>("message"); // in the last message; empty: no message, the file written
+        const auto row = [](const char *tag, const char *writer, const char *plant, const char *message) {
+            QTest::newRow(tag) << QString(writer) << QString(plant) << QString(message);
+        };
+        const char *full = "61 with the description 'Disk full: %t'",
+                   *io = "57 with the description 'Device I/O error: %t'";
+        const char *notFile = "'%t' is not a regular file",
+                   *cannot = "The file '%t' cannot be written (Not a regular file)";
+        row("1 import, disk full", "import", "full", full);
+        row("2 export, disk full", "export", "full", full);
+        row("2 export, I/O error", "export", "io", io);
+        row("3 text, disk full", "text", "full", full);
+        row("3 PDF, disk full after 4 KB", "pdf", "full 4k", full);
+        row("4 export, failed sync", "export", "sync", io);
+        row("4 text, failed sync", "text", "sync", io);
+        row("4 settings, failed sync", "settings", "sync", io);
+        row("settings, disk full", "settings", "full", full);
+        row("5 export through a link", "export", "link", "");
+        row("5 export, a dangling link", "export", "dangling", "");
+        row("5 text through a link", "text", "link", "");
+        row("5 PDF through a link", "pdf", "link", "");
+        row("8 PDF onto a FIFO", "pdf", "fifo", cannot);
+        row("8 text onto a folder", "text", "folder", cannot);
+        row("8 export onto a FIFO", "export", "fifo", notFile);
+        row("8 import from a FIFO", "import", "fifo", notFile);
+    }
+    void nothingLostOnFailedWrites()
+    {
+        QFETCH(QString, writer);
+        QFETCH(QString, plant);
+        QFETCH(QString, message);
+        ScriptedProgram program({}, false);
+        const QString own = program.dir.path() + Name, out = program.path("out"), source = out + Name;
+        const QString victim = program.path("victim"), nowhere = program.path("nowhere");
+        const QString target = writer == u"import" ? (plant == u"fifo" ? source : own)
+            : writer == u"settings"                ? own
+                                                   : out + (writer == u"export" ? Name : "/PRN_Euro." + writer.left(3));
+        QVERIFY(QDir().mkdir(out) && WriteFile(source, "[Last]\r\nID=7\r\n") && WriteFile(victim, "victim"));
+        QVERIFY(WriteFile(own,
+                          QStringLiteral("[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n[ImportSettings]\r\nIni=True\r\n"
+                                         "DeleteAfter=True\r\nFolder=%1\r\n")
+                              .arg(out)
+                              .toUtf8()));
+        QVERIFY(program.start());
+        QVERIFY(target == own || target == source || WriteFile(target, "old"));
+        SettingsExport exporting(program.controller.dialogs(), program.controller.settings(), SavedPathsFile);
+        SettingsImport importing(program.controller.dialogs(), program.controller.settings(), SavedPathsFile);
+        exporting.Load(nullptr);
+        importing.Load(nullptr);
+        if (plant != u"full" && plant != u"io" && plant != u"sync" && plant != u"full 4k")
+            QVERIFY(QFile::remove(target));
+        QVERIFY(plant != u"link" || QFile::link(victim, target));
+        QVERIFY(plant != u"dangling" || QFile::link(nowhere, target));
+        QVERIFY(plant != u"fifo" || ::mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
+        QVERIFY(plant != u"folder" || QDir().mkdir(target));
+        const QByteArray before = Contents(target);
+        const QStringList entries = QDir(QFileInfo(target).path()).entryList(QDir::AllEntries | QDir::Hidden);
+        std::optional<PlantedFault> fault;
+        if (plant.startsWith(QLatin1String("full")) || plant == u"io" || plant == u"sync")
+            fault.emplace(plant == u"sync"     ? WriteFault::SyncFails
+                              : plant == u"io" ? WriteFault::IoError
+                                               : WriteFault::DiskFull,
+                          QFileInfo(target).path(), plant == u"full 4k" ? 4096 : 0);
+
+        QtPlatformServices qt;
+        program.platform.savePaths = {target};
+        program.platform.printer.clear();
+        if (writer == u"pdf")
+            program.platform.real = &qt;
+        if (writer == u"import") {
+            program.platform.answers = {MessageAnswer::Yes};
+            importing.Import(nullptr);
+        } else if (writer == u"export") {
+            exporting.Export(nullptr);
+        } else if (writer == u"settings") {
+            program.controller.ConfirmInput(5, {Money::fromRaw(20000), 2, 0, {}});
+            program.controller.ConvertCurrent(nullptr);
+        } else {
+            PrintJob(program.controller, nullptr).Print(writer == u"text" ? PrintJob::ToFile : PrintJob::ToPrinter, {});
+        }
+        fault.reset();
+
+        const QList<ScriptedPlatform::Message> &messages = program.platform.messages;
+        const QString said = messages.isEmpty() ? QString() : messages.last().text;
+        QVERIFY2(message.isEmpty() ? messages.isEmpty() : said.contains(message.replace("%t", target)),
+                 qPrintable(said));
+        QVERIFY(!program.platform.ended && QFile::exists(source) && ReadFile(victim) == "victim"
+                && !QFile::exists(nowhere));
+        if (!message.isEmpty()) { // as it was, and nothing left beside it
+            QCOMPARE(Contents(target), before);
+            QCOMPARE(QDir(QFileInfo(target).path()).entryList(QDir::AllEntries | QDir::Hidden), entries);
+        } else { // the link replaced by the file
+            QVERIFY(!QFileInfo(target).isSymLink() && ReadFile(target).size() > 10);
+        }
+    }
+
+    // At the start, what is left beside the settings file; what a stored folder reads back as; what stands where
+    // the lock belongs; an import too large. "%d" stands for the program's folder, "%l" for the lock.
+    void startUpFoldersLockAndLimits_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<QString>("after");   // the program's folder ("~" its name); the folder read back; the lock
+        QTest::addColumn<QString>("message"); // in the last message; empty: none
+        const auto row = [](const char *tag, const QString &plant, const char *after, const char *message) {
+            QTest::newRow(tag) << plant << QString(after) << QString(message);
+        };
+        const char *userFiles = "~.ini ~.ini.202406 ~.ini.Backup ~.ini.OLD001 ~.ini.v2copy";
+        row("6 only own leftovers removed", "leftovers", userFiles, "");
+        row("6 a second copy removes nothing", "leftovers:second",
+            ".~-0123456789abcdef.tmp ~.ini ~.ini.202406 ~.ini.Backup ~.ini.OLD001 ~.ini.v2copy",
+            "The application is already active");
+        row("7 a trailing space", "folder:trail ", "kept", "");
+        row("7 a trailing tab", "folder:trail\t", "kept", "");
+        row("7 4096 characters", "folder:4096", "kept", "");
+        row("7 4097 characters refused", "folder:4097", "none",
+            "The path of the folder is longer than 4096 characters");
+        row("7 a line break refused", "folder:line\nbreak", "none",
+            "The name of the folder '%d/line\nbreak' holds a line break");
+        row("9 an empty folder at the lock", "lock:folder", "lock file", "");
+        row("9 a dangling link at the lock", "lock:dangling", "lock file", "");
+        row("9 a folder with a file at the lock", "lock:full", "left alone",
+            "a folder that is not empty stands where its lock file '%l' belongs");
+        row("9 a FIFO at the lock", "lock:fifo", "left alone", "a FIFO, a socket or a device stands where");
+        row("10 an import above 16 MB", "import", "kept", "is larger than 16 MB, so it cannot be a settings file");
+    }
+    void startUpFoldersLockAndLimits()
+    {
+        QFETCH(QString, plant);
+        QFETCH(QString, message);
+        const QString kind = plant.section(u':', 0, 0), what = plant.section(u':', 1);
+        ScriptedProgram program({}, false);
+        const QString own = program.dir.path() + Name, lock = program.path("run/zkEuroChangeoverAdviser.lock");
+        const QString source = program.path("in") + Name;
+        QtPlatformServices qt;
+        if (kind == u"leftovers") {
+            for (const char *name : {".Backup", ".202406", ".OLD001", ".v2copy"})
+                QVERIFY(WriteFile(own + name, "mine"));
+            QVERIFY(WriteFile(program.path(".zkEuroChangeoverAdviser-0123456789abcdef.tmp"), "x"));
+            program.platform.instance =
+                what.isEmpty() ? PlatformServices::Instance::Alone : PlatformServices::Instance::OtherRunning;
+        } else if (kind == u"lock") {
+            QVERIFY(
+                QDir().mkdir(program.path("run"))
+                && QFile::setPermissions(program.path("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(program.path("run")));
+            program.platform.real = &qt;
+            QVERIFY(what != u"folder" || QDir().mkdir(lock));
+            QVERIFY(what != u"full" || (QDir().mkdir(lock) && WriteFile(lock + "/mine", "mine")));
+            QVERIFY(what != u"dangling" || QFile::link(program.path("run/nowhere"), lock));
+            QVERIFY(what != u"fifo" || ::mkfifo(QFile::encodeName(lock).constData(), 0600) == 0);
+        } else if (kind == u"import") {
+            QVERIFY(QDir().mkdir(program.path("in"))
+                    && WriteFile(own,
+                                 "[ImportSettings]\r\nIni=True\r\nFolder=" + QFile::encodeName(program.path("in"))
+                                     + "\r\n"));
+            QFile big(source);
+            QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(IniDocument::MaximumFileSize + 1));
+        }
+        program.start();
+        const QByteArray settings = ReadFile(own);
+
+        QString after;
+        if (kind == u"leftovers") {
+            after = QDir(program.dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(u' ');
+            after.replace(QLatin1String("zkEuroChangeoverAdviser"), QLatin1String("~"));
+        } else if (kind == u"folder") {
+            const QString chosen = what.startsWith(u'4')
+                ? program.path(QString(what.toInt() - program.dir.path().size() - 1, u'x'))
+                : program.path(what);
+            program.platform.folders = {chosen + u'/'};
+            SettingsExport exporting(program.controller.dialogs(), program.controller.settings(), SavedPathsFile);
+            exporting.Load(nullptr);
+            exporting.ChooseFolder(nullptr);
+            exporting.Apply(nullptr);
+            exporting.Load(nullptr);
+            after = exporting.folder() == chosen ? "kept" : exporting.folder().isEmpty() ? "none" : exporting.folder();
+        } else if (kind == u"lock") {
+            after = QFileInfo(lock).isFile() && !QFileInfo(lock).isSymLink() ? "lock file" : "left alone";
+            QVERIFY(what != u"full" || ReadFile(lock + "/mine") == "mine");
+        } else {
+            program.platform.answers = {MessageAnswer::Yes};
+            SettingsImport importing(program.controller.dialogs(), program.controller.settings(), SavedPathsFile);
+            importing.Load(nullptr);
+            importing.Import(nullptr);
+            after = ReadFile(own) == settings && QFileInfo(source).size() > IniDocument::MaximumFileSize ? "kept"
+                                                                                                         : "copied";
+        }
+        QTEST(after, "after");
+        const QList<ScriptedPlatform::Message> &messages = program.platform.messages;
+        const QString said = messages.isEmpty() ? QString() : messages.last().text;
+        message.replace("%d", program.dir.path()).replace("%l", lock);
+        QVERIFY2(message.isEmpty() ? messages.isEmpty() : said.contains(message), qPrintable(said));
+        QVERIFY(!said.contains("already active") || kind == u"leftovers");
+    }
+
     void chooserFolder()
     {
         const QStringList elsewhere = {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
@@ -339,6 +556,14 @@ private slots:
         QFETCH(bool, menuEntry);
         QFETCH(QByteArray, administrators);
         QFETCH(QByteArray, users);
+        if (!writable) {
+            // No write bit at all is read-only for root too, whom the bits do not stop.
+            QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(!IsWritableFolder(m_dir->path()));
+            QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            if (RanUnprivileged())
+                return;
+        }
         const QString bin = m_dir->filePath("bin"), config = m_dir->filePath("home/.config/euro");
         const QString name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
         QVERIFY(QDir().mkpath(bin));
@@ -348,7 +573,6 @@ private slots:
             administrators.isEmpty()
             || (WriteWithFolder(bin + name, administrators) && QFile::setPermissions(bin + name, QFile::ReadOwner)));
         QVERIFY(users.isEmpty() || WriteWithFolder(config + name, users));
-        // No write bit at all is read-only for root too, whom the bits do not stop.
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
         QVERIFY(QFile::setPermissions(bin, writable ? readOnly | QFile::WriteOwner : readOnly));
 

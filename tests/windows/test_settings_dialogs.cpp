@@ -86,22 +86,25 @@ private:
             + child<QPushButton>(QStringLiteral("cmdCancel"))->text() + u' '
             + (folder.isEmpty() ? QStringLiteral("-") : QString(folder).remove(m_dir->path() + u'/'));
     }
-    // Each message by what it says ("same", "missing", "question", "shut down"), "report", else in full.
-    QStringList messages() const
+    // Each message by what it says ("same", "missing", "not a file" (the target), "question", "shut down"), "report",
+    // else in full.
+    QStringList messages(const QString &target) const
     {
         const bool greek = m_controller->app().GreekLanguage;
-        const std::array<std::tuple<const char *, TextId, MessageStyle>, 4> known = {
-            {{"same", m_import ? TextId::ImportSameFolder : TextId::ExportSameFolder, MessageStyle::Critical},
-             {"missing", m_import ? TextId::ImportMissingFile : TextId::ExportMissingFile, MessageStyle::Critical},
-             {"question", TextId::ImportQuestion, MessageStyle::Question},
-             {"shut down", TextId::ImportShutDown, MessageStyle::Exclamation}}};
+        const QString named = m_import ? source() : settingsFile();
+        const std::array<std::tuple<const char *, TextId, MessageStyle, QString>, 5> known = {
+            {{"same", m_import ? TextId::ImportSameFolder : TextId::ExportSameFolder, MessageStyle::Critical, named},
+             {"missing", m_import ? TextId::ImportMissingFile : TextId::ExportMissingFile, MessageStyle::Critical,
+              named},
+             {"not a file", TextId::TransferNotRegular, MessageStyle::Critical, target},
+             {"question", TextId::ImportQuestion, MessageStyle::Question, named},
+             {"shut down", TextId::ImportShutDown, MessageStyle::Exclamation, named}}};
         QStringList names;
         for (const ScriptedPlatform::Message &message : std::as_const(m_platform->messages)) {
             names.append(message.caption.endsWith(m_import ? "[ SII1000 ]" : "[ SEE1000 ]") ? "report" : message.text);
-            for (const auto &[name, text, style] : known) {
+            for (const auto &[name, text, style, path] : known) {
                 if (message.caption == Text(m_import ? TextId::ImportTitle : TextId::ExportTitle, greek)
-                    && message.style == style
-                    && message.text == Text(text, greek).arg(m_import ? source() : settingsFile()))
+                    && message.style == style && message.text == Text(text, greek).arg(path))
                     names.last() = QLatin1String(name);
             }
         }
@@ -207,11 +210,11 @@ private slots:
         add("export: the same folder", "program", "", same, "xeL on Cancel program/", "none");
         add("export el: through a link", "link", "", same, "xeL on Άκυρο link/", "none");
         add("export el: the file gone", "out", "gone", missing, "-d_ off Άκυρο out/", "none");
-        add("export: the copy fails", "empty", "break no", {"report"}, "closed", "none");
+        add("export: a folder in the way", "empty", "break", {"not a file"}, "xeL on Cancel empty/", "none");
         add("import: No", "out", "delete no", {"question"}, "xeL on Cancel out/", "kept");
         add("import el: Yes", "out", "yes", done, "ended", "kept");
         add("import: Yes, to the trash", "out", "delete yes", done, "ended", "trashed");
-        add("import: the copy fails", "out", "break delete yes no", {"question", "report"}, "xeL on Cancel out/",
+        add("import: a folder in the way", "out", "break delete yes", {"question", "not a file"}, "xeL on Cancel out/",
             "kept");
         add("import el: through a link", "link", "delete", same, "xeL on Άκυρο link/", "kept");
         add("import el: the source gone", "out", "gone", missing, "-d_ off Άκυρο out/", "gone");
@@ -237,7 +240,7 @@ private slots:
         QTest::mouseClick(child<QPushButton>(import ? QStringLiteral("cmdImport") : QStringLiteral("cmdExport")),
                           Qt::LeftButton);
 
-        QTEST(messages(), "messages");
+        QTEST(messages(target), "messages");
         const QString shown = m_dialog->isVisible() ? state() : QStringLiteral("closed");
         QTEST(m_platform->ended ? QStringLiteral("ended") : shown, "outcome");
         QCOMPARE(m_controller->settings().frozen(), m_platform->ended);
