@@ -9,20 +9,14 @@
 
 // The program started on the scripted platform in a folder of its own, from a
 // settings file holding `ini`, with the stored conversion run as the main
-// window runs it when it first shows; or, unless `now`, when start() is called.
+// window runs it when it first shows.
 struct ScriptedProgram
 {
-    explicit ScriptedProgram(const QByteArray &ini = QByteArray(), bool now = true)
+    explicit ScriptedProgram(const QByteArray &ini = QByteArray())
     {
         WriteFile(path(QStringLiteral("zkEuroChangeoverAdviser.ini")), ini);
-        if (now)
-            start();
-    }
-    bool start()
-    {
-        const bool started = controller.StartUp();
+        controller.StartUp();
         controller.ConvertCurrent(nullptr);
-        return started;
     }
     QString path(const QString &name) const { return dir.filePath(name); }
     QByteArray ini() const { return ReadFile(path(QStringLiteral("zkEuroChangeoverAdviser.ini"))); }

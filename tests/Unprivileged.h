@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -11,56 +10,38 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Whether permission bits stop this process. They do not stop root, who may
-// write any file: a row about a refused permission would prove nothing there.
-inline bool PermissionBitsBind()
-{
-    QTemporaryDir dir;
-    const QByteArray probe = QFile::encodeName(dir.filePath(QStringLiteral("read-only")));
-    QFile(dir.filePath(QStringLiteral("read-only"))).open(QIODevice::WriteOnly);
-    return ::chmod(probe.constData(), 0400) == 0 && ::access(probe.constData(), W_OK) != 0;
-}
-
-// For a row whose point is a refused permission. Where the bits bind, returns
-// false and the row runs here. Where they do not (the tests run as root), the
-// row runs instead in a copy of this test program started as nobody (setpriv),
-// with a home and temporary folder of its own that nobody may write; its
-// failure fails the row here. Returns true then: the caller returns at once.
+// For a row about a refused permission: false where permission bits bind, and
+// the row runs here. Where they do not (root), it runs in a copy of this test
+// program as nobody (setpriv), with a home and temporary folder of its own, and
+// fails here if it fails there; true then, and the caller returns.
 inline bool RanUnprivileged()
 {
-    if (PermissionBitsBind())
-        return false;
-    constexpr uid_t nobody = 65534;
     QTemporaryDir home;
-    const QString program = home.filePath(QStringLiteral("test"));
-    const QString run = home.filePath(QStringLiteral("run"));
-    // Copied: the build tree may lie where nobody may not go.
-    bool ready = QFile::copy(QCoreApplication::applicationFilePath(), program) && QDir().mkdir(run)
-        && ::chmod(QFile::encodeName(run).constData(), 0700) == 0;
+    const QByteArray probe = QFile::encodeName(home.filePath(QStringLiteral("probe")));
+    if (QFile(QString::fromLocal8Bit(probe)).open(QIODevice::WriteOnly) && ::chmod(probe.constData(), 0400) == 0
+        && ::access(probe.constData(), W_OK) != 0)
+        return false;
+    // A copy: the build tree may lie where nobody may not go.
+    const QString program = home.filePath(QStringLiteral("test")), run = home.filePath(QStringLiteral("run"));
+    bool ready = QFile::copy(QCoreApplication::applicationFilePath(), program) && QDir().mkdir(run);
     for (const QString &path : {home.path(), run, program})
-        ready = ready && ::chown(QFile::encodeName(path).constData(), nobody, nobody) == 0;
-    if (!ready) {
-        QTest::qFail("no folder for an unprivileged run", __FILE__, __LINE__);
-        return true;
-    }
+        ready = ready && ::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         environment.remove(QLatin1String(variable));
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("TMPDIR"), home.path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), run);
+    for (const char *variable : {"HOME", "TMPDIR", "XDG_RUNTIME_DIR"})
+        environment.insert(QLatin1String(variable), variable[0] == 'X' ? run : home.path());
     QProcess child;
     child.setProcessEnvironment(environment);
     child.setWorkingDirectory(home.path());
     child.setProcessChannelMode(QProcess::MergedChannels);
-    const QString row =
-        QString::fromUtf8(QTest::currentTestFunction()) + u':' + QString::fromUtf8(QTest::currentDataTag());
     // Where it always lies: a test may have changed PATH.
     const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"), {"/usr/bin", "/bin"});
-    child.start(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", "--", program, row});
-    const bool passed =
-        child.waitForFinished(60000) && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
-    if (!passed)
+    const QString row =
+        QString::fromUtf8(QTest::currentTestFunction()) + u':' + QString::fromUtf8(QTest::currentDataTag());
+    if (ready)
+        child.start(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", "--", program, row});
+    if (!ready || !child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
         QTest::qFail(qPrintable(child.errorString() + u'\n' + QString::fromLocal8Bit(child.readAll())), __FILE__,
                      __LINE__);
     return true;

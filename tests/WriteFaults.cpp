@@ -3,38 +3,36 @@
 #include <QFile>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
 #include <unistd.h>
 
 namespace {
 
-std::atomic<bool> planted = false;
+bool planted = false;
 WriteFault kind = WriteFault::DiskFull;
 QByteArray folder; // with a trailing separator
 long long budget = 0;
 
-template<typename Call>
-Call Next(const char *name)
-{
-    return reinterpret_cast<Call>(::dlsym(RTLD_NEXT, name));
-}
-
-// Whether the descriptor is a file under the folder; an unnamed one counts by
-// the folder it was made in.
+// Whether the descriptor's file lies under the folder (an unnamed one is named after its folder).
 bool Hit(int descriptor, WriteFault fault)
 {
     if (!planted || kind != fault)
         return false;
-    char link[32];
-    std::snprintf(link, sizeof link, "/proc/self/fd/%d", descriptor);
     char target[PATH_MAX];
-    const ssize_t size = ::readlink(link, target, sizeof target);
+    const QByteArray link = "/proc/self/fd/" + QByteArray::number(descriptor);
+    const ssize_t size = ::readlink(link.constData(), target, sizeof target);
     return size > folder.size() && std::memcmp(target, folder.constData(), size_t(folder.size())) == 0;
+}
+
+int Sync(const char *name, int descriptor)
+{
+    if (!Hit(descriptor, WriteFault::SyncFails))
+        return reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, name))(descriptor);
+    errno = EIO;
+    return -1;
 }
 
 } // namespace
@@ -51,7 +49,7 @@ PlantedFault::~PlantedFault() { planted = false; }
 
 extern "C" ssize_t write(int descriptor, const void *data, size_t size)
 {
-    static const auto real = Next<ssize_t (*)(int, const void *, size_t)>("write");
+    static const auto real = reinterpret_cast<ssize_t (*)(int, const void *, size_t)>(::dlsym(RTLD_NEXT, "write"));
     if (!Hit(descriptor, WriteFault::DiskFull) && !Hit(descriptor, WriteFault::IoError))
         return real(descriptor, data, size);
     if (budget <= 0) {
@@ -63,20 +61,5 @@ extern "C" ssize_t write(int descriptor, const void *data, size_t size)
     return written;
 }
 
-extern "C" int fsync(int descriptor)
-{
-    static const auto real = Next<int (*)(int)>("fsync");
-    if (!Hit(descriptor, WriteFault::SyncFails))
-        return real(descriptor);
-    errno = EIO;
-    return -1;
-}
-
-extern "C" int fdatasync(int descriptor)
-{
-    static const auto real = Next<int (*)(int)>("fdatasync");
-    if (!Hit(descriptor, WriteFault::SyncFails))
-        return real(descriptor);
-    errno = EIO;
-    return -1;
-}
+extern "C" int fsync(int descriptor) { return Sync("fsync", descriptor); }
+extern "C" int fdatasync(int descriptor) { return Sync("fdatasync", descriptor); }

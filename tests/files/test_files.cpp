@@ -167,7 +167,6 @@ private slots:
         row("copy, no source", copy, "none", "dst", "none", ErrorCode::FileNotFound, "<missing>");
         row("move, replaces", move, "file", "dst", "old", ok, NewBytes);
         row("move, other file system", move, "file", "shm", "old", ok, NewBytes);
-        row("move, a link to the source replaced", move, "file", "dst", "link", ok, NewBytes);
     }
     void copyOrMove()
     {

@@ -1,6 +1,5 @@
 #include "TestFiles.h"
 
-#include "platform/InstanceLock.h"
 #include "platform/QtPlatformServices.h"
 
 #include <QFontDatabase>
@@ -17,18 +16,6 @@ class TestPlatform : public QObject
     QtPlatformServices m_platform;
 
 private slots:
-    // Two copies, and a lock left by a crashed copy, are tested in test_program with real copies.
-    void staleLockTakenOver()
-    {
-        for (const char *contents : {"", "\177ELF\n\n"}) {
-            QTemporaryDir dir;
-            InstanceLock lock(dir.path());
-            QVERIFY(WriteFile(lock.filePath(), contents));
-            QCOMPARE(lock.acquire(), InstanceLock::Result::Acquired);
-            QCOMPARE(InstanceLock(dir.path()).acquire(), InstanceLock::Result::HeldByOther);
-        }
-    }
-
     void compactPath_data()
     {
         QTest::addColumn<QString>("path");
