@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the program and starts it.
+# Builds the program alone (not the tests and benchmarks) and starts it.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$root/scripts/build.sh"
-exec "$root/build/src/euro-changeover-adviser"
+"$root/scripts/build.sh" --target euro-changeover-adviser
+exec "$root/build/src/euro-changeover-adviser" "$@"

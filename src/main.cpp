@@ -1,11 +1,28 @@
+#include "app/CommandLine.h"
 #include "app/MainController.h"
 #include "platform/QtPlatformServices.h"
 #include "windows/main/frmMain.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
+    // Names the configuration folders, whatever the program file is called.
+    QCoreApplication::setApplicationName(ProgramName);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine commandLine(arguments);
+    if (!commandLine.opensWindow()) {
+        // No window, so no display either: help, version, a conversion, or
+        // why the window cannot open.
+        QCoreApplication application(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
+    }
+
     QApplication application(argc, argv);
     QtPlatformServices platform;
     MainController controller(platform);

@@ -3,13 +3,12 @@
 #include "app/SettingsLocation.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 void AppValues::setProgramFolder(const QString &folder)
 {
     ProgramFolder = QDir::cleanPath(folder);
     const QString base = ProgramFolder + QLatin1Char('/');
-    SettingsFile = SettingsFilePath(ProgramFolder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    SettingsFile = SettingsFilePath(ProgramFolder, UserConfigFolder(), AdministratorsSettingsFile());
     GreekHelpFile = base + QStringLiteral("zkEuroChangeoverAdviserGR.hlp");
     EnglishHelpFile = base + QStringLiteral("zkEuroChangeoverAdviserUK.hlp");
 }

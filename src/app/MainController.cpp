@@ -131,12 +131,7 @@ void MainController::ConvertCurrent(QWidget *owner)
     trap.checkOnce(m_settings.edit([this](IniDocument &ini) { KeepConversionState(m_state, ini); }));
 }
 
-QString MainController::rowTitle(int slot) const
-{
-    if (slot == OtherCurrencyIndex && !m_state.otherCurrencyUnnamed())
-        return m_state.OtherCurrencyName;
-    return CurrencyCaption(slot, m_app.GreekLanguage);
-}
+QString MainController::rowTitle(int slot) const { return RowTitle(m_state, slot, m_app.GreekLanguage); }
 
 RowText MainController::rowText(int slot) const { return rowTexts()[std::size_t(slot)]; }
 

@@ -3,6 +3,13 @@
 #include "app/Texts.h"
 #include "core/NumberText.h"
 
+QString RowTitle(const ConversionState &state, int slot, bool greek)
+{
+    if (slot == OtherCurrencyIndex && !state.otherCurrencyUnnamed())
+        return state.OtherCurrencyName;
+    return CurrencyCaption(slot, greek);
+}
+
 std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state, bool greek,
                                             bool hideToolTips, const QLocale &locale)
 {

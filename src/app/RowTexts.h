@@ -14,6 +14,10 @@ struct RowText
     QString toolTip;
 };
 
+// A row's title in the chosen language: the additional currency's own name
+// once it has one, else the built-in caption.
+QString RowTitle(const ConversionState &state, int slot, bool greek);
+
 // The row texts of a result: "1,936 " and " 1,936.2700 " per slot, or after an
 // overflow the overflow word in the source row and the no-result word in every
 // other, in the chosen language. Tooltips are empty when hideToolTips is set.

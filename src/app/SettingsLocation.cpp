@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 bool IsWritableFolder(const QString &folder)
 {
@@ -26,21 +27,41 @@ bool IsInstalled(const QString &programFolder)
 
 } // namespace
 
-QString SettingsFilePath(const QString &programFolder, const QString &configFolder)
+SettingsPlace FindSettingsFile(const QString &programFolder, const QString &configFolder,
+                               const QString &administratorsFile)
 {
-    const QString beside = QDir(programFolder).filePath(SettingsFileName);
     if (configFolder.isEmpty() || (IsWritableFolder(programFolder) && !IsInstalled(programFolder)))
-        return beside;
-
+        return {QDir(programFolder).filePath(SettingsFileName), QString()};
     const QString own = QDir(configFolder).filePath(SettingsFileName);
-    if (!QDir().mkpath(configFolder) || QFileInfo::exists(own) || !QFileInfo::exists(beside))
-        return own;
+    if (QFileInfo::exists(own) || !QFileInfo::exists(administratorsFile))
+        return {own, QString()};
+    return {own, administratorsFile};
+}
+
+QString SettingsFilePath(const QString &programFolder, const QString &configFolder, const QString &administratorsFile)
+{
+    const SettingsPlace place = FindSettingsFile(programFolder, configFolder, administratorsFile);
+    const bool usersOwn = !configFolder.isEmpty() && place.file == QDir(configFolder).filePath(SettingsFileName);
     // Copied whole or not at all, so an interrupted copy never leaves half a
     // settings file behind.
-    if (!CopyOrMoveFiles(FileTransfer::Copy, {beside}, configFolder).failed()) {
-        // The administrator's file may be read-only; the user's copy must take
-        // the user's changes.
-        QFile::setPermissions(own, QFile::permissions(own) | QFile::ReadOwner | QFile::WriteOwner);
+    if (usersOwn && QDir().mkpath(configFolder) && !place.firstStart.isEmpty()
+        && !CopyOrMoveFiles(FileTransfer::Copy, {place.firstStart}, configFolder).failed()) {
+        // The administrator's file is usually read-only; the user's copy must
+        // take the user's changes.
+        QFile::setPermissions(place.file, QFile::permissions(place.file) | QFile::ReadOwner | QFile::WriteOwner);
     }
-    return own;
+    return place.file;
+}
+
+QString UserConfigFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation); }
+
+QString AdministratorsSettingsFile()
+{
+    const QString own = UserConfigFolder();
+    for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::AppConfigLocation)) {
+        const QString file = QDir(folder).filePath(SettingsFileName);
+        if (folder != own && QFileInfo(file).isFile())
+            return file;
+    }
+    return QString();
 }

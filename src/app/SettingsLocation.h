@@ -5,16 +5,38 @@
 // Where the settings file lives. A program whose folder can be written (a build
 // folder, a copy on a USB stick) keeps the file beside itself, so that it can be
 // carried around with it. An installed program keeps it in the user's
-// configuration folder, creating that folder as needed; a settings file placed
-// beside the program (by an administrator) is copied there first when the user
-// has none yet, so its settings carry over. A program counts as installed when
-// its folder cannot be written, or when its menu entry lies in the install tree
-// beside it (../share/applications): root can write to /usr/bin, and a program
-// installed into the user's home could too, yet neither is portable.
-//
-// Always returns a path; when the configuration folder cannot be made, the
-// first write to the file fails and is reported as any failed write is.
-QString SettingsFilePath(const QString &programFolder, const QString &configFolder);
+// configuration folder; the administrator's starting settings, when there are
+// any, are copied there on the user's first start, so that they carry over. A
+// program counts as installed when its folder cannot be written, or when its
+// menu entry lies in the install tree beside it (../share/applications): root
+// can write to /usr/bin, and a program installed into the user's home could
+// too, yet neither is portable.
+struct SettingsPlace
+{
+    QString file;       // the file the program keeps its settings in
+    QString firstStart; // the administrator's file a first start copies to `file`; empty when none is due
+
+    // The file that holds the settings now: the user's own, else the administrator's.
+    QString current() const { return firstStart.isEmpty() ? file : firstStart; }
+};
+
+// Decides, without touching the disk. An empty configuration folder keeps the
+// file beside the program.
+SettingsPlace FindSettingsFile(const QString &programFolder, const QString &configFolder,
+                               const QString &administratorsFile);
+
+// Decides, then makes the configuration folder and copies the administrator's
+// file there, as a start of the window does. Always returns a path; when the
+// folder cannot be made, the first write to the file fails and is reported as
+// any failed write is.
+QString SettingsFilePath(const QString &programFolder, const QString &configFolder, const QString &administratorsFile);
+
+// The user's configuration folder for the program ($XDG_CONFIG_HOME/euro-changeover-adviser).
+QString UserConfigFolder();
+// The administrator's starting settings: the first settings file in the
+// program's folder of the system's configuration folders ($XDG_CONFIG_DIRS,
+// /etc/xdg when unset). Empty when there is none.
+QString AdministratorsSettingsFile();
 
 // Whether the program may keep its files in the folder. A folder without any
 // write permission bit counts as read-only even for root, who may write

@@ -150,6 +150,56 @@ constexpr std::array Entries = {
     Entry{TextId::LockInTheWayLink, "a link to an existing file or folder",
           "ένας σύνδεσμος προς υπάρχον αρχείο ή φάκελλο"},
     Entry{TextId::LockInTheWaySpecial, "a FIFO, a socket or a device", "ένα FIFO, μία υποδοχή ή μία συσκευή"},
+    // Help lines are wrapped to fit a terminal 80 characters wide; option
+    // descriptions start in column 31.
+    Entry{TextId::CommandUsage, "Usage: %1 [OPTION]...", "Χρήση: %1 [ΕΠΙΛΟΓΗ]..."},
+    Entry{TextId::CommandAbout,
+          "Converts an amount between the euro, the twelve currencies whose rates to the\n"
+          "euro were irrevocably fixed and one currency of your own, always through the\n"
+          "euro, exactly as the window does. Without options the window opens.",
+          "Μετατρέπει ένα ποσό μεταξύ του ευρώ, των δώδεκα νομισμάτων με αμετάκλητα\n"
+          "καθορισμένη ισοτιμία προς το ευρώ και ενός δικού σας νομίσματος, πάντοτε μέσω\n"
+          "του ευρώ, ακριβώς όπως το παράθυρο. Χωρίς επιλογές ανοίγει το παράθυρο."},
+    Entry{TextId::CommandOptions, "Options:", "Επιλογές:"},
+    Entry{TextId::CommandHelpOption, "show this help and end", "εμφανίζει αυτή τη βοήθεια και τερματίζει"},
+    Entry{TextId::CommandVersionOption, "show the program's name and version and end",
+          "εμφανίζει το όνομα και την έκδοση της εφαρμογής\nκαι τερματίζει"},
+    Entry{TextId::CommandConvertArguments, "AMOUNT CODE", "ΠΟΣΟ ΚΩΔΙΚΟΣ"},
+    Entry{TextId::CommandConvertOption,
+          "convert AMOUNT from the currency CODE and print\nthe road of the conversion, then the report's\n"
+          "column titles and its fourteen lines",
+          "μετατρέπει το ΠΟΣΟ από το νόμισμα ΚΩΔΙΚΟΣ και\nεμφανίζει τη διαδρομή της μετατροπής, τους\n"
+          "τίτλους των στηλών της αναφοράς και τις\nδεκατέσσερις γραμμές της"},
+    Entry{TextId::CommandGreekOption, "print in Greek", "εμφανίζει τα κείμενα στα ελληνικά"},
+    Entry{TextId::CommandEnglishOption, "print in English", "εμφανίζει τα κείμενα στα αγγλικά"},
+    Entry{TextId::CommandDetails,
+          "CODE is one of EUR, ATS, BEF, DEM, ESP, FIM, FRF, GRD, IEP, ITL, LUF, NLG, PTE,\n"
+          "or OTHER for the additional currency, in any letter case. AMOUNT is written\n"
+          "with the separators of your regional settings. The rates, the decimals and\n"
+          "the additional currency come from the settings file, which is read and never\n"
+          "written.\n\n"
+          "Exit status: 0 done, 1 an overflow or no display for the window, 2 a wrong\n"
+          "option, amount or code.",
+          "Ο ΚΩΔΙΚΟΣ είναι ένας από τους EUR, ATS, BEF, DEM, ESP, FIM, FRF, GRD, IEP, ITL,\n"
+          "LUF, NLG, PTE ή OTHER για το επιπλέον νόμισμα, με κεφαλαία ή πεζά. Το ΠΟΣΟ\n"
+          "γράφεται με τα διαχωριστικά των τοπικών σας ρυθμίσεων. Οι ισοτιμίες, τα\n"
+          "δεκαδικά και το επιπλέον νόμισμα προέρχονται από το αρχείο ρυθμίσεων, το οποίο\n"
+          "διαβάζεται και δεν γράφεται ποτέ.\n\n"
+          "Κατάσταση εξόδου: 0 επιτυχία, 1 υπερχείλιση ή καμία οθόνη για το παράθυρο,\n"
+          "2 λανθασμένη επιλογή, ποσό ή κωδικός."},
+    Entry{TextId::CommandUnknownOption, "Unknown option '%1'.", "Άγνωστη επιλογή «%1»."},
+    Entry{TextId::CommandStrayArgument, "Unexpected argument '%1'.", "Απρόσμενο όρισμα «%1»."},
+    Entry{TextId::CommandConvertNeeds, "'%1' needs an amount and a currency code.",
+          "Η «%1» χρειάζεται ένα ποσό και έναν κωδικό νομίσματος."},
+    Entry{TextId::CommandLanguageAlone, "'%1' chooses the language of what is printed: use it with '--convert' or '--help'.",
+          "Η «%1» ορίζει τη γλώσσα των όσων εμφανίζονται: χρησιμοποιήστε την μαζί με την «--convert» ή την «--help»."},
+    Entry{TextId::CommandUnknownCode, "Unknown currency code '%1'.", "Άγνωστος κωδικός νομίσματος «%1»."},
+    Entry{TextId::CommandNoDisplay,
+          "There is no display to open the window on: neither DISPLAY nor WAYLAND_DISPLAY is set. Start the "
+          "program in a desktop session; '%1 --convert AMOUNT CODE' works without one.",
+          "Δεν υπάρχει οθόνη για να ανοίξει το παράθυρο: δεν έχει ορισθεί ούτε η DISPLAY ούτε η WAYLAND_DISPLAY. "
+          "Ξεκινήστε την εφαρμογή σε μια συνεδρία επιφάνειας εργασίας· η «%1 --convert ΠΟΣΟ ΚΩΔΙΚΟΣ» λειτουργεί "
+          "και χωρίς οθόνη."},
 
     Entry{TextId::ReportCurrencyTitle, "Currency                      ", "Νόμισμα                       "},
     Entry{TextId::ReportRateTitle, "Exchange rate", "     Ισοτιμία"},

@@ -515,21 +515,23 @@ private slots:
     {
         QTest::addColumn<bool>("writable");
         QTest::addColumn<bool>("menuEntry"); // the install tree's, beside the bin folder
+        QTest::addColumn<QByteArray>("beside");
         QTest::addColumn<QByteArray>("administrators");
         QTest::addColumn<QByteArray>("users");
         QTest::addColumn<QString>("expected"); // the folder chosen, then the file's text
-        const QByteArray no, a("A"), u("U");
-        QTest::newRow("portable") << true << false << a << u << "bin A";
-        QTest::newRow("portable, first start") << true << false << no << no << "bin ";
-        QTest::newRow("read-only, first start") << false << false << no << no << "config ";
-        QTest::newRow("read-only, prepared") << false << false << a << no << "config A";
-        QTest::newRow("installed, writable") << true << true << a << no << "config A";
-        QTest::newRow("user's own kept") << false << true << a << u << "config U";
+        const QByteArray no, a("A"), b("B"), u("U");
+        QTest::newRow("portable") << true << false << b << a << u << "bin B";
+        QTest::newRow("portable, first start") << true << false << no << a << no << "bin ";
+        QTest::newRow("read-only, first start") << false << false << no << no << no << "config ";
+        QTest::newRow("read-only, prepared") << false << false << no << a << no << "config A";
+        QTest::newRow("installed, writable") << true << true << b << a << no << "config A";
+        QTest::newRow("user's own kept") << false << true << no << a << u << "config U";
     }
     void location()
     {
         QFETCH(bool, writable);
         QFETCH(bool, menuEntry);
+        QFETCH(QByteArray, beside);
         QFETCH(QByteArray, administrators);
         QFETCH(QByteArray, users);
         // No write bit at all is read-only for root too, whom the bits do not stop.
@@ -539,18 +541,18 @@ private slots:
         if (!writable && RanUnprivileged())
             return;
         const QString bin = m_dir->filePath("bin"), config = m_dir->filePath("home/.config/euro");
-        const QString name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
+        const QString name = QStringLiteral("/zkEuroChangeoverAdviser.ini"), etc = m_dir->filePath("etc/euro") + name;
         QVERIFY(QDir().mkpath(bin));
         QVERIFY(!menuEntry
                 || WriteWithFolder(m_dir->filePath("share/applications/euro-changeover-adviser.desktop"), ""));
-        QVERIFY(
-            administrators.isEmpty()
-            || (WriteWithFolder(bin + name, administrators) && QFile::setPermissions(bin + name, QFile::ReadOwner)));
+        QVERIFY(beside.isEmpty() || WriteFile(bin + name, beside));
+        QVERIFY(administrators.isEmpty()
+                || (WriteWithFolder(etc, administrators) && QFile::setPermissions(etc, QFile::ReadOwner)));
         QVERIFY(users.isEmpty() || WriteWithFolder(config + name, users));
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
         QVERIFY(QFile::setPermissions(bin, writable ? readOnly | QFile::WriteOwner : readOnly));
 
-        const QString path = SettingsFilePath(bin, config);
+        const QString path = SettingsFilePath(bin, config, etc);
 
         QFile::setPermissions(bin, readOnly | QFile::WriteOwner);
         QFile file(path);
@@ -559,7 +561,7 @@ private slots:
         // The folder is made, ready for the first write; a copied file takes the user's changes.
         QVERIFY(folder == u"bin"
                 || (QFileInfo(config).isDir() && (!file.exists() || file.permissions() & QFile::WriteOwner)));
-        QCOMPARE(QDir(bin).entryList(QDir::Files).size(), administrators.isEmpty() ? 0 : 1);
+        QCOMPARE(QDir(bin).entryList(QDir::Files).size(), beside.isEmpty() ? 0 : 1);
     }
 };
 

@@ -9,15 +9,26 @@ fail() { echo "FAIL: $*"; exit 1; }
 prefix=$tmp/prefix
 cmake --install "$1" --prefix "$prefix" >/dev/null
 desktop-file-validate "$prefix/share/applications/euro-changeover-adviser.desktop" || fail "desktop entry"
-appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml || fail "metainfo"
+# Nothing reported, not even a pedantic note.
+appstreamcli validate --pedantic --no-net "$prefix"/share/metainfo/*.metainfo.xml >"$tmp/metainfo" || fail "metainfo"
+! grep -q '^[EWIP]:' "$tmp/metainfo" || { cat "$tmp/metainfo"; fail "metainfo notes"; }
+
+# The manual pages list the options --help lists.
+for language in english:man1 greek:el/man1; do
+  page=$prefix/share/man/${language#*:}/euro-changeover-adviser.1.gz language=${language%:*}
+  listed=$(zcat "$page" | sed -n '/^\.TP$/{n;/^\.B.*\\-/p}' | grep -oE '\\-(\\-)?[a-z]+' | tr -d '\\' | sort)
+  helped=$("$prefix/bin/euro-changeover-adviser" --$language --help | grep -E '^ +-' | grep -oE -- '-+[a-z]+' | sort)
+  [[ -n $listed && $listed == "$helped" ]] || fail "the $language manual page lists $(echo $listed), --help $(echo $helped)"
+done
 
 # An administrator's settings carry over; no write bit stops root too.
-printf '[General]\r\nLanguage=True\r\n' >"$prefix/bin/zkEuroChangeoverAdviser.ini"
+mkdir -p "$tmp/xdg/euro-changeover-adviser"
+printf '[General]\r\nLanguage=True\r\n' >"$tmp/xdg/euro-changeover-adviser/zkEuroChangeoverAdviser.ini"
 chmod a-w "$prefix/bin"
 before=$(ls -l --full-time "$prefix/bin"; md5sum "$prefix"/bin/*)
 mkdir -m 700 "$tmp/home" "$tmp/run" "$tmp/tmp"
 settings=$tmp/home/.config/euro-changeover-adviser/zkEuroChangeoverAdviser.ini
-HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_RUNTIME_DIR=$tmp/run TMPDIR=$tmp/tmp QT_QPA_PLATFORM=offscreen \
+HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_CONFIG_DIRS=$tmp/xdg XDG_RUNTIME_DIR=$tmp/run TMPDIR=$tmp/tmp QT_QPA_PLATFORM=offscreen \
   "$prefix/bin/euro-changeover-adviser" &
 pid=$!
 # The conversion run at start-up writes the last currency and amount.
