@@ -32,7 +32,7 @@ TransferOutcome SettingsExport::Export(QWidget *owner)
         return TransferOutcome::StayOpen;
     const Failure copied = CopyOrMoveFiles(FileTransfer::Copy, sources, folder());
     dialogs().BringWindowToFront(owner);
-    if (refusedAsNotRegular(owner, TextId::ExportTitle, copied))
+    if (refusedAsNotRegular(owner, copied))
         return TransferOutcome::StayOpen;
     ErrorTrap trap(dialogs(), owner, QStringLiteral("SEE1000"));
     return trap.check(copied) ? TransferOutcome::Close : TransferOutcome::ProgramEnds;

@@ -81,7 +81,7 @@ TransferOutcome SettingsImport::Import(QWidget *owner)
 
     const Failure copied = CopyOrMoveFiles(FileTransfer::Copy, sources, ownFolder());
     dialogs().BringWindowToFront(owner);
-    if (refusedAsNotRegular(owner, TextId::ImportTitle, copied))
+    if (refusedAsNotRegular(owner, copied))
         return TransferOutcome::StayOpen;
     if (copied.failed()) {
         // Nothing is deleted and the program goes on; the dialog stays open for another try.

@@ -141,11 +141,11 @@ QStringList SettingsTransfer::checkedSources(QWidget *owner, TextId title, TextI
     return sources;
 }
 
-bool SettingsTransfer::refusedAsNotRegular(QWidget *owner, TextId title, const Failure &copied) const
+bool SettingsTransfer::refusedAsNotRegular(QWidget *owner, const Failure &copied) const
 {
     if (copied.code != ErrorCode::NotRegularFile)
         return false;
-    m_dialogs.ShowMessageBox(owner, Text(title, greek()), Text(TextId::TransferNotRegular, greek()).arg(copied.path),
-                             MessageStyle::Critical);
+    m_dialogs.ShowMessageBox(owner, Text(actionTitle(), greek()),
+                             Text(TextId::TransferNotRegular, greek()).arg(copied.path), MessageStyle::Critical);
     return true;
 }

@@ -92,9 +92,9 @@ protected:
     // title; one refused for another reason is named too; the result is then empty.
     QStringList checkedSources(QWidget *owner, TextId title, TextId missing);
     // A copy refused because a folder, a FIFO, a device or a socket stands
-    // where a file was meant: said in a critical message titled title. False
-    // for any other outcome, which the caller reports.
-    bool refusedAsNotRegular(QWidget *owner, TextId title, const Failure &copied) const;
+    // where a file was meant: said in a critical message. False for any other
+    // outcome, which the caller reports.
+    bool refusedAsNotRegular(QWidget *owner, const Failure &copied) const;
 
     virtual TextId chooserTitle() const = 0;
     virtual TextId actionTitle() const = 0;

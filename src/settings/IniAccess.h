@@ -13,8 +13,9 @@
 //
 // Each read takes the value as the profile reader returns it into the
 // setting's buffer (so at most bufferSize - 1 characters), removes NULs and
-// trims spaces; a string that was enclosed in quotes keeps its spaces. Numbers are read in the stored form, whatever the locale: an
-// optional sign, digits and at most one decimal separator, "." or ",".
+// trims spaces; a string that was enclosed in quotes keeps its spaces. Numbers
+// are read in the stored form, whatever the locale: an optional sign, digits
+// and at most one decimal separator, "." or ",".
 // The per-slot settings (Rate, Decimals) take the currency slot; their default
 // is the catalogue's value for that slot.
 QString ReadIniString(const IniDocument &ini, Setting setting, qint16 *length = nullptr);
