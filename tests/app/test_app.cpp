@@ -333,8 +333,10 @@ private slots:
         };
         const char *users = "~.ini ~.ini.202406 ~.ini.Backup ~.ini.OLD001 ~.ini.v2copy";
         row("6 only own leftovers removed", "leftovers", users, "");
-        row("6 a second copy removes nothing", "leftovers:second",
-            (QByteArray(".~-0123456789abcdef.tmp ") + users).constData(), "The application is already active");
+        const QByteArray all = ".~-0123456789abcdef.tmp " + QByteArray(users);
+        row("6 a second copy removes nothing", "leftovers:second", all.constData(),
+            "The application is already active");
+        row("6 a copy without a lock removes nothing", "leftovers:unlocked", all.constData(), "only once: its lock");
         row("7 a trailing space", "folder:trail ", "kept", "");
         row("7 a trailing tab", "folder:trail\t", "kept", "");
         row("7 4096 characters", "folder:4096", "kept", "");
@@ -362,8 +364,9 @@ private slots:
         for (const char *name : {".Backup", ".202406", ".OLD001", ".v2copy"})
             QVERIFY(kind != u"leftovers" || WriteFile(own + name, "mine"));
         QVERIFY(kind != u"leftovers" || WriteFile(program.path(".zkEuroChangeoverAdviser-0123456789abcdef.tmp"), "x"));
-        program.platform.instance =
-            what == u"second" ? PlatformServices::Instance::OtherRunning : PlatformServices::Instance::Alone;
+        program.platform.instance = what == u"second" ? PlatformServices::Instance::OtherRunning
+            : what == u"unlocked"                     ? PlatformServices::Instance::Unavailable
+                                                      : PlatformServices::Instance::Alone;
         QtPlatformServices qt;
         program.platform.real = kind == u"lock" ? &qt : nullptr;
         QVERIFY(kind != u"lock"
