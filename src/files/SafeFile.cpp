@@ -144,7 +144,9 @@ Failure SafeFile::commit()
         failWithErrno();
         return m_failure;
     }
-    if (::fsync(m_descriptor) != 0) {
+    // The bytes, and the size that reads them back, reach the disk before the
+    // file takes the target's name; a failed sync is a failed write.
+    if (::fdatasync(m_descriptor) != 0) {
         failWithErrno();
         return m_failure;
     }
@@ -162,11 +164,6 @@ Failure SafeFile::commit()
         return m_failure;
     }
     m_temporary.clear();
-    // The new name is made lasting too; the file is in place whatever this says.
-    if (const int folder = ::open(Native(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
     QIODevice::close();
     return {};
 }
