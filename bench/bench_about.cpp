@@ -7,7 +7,7 @@
 // which other work on a shared machine disturbs less. Run it on the display
 // you care about, e.g. under xvfb-run, or with QT_QPA_PLATFORM=offscreen.
 #include "BenchPlatform.h"
-#include "app/MainController.h"
+#include "app/AppContext.h"
 #include "windows/dialogs/frmAbout.h"
 #include "windows/main/frmMain.h"
 
@@ -62,12 +62,12 @@ struct Opening
 };
 
 // Opens one box over the main window, waits for its first frame and closes it.
-Opening openOnce(MainController &controller, QWidget *mainWindow)
+Opening openOnce(AppContext &context, QWidget *mainWindow)
 {
     QElapsedTimer timer;
     timer.start();
     const qint64 processor = processorNs();
-    frmAbout box(controller.dialogs(), mainWindow);
+    frmAbout box(context.dialogs(), mainWindow);
     FirstPaint paint(box.findChild<QLabel *>(QStringLiteral("lblCopyright")));
     box.show();
     paint.wait();
@@ -81,30 +81,31 @@ struct Program
 {
     QTemporaryDir folder;
     std::unique_ptr<BenchPlatform> platform;
-    std::unique_ptr<MainController> controller;
+    std::unique_ptr<AppContext> context;
     std::unique_ptr<frmMain> window;
 
-    explicit Program(bool greek)
+    explicit Program(Language language)
     {
         QFile settings(folder.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")));
         if (settings.open(QIODevice::WriteOnly))
-            settings.write(greek ? "[General]\r\nLanguage=True\r\n" : "[General]\r\nLanguage=False\r\n");
+            settings.write(language == Language::Greek ? "[General]\r\nLanguage=True\r\n"
+                                                       : "[General]\r\nLanguage=False\r\n");
         settings.close();
         platform = std::make_unique<BenchPlatform>(folder.path());
-        controller = std::make_unique<MainController>(*platform);
-        controller->StartUp();
-        window = std::make_unique<frmMain>(*controller);
+        context = std::make_unique<AppContext>(*platform);
+        context->startUp();
+        window = std::make_unique<frmMain>(*context);
         FirstPaint paint(window->findChild<QLabel *>(QStringLiteral("lblAmount_13")));
         window->show();
         paint.wait();
     }
-    Opening open() { return openOnce(*controller, window.get()); }
+    Opening open() { return openOnce(*context, window.get()); }
 };
 
 int child(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    Program program(qstrcmp(argv[2], "greek") == 0);
+    Program program(qstrcmp(argv[2], "greek") == 0 ? Language::Greek : Language::English);
     const Opening opening = program.open();
     std::printf("%lld %lld\n", static_cast<long long>(opening.wallNs), static_cast<long long>(opening.processorNs));
     return 0;
@@ -129,9 +130,9 @@ void firstOpening(benchmark::State &state, const char *language)
     state.counters["processor_ms"] = processorMs / double(state.iterations());
 }
 
-void laterOpening(benchmark::State &state, bool greek)
+void laterOpening(benchmark::State &state, Language language)
 {
-    Program program(greek);
+    Program program(language);
     program.open();
     double processorMs = 0;
     for (auto _ : state) {
@@ -146,8 +147,8 @@ void laterOpening(benchmark::State &state, bool greek)
 
 BENCHMARK_CAPTURE(firstOpening, english, "english")->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(firstOpening, greek, "greek")->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(laterOpening, english, false)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(laterOpening, greek, true)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(laterOpening, english, Language::English)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(laterOpening, language, Language::Greek)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

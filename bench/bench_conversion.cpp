@@ -31,7 +31,7 @@ void BM_ConvertAndRowTexts(benchmark::State &loop)
     const ConversionState state = GreekDrachmae();
     const QLocale locale(QLocale::Greek, QLocale::Greece);
     for (auto _ : loop)
-        benchmark::DoNotOptimize(RowTexts(Convert(state), state, true, false, locale));
+        benchmark::DoNotOptimize(RowTexts(Convert(state), state, Language::Greek, false, locale));
 }
 BENCHMARK(BM_ConvertAndRowTexts);
 

@@ -13,7 +13,7 @@
 // Conversion: one conversion re-run in a shown window, with the rows repainted
 // and the settings file saved, as after the user confirmed the amount dialog.
 #include "BenchPlatform.h"
-#include "app/MainController.h"
+#include "app/AppContext.h"
 #include "windows/main/frmMain.h"
 
 #include <benchmark/benchmark.h>
@@ -136,10 +136,10 @@ int child(int argc, char **argv)
     const QString mode = QString::fromLocal8Bit(argv[2]);
     BenchPlatform platform(QString::fromLocal8Bit(argv[3]));
     if (mode == QLatin1String("program")) {
-        MainController controller(platform);
-        if (!controller.StartUp())
+        AppContext context(platform);
+        if (!context.startUp())
             return 1;
-        frmMain window(controller);
+        frmMain window(context);
         FirstFrame frame(&window, window.findChild<QLabel *>(QStringLiteral("lblAmount_13")));
         window.show();
         return QApplication::exec();
@@ -185,13 +185,13 @@ void confirmedConversion(benchmark::State &state)
 {
     QTemporaryDir folder;
     BenchPlatform platform(folder.path());
-    MainController controller(platform);
-    controller.StartUp();
-    frmMain window(controller);
+    AppContext context(platform);
+    context.startUp();
+    frmMain window(context);
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        window.RefreshConversion();
+        window.refreshConversion();
         window.centralWidget()->repaint();
     }
 }

@@ -3,6 +3,7 @@
 // the destination finished. Targets: under 5 ms to the text file (the save to
 // disk included), under 200 ms to a PDF file.
 #include "BenchPlatform.h"
+#include "app/AppContext.h"
 #include "app/MainController.h"
 #include "app/PrintJob.h"
 
@@ -30,20 +31,21 @@ void run(benchmark::State &loop, qint16 destination)
 {
     QTemporaryDir folder;
     PrintPlatform platform(folder.path());
-    MainController controller(platform);
-    controller.StartUp();
-    controller.SetLanguage(true);
-    controller.ConvertCurrent(nullptr);
+    AppContext context(platform);
+    MainController controller(context);
+    context.startUp();
+    controller.setLanguage(Language::Greek);
+    controller.refreshConversion(nullptr);
     if (destination != PrintJob::ToFile && !platform.printerName().isEmpty()) {
         loop.SkipWithError("a printer is installed: the benchmark does not print on paper");
         return;
     }
-    PrintJob job(controller, nullptr);
+    PrintJob job(context, nullptr);
     PrintJob::Window window;
     window.yieldToEvents = [] { QCoreApplication::processEvents(); };
     window.progress = [](int, const QString &) {};
     for (auto _ : loop) {
-        if (job.Print(destination, window) != PrintJob::Outcome::Completed) {
+        if (job.print(destination, window) != PrintJob::Outcome::Completed) {
             loop.SkipWithError("the run did not complete");
             break;
         }

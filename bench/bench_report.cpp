@@ -30,7 +30,7 @@ Conversion GreekDrachmae()
     c.state.CurrencyRates[OtherCurrencyIndex] = 118.25;
     c.result = Convert(c.state);
     for (int slot = 0; slot < CurrencyCount; ++slot)
-        c.names[std::size_t(slot)] = CurrencyCaption(slot, true);
+        c.names[std::size_t(slot)] = CurrencyCaption(slot, Language::Greek);
     c.names[OtherCurrencyIndex] = QStringLiteral("Λεκ Αλβανίας");
     return c;
 }
@@ -49,7 +49,7 @@ BENCHMARK(BM_BuildReportModel);
 void BM_BuildReport(benchmark::State &loop)
 {
     const Conversion c = GreekDrachmae();
-    const ReportWords words = ReportWordsFor(true);
+    const ReportWords words = ReportWordsFor(Language::Greek);
     const QString dateTime = ReportDateTimeText(QDateTime::currentDateTime(), Greek);
     PageSetupValues page;
     page.TopMargin = 2;
@@ -72,8 +72,8 @@ void BM_RunToTextFile(benchmark::State &loop)
         const QString dateTime = ReportDateTimeText(QDateTime::currentDateTime(), Greek);
         ReportFileWriter writer(path);
         writer.open(); // a failure sticks, and the commit reports it
-        for (const ReportStep &step :
-             BuildReportSteps(model, ReportWordsFor(true), dateTime, ReportForm::File, PageSetupValues(), Greek))
+        for (const ReportStep &step : BuildReportSteps(model, ReportWordsFor(Language::Greek), dateTime,
+                                                       ReportForm::File, PageSetupValues(), Greek))
             writer.writeLine(step.text);
         if (writer.commit().failed())
             loop.SkipWithError("the report file could not be written");

@@ -1,5 +1,5 @@
+#include "app/AppContext.h"
 #include "app/CommandLine.h"
-#include "app/MainController.h"
 #include "platform/QtPlatformServices.h"
 #include "windows/main/frmMain.h"
 
@@ -25,12 +25,12 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QtPlatformServices platform;
-    MainController controller(platform);
+    AppContext context(platform);
     // A second copy, or an error report answered Yes, ends the program before
     // any window exists.
-    if (!controller.StartUp())
+    if (!context.startUp())
         return 0;
-    frmMain window(controller);
+    frmMain window(context);
     window.show();
     // The first conversion runs as the window is shown, before the event loop:
     // ending there cannot leave a loop that has not started yet.

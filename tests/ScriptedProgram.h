@@ -3,6 +3,7 @@
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
+#include "app/AppContext.h"
 #include "app/MainController.h"
 
 #include <QTemporaryDir>
@@ -15,13 +16,14 @@ struct ScriptedProgram
     explicit ScriptedProgram(const QByteArray &ini = QByteArray())
     {
         WriteFile(path(QStringLiteral("zkEuroChangeoverAdviser.ini")), ini);
-        controller.StartUp();
-        controller.ConvertCurrent(nullptr);
+        context.startUp();
+        controller.finishStartUp(nullptr);
     }
     QString path(const QString &name) const { return dir.filePath(name); }
     QByteArray ini() const { return ReadFile(path(QStringLiteral("zkEuroChangeoverAdviser.ini"))); }
 
     QTemporaryDir dir;
     ScriptedPlatform platform{dir.path()};
-    MainController controller{platform};
+    AppContext context{platform};
+    MainController controller{context};
 };

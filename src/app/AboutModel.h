@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Language.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,7 @@ public:
     // Reads the language once: the box keeps it while it is open.
     explicit AboutModel(SharedDialogs &dialogs);
 
-    bool greek() const { return m_greek; }
+    Language language() const { return m_language; }
     QString caption() const;
     QString title() const;
     QString versionLine() const; // "Version 0001.0000.0000"
@@ -28,14 +30,14 @@ public:
     QString authorLine(const QDate &date) const;
 
     // Each number with at least four digits: 1, 0, 0 gives "0001.0000.0000".
-    static QString VersionNumber(int major, int minor, int revision);
+    static QString versionNumber(int major, int minor, int revision);
     // The version this program was built as.
-    static QString ProgramVersion();
+    static QString programVersion();
 
     // The system-information programs looked for on PATH, best first.
-    static const QStringList &SystemInfoPrograms();
+    static const QStringList &systemInfoPrograms();
     // The full path of the first of them found on PATH; empty when none is.
-    static QString FindSystemInfoProgram();
+    static QString findSystemInfoProgram();
 
     // Starts the system-information program without waiting for it; when there
     // is none, or it does not start, says so in a message owned by `owner`.
@@ -44,5 +46,5 @@ public:
 
 private:
     SharedDialogs &m_dialogs;
-    const bool m_greek;
+    const Language m_language;
 };

@@ -94,7 +94,7 @@ CommandLine::CommandLine(const QStringList &arguments)
     // it also chooses the language of a complaint about the others.
     for (const QString &name : parser.optionNames()) {
         if (name == QLatin1String("greek") || name == QLatin1String("english"))
-            m_greek = name == QLatin1String("greek");
+            m_language = name == QLatin1String("greek") ? Language::Greek : Language::English;
     }
     if (!parsed) {
         // Unless an option is unknown, a value is missing at the end ("--convert")
@@ -123,31 +123,32 @@ CommandLine::CommandLine(const QStringList &arguments)
         m_action = Action::Convert;
         m_amount = parser.value(QStringLiteral("convert"));
         m_code = positional.constFirst();
-    } else if (m_greek) {
-        misused(TextId::CommandLanguageAlone, Dashed(*m_greek ? QStringLiteral("greek") : QStringLiteral("english")));
+    } else if (m_language) {
+        misused(TextId::CommandLanguageAlone,
+                Dashed(*m_language == Language::Greek ? QStringLiteral("greek") : QStringLiteral("english")));
     } else if (!DisplayAvailable(parser)) {
         m_action = Action::NoDisplay;
     }
 }
 
-QString CommandLine::HelpText(bool greek, bool full)
+QString CommandLine::HelpText(Language language, bool full)
 {
-    QString help = Text(TextId::CommandUsage, greek).arg(ProgramName) + u'\n';
+    QString help = Text(TextId::CommandUsage, language).arg(ProgramName) + u'\n';
     if (full)
-        help += Text(TextId::CommandAbout, greek) + u'\n';
-    help += u'\n' + Text(TextId::CommandOptions, greek) + u'\n';
+        help += Text(TextId::CommandAbout, language) + u'\n';
+    help += u'\n' + Text(TextId::CommandOptions, language) + u'\n';
     const QString indent(DescriptionColumn, u' ');
     for (const OptionEntry &entry : Options) {
         QString names = entry.shortName ? QStringLiteral("  -%1, --").arg(QLatin1String(entry.shortName))
                                         : QStringLiteral("      --");
         names += QLatin1String(entry.name);
         if (entry.description == TextId::CommandConvertOption)
-            names += u' ' + Text(TextId::CommandConvertArguments, greek);
+            names += u' ' + Text(TextId::CommandConvertArguments, language);
         names = names.size() < DescriptionColumn - 1 ? names.leftJustified(DescriptionColumn) : names + u'\n' + indent;
-        help += names + Text(entry.description, greek).replace(u'\n', u'\n' + indent) + u'\n';
+        help += names + Text(entry.description, language).replace(u'\n', u'\n' + indent) + u'\n';
     }
     if (full)
-        help += u'\n' + Text(TextId::CommandDetails, greek) + u'\n';
+        help += u'\n' + Text(TextId::CommandDetails, language) + u'\n';
     return help;
 }
 
@@ -162,41 +163,43 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
     Failure unreadable;
     const IniDocument ini = IniDocument::load(
         FindSettingsFile(programFolder, UserConfigFolder(), AdministratorsSettingsFile()).current(), &unreadable);
-    const bool greek = m_greek.value_or(ReadIniBoolean(ini, Setting::Language));
+    // The stored language is a boolean, true for Greek.
+    const Language language =
+        m_language.value_or(ReadIniBoolean(ini, Setting::Language) ? Language::Greek : Language::English);
     switch (m_action) {
     case Action::Help:
-        out << HelpText(greek, true);
+        out << HelpText(language, true);
         return Done;
     case Action::NoDisplay:
-        err << Text(TextId::CommandNoDisplay, greek).arg(ProgramName) << u'\n';
+        err << Text(TextId::CommandNoDisplay, language).arg(ProgramName) << u'\n';
         return Failed;
     case Action::Wrong:
-        err << Text(m_problem, greek).arg(m_subject) << u'\n' << HelpText(greek, false);
+        err << Text(m_problem, language).arg(m_subject) << u'\n' << HelpText(language, false);
         return Misused;
     default:
         break;
     }
     if (unreadable.failed()) {
-        err << FailureDescription(unreadable, greek) << u'\n';
+        err << FailureDescription(unreadable, language) << u'\n';
         return Failed;
     }
-    return convert(ini, greek, out, err);
+    return convert(ini, language, out, err);
 }
 
-int CommandLine::convert(const IniDocument &ini, bool greek, QTextStream &out, QTextStream &err) const
+int CommandLine::convert(const IniDocument &ini, Language language, QTextStream &out, QTextStream &err) const
 {
     ConversionState state;
     FillConversionState(state, ini);
     const int slot = SlotOfCode(m_code);
     if (slot < 0) {
-        err << Text(TextId::CommandUnknownCode, greek).arg(m_code) << u'\n';
+        err << Text(TextId::CommandUnknownCode, language).arg(m_code) << u'\n';
         return Misused;
     }
     // What the amount dialog refuses, in its order and with its words.
     const std::optional<Money> amount = ParseAmount(m_amount);
     const bool badRate = !(state.CurrencyRates[std::size_t(slot)] > 0);
     if (badRate || !amount || amount->raw() < 0) {
-        err << Text(badRate ? TextId::BadRate : TextId::BadAmount, greek) << u'\n';
+        err << Text(badRate ? TextId::BadRate : TextId::BadAmount, language) << u'\n';
         return Misused;
     }
     state.CurrentCurrency = qint16(slot);
@@ -205,12 +208,13 @@ int CommandLine::convert(const IniDocument &ini, bool greek, QTextStream &out, Q
 
     std::array<QString, CurrencyCount> names;
     for (int row = 0; row < CurrencyCount; ++row)
-        names[std::size_t(row)] = RowTitle(state, row, greek);
-    out << ConversionRoad(result, state, slot, names[OtherCurrencyIndex], greek) << u'\n';
+        names[std::size_t(row)] = RowTitle(state, row, language);
+    out << ConversionRoad(result, state, slot, names[OtherCurrencyIndex], language) << u'\n';
     // The report file's lines: its column titles, then the data line that ends each row.
     constexpr std::size_t ColumnTitleLine = 3;
-    const std::vector<ReportStep> steps = BuildReportSteps(
-        BuildReportModel(result, state, names), ReportWordsFor(greek), QString(), ReportForm::File, PageSetupValues());
+    const std::vector<ReportStep> steps =
+        BuildReportSteps(BuildReportModel(result, state, names), ReportWordsFor(language), QString(), ReportForm::File,
+                         PageSetupValues());
     out << steps[ColumnTitleLine].text << u'\n';
     for (const ReportStep &step : steps) {
         if (step.endsRow)

@@ -41,7 +41,7 @@ public:
 
     // The help in the chosen language: the usage and the options, and when
     // full, what the program does, the currency codes and the exit codes.
-    static QString HelpText(bool greek, bool full);
+    static QString HelpText(Language language, bool full);
 
 private:
     enum class Action {
@@ -53,12 +53,12 @@ private:
         Wrong, // m_problem says how, about m_subject
     };
 
-    int convert(const IniDocument &ini, bool greek, QTextStream &out, QTextStream &err) const;
+    int convert(const IniDocument &ini, Language language, QTextStream &out, QTextStream &err) const;
 
     Action m_action = Action::Window;
     TextId m_problem = TextId::CommandUnknownOption;
     QString m_subject;
-    std::optional<bool> m_greek; // the language asked for; none: the stored one
+    std::optional<Language> m_language; // the language asked for; none: the stored one
     QString m_amount;
     QString m_code;
 };

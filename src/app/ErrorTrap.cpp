@@ -17,10 +17,10 @@ bool ErrorTrap::check(const Failure &failure)
     if (!failure.failed())
         return true;
     const AppValues &app = m_dialogs.app();
-    const QString description = FailureDescription(failure, app.GreekLanguage);
+    const QString description = FailureDescription(failure, app.language());
     if (m_dialogs.ReportUnexpectedError(m_owner, app.ProgramTitle, ErrorNumber(failure.code), description,
                                         m_location)) {
-        m_dialogs.EndProgram();
+        m_dialogs.endProgram();
         return false;
     }
     return true;

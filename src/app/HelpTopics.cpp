@@ -5,15 +5,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <array>
+
 namespace {
 
-struct Topic
-{
-    QString english;
-    QString greek;
-};
-
+// A topic in every language, in the order of Language.
+using Topic = std::array<QString, Languages.size()>;
 using TopicTable = QHash<QString, Topic>;
+// The file's name of each language.
+constexpr std::array<const char *, Languages.size()> LanguageKeys = {"en", "el"};
 
 QString keyOf(const QString &window, const QString &control) { return window + QLatin1Char('/') + control; }
 
@@ -38,8 +38,9 @@ TopicTable load()
         const QJsonObject controls = window.value().toObject();
         for (auto control = controls.begin(); control != controls.end(); ++control) {
             const QJsonObject texts = control.value().toObject();
-            table.insert(keyOf(window.key(), control.key()),
-                         {texts.value(QLatin1String("en")).toString(), texts.value(QLatin1String("el")).toString()});
+            Topic &topic = table[keyOf(window.key(), control.key())];
+            for (const Language language : Languages)
+                topic[IndexOf(language)] = texts.value(QLatin1String(LanguageKeys[IndexOf(language)])).toString();
         }
     }
     return table;
@@ -53,12 +54,12 @@ const TopicTable &topics()
 
 } // namespace
 
-QString HelpTopics::topic(const QString &window, const QString &control, bool greek)
+QString HelpTopics::topic(const QString &window, const QString &control, Language language)
 {
     const auto found = topics().constFind(keyOf(window, control));
     if (found == topics().constEnd())
         return QString();
-    return greek ? found->greek : found->english;
+    return (*found)[IndexOf(language)];
 }
 
 QStringList HelpTopics::keys()

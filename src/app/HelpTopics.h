@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,7 @@ class HelpTopics
 public:
     // The topic of a control, named by its window's object name ("frmMain") and
     // its own ("cmdGo_3" for element 3 of an array); empty when it has none.
-    static QString topic(const QString &window, const QString &control, bool greek);
+    static QString topic(const QString &window, const QString &control, Language language);
 
     // Every control that has a topic, as "window/control", sorted.
     static QStringList keys();

@@ -3,8 +3,8 @@
 #include "app/Texts.h"
 #include "core/NumberText.h"
 
-QString AmountInputHint(bool greek, const QLocale &locale)
+QString AmountInputHint(Language language, const QLocale &locale)
 {
-    return Text(TextId::AmountHint, greek)
+    return Text(TextId::AmountHint, language)
         .arg(locale.decimalPoint(), FormatAmount(Money::maximum(), UnroundedPattern, locale));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Language.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -7,4 +9,4 @@
 // the user's number format ("Digits, the decimal separator '.'; at most
 // 922,337,203,685,477.5807"), so that "1.5" under a decimal comma or twenty
 // nines need not end in a bare "Incorrect amount.".
-QString AmountInputHint(bool greek, const QLocale &locale = QLocale());
+QString AmountInputHint(Language language, const QLocale &locale = QLocale());

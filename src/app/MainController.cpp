@@ -1,10 +1,9 @@
 #include "app/MainController.h"
 
-#include "app/DesktopLanguage.h"
+#include "app/AppContext.h"
 #include "app/ErrorTrap.h"
 #include "app/StatusTexts.h"
 #include "app/Texts.h"
-#include "platform/PlatformServices.h"
 #include "settings/IniAccess.h"
 #include "settings/StateStore.h"
 
@@ -15,147 +14,127 @@ const QString InitialAmountCaption = QStringLiteral("-922.337.203.685.477,5808")
 
 } // namespace
 
-MainController::MainController(PlatformServices &platform)
-    : m_platform(platform)
-    , m_dialogs(platform, m_app)
+MainController::MainController(AppContext &context)
+    : m_context(context)
 {
-    m_dialogs.setBeforeEnd([this] { m_settings.freeze(); });
 }
 
-bool MainController::StartUp()
+MainChanges MainController::finishStartUp(QWidget *owner)
 {
-    m_app.setProgramFolder(m_platform.programFolder());
-    m_settings = SettingsStore(m_app.SettingsFile);
-    const Failure unreadable = m_settings.load();
-    // A first start follows the desktop's language; the window then stores it.
-    const std::optional<bool> storedGreek = ReadIniStoredBoolean(m_settings.document(), Setting::Language);
-    m_app.GreekLanguage = storedGreek ? *storedGreek : DesktopPrefersGreek(m_platform.desktopLanguages());
-    m_app.ProgramTitle = Text(TextId::ProgramTitle, m_app.GreekLanguage);
-
-    if (unreadable.code == ErrorCode::FileTooLarge) {
-        // Not an unexpected error: the file is simply not ours to use. Said once;
-        // it is then left alone for the whole run.
-        m_dialogs.firstReportOf(unreadable);
-        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle,
-                                 Text(TextId::SettingsTooLarge, m_app.GreekLanguage)
-                                     .arg(unreadable.path)
-                                     .arg(IniDocument::MaximumFileSize / (1024 * 1024)),
-                                 MessageStyle::Exclamation);
-    } else {
-        ErrorTrap trap(m_dialogs, nullptr, QStringLiteral("MFL1000"));
-        if (!trap.checkOnce(unreadable))
-            return false;
-    }
-    const PlatformServices::Instance instance = m_platform.otherInstanceRunning();
-    if (CheckSingleInstance(m_app.ProgramTitle, instance == PlatformServices::Instance::OtherRunning))
-        return false;
-    if (instance == PlatformServices::Instance::Alone)
-        m_settings.removeSaveLeftovers();
-    if (instance != PlatformServices::Instance::Alone) {
-        // Not a reason to refuse to start, but two copies could then write the
-        // same settings file: the user should know, and what to do about it.
-        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle, LockMessage(instance), MessageStyle::Exclamation);
-    }
-    LoadSettings();
-    return !ending();
+    setLanguage(m_context.app().language());
+    return refreshConversion(owner);
 }
 
-QString MainController::LockMessage(PlatformServices::Instance instance) const
+void MainController::setLanguage(Language language)
 {
-    const bool greek = m_app.GreekLanguage;
-    TextId what = TextId::LockInTheWaySpecial;
-    switch (instance) {
-    case PlatformServices::Instance::FolderInTheWay:
-        what = TextId::LockInTheWayFolder;
-        break;
-    case PlatformServices::Instance::LinkInTheWay:
-        what = TextId::LockInTheWayLink;
-        break;
-    case PlatformServices::Instance::SpecialInTheWay:
-        break;
-    default:
-        return Text(TextId::InstanceLockUnavailable, greek);
-    }
-    return Text(TextId::LockInTheWay, greek).arg(m_platform.instanceLockPath(), Text(what, greek));
-}
-
-bool MainController::CheckSingleInstance(const QString &title, bool otherInstance)
-{
-    if (!otherInstance)
-        return false;
-    m_dialogs.ShowMessageBox(nullptr, title, Text(TextId::DuplicateInstance, m_app.GreekLanguage),
-                             MessageStyle::Critical);
-    m_dialogs.EndProgram();
-    return true;
-}
-
-void MainController::LoadSettings()
-{
-    const IniDocument &ini = m_settings.document();
-    m_app.HideToolTips = ReadIniBoolean(ini, Setting::ToolTipText);
-    m_printDestination = ReadIniInteger(ini, Setting::PrintDestination);
-    m_pageSetup = LoadPageSetup(ini);
-    FillConversionState(m_state, ini);
-}
-
-void MainController::SetLanguage(bool greek)
-{
-    m_app.GreekLanguage = greek;
-    m_app.ProgramTitle = Text(TextId::ProgramTitle, greek);
+    AppValues &app = m_context.app();
+    app.setLanguage(language);
+    app.ProgramTitle = Text(TextId::ProgramTitle, language);
     // The language is applied whether or not it can be kept; a settings file
     // that cannot be written shows up at the next conversion.
-    m_settings.edit([greek](IniDocument &ini) { WriteIniBoolean(ini, Setting::Language, greek); });
+    m_context.settings().edit(
+        [greek = app.GreekLanguage](IniDocument &ini) { WriteIniBoolean(ini, Setting::Language, greek); });
 }
 
-void MainController::ConfirmInput(int slot, const InputCurrencyValues &values)
+MainChanges MainController::ConvertFrom(int slot, const AmountQuestion &askAmount, QWidget *owner)
 {
-    m_state.CurrentCurrency = qint16(slot);
-    m_state.CurrentAmount = values.amount;
-    m_state.CurrencyDecimals[std::size_t(slot)] = values.decimals;
+    if (m_converting || m_context.ending())
+        return {};
+    m_converting = true;
+    MainChanges changes;
+    const std::optional<InputCurrencyValues> values = askAmount(slot);
+    if (values && !m_context.ending()) {
+        confirmInput(slot, *values);
+        // A name given to the additional currency shows in its row and its menu item.
+        changes.captions = slot == OtherCurrencyIndex;
+        convertCurrent(owner);
+        changes.rows = true;
+    }
+    m_converting = false;
+    changes.marked = markedRow();
+    return changes;
+}
+
+MainChanges MainController::refreshConversion(QWidget *owner)
+{
+    if (m_converting || m_context.ending())
+        return {};
+    m_converting = true;
+    convertCurrent(owner);
+    m_converting = false;
+    return {false, true, markedRow()};
+}
+
+std::optional<int> MainController::markedRow() const
+{
+    if (m_context.ending())
+        return std::nullopt;
+    return m_context.state().CurrentCurrency;
+}
+
+void MainController::confirmInput(int slot, const InputCurrencyValues &values)
+{
+    ConversionState &state = m_context.state();
+    state.CurrentCurrency = qint16(slot);
+    state.CurrentAmount = values.amount;
+    state.CurrencyDecimals[std::size_t(slot)] = values.decimals;
     if (slot != OtherCurrencyIndex)
         return;
-    m_state.CurrencyRates[std::size_t(slot)] = values.rate;
+    state.CurrencyRates[std::size_t(slot)] = values.rate;
     // The built-in name of either language is what the dialog proposes for an
     // unnamed currency; kept as a name it would pin that language's word.
-    const bool builtIn = values.name == CurrencyCaption(OtherCurrencyIndex, false)
-        || values.name == CurrencyCaption(OtherCurrencyIndex, true);
-    m_state.OtherCurrencyName = builtIn ? QString() : values.name;
-    m_state.OtherCurrencyMarker = builtIn ? UnnamedCurrencyMarker : QString();
+    const bool builtIn = values.name == CurrencyCaption(OtherCurrencyIndex, Language::English)
+        || values.name == CurrencyCaption(OtherCurrencyIndex, Language::Greek);
+    state.OtherCurrencyName = builtIn ? QString() : values.name;
+    state.OtherCurrencyMarker = builtIn ? UnnamedCurrencyMarker : QString();
 }
 
-void MainController::ConvertCurrent(QWidget *owner)
+void MainController::convertCurrent(QWidget *owner)
 {
-    ErrorTrap trap(m_dialogs, owner, QStringLiteral("342"));
-    m_result = Convert(m_state);
+    ErrorTrap trap(m_context.dialogs(), owner, QStringLiteral("342"));
+    const ConversionState &state = m_context.state();
+    m_context.setLastResult(Convert(state));
     // An overflowing amount is kept too, so that it reappears at the next start.
-    trap.checkOnce(m_settings.edit([this](IniDocument &ini) { KeepConversionState(m_state, ini); }));
+    trap.checkOnce(m_context.settings().edit([&state](IniDocument &ini) { KeepConversionState(state, ini); }));
 }
 
-QString MainController::rowTitle(int slot) const { return RowTitle(m_state, slot, m_app.GreekLanguage); }
+QString MainController::rowTitle(int slot) const
+{
+    return RowTitle(m_context.state(), slot, m_context.app().language());
+}
 
 RowText MainController::rowText(int slot) const { return rowTexts()[std::size_t(slot)]; }
 
 std::array<RowText, CurrencyCount> MainController::rowTexts() const
 {
-    if (!m_result) {
+    const std::optional<ConversionResult> &result = m_context.lastResult();
+    if (!result) {
         std::array<RowText, CurrencyCount> initial;
         initial.fill({InitialAmountCaption, QString()});
         return initial;
     }
-    return RowTexts(*m_result, m_state, m_app.GreekLanguage, m_app.HideToolTips);
+    const AppValues &app = m_context.app();
+    return RowTexts(*result, m_context.state(), app.language(), app.HideToolTips);
 }
 
 QString MainController::copyText(int slot, bool unrounded) const
 {
-    if (!m_result)
+    const std::optional<ConversionResult> &result = m_context.lastResult();
+    if (!result)
         return rowText(slot).caption.trimmed();
-    const RowText text = RowTexts(*m_result, m_state, m_app.GreekLanguage, false)[std::size_t(slot)];
+    const RowText text = RowTexts(*result, m_context.state(), m_context.app().language(), false)[std::size_t(slot)];
     return (unrounded ? text.toolTip : text.caption).trimmed();
+}
+
+AmountEntry MainController::amountEntry(int slot) const
+{
+    return AmountEntry(m_context.state(), slot, rowText(slot).caption, m_context.app().language());
 }
 
 QString MainController::statusLine(int slot) const
 {
-    if (!m_result)
+    const std::optional<ConversionResult> &result = m_context.lastResult();
+    if (!result)
         return QString();
-    return ConversionRoad(*m_result, m_state, slot, rowTitle(OtherCurrencyIndex), m_app.GreekLanguage);
+    return ConversionRoad(*result, m_context.state(), slot, rowTitle(OtherCurrencyIndex), m_context.app().language());
 }

@@ -1,44 +1,57 @@
 #pragma once
 
-#include "app/AppValues.h"
+#include "app/AmountEntry.h"
 #include "app/InputCurrencyValues.h"
 #include "app/RowTexts.h"
-#include "app/SharedDialogs.h"
 #include "core/Conversion.h"
-#include "core/ConversionState.h"
-#include "platform/PlatformServices.h"
-#include "report/PageSetup.h"
-#include "settings/SettingsStore.h"
 
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <optional>
 
+class AppContext;
 class QWidget;
 
-// Everything the main window shows and does that is not a widget: the start-up,
-// the language, the conversion with its save and its error report, and what the
-// rows read. The window builds the widgets and forwards its events here.
+// What a step of the main window's logic changed, for the window to show.
+struct MainChanges
+{
+    bool captions = false;     // the row titles: the additional currency was named
+    bool rows = false;         // the amounts, and the status line with them
+    std::optional<int> marked; // the row that carries the mark: the menu's check, the option, the focus
+};
+
+// Asks for the amount to convert from a slot, with the row marked meanwhile;
+// the confirmed values, or none when the user cancelled.
+using AmountQuestion = std::function<std::optional<InputCurrencyValues>(int slot)>;
+
+// The main window's logic, without its widgets: the start-up's last steps, the
+// language, the conversion flow with its save and its error report, and what
+// the rows read. The window builds the widgets, forwards its events here and
+// shows what each step changed.
 class MainController
 {
 public:
-    explicit MainController(PlatformServices &platform);
+    explicit MainController(AppContext &context);
 
-    // The start-up before any window exists, in order: the program's folder and
-    // settings file, the stored language and title, the refusal of a second
-    // copy, then every other stored setting. False when the program must end
-    // (a second copy, or the user chose to end after an error report).
-    bool StartUp();
+    // The start-up's last steps, once the window is built and first shows: the
+    // stored language is applied again and kept, so that the first start
+    // creates the settings file, then the stored conversion runs without asking.
+    MainChanges finishStartUp(QWidget *owner);
 
-    // The interface language: GreekLanguage, ProgramTitle and the stored key.
-    void SetLanguage(bool greek);
+    // The interface language: the application's language and title, and the stored key.
+    void setLanguage(Language language);
 
-    // A confirmed amount dialog for the slot changes the conversion state.
-    void ConfirmInput(int slot, const InputCurrencyValues &values);
-    // Converts CurrentAmount from CurrentCurrency, keeps the result for the
-    // rows and the state in the settings file; a failed save is reported (once
-    // per cause) with the conversion's error location.
-    void ConvertCurrent(QWidget *owner);
+    // A conversion the user started from a slot: asks for the amount, and when
+    // it was confirmed takes it into the conversion state, converts, keeps the
+    // state in the settings file and shows every row. The mark ends on the
+    // current row either way. Nothing happens while another conversion waits
+    // for its amount, or once the program is ending.
+    MainChanges ConvertFrom(int slot, const AmountQuestion &askAmount, QWidget *owner);
+    // Re-runs the current conversion without asking, as after a re-layout; not
+    // while a conversion waits for its amount (that one shows the rows itself).
+    MainChanges refreshConversion(QWidget *owner);
 
     // What the rows show, in the current language.
     QString rowTitle(int slot) const;
@@ -46,36 +59,24 @@ public:
     RowText rowText(int slot) const;
     // All fourteen at once, for showing every row: one pass, not fourteen.
     std::array<RowText, CurrencyCount> rowTexts() const;
-    const std::optional<ConversionResult> &lastResult() const { return m_result; }
     // What Ctrl+C copies from a row: its rounded amount as shown, or its
     // unrounded amount (also while the tooltips are hidden), without padding.
     QString copyText(int slot, bool unrounded) const;
     // The status bar's road of the last conversion for a row (StatusTexts.h).
     QString statusLine(int slot) const;
-
-    AppValues &app() { return m_app; }
-    const AppValues &app() const { return m_app; }
-    SharedDialogs &dialogs() { return m_dialogs; }
-    PlatformServices &platform() { return m_platform; }
-    const ConversionState &state() const { return m_state; }
-    SettingsStore &settings() { return m_settings; }
-    PageSetupValues &pageSetup() { return m_pageSetup; }
-    qint16 printDestination() const { return m_printDestination; }
-    void setPrintDestination(qint16 destination) { m_printDestination = destination; }
-    bool ending() const { return m_dialogs.ending(); }
+    // What the amount dialog for a slot opens with.
+    AmountEntry amountEntry(int slot) const;
 
 private:
-    bool CheckSingleInstance(const QString &title, bool otherInstance);
-    // Why no lock keeps a second copy out, for a copy that could take none.
-    QString LockMessage(PlatformServices::Instance instance) const;
-    void LoadSettings();
+    // A confirmed amount for the slot changes the conversion state.
+    void confirmInput(int slot, const InputCurrencyValues &values);
+    // Converts CurrentAmount from CurrentCurrency, keeps the result for the
+    // rows and the state in the settings file; a failed save is reported (once
+    // per cause) with the conversion's error location.
+    void convertCurrent(QWidget *owner);
+    // The mark's place after a conversion: the current row, or none once the program is ending.
+    std::optional<int> markedRow() const;
 
-    PlatformServices &m_platform;
-    AppValues m_app;
-    SharedDialogs m_dialogs;
-    SettingsStore m_settings;
-    ConversionState m_state;
-    PageSetupValues m_pageSetup;
-    qint16 m_printDestination = 0;
-    std::optional<ConversionResult> m_result;
+    AppContext &m_context;
+    bool m_converting = false;
 };

@@ -1,7 +1,7 @@
 #include "app/PageSetupEditor.h"
 
 #include "app/ErrorTrap.h"
-#include "app/MainController.h"
+#include "settings/SettingsStore.h"
 #include "settings/SettingsTable.h"
 
 #include <algorithm>
@@ -42,35 +42,37 @@ auto &FieldOf(Values &values, PageSetupEditor::Number number)
 
 } // namespace
 
-PageSetupEditor::PageSetupEditor(MainController &controller, QWidget *owner)
-    : m_controller(controller)
+PageSetupEditor::PageSetupEditor(SharedDialogs &dialogs, SettingsStore &settings, PageSetupValues &kept, QWidget *owner)
+    : m_dialogs(dialogs)
+    , m_settings(settings)
+    , m_kept(kept)
     , m_owner(owner)
-    , m_values(controller.pageSetup())
+    , m_values(kept)
 {
 }
 
-int PageSetupEditor::Minimum(Number number) { return Definition(SettingOf(number)).minimum; }
+int PageSetupEditor::minimum(Number number) { return Definition(SettingOf(number)).minimum; }
 
-int PageSetupEditor::Maximum(Number number) { return Definition(SettingOf(number)).maximum; }
+int PageSetupEditor::maximum(Number number) { return Definition(SettingOf(number)).maximum; }
 
-QString PageSetupEditor::RangeText(Number number)
+QString PageSetupEditor::rangeText(Number number)
 {
-    return QStringLiteral("%1 - %2").arg(Minimum(number)).arg(Maximum(number));
+    return QStringLiteral("%1 - %2").arg(minimum(number)).arg(maximum(number));
 }
 
 int PageSetupEditor::value(Number number) const { return FieldOf(m_values, number); }
 
 void PageSetupEditor::setValue(Number number, int value)
 {
-    FieldOf(m_values, number) = qint16(std::clamp(value, Minimum(number), Maximum(number)));
+    FieldOf(m_values, number) = qint16(std::clamp(value, minimum(number), maximum(number)));
 }
 
-void PageSetupEditor::Keep() { m_controller.pageSetup() = m_values; }
+void PageSetupEditor::keep() { m_kept = m_values; }
 
-bool PageSetupEditor::Apply()
+bool PageSetupEditor::apply()
 {
-    ErrorTrap trap(m_controller.dialogs(), m_owner, QStringLiteral("PSAC1000"));
-    Keep();
-    trap.check(m_controller.settings().edit([this](IniDocument &ini) { SavePageSetup(m_values, ini); }));
+    ErrorTrap trap(m_dialogs, m_owner, QStringLiteral("PSAC1000"));
+    keep();
+    trap.check(m_settings.edit([this](IniDocument &ini) { SavePageSetup(m_values, ini); }));
     return !trap.ended();
 }

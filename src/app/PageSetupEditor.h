@@ -6,8 +6,9 @@
 
 #include <array>
 
-class MainController;
 class QWidget;
+class SettingsStore;
+class SharedDialogs;
 
 // The page setup dialog's logic, without its widgets: a copy of the values being
 // edited, their ranges, OK (the running program prints with them) and Apply
@@ -24,28 +25,31 @@ public:
     static constexpr std::array Numbers = {Number::FontSize, Number::TopMargin, Number::LeftMargin,
                                            Number::LinesPerPage};
 
-    PageSetupEditor(MainController &controller, QWidget *owner);
+    // Edits a copy of the page setup the running program prints with (`kept`).
+    PageSetupEditor(SharedDialogs &dialogs, SettingsStore &settings, PageSetupValues &kept, QWidget *owner);
 
     // A number's range, as the settings file accepts it, and its label "8 - 12".
-    static int Minimum(Number number);
-    static int Maximum(Number number);
-    static QString RangeText(Number number);
+    static int minimum(Number number);
+    static int maximum(Number number);
+    static QString rangeText(Number number);
 
     const PageSetupValues &values() const { return m_values; }
     int value(Number number) const;
     // Kept within the number's range.
     void setValue(Number number, int value);
-    bool greekFont() const { return m_values.FontName == CourierNewGreek; }
-    void setGreekFont(bool greek) { m_values.FontName = greek ? CourierNewGreek : CourierNew; }
+    bool courierNewGreek() const { return m_values.FontName == CourierNewGreek; }
+    void setCourierNewGreek(bool chosen) { m_values.FontName = chosen ? CourierNewGreek : CourierNew; }
 
     // OK: the next print uses the values; the settings file keeps the old ones.
-    void Keep();
+    void keep();
     // Apply: kept, then written; a failed write is reported under "PSAC1000".
     // False when the program is ending.
-    bool Apply();
+    bool apply();
 
 private:
-    MainController &m_controller;
+    SharedDialogs &m_dialogs;
+    SettingsStore &m_settings;
+    PageSetupValues &m_kept;
     QWidget *m_owner;
     PageSetupValues m_values;
 };

@@ -1,5 +1,6 @@
 #include "app/PathKeeping.h"
 
+#include "app/ErrorTrap.h"
 #include "app/SharedDialogs.h"
 #include "app/Texts.h"
 #include "files/FileChecks.h"
@@ -30,8 +31,8 @@ QByteArray WithoutLineEnd(QByteArray line)
 PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, const QString &path,
                                  const QString &savedPathsFile, bool reportIfStored, bool confirm)
 {
-    const bool greek = dialogs.app().GreekLanguage;
-    const QString title = Text(TextId::StorePathTitle, greek);
+    const Language language = dialogs.app().language();
+    const QString title = Text(TextId::StorePathTitle, language);
     PathKeepingResult result;
     if (!FileExists(savedPathsFile)) {
         if (const ErrorCode error = CreateEmptyFile(savedPathsFile); error != ErrorCode::None) {
@@ -56,7 +57,7 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
         if (ComparisonKey(QString::fromUtf8(line), false) == key) {
             result.already = true;
             if (reportIfStored)
-                dialogs.ShowMessageBox(owner, title, Text(TextId::PathAlreadyStored, greek).arg(path),
+                dialogs.ShowMessageBox(owner, title, Text(TextId::PathAlreadyStored, language).arg(path),
                                        MessageStyle::Information);
             return result;
         }
@@ -64,7 +65,8 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
     }
     file.close();
     if (confirm
-        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmStorePath, greek).arg(path), MessageStyle::Question)
+        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmStorePath, language).arg(path),
+                                  MessageStyle::Question)
             != MessageAnswer::Yes) {
         result.cancelled = true;
         return result;
@@ -85,8 +87,8 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
 PathKeepingResult SetInitialPath(const SharedDialogs &dialogs, SettingsStore &settings, QWidget *owner,
                                  const QString &path, bool reportIfSame, bool confirm)
 {
-    const bool greek = dialogs.app().GreekLanguage;
-    const QString title = Text(TextId::InitialPathTitle, greek);
+    const Language language = dialogs.app().language();
+    const QString title = Text(TextId::InitialPathTitle, language);
     PathKeepingResult result;
     // The file as it is now: the path may have been set since the start.
     const IniDocument ini = IniDocument::load(settings.path(), &result.failure);
@@ -95,12 +97,12 @@ PathKeepingResult SetInitialPath(const SharedDialogs &dialogs, SettingsStore &se
     if (ComparisonKey(ReadIniString(ini, Setting::InitialPath), false) == ComparisonKey(path, false)) {
         result.already = true;
         if (reportIfSame)
-            dialogs.ShowMessageBox(owner, title, Text(TextId::InitialPathAlreadySet, greek).arg(path),
+            dialogs.ShowMessageBox(owner, title, Text(TextId::InitialPathAlreadySet, language).arg(path),
                                    MessageStyle::Information);
         return result;
     }
     if (confirm
-        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmInitialPath, greek).arg(path),
+        && dialogs.ShowMessageBox(owner, title, Text(TextId::ConfirmInitialPath, language).arg(path),
                                   MessageStyle::Question)
             != MessageAnswer::Yes) {
         result.cancelled = true;
@@ -110,4 +112,16 @@ PathKeepingResult SetInitialPath(const SharedDialogs &dialogs, SettingsStore &se
         settings.edit([&path](IniDocument &document) { WriteIniString(document, Setting::InitialPath, path); });
     result.written = !result.failure.failed();
     return result;
+}
+
+void StoreRecentPath(SharedDialogs &dialogs, QWidget *owner)
+{
+    ErrorTrap trap(dialogs, owner, QStringLiteral("SPR1000"));
+    trap.check(StoreSavedPath(dialogs, owner, CurrentPath, SavedPathsFile).failure);
+}
+
+void StoreInitialPath(SharedDialogs &dialogs, SettingsStore &settings, QWidget *owner)
+{
+    ErrorTrap trap(dialogs, owner, QStringLiteral("SPI1000"));
+    trap.check(SetInitialPath(dialogs, settings, owner, CurrentPath).failure);
 }

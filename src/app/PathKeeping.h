@@ -35,3 +35,9 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
 // path, in any letter case, is reported (when reportIfSame) and not written.
 PathKeepingResult SetInitialPath(const SharedDialogs &dialogs, SettingsStore &settings, QWidget *owner,
                                  const QString &path, bool reportIfSame = true, bool confirm = true);
+
+// The Store menu's two items, each with its own error location: Recent...
+// stores the current path in the saved-paths file ("SPR1000"), Initial... sets
+// it as the initial path ("SPI1000").
+void StoreRecentPath(SharedDialogs &dialogs, QWidget *owner);
+void StoreInitialPath(SharedDialogs &dialogs, SettingsStore &settings, QWidget *owner);

@@ -1,9 +1,10 @@
 #include "app/PrintJob.h"
 
+#include "app/AppContext.h"
 #include "app/ErrorTrap.h"
 #include "app/FileChooserFolder.h"
-#include "app/MainController.h"
 #include "app/ReportTexts.h"
+#include "app/RowTexts.h"
 #include "app/Texts.h"
 #include "core/NumberText.h"
 #include "files/SafeFile.h"
@@ -16,106 +17,103 @@
 #include <algorithm>
 #include <optional>
 
-PrintJob::PrintJob(MainController &controller, QWidget *owner)
-    : m_controller(controller)
+PrintJob::PrintJob(AppContext &context, QWidget *owner)
+    : m_context(context)
     , m_owner(owner)
 {
 }
 
-int PrintJob::PageCount() const { return ReportPageCount(CurrencyCount, m_controller.pageSetup().LinesPerPage); }
+int PrintJob::pageCount() const { return ReportPageCount(CurrencyCount, m_context.pageSetup().LinesPerPage); }
 
-QString PrintJob::Caption() const
-{
-    return Text(TextId::PrintCaption, m_controller.app().GreekLanguage).arg(PageCount());
-}
+QString PrintJob::caption() const { return Text(TextId::PrintCaption, m_context.app().language()).arg(pageCount()); }
 
-QString PrintJob::DestinationCaption(qint16 destination) const
+QString PrintJob::destinationCaption(qint16 destination) const
 {
-    const bool greek = m_controller.app().GreekLanguage;
-    QString printer = m_controller.platform().printerName();
+    const Language language = m_context.app().language();
+    QString printer = m_context.platform().printerName();
     if (printer.isEmpty())
-        printer = Text(TextId::PrintPdfPrinterName, greek);
+        printer = Text(TextId::PrintPdfPrinterName, language);
     switch (destination) {
     case ToPrinter:
-        return Text(TextId::PrintToPrinter, greek).arg(printer);
+        return Text(TextId::PrintToPrinter, language).arg(printer);
     case ToFile:
-        return Text(TextId::PrintToFile, greek);
+        return Text(TextId::PrintToFile, language);
     default:
-        return Text(TextId::PrintToBoth, greek).arg(printer);
+        return Text(TextId::PrintToBoth, language).arg(printer);
     }
 }
 
-void PrintJob::KeepDestination(qint16 destination) { m_controller.setPrintDestination(destination); }
+void PrintJob::keepDestination(qint16 destination) { m_context.setPrintDestination(destination); }
 
-bool PrintJob::ApplyDestination(qint16 destination)
+bool PrintJob::applyDestination(qint16 destination)
 {
-    ErrorTrap trap(m_controller.dialogs(), m_owner, QStringLiteral("PACE1000"));
-    KeepDestination(destination);
-    trap.check(m_controller.settings().edit(
+    ErrorTrap trap(m_context.dialogs(), m_owner, QStringLiteral("PACE1000"));
+    keepDestination(destination);
+    trap.check(m_context.settings().edit(
         [destination](IniDocument &ini) { WriteIniLong(ini, Setting::PrintDestination, destination); }));
     return !trap.ended();
 }
 
-double PrintJob::ProgressPercent(int current, int total)
+double PrintJob::progressPercent(int current, int total)
 {
     if (total <= 0)
         return 0;
     return std::clamp(double(current) / double(total) * 100.0, 0.0, 100.0);
 }
 
-QString PrintJob::ProgressText(int current, int total, const QLocale &locale)
+QString PrintJob::progressText(int current, int total, const QLocale &locale)
 {
-    return FormatDouble(ProgressPercent(current, total), locale) + QStringLiteral(" %");
+    return FormatDouble(progressPercent(current, total), locale) + QStringLiteral(" %");
 }
 
-ReportModel PrintJob::Model() const
+ReportModel PrintJob::model() const
 {
     std::array<QString, CurrencyCount> names;
     for (int slot = 0; slot < CurrencyCount; ++slot)
-        names[std::size_t(slot)] = m_controller.rowTitle(slot);
-    const ConversionState &state = m_controller.state();
-    const std::optional<ConversionResult> &last = m_controller.lastResult();
+        names[std::size_t(slot)] = RowTitle(m_context.state(), slot, m_context.app().language());
+    const ConversionState &state = m_context.state();
+    const std::optional<ConversionResult> &last = m_context.lastResult();
     return BuildReportModel(last ? *last : Convert(state), state, names);
 }
 
 QString PrintJob::ChooseFile(const QString &title, const QString &fileName, const QString &filter) const
 {
-    const SaveFileChoice choice{title, FileChooserFolder(m_controller.app().ProgramFolder), fileName, filter};
-    const QString path = m_controller.platform().chooseSaveFile(m_owner, choice);
-    m_controller.dialogs().BringWindowToFront(m_owner);
+    const SaveFileChoice choice{title, FileChooserFolder(m_context.app().ProgramFolder), fileName, filter};
+    const QString path = m_context.platform().chooseSaveFile(m_owner, choice);
+    m_context.dialogs().BringWindowToFront(m_owner);
     return path;
 }
 
-void PrintJob::RefuseFile(const Failure &failure) const
+void PrintJob::refuseFile(const Failure &failure) const
 {
     // Not an unexpected error: the user chose a file that cannot be written,
     // and can simply choose another.
-    const bool greek = m_controller.app().GreekLanguage;
-    m_controller.dialogs().ShowMessageBox(
-        m_owner, m_controller.app().ProgramTitle,
-        Text(TextId::PrintFileUnwritable, greek).arg(failure.path, ErrorDescription(failure.code, greek)),
+    const Language language = m_context.app().language();
+    m_context.dialogs().ShowMessageBox(
+        m_owner, m_context.app().ProgramTitle,
+        Text(TextId::PrintFileUnwritable, language).arg(failure.path, ErrorDescription(failure.code, language)),
         MessageStyle::Exclamation);
 }
 
-PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
+PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
 {
-    const AppValues &app = m_controller.app();
-    const bool greek = app.GreekLanguage;
-    PlatformServices &platform = m_controller.platform();
+    const AppValues &app = m_context.app();
+    const Language language = app.language();
+    PlatformServices &platform = m_context.platform();
     const bool toFile = destination == ToFile || destination == ToBoth;
     const bool toPrinter = destination == ToPrinter || destination == ToBoth;
 
     QString filePath;
     if (toFile) {
-        filePath = ChooseFile(Text(TextId::PrintFileTitle, greek), QStringLiteral("PRN_Euro.txt"),
-                              Text(TextId::PrintFileFilter, greek));
+        filePath = ChooseFile(Text(TextId::PrintFileTitle, language), QStringLiteral("PRN_Euro.txt"),
+                              Text(TextId::PrintFileFilter, language));
         if (filePath.isEmpty())
             return Outcome::NotStarted;
     }
     QString chosenPdf;
     if (toPrinter && platform.printerName().isEmpty() && platform.printerFile().isEmpty()) {
-        chosenPdf = ChooseFile(Text(TextId::PrintPdfTitle, greek), QStringLiteral("PRN_Euro.pdf"),
-                               Text(TextId::PrintPdfFilter, greek));
+        chosenPdf = ChooseFile(Text(TextId::PrintPdfTitle, language), QStringLiteral("PRN_Euro.pdf"),
+                               Text(TextId::PrintPdfFilter, language));
         if (chosenPdf.isEmpty())
             return Outcome::NotStarted;
     }
@@ -126,7 +124,7 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
     if (toFile) {
         file.emplace(filePath);
         if (const Failure failure = file->open(); failure.failed()) {
-            RefuseFile(failure);
+            refuseFile(failure);
             return Outcome::NotStarted;
         }
     }
@@ -136,18 +134,18 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
     if (!pdfPath.isEmpty()) {
         pdf.emplace(pdfPath);
         if (!pdf->open()) {
-            RefuseFile(pdf->failure());
+            refuseFile(pdf->failure());
             return Outcome::NotStarted;
         }
     }
-    ErrorTrap trap(m_controller.dialogs(), m_owner, QStringLiteral("PCE1000"));
-    const PageSetupValues &page = m_controller.pageSetup();
+    ErrorTrap trap(m_context.dialogs(), m_owner, QStringLiteral("PCE1000"));
+    const PageSetupValues &page = m_context.pageSetup();
     std::unique_ptr<PrinterSession> printer;
     if (toPrinter) {
         printer = platform.startPrinting({app.ProgramTitle, page.FontName, page.FontSize, pdf ? &*pdf : nullptr});
         if (!printer) {
             if (pdf) {
-                RefuseFile({ErrorCode::PathFileAccess, pdfPath});
+                refuseFile({ErrorCode::PathFileAccess, pdfPath});
                 return Outcome::NotStarted;
             }
             trap.check(Failure{ErrorCode::DeviceIo, platform.printerName()});
@@ -161,7 +159,7 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
     forms.setFlag(ReportForm::Printer, toPrinter);
     forms.setFlag(ReportForm::File, toFile);
     const std::vector<ReportStep> steps =
-        BuildReportSteps(Model(), ReportWordsFor(greek), ReportDateTimeText(), forms, page);
+        BuildReportSteps(model(), ReportWordsFor(language), ReportDateTimeText(), forms, page);
     bool cancelled = false;
     bool failed = false;
     bool pdfFailed = false;
@@ -197,7 +195,7 @@ PrintJob::Outcome PrintJob::Print(qint16 destination, const Window &window)
         }
         if (step.endsRow && window.progress) {
             ++rowsDone;
-            window.progress(qRound(ProgressPercent(rowsDone, CurrencyCount)), ProgressText(rowsDone, CurrencyCount));
+            window.progress(qRound(progressPercent(rowsDone, CurrencyCount)), progressText(rowsDone, CurrencyCount));
         }
     }
 

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class MainController;
+class AppContext;
 class QWidget;
 
 // The print dialog's logic, without its widgets: the page count and the
@@ -38,20 +38,20 @@ public:
         Failed,    // a failure was reported on the way
     };
 
-    PrintJob(MainController &controller, QWidget *owner);
+    PrintJob(AppContext &context, QWidget *owner);
 
     // Pages of the report with the current page setup.
-    int PageCount() const;
+    int pageCount() const;
     // "Print - Number of pages: 1."
-    QString Caption() const;
+    QString caption() const;
     // The caption of a destination option, naming the current printer.
-    QString DestinationCaption(qint16 destination) const;
+    QString destinationCaption(qint16 destination) const;
 
     // Close and Print and Close keep the destination for the running program.
-    void KeepDestination(qint16 destination);
+    void keepDestination(qint16 destination);
     // Apply keeps it and writes it to the settings file; a failed write is
     // reported under "PACE1000". False when the program is ending.
-    bool ApplyDestination(qint16 destination);
+    bool applyDestination(qint16 destination);
 
     // The run: asks for the file (and, with no printer installed, for the PDF
     // file), then prints the report line by line, yielding and checking for a
@@ -59,18 +59,18 @@ public:
     // file always committed, also after a cancel; a PDF file takes the place of
     // the chosen one only once its document was ended whole. Failures go to
     // "PCE1000", and a run with one never counts as completed.
-    Outcome Print(qint16 destination, const Window &window);
+    Outcome print(qint16 destination, const Window &window);
 
     // The progress after `current` of `total` rows: the percentage, within 0
     // and 100, unrounded in the regional general number format, then " %".
-    static double ProgressPercent(int current, int total);
-    static QString ProgressText(int current, int total, const QLocale &locale = QLocale());
+    static double progressPercent(int current, int total);
+    static QString progressText(int current, int total, const QLocale &locale = QLocale());
 
 private:
-    ReportModel Model() const;
+    ReportModel model() const;
     QString ChooseFile(const QString &title, const QString &fileName, const QString &filter) const;
-    void RefuseFile(const Failure &failure) const;
+    void refuseFile(const Failure &failure) const;
 
-    MainController &m_controller;
+    AppContext &m_context;
     QWidget *m_owner;
 };

@@ -2,15 +2,15 @@
 
 #include "app/Texts.h"
 
-ReportWords ReportWordsFor(bool greek)
+ReportWords ReportWordsFor(Language language)
 {
     // The failure words are the row captions' own, without the space that
     // separates a caption from the label's edge.
-    return ReportWords{Text(TextId::ProgramTitle, greek),
-                       Text(TextId::ReportCurrencyTitle, greek),
-                       Text(TextId::ReportRateTitle, greek),
-                       Text(TextId::ReportRoundedTitle, greek),
-                       Text(TextId::ReportUnroundedTitle, greek),
-                       Text(TextId::OverflowCaption, greek).trimmed(),
-                       Text(TextId::UndefinedCaption, greek).trimmed()};
+    return ReportWords{Text(TextId::ProgramTitle, language),
+                       Text(TextId::ReportCurrencyTitle, language),
+                       Text(TextId::ReportRateTitle, language),
+                       Text(TextId::ReportRoundedTitle, language),
+                       Text(TextId::ReportUnroundedTitle, language),
+                       Text(TextId::OverflowCaption, language).trimmed(),
+                       Text(TextId::UndefinedCaption, language).trimmed()};
 }

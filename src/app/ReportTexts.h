@@ -1,6 +1,7 @@
 #pragma once
 
+#include "app/Language.h"
 #include "report/ReportWords.h"
 
 // The report's words in the chosen language, from the text table.
-ReportWords ReportWordsFor(bool greek);
+ReportWords ReportWordsFor(Language language);

@@ -3,15 +3,15 @@
 #include "app/Texts.h"
 #include "core/NumberText.h"
 
-QString RowTitle(const ConversionState &state, int slot, bool greek)
+QString RowTitle(const ConversionState &state, int slot, Language language)
 {
     if (slot == OtherCurrencyIndex && !state.otherCurrencyUnnamed())
         return state.OtherCurrencyName;
-    return CurrencyCaption(slot, greek);
+    return CurrencyCaption(slot, language);
 }
 
-std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state, bool greek,
-                                            bool hideToolTips, const QLocale &locale)
+std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state,
+                                            Language language, bool hideToolTips, const QLocale &locale)
 {
     // The five display patterns, built once: a conversion shows fourteen rows.
     static const std::array<QString, Money::Decimals + 1> patterns = {
@@ -20,15 +20,15 @@ std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, cons
     for (std::size_t slot = 0; slot < rows.size(); ++slot) {
         RowText &row = rows[slot];
         if (!result.overflow) {
-            const QString &pattern = patterns[std::size_t(state.DecimalsOf(int(slot)))];
+            const QString &pattern = patterns[std::size_t(state.decimalsOf(int(slot)))];
             row.caption = FormatAmount(result.rounded[slot], pattern, locale) + u' ';
             row.toolTip = u' ' + FormatAmount(result.unrounded[slot], UnroundedPattern, locale) + u' ';
         } else {
             // Wherever the range was left, the overflow is reported in the row converted
             // from; every other row simply has no result.
             const bool source = int(slot) == result.source;
-            row.caption = Text(source ? TextId::OverflowCaption : TextId::UndefinedCaption, greek);
-            row.toolTip = Text(source ? TextId::OverflowToolTip : TextId::UndefinedToolTip, greek);
+            row.caption = Text(source ? TextId::OverflowCaption : TextId::UndefinedCaption, language);
+            row.toolTip = Text(source ? TextId::OverflowToolTip : TextId::UndefinedToolTip, language);
         }
         if (hideToolTips)
             row.toolTip.clear();

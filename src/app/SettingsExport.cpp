@@ -18,13 +18,13 @@ bool SettingsExport::usable(const QString &source) const
     return FileExists(source);
 }
 
-TransferOutcome SettingsExport::Export(QWidget *owner)
+TransferOutcome SettingsExport::exportFiles(QWidget *owner)
 {
     // The same folder on disk, whatever the path says (a link, "..", letter
     // case that the file system ignores): copying a file onto itself could empty it.
     if (IsSameFolder(ownFolder(), folder())) {
-        dialogs().ShowMessageBox(owner, Text(TextId::ExportTitle, greek()), Text(TextId::ExportSameFolder, greek()),
-                                 MessageStyle::Critical);
+        dialogs().ShowMessageBox(owner, Text(TextId::ExportTitle, language()),
+                                 Text(TextId::ExportSameFolder, language()), MessageStyle::Critical);
         return TransferOutcome::StayOpen;
     }
     const QStringList sources = checkedSources(owner, TextId::ExportTitle, TextId::ExportMissingFile);

@@ -12,7 +12,7 @@ public:
     // Copies the checked files, replacing files of the same name there. A
     // refusal (the same folder, a file gone missing) leaves the dialog open; a
     // failed copy is reported, and the dialog then closes.
-    TransferOutcome Export(QWidget *owner);
+    TransferOutcome exportFiles(QWidget *owner);
 
 protected:
     TextId chooserTitle() const override { return TextId::ExportChooseFolder; }

@@ -41,7 +41,7 @@ QString SettingsImport::refusal(TransferBox box, const QString &source) const
     const qint64 limit = IniDocument::MaximumFileSize;
     if (box != TransferBox::Ini || QFileInfo(source).size() <= limit)
         return {};
-    return Text(TextId::ImportTooLarge, greek()).arg(source).arg(limit / (1024 * 1024));
+    return Text(TextId::ImportTooLarge, language()).arg(source).arg(limit / (1024 * 1024));
 }
 
 bool SettingsImport::availableAtLoad(TransferBox box) const { return !folder().isEmpty() && usable(sourceOf(box)); }
@@ -63,11 +63,11 @@ void SettingsImport::loadMore(const IniDocument &ini)
 
 void SettingsImport::applyMore(IniDocument &ini) { WriteIniBoolean(ini, Setting::ImportDeleteAfter, m_deleteAfter); }
 
-TransferOutcome SettingsImport::Import(QWidget *owner)
+TransferOutcome SettingsImport::importFiles(QWidget *owner)
 {
-    const QString title = Text(TextId::ImportTitle, greek());
+    const QString title = Text(TextId::ImportTitle, language());
     if (IsSameFolder(folder(), ownFolder())) {
-        dialogs().ShowMessageBox(owner, title, Text(TextId::ImportSameFolder, greek()), MessageStyle::Critical);
+        dialogs().ShowMessageBox(owner, title, Text(TextId::ImportSameFolder, language()), MessageStyle::Critical);
         return TransferOutcome::StayOpen;
     }
     const QStringList sources = checkedSources(owner, TextId::ImportTitle, TextId::ImportMissingFile);
@@ -75,7 +75,7 @@ TransferOutcome SettingsImport::Import(QWidget *owner)
         return TransferOutcome::StayOpen;
     const bool settingsFileImported = file(TransferBox::Ini).checked;
     if (settingsFileImported
-        && dialogs().ShowMessageBox(owner, title, Text(TextId::ImportQuestion, greek()), MessageStyle::Question)
+        && dialogs().ShowMessageBox(owner, title, Text(TextId::ImportQuestion, language()), MessageStyle::Question)
             != MessageAnswer::Yes)
         return TransferOutcome::StayOpen;
 
@@ -93,11 +93,11 @@ TransferOutcome SettingsImport::Import(QWidget *owner)
         const Failure deleted = DeleteFiles(sources);
         dialogs().BringWindowToFront(owner);
         if (deleted.failed())
-            dialogs().ShowMessageBox(owner, title, FailureDescription(deleted, greek()), MessageStyle::Exclamation);
+            dialogs().ShowMessageBox(owner, title, FailureDescription(deleted, language()), MessageStyle::Exclamation);
     }
     if (!settingsFileImported)
         return TransferOutcome::Close;
-    dialogs().ShowMessageBox(owner, title, Text(TextId::ImportShutDown, greek()), MessageStyle::Exclamation);
-    dialogs().EndProgram();
+    dialogs().ShowMessageBox(owner, title, Text(TextId::ImportShutDown, language()), MessageStyle::Exclamation);
+    dialogs().endProgram();
     return TransferOutcome::ProgramEnds;
 }

@@ -18,7 +18,7 @@ public:
     // Asks before the settings file is imported. The copied files go to the
     // trash only once every copy succeeded; after the settings file the program
     // ends, with nothing more written, so the file stays as it was copied.
-    TransferOutcome Import(QWidget *owner);
+    TransferOutcome importFiles(QWidget *owner);
 
 protected:
     TextId chooserTitle() const override { return TextId::ImportChooseFolder; }

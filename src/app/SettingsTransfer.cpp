@@ -41,19 +41,19 @@ bool SettingsTransfer::actionEnabled() const
 
 QString SettingsTransfer::cancelCaption() const
 {
-    return Text(m_applied ? TextId::DialogClose : TextId::DialogCancel, greek());
+    return Text(m_applied ? TextId::DialogClose : TextId::DialogCancel, language());
 }
 
-bool SettingsTransfer::greek() const { return m_dialogs.app().GreekLanguage; }
+Language SettingsTransfer::language() const { return m_dialogs.app().language(); }
 
 QString SettingsTransfer::ownFile(TransferBox box) const
 {
-    return box == TransferBox::Ini ? m_dialogs.app().SettingsFile : m_savedPathsFile;
+    return box == TransferBox::Ini ? m_settings.path() : m_savedPathsFile;
 }
 
-QString SettingsTransfer::ownFolder() const { return AddTrailingSeparator(FolderPart(m_dialogs.app().SettingsFile)); }
+QString SettingsTransfer::ownFolder() const { return AddTrailingSeparator(FolderPart(m_settings.path())); }
 
-void SettingsTransfer::Load(QWidget *owner)
+void SettingsTransfer::load(QWidget *owner)
 {
     // The file as it is now, not as the program read it at the start: the
     // choices may have been applied since.
@@ -83,18 +83,19 @@ void SettingsTransfer::fileClicked(TransferBox box, bool checked)
 void SettingsTransfer::ChooseFolder(QWidget *owner)
 {
     const QString start = !m_folder.isEmpty() && QFileInfo(m_folder).isDir() ? m_folder : QDir::homePath();
-    const QString chosen = KeptFolder(m_dialogs.platform().chooseFolder(owner, start, Text(chooserTitle(), greek())));
+    const QString chosen =
+        KeptFolder(m_dialogs.platform().chooseFolder(owner, start, Text(chooserTitle(), language())));
     m_dialogs.BringWindowToFront(owner);
     if (IsBlank(chosen))
         return;
     // Kept, such a folder would read back as another one.
     QString refused;
     if (chosen.contains(u'\n') || chosen.contains(u'\r'))
-        refused = Text(TextId::FolderLineBreak, greek()).arg(chosen);
+        refused = Text(TextId::FolderLineBreak, language()).arg(chosen);
     else if (chosen.size() > LongestKeptPath)
-        refused = Text(TextId::FolderTooLong, greek()).arg(LongestKeptPath);
+        refused = Text(TextId::FolderTooLong, language()).arg(LongestKeptPath);
     if (!refused.isEmpty()) {
-        m_dialogs.ShowMessageBox(owner, Text(actionTitle(), greek()), refused, MessageStyle::Exclamation);
+        m_dialogs.ShowMessageBox(owner, Text(actionTitle(), language()), refused, MessageStyle::Exclamation);
         return;
     }
     m_folder = chosen;
@@ -102,7 +103,7 @@ void SettingsTransfer::ChooseFolder(QWidget *owner)
     folderChosen();
 }
 
-void SettingsTransfer::Apply(QWidget *owner)
+void SettingsTransfer::apply(QWidget *owner)
 {
     const Failure failure = m_settings.edit([this](IniDocument &ini) {
         for (const TransferBox box : TransferBoxes) {
@@ -130,10 +131,10 @@ QStringList SettingsTransfer::checkedSources(QWidget *owner, TextId title, TextI
             setFile(box, {});
             const QFileInfo entry(source);
             refused =
-                Text(entry.exists() && !entry.isFile() ? TextId::TransferNotRegular : missing, greek()).arg(source);
+                Text(entry.exists() && !entry.isFile() ? TextId::TransferNotRegular : missing, language()).arg(source);
         }
         if (!refused.isEmpty()) {
-            m_dialogs.ShowMessageBox(owner, Text(title, greek()), refused, MessageStyle::Critical);
+            m_dialogs.ShowMessageBox(owner, Text(title, language()), refused, MessageStyle::Critical);
             return {};
         }
         sources.append(source);
@@ -145,7 +146,7 @@ bool SettingsTransfer::refusedAsNotRegular(QWidget *owner, const Failure &copied
 {
     if (copied.code != ErrorCode::NotRegularFile)
         return false;
-    m_dialogs.ShowMessageBox(owner, Text(actionTitle(), greek()),
-                             Text(TextId::TransferNotRegular, greek()).arg(copied.path), MessageStyle::Critical);
+    m_dialogs.ShowMessageBox(owner, Text(actionTitle(), language()),
+                             Text(TextId::TransferNotRegular, language()).arg(copied.path), MessageStyle::Critical);
     return true;
 }

@@ -53,10 +53,10 @@ public:
     bool actionEnabled() const;
     // "Cancel" until Apply, "Close" after it, "Cancel" again once a choice changes.
     QString cancelCaption() const;
-    bool greek() const;
+    Language language() const;
 
     // Reads the stored choices again, as every opening of the dialog does.
-    void Load(QWidget *owner);
+    void load(QWidget *owner);
     void fileClicked(TransferBox box, bool checked);
     // Asks for a folder, starting in the chosen one when it exists, else in the
     // user's home; a cancelled choice changes nothing. A folder whose name
@@ -65,7 +65,7 @@ public:
     void ChooseFolder(QWidget *owner);
     // Stores the choices: the boxes that are enabled (a disabled one keeps its
     // stored choice while its file is missing) and a chosen folder. The dialog stays open.
-    void Apply(QWidget *owner);
+    void apply(QWidget *owner);
 
 protected:
     struct Keys

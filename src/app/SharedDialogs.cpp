@@ -11,20 +11,20 @@ SharedDialogs::SharedDialogs(PlatformServices &platform, const AppValues &app)
 MessageAnswer SharedDialogs::ShowMessageBox(QWidget *owner, const QString &caption, const QString &text,
                                             MessageStyle style) const
 {
-    return m_platform.messageBox(owner, caption, text, style, MessageButtonTexts(m_app.GreekLanguage));
+    return m_platform.messageBox(owner, caption, text, style, MessageButtonTexts(m_app.language()));
 }
 
 bool SharedDialogs::ReportUnexpectedError(QWidget *owner, const QString &title, qint32 number,
                                           const QString &description, const QString &location) const
 {
     const QString caption = title + QStringLiteral(" [ ") + location + QStringLiteral(" ]");
-    const QString text = UnexpectedErrorMessage(number, description, m_app.GreekLanguage);
+    const QString text = UnexpectedErrorMessage(number, description, m_app.language());
     return ShowMessageBox(owner, caption, text, MessageStyle::Question) == MessageAnswer::Yes;
 }
 
 void SharedDialogs::BringWindowToFront(QWidget *window) const { m_platform.bringToFront(window); }
 
-void SharedDialogs::EndProgram()
+void SharedDialogs::endProgram()
 {
     if (m_ending)
         return;

@@ -31,7 +31,7 @@ public:
 
     // Ends the program: runs what must happen first (the settings stop being
     // written), then leaves every event loop. Handlers that see ending() stop.
-    void EndProgram();
+    void endProgram();
     bool ending() const { return m_ending; }
     void setBeforeEnd(std::function<void()> beforeEnd) { m_beforeEnd = std::move(beforeEnd); }
 

@@ -22,7 +22,7 @@ int SignificantDecimals(Money amount)
 } // namespace
 
 QString ConversionRoad(const ConversionResult &result, const ConversionState &state, int slot, const QString &otherName,
-                       bool greek, const QLocale &locale)
+                       Language language, const QLocale &locale)
 {
     const auto unit = [&otherName](int s) {
         return s == OtherCurrencyIndex ? otherName : QString::fromLatin1(CurrencyCodes[std::size_t(s)]);
@@ -34,22 +34,23 @@ QString ConversionRoad(const ConversionResult &result, const ConversionState &st
     const QString entered = amount(state.CurrentAmount, SignificantDecimals(state.CurrentAmount)) + u' ' + unit(source);
     if (result.overflow) {
         if (!(state.CurrencyRates[std::size_t(source)] > 0))
-            return Text(TextId::RoadZeroRate, greek).arg(entered, unit(source));
-        return Text(TextId::RoadOverflow, greek).arg(entered, FormatAmount(Money::maximum(), UnroundedPattern, locale));
+            return Text(TextId::RoadZeroRate, language).arg(entered, unit(source));
+        return Text(TextId::RoadOverflow, language)
+            .arg(entered, FormatAmount(Money::maximum(), UnroundedPattern, locale));
     }
     QStringList steps{entered};
-    const int sourceDecimals = state.DecimalsOf(source);
+    const int sourceDecimals = state.decimalsOf(source);
     const std::optional<Money> roundedSource = state.CurrentAmount.roundedHalfEven(sourceDecimals);
     if (roundedSource && *roundedSource != state.CurrentAmount)
         steps << amount(*roundedSource, sourceDecimals) + u' ' + unit(source);
     if (source != 0)
-        steps << amount(result.roundedEuroAmount, state.DecimalsOf(0)) + u' ' + unit(0);
+        steps << amount(result.roundedEuroAmount, state.decimalsOf(0)) + u' ' + unit(0);
     steps << FormatAmount(result.unrounded[std::size_t(slot)], UnroundedPattern, locale)
-          << amount(result.rounded[std::size_t(slot)], state.DecimalsOf(slot)) + u' ' + unit(slot);
+          << amount(result.rounded[std::size_t(slot)], state.decimalsOf(slot)) + u' ' + unit(slot);
     return steps.join(QStringLiteral(" → "));
 }
 
-QString CopiedMessage(const QString &copied, bool unrounded, bool greek)
+QString CopiedMessage(const QString &copied, bool unrounded, Language language)
 {
-    return Text(unrounded ? TextId::CopiedUnrounded : TextId::CopiedRounded, greek).arg(copied);
+    return Text(unrounded ? TextId::CopiedUnrounded : TextId::CopiedRounded, language).arg(copied);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Language.h"
 #include "core/Conversion.h"
 
 #include <QLocale>
@@ -16,7 +17,7 @@
 // visible when the tooltips are hidden. `otherName` is the additional
 // currency's row title, which stands in for a currency code it does not have.
 QString ConversionRoad(const ConversionResult &result, const ConversionState &state, int slot, const QString &otherName,
-                       bool greek, const QLocale &locale = QLocale());
+                       Language language, const QLocale &locale = QLocale());
 
 // What the status bar confirms after a copy: "Copied: 999,999".
-QString CopiedMessage(const QString &copied, bool unrounded, bool greek);
+QString CopiedMessage(const QString &copied, bool unrounded, Language language);

@@ -6,11 +6,11 @@
 
 namespace {
 
+// One text in every language, in the order of Language.
 struct Entry
 {
     TextId id;
-    const char *english;
-    const char *greek;
+    std::array<const char *, Languages.size()> texts;
 };
 
 constexpr std::array Entries = {
@@ -391,67 +391,78 @@ constexpr bool entriesInOrder()
     return true;
 }
 static_assert(entriesInOrder(), "entries follow the order of TextId");
+
+// Brace elision would let an entry that lists one language too few build with
+// a null text in its place.
+constexpr bool everyLanguageWritten()
+{
+    for (const Entry &entry : Entries)
+        for (const char *text : entry.texts)
+            if (text == nullptr)
+                return false;
+    return true;
+}
+static_assert(everyLanguageWritten(), "every text in every language");
 static_assert(int(TextId::CurrencyOther) - int(TextId::CurrencyEUR) == OtherCurrencyIndex,
               "one row title per currency slot");
 
 } // namespace
 
-QString Text(TextId id, bool greek)
+QString Text(TextId id, Language language)
 {
-    const Entry &entry = Entries[std::size_t(id)];
-    return QString::fromUtf8(greek ? entry.greek : entry.english);
+    return QString::fromUtf8(Entries[std::size_t(id)].texts[IndexOf(language)]);
 }
 
-QString CurrencyCaption(int slot, bool greek)
+QString CurrencyCaption(int slot, Language language)
 {
     Q_ASSERT(IsCurrencyIndex(slot));
-    return Text(TextId(int(TextId::CurrencyEUR) + slot), greek);
+    return Text(TextId(int(TextId::CurrencyEUR) + slot), language);
 }
 
-QString ErrorDescription(ErrorCode code, bool greek)
+QString ErrorDescription(ErrorCode code, Language language)
 {
     switch (code) {
     case ErrorCode::Overflow:
-        return Text(TextId::ErrorOverflow, greek);
+        return Text(TextId::ErrorOverflow, language);
     case ErrorCode::FileTooLarge:
-        return Text(TextId::ErrorFileTooLarge, greek);
+        return Text(TextId::ErrorFileTooLarge, language);
     case ErrorCode::DivisionByZero:
-        return Text(TextId::ErrorDivisionByZero, greek);
+        return Text(TextId::ErrorDivisionByZero, language);
     case ErrorCode::FileNotFound:
-        return Text(TextId::ErrorFileNotFound, greek);
+        return Text(TextId::ErrorFileNotFound, language);
     case ErrorCode::DeviceIo:
-        return Text(TextId::ErrorDeviceIo, greek);
+        return Text(TextId::ErrorDeviceIo, language);
     case ErrorCode::FileAlreadyExists:
-        return Text(TextId::ErrorFileAlreadyExists, greek);
+        return Text(TextId::ErrorFileAlreadyExists, language);
     case ErrorCode::DiskFull:
-        return Text(TextId::ErrorDiskFull, greek);
+        return Text(TextId::ErrorDiskFull, language);
     case ErrorCode::PermissionDenied:
-        return Text(TextId::ErrorPermissionDenied, greek);
+        return Text(TextId::ErrorPermissionDenied, language);
     case ErrorCode::PathFileAccess:
-        return Text(TextId::ErrorPathFileAccess, greek);
+        return Text(TextId::ErrorPathFileAccess, language);
     case ErrorCode::PathNotFound:
-        return Text(TextId::ErrorPathNotFound, greek);
+        return Text(TextId::ErrorPathNotFound, language);
     case ErrorCode::NotRegularFile:
-        return Text(TextId::ErrorNotRegularFile, greek);
+        return Text(TextId::ErrorNotRegularFile, language);
     case ErrorCode::None:
     case ErrorCode::Unknown:
         break;
     }
-    return Text(TextId::ErrorUnknown, greek);
+    return Text(TextId::ErrorUnknown, language);
 }
 
-QString FailureDescription(const Failure &failure, bool greek)
+QString FailureDescription(const Failure &failure, Language language)
 {
-    const QString description = ErrorDescription(failure.code, greek);
+    const QString description = ErrorDescription(failure.code, language);
     return failure.path.isEmpty() ? description : description + QStringLiteral(": ") + failure.path;
 }
 
-MessageButtons MessageButtonTexts(bool greek)
+MessageButtons MessageButtonTexts(Language language)
 {
-    return {Text(TextId::ButtonOk, greek), Text(TextId::ButtonYes, greek), Text(TextId::ButtonNo, greek)};
+    return {Text(TextId::ButtonOk, language), Text(TextId::ButtonYes, language), Text(TextId::ButtonNo, language)};
 }
 
-QString UnexpectedErrorMessage(qint32 number, const QString &description, bool greek)
+QString UnexpectedErrorMessage(qint32 number, const QString &description, Language language)
 {
-    return Text(TextId::UnexpectedError, greek).arg(QString::number(number), description);
+    return Text(TextId::UnexpectedError, language).arg(QString::number(number), description);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "app/Language.h"
 #include "core/ErrorCode.h"
 #include "platform/PlatformServices.h"
 
 #include <QString>
 
-// Every text the program shows, in English and Greek side by side (Texts.cpp).
-// The texts test fails when either language is missing one.
+// Every text the program shows, in every language side by side (Texts.cpp).
+// The table does not build while an entry misses a language.
 enum class TextId {
     ProgramTitle,
     DuplicateInstance,
@@ -249,18 +250,18 @@ enum class TextId {
     TextCount
 };
 
-QString Text(TextId id, bool greek);
+QString Text(TextId id, Language language);
 
 // The row title of a currency slot (0 to 13) in the chosen language.
-QString CurrencyCaption(int slot, bool greek);
+QString CurrencyCaption(int slot, Language language);
 
 // The description of an error code in the chosen language.
-QString ErrorDescription(ErrorCode code, bool greek);
+QString ErrorDescription(ErrorCode code, Language language);
 // The same, naming the file the failure concerned: "Permission denied: /path".
-QString FailureDescription(const Failure &failure, bool greek);
+QString FailureDescription(const Failure &failure, Language language);
 
 // The captions of the message-box buttons in the chosen language.
-MessageButtons MessageButtonTexts(bool greek);
+MessageButtons MessageButtonTexts(Language language);
 
 // The message of the unexpected-error report, with its two line breaks.
-QString UnexpectedErrorMessage(qint32 number, const QString &description, bool greek);
+QString UnexpectedErrorMessage(qint32 number, const QString &description, Language language);

@@ -32,7 +32,7 @@ bool ConvertAll(const ConversionState &state, ConversionResult &result)
     const int source = std::clamp(int(state.CurrentCurrency), 0, MaxCurrencyIndex);
 
     // The amount as the source currency can hold it, then through the euro.
-    const std::optional<Money> roundedSource = state.CurrentAmount.roundedHalfEven(state.DecimalsOf(source));
+    const std::optional<Money> roundedSource = state.CurrentAmount.roundedHalfEven(state.decimalsOf(source));
     if (!roundedSource)
         return false;
     if (source == 0) {
@@ -42,7 +42,7 @@ bool ConvertAll(const ConversionState &state, ConversionResult &result)
         const std::optional<Money> euro = DivideHalfEven(*roundedSource, rates[std::size_t(source)]);
         if (!euro)
             return false;
-        const std::optional<Money> roundedEuro = euro->roundedHalfEven(state.DecimalsOf(0));
+        const std::optional<Money> roundedEuro = euro->roundedHalfEven(state.decimalsOf(0));
         if (!roundedEuro)
             return false;
         result.euroAmount = *euro;
@@ -53,7 +53,7 @@ bool ConvertAll(const ConversionState &state, ConversionResult &result)
         const std::optional<Money> unrounded = MultiplyHalfAwayFromZero(result.roundedEuroAmount, rates[slot]);
         if (!unrounded)
             return false;
-        const std::optional<Money> rounded = unrounded->roundedHalfEven(state.DecimalsOf(int(slot)));
+        const std::optional<Money> rounded = unrounded->roundedHalfEven(state.decimalsOf(int(slot)));
         if (!rounded)
             return false;
         result.unrounded[slot] = *unrounded;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-int ConversionState::DecimalsOf(int slot) const
+int ConversionState::decimalsOf(int slot) const
 {
     const int decimals = CurrencyDecimals[std::size_t(slot)];
     Q_ASSERT(decimals >= 0 && decimals <= Money::Decimals);

@@ -29,5 +29,5 @@ struct ConversionState
     // CurrencyDecimals[slot] as used: 0..4. Reading the settings clamps them, so
     // anything else is a programming error, asserted in debug builds and
     // clamped in release builds rather than crashing.
-    int DecimalsOf(int slot) const;
+    int decimalsOf(int slot) const;
 };

@@ -9,7 +9,7 @@ ReportModel BuildReportModel(const ConversionResult &result, const ConversionSta
         ReportRow &row = model[i];
         row.name = rowNames[i];
         row.rate = state.CurrencyRates[i];
-        row.decimals = state.DecimalsOf(slot);
+        row.decimals = state.decimalsOf(slot);
         row.source = slot == state.CurrentCurrency;
         if (!result.overflow)
             row.amounts = ReportAmounts{result.rounded[i], result.unrounded[i]};

@@ -23,17 +23,17 @@ bool isControl(const QWidget *widget)
 
 } // namespace
 
-ContextHelp *ContextHelp::install(QWidget *window, bool greek)
+ContextHelp *ContextHelp::install(QWidget *window, Language language)
 {
     Q_ASSERT(window && !window->objectName().isEmpty());
-    return new ContextHelp(window, greek);
+    return new ContextHelp(window, language);
 }
 
-ContextHelp::ContextHelp(QWidget *window, bool greek)
+ContextHelp::ContextHelp(QWidget *window, Language language)
     : QObject(window)
     , m_window(window)
     , m_windowName(window->objectName())
-    , m_greek(greek)
+    , m_language(language)
     , m_show([](const QPoint &globalPos, const QString &text, QWidget *control) {
         QWhatsThis::showText(globalPos, text, control);
     })
@@ -54,9 +54,9 @@ ContextHelp::ContextHelp(QWidget *window, bool greek)
         window->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 }
 
-void ContextHelp::retranslate(bool greek)
+void ContextHelp::retranslate(Language language)
 {
-    m_greek = greek;
+    m_language = language;
     // Texts never asked for stay unset: they are set in the new language when first asked for.
     if (m_whatsThisSet)
         setWhatsThisTexts();
@@ -98,7 +98,7 @@ QString ContextHelp::topicOf(const QWidget *control) const
 {
     if (!control || !isControl(control))
         return QString();
-    return HelpTopics::topic(m_windowName, control->objectName(), m_greek);
+    return HelpTopics::topic(m_windowName, control->objectName(), m_language);
 }
 
 bool ContextHelp::eventFilter(QObject *watched, QEvent *event)

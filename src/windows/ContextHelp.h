@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Language.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -25,24 +27,24 @@ public:
 
     // Called once in the window's constructor, after its object name and its
     // controls' names are set and before it is shown. The window owns the result.
-    static ContextHelp *install(QWidget *window, bool greek);
+    static ContextHelp *install(QWidget *window, Language language);
 
     // The language switched: later pop-ups and every What's This text follow it.
     // Also picks up controls created after the What's This texts were first set.
-    void retranslate(bool greek);
+    void retranslate(Language language);
 
     // Shows a control's topic below it, as a right-click on it does; for the
     // Help items of the button menus.
     void showFor(QWidget *control) const;
 
     void setShowFunction(ShowFunction show) { m_show = std::move(show); }
-    bool greek() const { return m_greek; }
+    Language language() const { return m_language; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    ContextHelp(QWidget *window, bool greek);
+    ContextHelp(QWidget *window, Language language);
 
     QWidget *controlAt(const QPoint &globalPos) const;
     QString topicOf(const QWidget *control) const;
@@ -51,7 +53,7 @@ private:
 
     QWidget *m_window;
     QString m_windowName;
-    bool m_greek;
+    Language m_language;
     bool m_whatsThisSet = false;
     ShowFunction m_show;
 };

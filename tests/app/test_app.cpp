@@ -4,14 +4,15 @@
 #include "WriteFaults.h"
 
 #include "app/AboutModel.h"
+#include "app/AmountEntry.h"
 #include "app/FileChooserFolder.h"
 #include "app/HelpTopics.h"
+#include "app/InputHints.h"
 #include "app/PathKeeping.h"
 #include "app/PrintJob.h"
 #include "app/SettingsExport.h"
 #include "app/SettingsImport.h"
 #include "app/SettingsLocation.h"
-#include "app/SharedDialogs.h"
 #include "app/Texts.h"
 #include "platform/QtPlatformServices.h"
 #include "settings/SettingsStore.h"
@@ -61,16 +62,17 @@ class TestApp : public QObject
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ScriptedPlatform> m_platform;
+    std::unique_ptr<AppContext> m_context;
     std::unique_ptr<MainController> m_controller;
 
     QString iniPath() const { return m_dir->filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")); }
     bool start()
     {
-        m_controller = std::make_unique<MainController>(*m_platform);
-        if (!m_controller->StartUp())
+        m_context = std::make_unique<AppContext>(*m_platform);
+        m_controller = std::make_unique<MainController>(*m_context);
+        if (!m_context->startUp())
             return false;
-        m_controller->SetLanguage(m_controller->app().GreekLanguage);
-        m_controller->ConvertCurrent(nullptr);
+        m_controller->finishStartUp(nullptr);
         return true;
     }
     QString caption(int slot) const { return m_controller->rowText(slot).caption; }
@@ -130,13 +132,11 @@ private slots:
         QFETCH(QString, road);
         QVERIFY(WriteFile(iniPath(), ini.toUtf8()));
         m_platform->languages = desktop;
-        m_controller = std::make_unique<MainController>(*m_platform);
-        QVERIFY(m_controller->StartUp());
-        // Nothing is written before the window shows; its rows show the lower end of the range.
-        QCOMPARE(ReadFile(iniPath()), ini.toUtf8());
-        QCOMPARE(caption(7), QStringLiteral("-922.337.203.685.477,5808"));
-        m_controller->SetLanguage(m_controller->app().GreekLanguage);
-        m_controller->ConvertCurrent(nullptr);
+        m_context = std::make_unique<AppContext>(*m_platform);
+        m_controller = std::make_unique<MainController>(*m_context);
+        QVERIFY(m_context->startUp());
+        QCOMPARE(ReadFile(iniPath()), ini.toUtf8()); // nothing written before the window shows
+        m_controller->finishStartUp(nullptr);
         const RowText shown = m_controller->rowText(7);
         QCOMPARE(QStringList({m_controller->rowTitle(7), shown.caption, shown.toolTip}).join(u'|'), Localized(row));
         QVERIFY2(ReadFile(iniPath()).contains(written), ReadFile(iniPath()));
@@ -170,26 +170,119 @@ private slots:
         QVERIFY(QDir(iniPath()).removeRecursively() && start());
         QVERIFY(QFile::remove(iniPath()) && QDir().mkpath(iniPath()));
         m_platform->answers = {atSave};
-        m_controller->ConvertCurrent(nullptr);
-        m_controller->ConvertCurrent(nullptr);
+        m_controller->refreshConversion(nullptr);
+        m_controller->refreshConversion(nullptr);
         QCOMPARE(m_platform->messages.size(), 2);
         QCOMPARE(m_platform->messages[1].caption, QStringLiteral("Euro changeover adviser [ 342 ]"));
-        QCOMPARE(m_platform->messages[1].style, MessageStyle::Question);
         QCOMPARE(caption(0), Localized(QStringLiteral("1.00 "))); // shown though not kept
         QVERIFY(QDir(iniPath()).removeRecursively());
-        m_controller->SetLanguage(true);
+        m_controller->setLanguage(Language::Greek);
         QCOMPARE(m_platform->ended, atSave == MessageAnswer::Yes);
         QCOMPARE(QFile::exists(iniPath()), atSave == MessageAnswer::No);
     }
 
-    // The built-in name in either language leaves the currency unnamed; its decimals are the confirmed ones.
-    void otherCurrencyConfirmed()
+    // The mark ends on the current row; a conversion waiting for its amount holds off every other, and an end
+    // of the program while it waits leaves everything as it was. The built-in name in either language leaves the
+    // additional currency unnamed; its decimals are the confirmed ones.
+    void conversionFlow()
     {
         QVERIFY(start());
-        m_controller->ConfirmInput(13, {Money::fromRaw(10000), 4, 1.23456, QStringLiteral("Άλλο νόμισμα")});
-        m_controller->ConvertCurrent(nullptr);
+        const InputCurrencyValues five{Money::fromRaw(50000), 4, 2, QStringLiteral("Άλλο νόμισμα")};
+        QStringList seen;
+        const auto flow = [&](int slot, const AmountQuestion &ask) {
+            const MainChanges changes = m_controller->ConvertFrom(slot, ask, nullptr);
+            seen << QStringLiteral("%1%2%3").arg(changes.captions).arg(changes.rows).arg(changes.marked.value_or(-1));
+        };
+        flow(3, [](int) { return std::nullopt; });
+        flow(13, [&](int) {
+            flow(4, [&](int) { return five; });
+            seen << QString::number(m_controller->refreshConversion(nullptr).rows);
+            return five;
+        });
+        flow(5, [&](int) { return m_context->dialogs().endProgram(), five; });
+        QCOMPARE(seen, QStringList({"000", "00-1", "0", "1113", "00-1"}));
+        QCOMPARE(caption(13), Localized(QStringLiteral("5.0000 ")));
         QVERIFY(ReadFile(iniPath()).contains("OtherCurrency=?\r\n"));
-        QCOMPARE(caption(13), Localized(QStringLiteral("1.0000 ")));
+    }
+
+    // What the amount dialog opens with, and what Convert makes of what was typed: only the additional currency's
+    // name and rate are open, only the euro's decimals are locked; an empty name is the built-in one.
+    void amountEntry_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("opened");    // caption|rate line|frame|why Convert is disabled|amount|decimals|locks
+        QTest::addColumn<QStringList>("typed"); // name, rate, amount; empty leaves a field as it opened
+        QTest::addColumn<QString>("outcome");   // the refusal and its field, else the amount, decimals, rate and name
+        QTest::newRow("euro") << 0 << Language::English
+                              << "Convert 'EUR - Euro' to all other currencies|(EUR - Euro) 1 = 1 (EUR - Euro)|"
+                                 " Fixed exchange rate ||1.00|2|name rate decimals"
+                              << QStringList{"", "", "0"} << "0 2 1 EUR - Euro";
+        QTest::newRow("drachma, Greek") << 7 << Language::Greek
+                                        << "Μετατροπή «GRD - Δραχμή Ελλάδος» σε όλα τα άλλα νομίσματα|"
+                                           "(EUR - Ευρώ) 1 = 340.75 (GRD - Δραχμή Ελλάδος)| Κλειδωμένη ισοτιμία ||"
+                                           "341|0|name rate"
+                                        << QStringList{"", "", "1,000.5"} << "10005000 0 340.75 GRD - Δραχμή Ελλάδος";
+        const QString other = "Convert 'Other currency' to all other currencies|(EUR - Euro) 1 = 0 (Other currency)|"
+                              " Current exchange rate |Enter an exchange rate above 0|0.00|2|";
+        QTest::newRow("no rate") << 13 << Language::English << other << QStringList{"", "0.000", "1"}
+                                 << "Ανακριβής ισοτιμία. rate";
+        QTest::newRow("unnamed, Greek") << 13 << Language::Greek
+                                        << "Μετατροπή «Άλλο νόμισμα» σε όλα τα άλλα νομίσματα|(EUR - Ευρώ) 1 = 0 "
+                                           "(Άλλο νόμισμα)| Τρέχουσα ισοτιμία |Δώστε ισοτιμία μεγαλύτερη από 0|0.00|2|"
+                                        << QStringList{"  ", "1.23456", "0"} << "0 2 1.23456 Άλλο νόμισμα";
+    }
+    void amountEntry()
+    {
+        QFETCH(int, slot);
+        QFETCH(Language, language);
+        QFETCH(QStringList, typed);
+        QVERIFY(start());
+        AmountEntry entry(m_context->state(), slot, m_controller->rowText(slot).caption, language);
+        const QString locks =
+            QString(entry.nameAndRateLocked() ? "name rate" : "") + (entry.decimalsLocked() ? " decimals" : "");
+        QFETCH(QString, opened);
+        QCOMPARE(QStringList({entry.caption(), entry.rateLine(), entry.frameTitle(), entry.convertReason(),
+                              entry.amount(), QString::number(entry.decimals()), locks})
+                     .join(u'|'),
+                 Localized(opened));
+        if (!typed[0].isEmpty())
+            entry.setName(typed[0]);
+        if (!typed[1].isEmpty())
+            entry.setRate(Localized(typed[1]));
+        entry.setAmount(typed[2].isEmpty() ? typed[2] : Localized(typed[2]));
+        const AmountEntry::Outcome outcome = entry.validate();
+        QString shown;
+        if (const auto *refusal = std::get_if<AmountEntry::Refusal>(&outcome))
+            shown = Text(refusal->message, Language::Greek)
+                + (refusal->field == AmountEntry::Field::Rate ? " rate" : " amount");
+        else if (const auto *values = std::get_if<InputCurrencyValues>(&outcome))
+            shown = QStringLiteral("%1 %2 %3 %4")
+                        .arg(values->amount.raw())
+                        .arg(values->decimals)
+                        .arg(values->rate)
+                        .arg(values->name);
+        QTEST(shown, "outcome");
+    }
+
+    // Typing a rate enables Convert above 0 and disables it when emptied; text that is not a number leaves it.
+    // The rate line follows only when the rate or the name is left.
+    void amountEntryFollowsTheRate()
+    {
+        AmountEntry entry(ConversionState(), OtherCurrencyIndex, QStringLiteral("1.00 "), Language::English);
+        QString seen;
+        for (const char *rate : {"2.5", ",", "", ",", "0", "1"}) {
+            entry.setRate(Localized(QLatin1String(rate)));
+            seen += entry.convertEnabled() ? u'1' : u'0';
+        }
+        QCOMPARE(seen, QStringLiteral("110001"));
+        QCOMPARE(entry.rateLine(), QStringLiteral("(EUR - Euro) 1 = 0 (Other currency)"));
+        entry.setName(QStringLiteral("Zloty"));
+        entry.rateLeft();
+        QCOMPARE(entry.rateLine(), QStringLiteral("(EUR - Euro) 1 = 1 (Zloty)"));
+        QCOMPARE(AmountInputHint(Language::English),
+                 QStringLiteral("Digits, the decimal separator '%1'; at most %2")
+                     .arg(Localized("."), Localized("922,337,203,685,477.5807")));
     }
 
     // After any failure the old text file stays as it was.
@@ -225,7 +318,7 @@ private slots:
         PrintJob::Window window;
         window.progress = [&](int fill, const QString &text) { progress.append(QString::number(fill) + u' ' + text); };
         const bool done =
-            PrintJob(program.controller, nullptr).Print(PrintJob::ToBoth, window) == PrintJob::Outcome::Completed;
+            PrintJob(program.context, nullptr).print(PrintJob::ToBoth, window) == PrintJob::Outcome::Completed;
 
         QCOMPARE(program.platform.fileChoices.last().fileName, printer.isEmpty() ? "PRN_Euro.pdf" : "PRN_Euro.txt");
         QCOMPARE(done, !pdf.isEmpty() && message.isEmpty());
@@ -284,10 +377,10 @@ private slots:
                             "True\r\nFolder=%1";
         QVERIFY(QDir().mkdir(out) && WriteFile(source, "[Last]\r\nID=7\r\n") && WriteFile(own, ini.arg(out).toUtf8()));
         QVERIFY(target == own || target == source || WriteFile(target, "old"));
-        SettingsExport exporting(program.controller.dialogs(), program.controller.settings(), SavedPathsFile);
-        SettingsImport importing(program.controller.dialogs(), program.controller.settings(), SavedPathsFile);
-        exporting.Load(nullptr);
-        importing.Load(nullptr);
+        SettingsExport exporting(program.context.dialogs(), program.context.settings(), SavedPathsFile);
+        SettingsImport importing(program.context.dialogs(), program.context.settings(), SavedPathsFile);
+        exporting.load(nullptr);
+        importing.load(nullptr);
         const int fault = QStringList{"full", "io", "sync", "full 4k"}.indexOf(plant); // in the order of WriteFault
         QVERIFY(fault >= 0 || (QFile::remove(target) && Plant(plant, target)));
         const QString folder = QFileInfo(target).path();
@@ -303,11 +396,11 @@ private slots:
         program.platform.real = writer == u"pdf" ? &qt : nullptr;
         program.platform.answers = {writer == u"import" ? MessageAnswer::Yes : MessageAnswer::No};
         if (writer == u"import") {
-            importing.Import(nullptr);
+            importing.importFiles(nullptr);
         } else if (writer == u"export") {
-            exporting.Export(nullptr);
+            exporting.exportFiles(nullptr);
         } else {
-            PrintJob(program.controller, nullptr).Print(writer == u"text" ? PrintJob::ToFile : PrintJob::ToPrinter, {});
+            PrintJob(program.context, nullptr).print(writer == u"text" ? PrintJob::ToFile : PrintJob::ToPrinter, {});
         }
         planted.reset();
         QVERIFY2(LastMessage(program.platform).contains(message.replace("%t", target)),
@@ -376,21 +469,21 @@ private slots:
         QVERIFY(kind != u"import"
                 || (QDir().mkdir(in) && big.open(QIODevice::WriteOnly) && big.resize(IniDocument::MaximumFileSize + 1)
                     && WriteFile(own, "[ImportSettings]\r\nIni=True\r\nFolder=" + QFile::encodeName(in))));
-        program.controller.StartUp();
+        program.context.startUp();
         const QByteArray settings = ReadFile(own);
         const int length = what.toInt() - program.dir.path().size() - 1; // a whole path of that many characters
         const QString chosen = program.path(length > 0 ? QString(length, u'x') : what);
         program.platform.folders = {chosen + u'/'};
         program.platform.answers = {MessageAnswer::Yes};
-        SettingsExport exporting(program.controller.dialogs(), program.controller.settings(), SavedPathsFile);
-        SettingsImport importing(program.controller.dialogs(), program.controller.settings(), SavedPathsFile);
-        importing.Load(nullptr);
+        SettingsExport exporting(program.context.dialogs(), program.context.settings(), SavedPathsFile);
+        SettingsImport importing(program.context.dialogs(), program.context.settings(), SavedPathsFile);
+        importing.load(nullptr);
         if (kind == u"folder") {
             exporting.ChooseFolder(nullptr);
-            exporting.Apply(nullptr);
-            exporting.Load(nullptr);
+            exporting.apply(nullptr);
+            exporting.load(nullptr);
         } else if (kind == u"import") {
-            importing.Import(nullptr);
+            importing.importFiles(nullptr);
         }
         QString listing = QDir(program.dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(u' ');
         listing.replace(QLatin1String("zkEuroChangeoverAdviser"), QLatin1String("~"));
@@ -424,16 +517,17 @@ private slots:
         const QSet<TextId> same = {TextId::TipLanguageEnglish, TextId::TipLanguageGreek, TextId::TipCopyright,
                                    TextId::PrintPdfPrinterName, TextId::DialogOk};
         for (int i = 0; i < int(TextId::TextCount); ++i) {
-            const QString english = Text(TextId(i), false), greek = Text(TextId(i), true);
+            const QString english = Text(TextId(i), Language::English), greek = Text(TextId(i), Language::Greek);
             QVERIFY2(!english.trimmed().isEmpty() && greek.count(u'%') == english.count(u'%')
                          && (same.contains(TextId(i)) ? greek == english : greek.contains(greekLetter)),
                      qPrintable(english));
         }
-        for (bool greek : {false, true}) {
+        for (const Language language : Languages) {
             QSet<QString> seen;
             for (const QString &key : HelpTopics::keys()) {
-                const QString topic = HelpTopics::topic(key.section(u'/', 0, 0), key.section(u'/', 1), greek);
-                QVERIFY2(!topic.trimmed().isEmpty() && topic.contains(greekLetter) == greek, qPrintable(key));
+                const QString topic = HelpTopics::topic(key.section(u'/', 0, 0), key.section(u'/', 1), language);
+                QVERIFY2(!topic.trimmed().isEmpty() && topic.contains(greekLetter) == (language == Language::Greek),
+                         qPrintable(key));
                 QVERIFY2(!seen.contains(key.section(u'_', 0, 0) + topic), qPrintable(key));
                 seen.insert(key.section(u'_', 0, 0) + topic);
             }
@@ -444,13 +538,13 @@ private slots:
     {
         AppValues app;
         SharedDialogs dialogs(*m_platform, app);
-        QCOMPARE(AboutModel::VersionNumber(12345, 10, 999), QStringLiteral("12345.0010.0999"));
+        QCOMPARE(AboutModel::versionNumber(12345, 10, 999), QStringLiteral("12345.0010.0999"));
         QCOMPARE(AboutModel(dialogs).authorLine(QDate(2002, 3, 5)),
                  QStringLiteral("Euro changeover adviser © Stone-Gleam Software team, 2002-03-05"));
         QTemporaryDir bin;
         qputenv("PATH", QFile::encodeName(bin.path()));
         const AboutModel model(dialogs);
-        app.GreekLanguage = true;
+        app.setLanguage(Language::Greek);
         QCOMPARE(AboutModel(dialogs).authorLine(QDate(1999, 12, 31)),
                  QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ © Ομάδα της Stone-Gleam Software, 1999-12-31"));
         QVERIFY(!model.StartSysInfo(nullptr));

@@ -25,11 +25,11 @@ ReportRow Row(const QString &name, double rate, int decimals, const char *rounde
     return ReportRow{name, rate, decimals, ReportAmounts{Amount(rounded), Amount(unrounded)}, false};
 }
 
-ReportModel Model(qint16 source = 0, qint64 raw = Money::Scale)
+ReportModel model(qint16 source = 0, qint64 raw = Money::Scale)
 {
     std::array<QString, CurrencyCount> names;
     for (int slot = 0; slot < CurrencyCount; ++slot)
-        names[std::size_t(slot)] = CurrencyCaption(slot, true);
+        names[std::size_t(slot)] = CurrencyCaption(slot, Language::Greek);
     ConversionState state;
     state.CurrentCurrency = source;
     state.CurrentAmount = Money::fromRaw(raw);
@@ -47,42 +47,43 @@ private slots:
 
     void dataLine_data()
     {
-        QTest::addColumn<bool>("greek");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<ReportRow>("row");
         QTest::addColumn<QString>("expected"); // en_US number texts; swapped under el_GR
-        const auto row = [](const char *name, bool greek, const ReportRow &reportRow, const QString &expected) {
-            QTest::newRow(name) << greek << reportRow << expected;
+        const auto row = [](const char *name, Language language, const ReportRow &reportRow, const QString &expected) {
+            QTest::newRow(name) << language << reportRow << expected;
         };
         // 1.0000005 is a half at the seventh decimal only as a decimal text; its double is just below.
-        row("rate rounded on its decimals", false, Row("Y", 1.0000005, 4, "-0.5", "-0.5"),
+        row("rate rounded on its decimals", Language::English, Row("Y", 1.0000005, 4, "-0.5", "-0.5"),
             At({{1, "Y"}, {40, "1.000001"}, {69, "-0.5000"}, {99, "-0.5"}}));
         // Cut at 30 without splitting the emoji's surrogate pair; the tab would shift the columns.
-        row("name cut at 30", false, Row("Currency\twith a very long nam😀 indeed", 0, 2, "0", "0"),
+        row("name cut at 30", Language::English, Row("Currency\twith a very long nam😀 indeed", 0, 2, "0", "0"),
             At({{1, "Currency with a very long nam"}, {40, "0"}, {70, "0.00"}, {100, "0"}}));
         const char *min = "-922,337,203,685,477.5808";
-        row("wide numbers grow left", false, Row("Z", 1234567.891, 4, min, min),
+        row("wide numbers grow left", Language::English, Row("Z", 1234567.891, 4, min, min),
             At({{1, "Z"}, {36, "1,234,567.891"}, {56, min}, {87, min}}));
         // After an overflow the row converted from reports it; the others have no result.
-        const ReportModel overflowed = Model(7, 9223372036854770000);
-        row("overflow", false, overflowed[7],
+        const ReportModel overflowed = model(7, 9223372036854770000);
+        row("overflow", Language::English, overflowed[7],
             At({{1, "GRD - Δραχμή Ελλάδος"}, {38, "340.75"}, {68, "Overflow"}, {98, "Overflow"}}));
-        row("no result, Greek", true, overflowed[0],
+        row("no result, Greek", Language::Greek, overflowed[0],
             At({{1, "EUR - Ευρώ"}, {40, "1"}, {63, "Απροσδιόριστο"}, {93, "Απροσδιόριστο"}}));
     }
     void dataLine()
     {
-        QFETCH(bool, greek);
+        QFETCH(Language, language);
         QFETCH(ReportRow, row);
         QFETCH(QString, expected);
-        const auto lines = ReportRowLines(row, ReportWordsFor(greek));
+        const auto lines = ReportRowLines(row, ReportWordsFor(language));
         QVERIFY(lines[0].isEmpty() && lines[1].isEmpty());
         QCOMPARE(lines[2].trimmed(), Localized(expected)); // no name here starts with a space
     }
 
     void header()
     {
-        const QString title = ReportWordsFor(false).title;
-        QCOMPARE(ReportHeaderLines(ReportWordsFor(false), QString(90, u'9'))[0], title + u' ' + QString(90, u'9'));
+        const QString title = ReportWordsFor(Language::English).title;
+        QCOMPARE(ReportHeaderLines(ReportWordsFor(Language::English), QString(90, u'9'))[0],
+                 title + u' ' + QString(90, u'9'));
         const QDateTime when(QDate(2025, 1, 6), QTime(10, 0), Qt::UTC);
         QCOMPARE(ReportDateTimeText(when, QLocale(QLocale::Greek, QLocale::Greece)),
                  QStringLiteral("Δευτέρα 6 Ιανουαρίου 2025 - 10:00:00 Π.Μ. UTC"));
@@ -105,9 +106,9 @@ private slots:
         QFETCH(int, forms);
         QFETCH(int, linesPerPage);
         QTEST(ReportPageCount(CurrencyCount, linesPerPage), "pages");
-        const QString title = ReportWordsFor(true).title, margin(2, u' ');
-        const auto steps = BuildReportSteps(Model(), ReportWordsFor(true), "now", ReportForms::fromInt(forms),
-                                            {QString(), 8, 1, 2, qint16(linesPerPage)});
+        const QString title = ReportWordsFor(Language::Greek).title, margin(2, u' ');
+        const auto steps = BuildReportSteps(model(), ReportWordsFor(Language::Greek), "now",
+                                            ReportForms::fromInt(forms), {QString(), 8, 1, 2, qint16(linesPerPage)});
         int counts[3] = {}, rowsEnded = 0;
         for (std::size_t i = 0; i < steps.size(); ++i) {
             const bool toPrinter = steps[i].form == ReportForm::Printer;

@@ -25,7 +25,7 @@ class TestSettingsDialogs : public QObject
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ScriptedPlatform> m_platform;
-    std::unique_ptr<MainController> m_controller;
+    std::unique_ptr<AppContext> m_context;
     std::unique_ptr<SettingsTransferDialog> m_dialog;
     QByteArray m_settings;
     bool m_import = false;
@@ -42,12 +42,12 @@ private:
             expand(QStringLiteral("[General]\r\nLanguage=%1\r\n").arg(greek ? "True" : "False") + more).toUtf8();
         QVERIFY(WriteFile(settingsFile(), m_settings)
                 && (kind != u"file" || WriteFile(source(), "[Last]\r\nID=7\r\n")));
-        m_controller = std::make_unique<MainController>(*m_platform);
-        QVERIFY(m_controller->StartUp());
+        m_context = std::make_unique<AppContext>(*m_platform);
+        QVERIFY(m_context->startUp());
         if (import)
-            m_dialog = std::make_unique<frmSettingsImport>(m_controller->dialogs(), m_controller->settings());
+            m_dialog = std::make_unique<frmSettingsImport>(m_context->dialogs(), m_context->settings());
         else
-            m_dialog = std::make_unique<frmSettingsExport>(m_controller->dialogs(), m_controller->settings());
+            m_dialog = std::make_unique<frmSettingsExport>(m_context->dialogs(), m_context->settings());
         m_dialog->show();
     }
     template<typename T>
@@ -89,7 +89,7 @@ private:
     // Each message by what it says ("same", "missing", "question", "shut down"), else in full.
     QStringList messages() const
     {
-        const bool greek = m_controller->app().GreekLanguage;
+        const Language language = m_context->app().language();
         const std::array<std::tuple<const char *, TextId, MessageStyle>, 4> known = {
             {{"same", m_import ? TextId::ImportSameFolder : TextId::ExportSameFolder, MessageStyle::Critical},
              {"missing", m_import ? TextId::ImportMissingFile : TextId::ExportMissingFile, MessageStyle::Critical},
@@ -99,9 +99,9 @@ private:
         for (const ScriptedPlatform::Message &message : std::as_const(m_platform->messages)) {
             names.append(message.text);
             for (const auto &[name, text, style] : known) {
-                if (message.caption == Text(m_import ? TextId::ImportTitle : TextId::ExportTitle, greek)
+                if (message.caption == Text(m_import ? TextId::ImportTitle : TextId::ExportTitle, language)
                     && message.style == style
-                    && message.text == Text(text, greek).arg(m_import ? source() : settingsFile()))
+                    && message.text == Text(text, language).arg(m_import ? source() : settingsFile()))
                     names.last() = QLatin1String(name);
             }
         }
@@ -125,7 +125,7 @@ private slots:
     void cleanup()
     {
         m_dialog.reset();
-        m_controller.reset();
+        m_context.reset();
     }
 
     bool rowImports() const { return QByteArray(QTest::currentDataTag()).startsWith("import"); }
@@ -179,7 +179,9 @@ private slots:
         QVERIFY(m_platform->messages.isEmpty());
         QCOMPARE(m_platform->chooserStarts.join(u' ').remove(m_dir->path() + u'/'), starts);
         for (const QString &title : std::as_const(m_platform->chooserTitles))
-            QCOMPARE(title, Text(import ? TextId::ImportChooseFolder : TextId::ExportChooseFolder, greek));
+            QCOMPARE(
+                title,
+                Text(import ? TextId::ImportChooseFolder : TextId::ExportChooseFolder, m_context->app().language()));
         const QString general = QStringLiteral("[General]\r\nLanguage=%1\r\n").arg(greek ? "True" : "False");
         QCOMPARE(ReadFile(settingsFile()), stored.isEmpty() ? m_settings : expand(general + stored).toUtf8());
         for (const char *name : {"lblIniFileName", "lblSettingsFolderExternal"}) {
@@ -236,7 +238,7 @@ private slots:
         QTEST(messages(), "messages");
         const QString shown = m_dialog->isVisible() ? state() : QStringLiteral("closed");
         QTEST(m_platform->ended ? QStringLiteral("ended") : shown, "outcome");
-        QCOMPARE(m_controller->settings().frozen(), m_platform->ended);
+        QCOMPARE(m_context->settings().frozen(), m_platform->ended);
         // Above all, a refused copy onto itself leaves the file whole.
         if (!how.contains(QLatin1String("gone")))
             QCOMPARE(ReadFile(settingsFile()), m_platform->ended ? imported : m_settings);

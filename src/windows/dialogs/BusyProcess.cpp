@@ -82,10 +82,10 @@ void BusyProcess::cpEnableControls()
 
 bool BusyProcess::ConfirmCancelProcess(QAbstractButton *button)
 {
-    const bool greek = m_dialogs.app().GreekLanguage;
+    const Language language = m_dialogs.app().language();
     const bool cancel =
-        m_dialogs.ShowMessageBox(m_dialog, Text(TextId::CancelProcessTitle, greek),
-                                 Text(TextId::CancelProcessText, greek), MessageStyle::QuestionDefaultNo)
+        m_dialogs.ShowMessageBox(m_dialog, Text(TextId::CancelProcessTitle, language),
+                                 Text(TextId::CancelProcessText, language), MessageStyle::QuestionDefaultNo)
         == MessageAnswer::Yes;
     button->setEnabled(!cancel);
     return cancel;
@@ -96,9 +96,9 @@ bool BusyProcess::RefuseControlMenuClose(bool showMessage)
     if (!m_busy)
         return false;
     if (showMessage) {
-        const bool greek = m_dialogs.app().GreekLanguage;
-        m_dialogs.ShowMessageBox(m_dialog, Text(TextId::CloseWindowTitle, greek), Text(TextId::CloseWindowText, greek),
-                                 MessageStyle::Information);
+        const Language language = m_dialogs.app().language();
+        m_dialogs.ShowMessageBox(m_dialog, Text(TextId::CloseWindowTitle, language),
+                                 Text(TextId::CloseWindowText, language), MessageStyle::Information);
     }
     return true;
 }

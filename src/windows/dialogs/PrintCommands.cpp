@@ -1,45 +1,26 @@
 #include "windows/dialogs/PrintCommands.h"
 
-#include "app/MainController.h"
+#include "app/AppContext.h"
 #include "app/Texts.h"
 #include "platform/PlatformServices.h"
+#include "windows/ModalDialog.h"
 #include "windows/dialogs/frmPageSetup.h"
 #include "windows/dialogs/frmPrint.h"
 
-#include <QWidget>
-
-namespace {
-
-void BackToFront(MainController &controller, QWidget *owner)
+void OpenPageSetup(AppContext &context, QWidget *owner)
 {
-    if (controller.ending())
-        return;
-    controller.dialogs().BringWindowToFront(owner);
-    owner->update();
+    frmPageSetup dialog(context, owner);
+    OpenModal(dialog, owner, context.dialogs());
 }
 
-} // namespace
-
-void OpenPageSetup(MainController &controller, QWidget *owner)
+void OpenPrinterSetup(AppContext &context, QWidget *owner)
 {
-    {
-        frmPageSetup dialog(controller, owner);
-        dialog.exec();
-    }
-    BackToFront(controller, owner);
+    context.platform().printerSetup(owner, Text(TextId::TipPrintSetup, context.app().language()));
+    ReturnFromModal(owner, context.dialogs());
 }
 
-void OpenPrinterSetup(MainController &controller, QWidget *owner)
+void OpenPrint(AppContext &context, QWidget *owner)
 {
-    controller.platform().printerSetup(owner, Text(TextId::TipPrintSetup, controller.app().GreekLanguage));
-    BackToFront(controller, owner);
-}
-
-void OpenPrint(MainController &controller, QWidget *owner)
-{
-    {
-        frmPrint dialog(controller, owner);
-        dialog.exec();
-    }
-    BackToFront(controller, owner);
+    frmPrint dialog(context, owner);
+    OpenModal(dialog, owner, context.dialogs());
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-class MainController;
+class AppContext;
 class QWidget;
 
 // The printing commands of the main window's File menu and picture buttons; the
 // print dialog runs the first two as well. Each opens its dialog modally over
 // the owner, and brings the owner back to the front when it closes. Nothing of
 // printing is made before one of them is used.
-void OpenPageSetup(MainController &controller, QWidget *owner);
-void OpenPrinterSetup(MainController &controller, QWidget *owner);
-void OpenPrint(MainController &controller, QWidget *owner);
+void OpenPageSetup(AppContext &context, QWidget *owner);
+void OpenPrinterSetup(AppContext &context, QWidget *owner);
+void OpenPrint(AppContext &context, QWidget *owner);

@@ -36,10 +36,10 @@ SettingsTransferDialog::SettingsTransferDialog(SharedDialogs &dialogs, const cha
     , m_busy(new BusyProcess(this, dialogs))
 {
     setObjectName(QLatin1String(name));
-    const bool greek = dialogs.app().GreekLanguage;
-    setWindowTitle(Text(captions.title, greek));
+    const Language language = dialogs.app().language();
+    setWindowTitle(Text(captions.title, language));
 
-    m_fraSettings = new QGroupBox(Text(captions.frame, greek), this);
+    m_fraSettings = new QGroupBox(Text(captions.frame, language), this);
     m_fraSettings->setObjectName(QStringLiteral("fraSettings"));
     auto *files = new QGridLayout(m_fraSettings);
     const std::array<std::pair<const char *, const char *>, 2> names = {std::pair{"chkIniFileName", "lblIniFileName"},
@@ -47,7 +47,7 @@ SettingsTransferDialog::SettingsTransferDialog(SharedDialogs &dialogs, const cha
     const std::array<TextId, 2> boxTexts = {TextId::TransferIniFile, TextId::TransferSavedPaths};
     for (const TransferBox box : TransferBoxes) {
         const auto index = std::size_t(box);
-        auto *check = new QCheckBox(Text(boxTexts[index], greek), m_fraSettings);
+        auto *check = new QCheckBox(Text(boxTexts[index], language), m_fraSettings);
         check->setObjectName(QLatin1String(names[index].first));
         QLabel *label = PathLabel(m_fraSettings, names[index].second);
         files->addWidget(check, int(index) * 2, 0, 1, 2);
@@ -63,18 +63,18 @@ SettingsTransferDialog::SettingsTransferDialog(SharedDialogs &dialogs, const cha
     m_fileBoxes[1]->hide();
     m_fileLabels[1]->hide();
 
-    m_cmdSettingsFolderExternal = new QPushButton(Text(captions.chooseFolder, greek), this);
+    m_cmdSettingsFolderExternal = new QPushButton(Text(captions.chooseFolder, language), this);
     m_cmdSettingsFolderExternal->setObjectName(QStringLiteral("cmdSettingsFolderExternal"));
     m_lblSettingsFolderExternal = PathLabel(this, "lblSettingsFolderExternal");
     auto *folderRow = new QHBoxLayout;
     folderRow->addWidget(m_cmdSettingsFolderExternal);
     folderRow->addWidget(m_lblSettingsFolderExternal, 1);
 
-    m_cmdAction = new QPushButton(Text(captions.action, greek), this);
+    m_cmdAction = new QPushButton(Text(captions.action, language), this);
     m_cmdAction->setObjectName(QLatin1String(captions.actionName));
     m_cmdAction->setDefault(true);
     m_cmdApply = NewNamed<QPushButton>(this, "cmdApply");
-    m_cmdApply->setText(Text(TextId::DialogApply, greek));
+    m_cmdApply->setText(Text(TextId::DialogApply, language));
     m_cmdCancel = NewNamed<QPushButton>(this, "cmdCancel");
     QHBoxLayout *buttons = ButtonRow({m_cmdAction, m_cmdApply, m_cmdCancel});
 
@@ -91,7 +91,7 @@ SettingsTransferDialog::SettingsTransferDialog(SharedDialogs &dialogs, const cha
     });
     connect(m_cmdAction, &QPushButton::clicked, this, &SettingsTransferDialog::actionClicked);
     connect(m_cmdApply, &QPushButton::clicked, this, [this] {
-        model().Apply(this);
+        model().apply(this);
         showState();
     });
     connect(m_cmdCancel, &QPushButton::clicked, this, &SettingsTransferDialog::reject);
@@ -106,8 +106,8 @@ void SettingsTransferDialog::addOption(QWidget *option)
 
 void SettingsTransferDialog::start()
 {
-    ContextHelp::install(this, m_dialogs.app().GreekLanguage);
-    model().Load(this);
+    ContextHelp::install(this, m_dialogs.app().language());
+    model().load(this);
     showState();
 }
 

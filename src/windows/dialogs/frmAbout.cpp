@@ -34,7 +34,7 @@ frmAbout::frmAbout(SharedDialogs &dialogs, QWidget *parent)
     if (!picture.failed())
         m_cmdStoneGleam->setIcon(Picture("icon_copyright"));
 
-    ContextHelp::install(this, m_model.greek());
+    ContextHelp::install(this, m_model.language());
 }
 
 void frmAbout::buildLayout()

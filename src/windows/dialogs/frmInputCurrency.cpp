@@ -2,10 +2,9 @@
 
 #include "app/InputHints.h"
 #include "app/SharedDialogs.h"
-#include "core/ConversionState.h"
-#include "core/NumberText.h"
 #include "platform/PlatformServices.h"
 #include "windows/ContextHelp.h"
+#include "windows/NamedWidgets.h"
 #include "windows/dialogs/NumberKeyFilter.h"
 
 #include <QComboBox>
@@ -26,7 +25,7 @@ namespace {
 // the user from typing more than will be kept.
 constexpr int NameMaxLength = 29;
 
-void lockField(QWidget *field)
+void LockField(QWidget *field)
 {
     // Read-only, greyed like a caption, and left out of the Tab order.
     QPalette palette = field->palette();
@@ -37,65 +36,58 @@ void lockField(QWidget *field)
 
 } // namespace
 
-frmInputCurrency::frmInputCurrency(SharedDialogs &dialogs, const ConversionState &state, InputCurrencyRequest request,
-                                   QWidget *parent)
+frmInputCurrency::frmInputCurrency(SharedDialogs &dialogs, AmountEntry entry, const QIcon &picture, QWidget *parent)
     : QDialog(parent)
     , m_dialogs(dialogs)
-    , m_request(std::move(request))
-    , m_greek(dialogs.app().GreekLanguage)
+    , m_entry(std::move(entry))
 {
     setObjectName(QStringLiteral("frmInputCurrency"));
     buildLayout();
-
-    const int slot = m_request.slot;
     setCaptions();
-    const QString rateText = FormatDouble(state.CurrencyRates[std::size_t(slot)]);
-    rebuildRateLine(rateText, m_request.rowCaption);
-    m_txtCurrencyName->setText(m_request.rowCaption);
-    m_txtCurrencyRate->setText(rateText);
-    m_cmdCurrencyFlag->setIcon(m_request.picture);
-    m_cboDecimals->setCurrentIndex(state.DecimalsOf(slot));
-    if (slot != OtherCurrencyIndex) {
+    m_txtCurrencyName->setText(m_entry.name());
+    m_txtCurrencyRate->setText(m_entry.rate());
+    m_txtAmount->setText(m_entry.amount());
+    m_cboDecimals->setCurrentIndex(m_entry.decimals());
+    m_cmdCurrencyFlag->setIcon(picture);
+    m_cmdCurrencyFlag->setAccessibleName(m_entry.rowTitle());
+    if (m_entry.nameAndRateLocked()) {
         for (QLineEdit *field : {m_txtCurrencyName, m_txtCurrencyRate}) {
             field->setReadOnly(true);
-            lockField(field);
+            LockField(field);
         }
-    } else {
-        m_fraFixedRate->setTitle(Text(TextId::InputCurrentRate, m_greek));
     }
-    if (slot == 0) {
+    if (m_entry.decimalsLocked()) {
         // The euro's decimals are part of what every conversion rounds to.
         m_cboDecimals->setEnabled(false);
-        lockField(m_cboDecimals);
+        LockField(m_cboDecimals);
     }
-    m_txtAmount->setText(m_request.amountCaption.trimmed());
-    enableConvertForRate(rateText);
+    showState();
 
-    connect(m_txtCurrencyRate, &QLineEdit::textChanged, this, &frmInputCurrency::rateChanged);
+    connect(m_txtCurrencyName, &QLineEdit::textChanged, this, [this](const QString &text) { m_entry.setName(text); });
+    connect(m_txtCurrencyRate, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_entry.setRate(text);
+        showState();
+    });
+    connect(m_txtAmount, &QLineEdit::textChanged, this, [this](const QString &text) { m_entry.setAmount(text); });
+    connect(m_cboDecimals, &QComboBox::currentIndexChanged, this, [this](int index) { m_entry.setDecimals(index); });
     connect(m_cmdConvert, &QPushButton::clicked, this, &frmInputCurrency::convertClicked);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     m_txtAmount->setFocus();
-    ContextHelp::install(this, m_greek);
+    ContextHelp::install(this, m_entry.language());
 }
 
 void frmInputCurrency::buildLayout()
 {
-    m_fraFixedRate = new QGroupBox(this);
-    m_fraFixedRate->setObjectName(QStringLiteral("fraFixedRate"));
-    m_lblEuroRateTitle = new QLabel(m_fraFixedRate);
-    m_lblEuroRateTitle->setObjectName(QStringLiteral("lblEuroRateTitle"));
+    m_fraFixedRate = NewNamed<QGroupBox>(this, "fraFixedRate");
+    m_lblEuroRateTitle = NewPlainLabel(m_fraFixedRate, "lblEuroRateTitle");
     m_lblEuroRateTitle->setAlignment(Qt::AlignCenter);
-    m_lblEuroRateTitle->setTextFormat(Qt::PlainText);
     auto *rateLayout = new QHBoxLayout(m_fraFixedRate);
     rateLayout->addWidget(m_lblEuroRateTitle);
 
-    m_fraCurrencyDetails = new QGroupBox(this);
-    m_fraCurrencyDetails->setObjectName(QStringLiteral("fraCurrencyDetails"));
+    m_fraCurrencyDetails = NewNamed<QGroupBox>(this, "fraCurrencyDetails");
     auto makeRow = [this](const char *labelName, const char *fieldName, QLabel *&label, QLineEdit *&field) {
-        label = new QLabel(m_fraCurrencyDetails);
-        label->setObjectName(QLatin1String(labelName));
-        field = new QLineEdit(m_fraCurrencyDetails);
-        field->setObjectName(QLatin1String(fieldName));
+        label = NewNamed<QLabel>(m_fraCurrencyDetails, labelName);
+        field = NewNamed<QLineEdit>(m_fraCurrencyDetails, fieldName);
         field->installEventFilter(this);
         label->setBuddy(field);
     };
@@ -107,21 +99,15 @@ void frmInputCurrency::buildLayout()
         field->setAlignment(Qt::AlignRight);
         new NumberKeyFilter(field, m_dialogs.platform());
     }
-    m_lblAmountHint = new QLabel(m_fraCurrencyDetails);
-    m_lblAmountHint->setObjectName(QStringLiteral("lblAmountHint"));
-    m_lblAmountHint->setTextFormat(Qt::PlainText);
-    m_lblDecimals = new QLabel(m_fraCurrencyDetails);
-    m_lblDecimals->setObjectName(QStringLiteral("lblDecimals"));
-    m_cboDecimals = new QComboBox(m_fraCurrencyDetails);
-    m_cboDecimals->setObjectName(QStringLiteral("cboDecimals"));
+    m_lblAmountHint = NewPlainLabel(m_fraCurrencyDetails, "lblAmountHint");
+    m_lblDecimals = NewNamed<QLabel>(m_fraCurrencyDetails, "lblDecimals");
+    m_cboDecimals = NewNamed<QComboBox>(m_fraCurrencyDetails, "cboDecimals");
     m_lblDecimals->setBuddy(m_cboDecimals);
 
-    m_cmdCurrencyFlag = new QPushButton(m_fraCurrencyDetails);
-    m_cmdCurrencyFlag->setObjectName(QStringLiteral("cmdCurrencyFlag"));
+    m_cmdCurrencyFlag = NewNamed<QPushButton>(m_fraCurrencyDetails, "cmdCurrencyFlag");
     m_cmdCurrencyFlag->setFocusPolicy(Qt::NoFocus);
     m_cmdCurrencyFlag->setFlat(true);
     m_cmdCurrencyFlag->setIconSize(QSize(60, 40));
-    m_cmdCurrencyFlag->setAccessibleName(m_request.rowCaption);
 
     auto *details = new QGridLayout(m_fraCurrencyDetails);
     details->addWidget(m_cmdCurrencyFlag, 0, 0, 5, 1, Qt::AlignTop);
@@ -139,19 +125,12 @@ void frmInputCurrency::buildLayout()
 
     // Enter in a field converts; Enter on a focused button presses that button,
     // which every button of a dialog does as long as it stays auto-default.
-    m_cmdConvert = new QPushButton(this);
-    m_cmdConvert->setObjectName(QStringLiteral("cmdConvert"));
+    m_cmdConvert = NewNamed<QPushButton>(this, "cmdConvert");
     m_cmdConvert->setDefault(true);
-    m_cmdCancel = new QPushButton(this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_lblConvertReason = new QLabel(this);
-    m_lblConvertReason->setObjectName(QStringLiteral("lblConvertReason"));
-    m_lblConvertReason->setTextFormat(Qt::PlainText);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_lblConvertReason);
-    buttons->addStretch();
-    buttons->addWidget(m_cmdConvert);
-    buttons->addWidget(m_cmdCancel);
+    m_cmdCancel = NewNamed<QPushButton>(this, "cmdCancel");
+    m_lblConvertReason = NewPlainLabel(this, "lblConvertReason");
+    QHBoxLayout *buttons = ButtonRow({m_cmdConvert, m_cmdCancel});
+    buttons->insertWidget(0, m_lblConvertReason);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_fraFixedRate);
@@ -168,65 +147,34 @@ void frmInputCurrency::buildLayout()
 
 void frmInputCurrency::setCaptions()
 {
-    const bool greek = m_greek;
-    setWindowTitle(Text(TextId::InputCaption, greek).arg(m_request.rowCaption));
-    m_fraFixedRate->setTitle(Text(TextId::InputFixedRate, greek));
-    m_fraCurrencyDetails->setTitle(Text(TextId::InputCurrencyDetails, greek));
-    m_lblCurrencyName->setText(Text(TextId::InputName, greek));
-    m_lblCurrencyRate->setText(Text(TextId::InputRate, greek));
-    m_lblAmount->setText(Text(TextId::InputAmount, greek));
-    m_lblDecimals->setText(Text(TextId::InputDecimals, greek));
+    const Language language = m_entry.language();
+    m_fraFixedRate->setTitle(m_entry.frameTitle());
+    m_fraCurrencyDetails->setTitle(Text(TextId::InputCurrencyDetails, language));
+    m_lblCurrencyName->setText(Text(TextId::InputName, language));
+    m_lblCurrencyRate->setText(Text(TextId::InputRate, language));
+    m_lblAmount->setText(Text(TextId::InputAmount, language));
+    m_lblDecimals->setText(Text(TextId::InputDecimals, language));
     for (int decimals = 0; decimals <= 4; ++decimals)
-        m_cboDecimals->addItem(Text(TextId(int(TextId::InputDecimals0) + decimals), greek));
-    m_cmdCancel->setText(Text(TextId::InputCancel, greek));
-    m_cmdConvert->setText(Text(TextId::InputConvert, greek));
-    const QString hint = AmountInputHint(greek);
+        m_cboDecimals->addItem(Text(TextId(int(TextId::InputDecimals0) + decimals), language));
+    m_cmdCancel->setText(Text(TextId::InputCancel, language));
+    m_cmdConvert->setText(Text(TextId::InputConvert, language));
+    const QString hint = AmountInputHint(language);
     m_lblAmountHint->setText(hint);
     m_txtAmount->setAccessibleDescription(hint);
 }
 
-void frmInputCurrency::rebuildRateLine(const QString &rateText, const QString &name)
+void frmInputCurrency::showState()
 {
-    m_lblEuroRateTitle->setText(QLatin1Char('(') + m_request.euroCaption + QStringLiteral(") 1 = ") + rateText
-                                + QStringLiteral(" (") + name + QLatin1Char(')'));
-}
-
-void frmInputCurrency::enableConvertForRate(const QString &text)
-{
-    if (const std::optional<double> rate = ParseDouble(text))
-        setConvertEnabled(*rate > 0);
-}
-
-void frmInputCurrency::setConvertEnabled(bool enabled)
-{
-    // Only the rate ever disables Convert; a grey button says why beside it.
-    m_cmdConvert->setEnabled(enabled);
-    const QString reason = enabled ? QString() : Text(TextId::ConvertNeedsRate, m_greek);
+    setWindowTitle(m_entry.caption());
+    m_lblEuroRateTitle->setText(m_entry.rateLine());
+    if (m_txtCurrencyName->text() != m_entry.name())
+        m_txtCurrencyName->setText(m_entry.name());
+    // A grey button says why beside it.
+    const QString reason = m_entry.convertReason();
+    m_cmdConvert->setEnabled(m_entry.convertEnabled());
     m_lblConvertReason->setText(reason);
     m_cmdConvert->setToolTip(reason);
     m_cmdConvert->setAccessibleDescription(reason);
-}
-
-void frmInputCurrency::rateChanged(const QString &text)
-{
-    if (text.isEmpty())
-        setConvertEnabled(false);
-    else
-        enableConvertForRate(text); // text that is not a number leaves the button as it was
-}
-
-void frmInputCurrency::rateLeft()
-{
-    rebuildRateLine(m_txtCurrencyRate->text(), m_txtCurrencyName->text());
-    enableConvertForRate(m_txtCurrencyRate->text());
-}
-
-void frmInputCurrency::nameLeft()
-{
-    if (m_txtCurrencyName->text().trimmed().isEmpty())
-        m_txtCurrencyName->setText(CurrencyCaption(OtherCurrencyIndex, m_greek));
-    setWindowTitle(Text(TextId::InputCaption, m_greek).arg(m_txtCurrencyName->text()));
-    rateLeft();
 }
 
 bool frmInputCurrency::eventFilter(QObject *watched, QEvent *event)
@@ -242,34 +190,29 @@ bool frmInputCurrency::eventFilter(QObject *watched, QEvent *event)
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             if (watched == m_txtCurrencyRate)
-                rateLeft();
+                m_entry.rateLeft();
             else if (watched == m_txtCurrencyName)
-                nameLeft();
+                m_entry.nameLeft();
+            showState();
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void frmInputCurrency::refuse(TextId message, QLineEdit *field)
-{
-    m_dialogs.ShowMessageBox(this, Text(TextId::ErrorTitle, m_greek), Text(message, m_greek), MessageStyle::Critical);
-    field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
-}
-
 void frmInputCurrency::convertClicked()
 {
-    nameLeft();
-    const std::optional<double> rate = ParseDouble(m_txtCurrencyRate->text());
-    if (!rate || *rate <= 0) {
-        refuse(TextId::BadRate, m_txtCurrencyRate);
+    const AmountEntry::Outcome outcome = m_entry.validate();
+    showState();
+    if (const auto *values = std::get_if<InputCurrencyValues>(&outcome)) {
+        m_values = *values;
+        accept();
         return;
     }
-    const std::optional<Money> amount = ParseAmount(m_txtAmount->text());
-    if (!amount || amount->raw() < 0) {
-        refuse(TextId::BadAmount, m_txtAmount);
-        return;
-    }
-    m_values = {*amount, qint16(m_cboDecimals->currentIndex()), *rate, m_txtCurrencyName->text()};
-    accept();
+    const AmountEntry::Refusal refusal = std::get<AmountEntry::Refusal>(outcome);
+    const Language language = m_entry.language();
+    m_dialogs.ShowMessageBox(this, Text(TextId::ErrorTitle, language), Text(refusal.message, language),
+                             MessageStyle::Critical);
+    QLineEdit *field = refusal.field == AmountEntry::Field::Rate ? m_txtCurrencyRate : m_txtAmount;
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
 }

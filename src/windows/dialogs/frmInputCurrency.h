@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/InputCurrencyValues.h"
-#include "app/Texts.h"
-#include "windows/dialogs/InputCurrencyRequest.h"
+#include "app/AmountEntry.h"
 
 #include <QDialog>
+#include <QIcon>
 
 class QComboBox;
 class QGroupBox;
@@ -12,17 +11,17 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class SharedDialogs;
-struct ConversionState;
 
 // The amount dialog: the amount to convert and the currency's decimals, and for
-// the additional currency its name and rate. Validates on Convert; closed
-// accepted, values() holds what was confirmed, and the caller applies it.
+// the additional currency its name and rate. It shows what its AmountEntry
+// holds and forwards the fields' texts there; closed accepted, values() holds
+// what was confirmed, and the caller applies it.
 class frmInputCurrency : public QDialog
 {
     Q_OBJECT
 public:
-    frmInputCurrency(SharedDialogs &dialogs, const ConversionState &state, InputCurrencyRequest request,
-                     QWidget *parent = nullptr);
+    // `picture` is the flag of the row the dialog was opened for.
+    frmInputCurrency(SharedDialogs &dialogs, AmountEntry entry, const QIcon &picture, QWidget *parent = nullptr);
 
     const InputCurrencyValues &values() const { return m_values; }
 
@@ -32,18 +31,11 @@ protected:
 private:
     void buildLayout();
     void setCaptions();
-    void rebuildRateLine(const QString &rateText, const QString &name);
-    void rateChanged(const QString &text);
-    void rateLeft();
-    void nameLeft();
-    void enableConvertForRate(const QString &text);
-    void setConvertEnabled(bool enabled);
+    void showState();
     void convertClicked();
-    void refuse(TextId message, QLineEdit *field);
 
     SharedDialogs &m_dialogs;
-    const InputCurrencyRequest m_request;
-    const bool m_greek;
+    AmountEntry m_entry;
     InputCurrencyValues m_values;
 
     QGroupBox *m_fraFixedRate;

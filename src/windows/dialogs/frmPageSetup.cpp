@@ -1,6 +1,6 @@
 #include "windows/dialogs/frmPageSetup.h"
 
-#include "app/MainController.h"
+#include "app/AppContext.h"
 #include "app/Texts.h"
 #include "windows/ContextHelp.h"
 #include "windows/NamedWidgets.h"
@@ -37,22 +37,22 @@ QString Named(const char *prefix, const char *name, const char *suffix = "")
 
 } // namespace
 
-frmPageSetup::frmPageSetup(MainController &controller, QWidget *parent)
+frmPageSetup::frmPageSetup(AppContext &context, QWidget *parent)
     : QDialog(parent)
-    , m_controller(controller)
-    , m_editor(controller, this)
+    , m_context(context)
+    , m_editor(context.dialogs(), context.settings(), context.pageSetup(), this)
 {
     setObjectName(QStringLiteral("frmPageSetup"));
     buildLayout();
     setCaptions();
 
-    (m_editor.greekFont() ? m_chkCourierNewGreek : m_chkCourierNew)->setChecked(true);
+    (m_editor.courierNewGreek() ? m_chkCourierNewGreek : m_chkCourierNew)->setChecked(true);
     for (std::size_t i = 0; i < m_numbers.size(); ++i) {
         const PageSetupEditor::Number number = PageSetupEditor::Numbers[i];
         const NumberControls &controls = m_numbers[i];
-        controls.upDown->setRange(PageSetupEditor::Minimum(number), PageSetupEditor::Maximum(number));
+        controls.upDown->setRange(PageSetupEditor::minimum(number), PageSetupEditor::maximum(number));
         controls.upDown->setValue(m_editor.value(number));
-        controls.range->setText(PageSetupEditor::RangeText(number));
+        controls.range->setText(PageSetupEditor::rangeText(number));
         connect(controls.upDown, &UpDown::valueChanged, this, [this, number](int value) {
             m_editor.setValue(number, value);
             m_cmdCancel->setEnabled(true);
@@ -60,14 +60,14 @@ frmPageSetup::frmPageSetup(MainController &controller, QWidget *parent)
     }
     // Cancel has nothing to undo until something changes.
     m_cmdCancel->setEnabled(false);
-    connect(m_chkCourierNewGreek, &QRadioButton::toggled, this, [this](bool greek) {
-        m_editor.setGreekFont(greek);
+    connect(m_chkCourierNewGreek, &QRadioButton::toggled, this, [this](bool checked) {
+        m_editor.setCourierNewGreek(checked);
         m_cmdCancel->setEnabled(true);
     });
     connect(m_cmdOK, &QPushButton::clicked, this, &frmPageSetup::okClicked);
     connect(m_cmdApply, &QPushButton::clicked, this, &frmPageSetup::applyClicked);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    ContextHelp::install(this, m_controller.app().GreekLanguage);
+    ContextHelp::install(this, m_context.app().language());
 }
 
 void frmPageSetup::buildLayout()
@@ -137,30 +137,30 @@ void frmPageSetup::buildLayout()
 
 void frmPageSetup::setCaptions()
 {
-    const bool greek = m_controller.app().GreekLanguage;
-    setWindowTitle(Text(TextId::PageSetupCaption, greek));
-    m_fraFont->setTitle(Text(TextId::PageSetupFontFrame, greek));
-    m_fraMargin->setTitle(Text(TextId::PageSetupMarginFrame, greek));
-    m_chkCourierNew->setText(Text(TextId::PageSetupCourierNew, greek));
-    m_chkCourierNewGreek->setText(Text(TextId::PageSetupCourierNewGreek, greek));
+    const Language language = m_context.app().language();
+    setWindowTitle(Text(TextId::PageSetupCaption, language));
+    m_fraFont->setTitle(Text(TextId::PageSetupFontFrame, language));
+    m_fraMargin->setTitle(Text(TextId::PageSetupMarginFrame, language));
+    m_chkCourierNew->setText(Text(TextId::PageSetupCourierNew, language));
+    m_chkCourierNewGreek->setText(Text(TextId::PageSetupCourierNewGreek, language));
     for (std::size_t i = 0; i < m_numbers.size(); ++i) {
-        const QString title = Text(NumberEntries[i].title, greek);
+        const QString title = Text(NumberEntries[i].title, language);
         m_numbers[i].title->setText(title);
         m_numbers[i].upDown->setAccessibleName(title);
     }
-    m_cmdOK->setText(Text(TextId::DialogOk, greek));
-    m_cmdApply->setText(Text(TextId::DialogApply, greek));
-    m_cmdCancel->setText(Text(TextId::DialogCancel, greek));
+    m_cmdOK->setText(Text(TextId::DialogOk, language));
+    m_cmdApply->setText(Text(TextId::DialogApply, language));
+    m_cmdCancel->setText(Text(TextId::DialogCancel, language));
 }
 
 void frmPageSetup::okClicked()
 {
-    m_editor.Keep();
+    m_editor.keep();
     accept();
 }
 
 void frmPageSetup::applyClicked()
 {
-    if (m_editor.Apply())
+    if (m_editor.apply())
         m_cmdCancel->setEnabled(false);
 }

@@ -6,7 +6,7 @@
 
 #include <array>
 
-class MainController;
+class AppContext;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -20,7 +20,7 @@ class frmPageSetup : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmPageSetup(MainController &controller, QWidget *parent = nullptr);
+    explicit frmPageSetup(AppContext &context, QWidget *parent = nullptr);
 
 private:
     // The four controls of one number: title, value label, up-down, range label.
@@ -37,7 +37,7 @@ private:
     void okClicked();
     void applyClicked();
 
-    MainController &m_controller;
+    AppContext &m_context;
     PageSetupEditor m_editor;
 
     QGroupBox *m_fraFont;

@@ -1,6 +1,6 @@
 #include "windows/dialogs/frmPrint.h"
 
-#include "app/MainController.h"
+#include "app/AppContext.h"
 #include "app/Texts.h"
 #include "windows/ContextHelp.h"
 #include "windows/NamedWidgets.h"
@@ -32,22 +32,22 @@ QPushButton *PictureButton(QWidget *parent, const char *name, const char *pictur
 
 } // namespace
 
-frmPrint::frmPrint(MainController &controller, QWidget *parent)
+frmPrint::frmPrint(AppContext &context, QWidget *parent)
     : QDialog(parent)
-    , m_controller(controller)
-    , m_job(controller, this)
-    , m_busy(this, controller.dialogs())
+    , m_context(context)
+    , m_job(context, this)
+    , m_busy(this, context.dialogs())
 {
     setObjectName(QStringLiteral("frmPrint"));
     buildLayout();
     setCaptions();
-    const qint16 destination = m_controller.printDestination();
+    const qint16 destination = m_context.printDestination();
     m_optPrintDestination[std::size_t(std::clamp<int>(destination, 0, 2))]->setChecked(true);
     m_prbProgressBar->reset();
     m_prbProgressBar->setFormat(QString());
     // Cancel has nothing to undo until a destination is chosen.
     m_cmdCancel->setEnabled(false);
-    if (m_job.PageCount() < 1) {
+    if (m_job.pageCount() < 1) {
         m_cmdPrintAndClose->setEnabled(false);
         m_cmdPrint->setEnabled(false);
     }
@@ -66,7 +66,7 @@ frmPrint::frmPrint(MainController &controller, QWidget *parent)
         if (m_cmdPrint->isEnabled())
             m_cmdPrint->click();
     });
-    ContextHelp::install(this, m_controller.app().GreekLanguage);
+    ContextHelp::install(this, m_context.app().language());
 }
 
 void frmPrint::buildLayout()
@@ -85,13 +85,11 @@ void frmPrint::buildLayout()
     pictures->addStretch();
     pictures->addWidget(m_cmdCancelPrinting);
 
-    m_fraPrintDestination = new QGroupBox(this);
-    m_fraPrintDestination->setObjectName(QStringLiteral("fraPrintDestination"));
+    m_fraPrintDestination = NewNamed<QGroupBox>(this, "fraPrintDestination");
     m_destinations = new QButtonGroup(this);
     auto *options = new QVBoxLayout(m_fraPrintDestination);
     for (int index = 0; index < 3; ++index) {
-        auto *option = new QRadioButton(m_fraPrintDestination);
-        option->setObjectName(QStringLiteral("optPrintDestination_%1").arg(index));
+        auto *option = NewNamed<QRadioButton>(m_fraPrintDestination, IndexedName("optPrintDestination", index));
         m_destinations->addButton(option, index);
         options->addWidget(option);
         m_optPrintDestination[std::size_t(index)] = option;
@@ -107,8 +105,7 @@ void frmPrint::buildLayout()
         buttons->addWidget(button);
     buttons->addStretch();
 
-    m_prbProgressBar = new QProgressBar(this);
-    m_prbProgressBar->setObjectName(QStringLiteral("prbProgressBar"));
+    m_prbProgressBar = NewNamed<QProgressBar>(this, "prbProgressBar");
     m_prbProgressBar->setRange(0, 100);
     m_prbProgressBar->setAlignment(Qt::AlignCenter);
 
@@ -133,22 +130,22 @@ void frmPrint::buildLayout()
 
 void frmPrint::setCaptions()
 {
-    const bool greek = m_controller.app().GreekLanguage;
-    setWindowTitle(m_job.Caption());
-    m_fraPrintDestination->setTitle(Text(TextId::PrintDestinationFrame, greek));
-    m_optPrintDestination[1]->setText(Text(TextId::PrintToFile, greek));
+    const Language language = m_context.app().language();
+    setWindowTitle(m_job.caption());
+    m_fraPrintDestination->setTitle(Text(TextId::PrintDestinationFrame, language));
+    m_optPrintDestination[1]->setText(Text(TextId::PrintToFile, language));
     setPrinterCaptions();
-    m_cmdCancel->setText(Text(TextId::DialogCancel, greek));
-    m_cmdApply->setText(Text(TextId::DialogApply, greek));
-    m_cmdClose->setText(Text(TextId::DialogClose, greek));
-    m_cmdPrintAndClose->setText(Text(TextId::PrintAndClose, greek));
+    m_cmdCancel->setText(Text(TextId::DialogCancel, language));
+    m_cmdApply->setText(Text(TextId::DialogApply, language));
+    m_cmdClose->setText(Text(TextId::DialogClose, language));
+    m_cmdPrintAndClose->setText(Text(TextId::PrintAndClose, language));
     const std::pair<QPushButton *, TextId> tips[] = {{m_cmdPrint, TextId::TipPrint},
                                                      {m_cmdPageSetup, TextId::TipPageSetup},
                                                      {m_cmdPrintSetup, TextId::TipPrintSetup},
                                                      {m_cmdCancelPrinting, TextId::TipCancelPrinting}};
     for (const auto &[button, tip] : tips) {
-        button->setToolTip(Text(tip, greek));
-        button->setAccessibleName(Text(tip, greek));
+        button->setToolTip(Text(tip, language));
+        button->setAccessibleName(Text(tip, language));
     }
 }
 
@@ -156,8 +153,7 @@ void frmPrint::setPrinterCaptions()
 {
     // A printer name is shown as it is: an "&" in it is no keyboard mnemonic.
     for (const qint16 index : {PrintJob::ToPrinter, PrintJob::ToBoth})
-        m_optPrintDestination[std::size_t(index)]->setText(
-            m_job.DestinationCaption(index).replace(u'&', QStringLiteral("&&")));
+        m_optPrintDestination[std::size_t(index)]->setText(LiteralAmpersands(m_job.destinationCaption(index)));
 }
 
 qint16 frmPrint::selectedDestination() const { return qint16(std::max(0, m_destinations->checkedId())); }
@@ -174,37 +170,37 @@ void frmPrint::printClicked()
     window.yieldToEvents = &BusyProcess::YieldToEvents;
     window.cancelRequested = [this] { return m_busy.cancelRequested(); };
     window.progress = [this](int fill, const QString &text) { showProgress(fill, text); };
-    if (m_job.Print(selectedDestination(), window) == PrintJob::Outcome::Completed && !m_controller.ending())
+    if (m_job.print(selectedDestination(), window) == PrintJob::Outcome::Completed && !m_context.ending())
         accept();
 }
 
 void frmPrint::printAndCloseClicked()
 {
-    m_job.KeepDestination(selectedDestination());
+    m_job.keepDestination(selectedDestination());
     m_cmdPrint->click();
 }
 
 void frmPrint::applyClicked()
 {
-    if (m_job.ApplyDestination(selectedDestination()))
+    if (m_job.applyDestination(selectedDestination()))
         m_cmdCancel->setEnabled(false);
 }
 
 void frmPrint::closeClicked()
 {
-    m_job.KeepDestination(selectedDestination());
+    m_job.keepDestination(selectedDestination());
     accept();
 }
 
 void frmPrint::pageSetupClicked()
 {
-    OpenPageSetup(m_controller, this);
-    setWindowTitle(m_job.Caption());
+    OpenPageSetup(m_context, this);
+    setWindowTitle(m_job.caption());
 }
 
 void frmPrint::printSetupClicked()
 {
-    OpenPrinterSetup(m_controller, this);
+    OpenPrinterSetup(m_context, this);
     setPrinterCaptions();
 }
 

@@ -7,7 +7,7 @@
 
 #include <array>
 
-class MainController;
+class AppContext;
 class QButtonGroup;
 class QGroupBox;
 class QProgressBar;
@@ -21,7 +21,7 @@ class frmPrint : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmPrint(MainController &controller, QWidget *parent = nullptr);
+    explicit frmPrint(AppContext &context, QWidget *parent = nullptr);
 
 private:
     void buildLayout();
@@ -37,7 +37,7 @@ private:
     void printSetupClicked();
     void showProgress(int fill, const QString &text);
 
-    MainController &m_controller;
+    AppContext &m_context;
     PrintJob m_job;
     BusyProcess m_busy;
 

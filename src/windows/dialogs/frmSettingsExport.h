@@ -12,7 +12,7 @@ public:
 
 protected:
     SettingsTransfer &model() override { return m_export; }
-    TransferOutcome runAction() override { return m_export.Export(this); }
+    TransferOutcome runAction() override { return m_export.exportFiles(this); }
 
 private:
     SettingsExport m_export;

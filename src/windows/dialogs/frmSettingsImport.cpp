@@ -11,7 +11,7 @@ frmSettingsImport::frmSettingsImport(SharedDialogs &dialogs, SettingsStore &sett
         {TextId::ImportTitle, TextId::ImportFrame, TextId::ImportFrom, TextId::ImportButton, "cmdImport"}, parent)
     , m_import(dialogs, settings, SavedPathsFile)
 {
-    m_chkDeleteAfterImporting = new QCheckBox(Text(TextId::ImportDeleteAfter, dialogs.app().GreekLanguage), this);
+    m_chkDeleteAfterImporting = new QCheckBox(Text(TextId::ImportDeleteAfter, dialogs.app().language()), this);
     m_chkDeleteAfterImporting->setObjectName(QStringLiteral("chkDeleteAfterImporting"));
     addOption(m_chkDeleteAfterImporting);
     connect(m_chkDeleteAfterImporting, &QCheckBox::clicked, this, [this](bool checked) {

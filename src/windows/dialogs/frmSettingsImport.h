@@ -16,7 +16,7 @@ public:
 
 protected:
     SettingsTransfer &model() override { return m_import; }
-    TransferOutcome runAction() override { return m_import.Import(this); }
+    TransferOutcome runAction() override { return m_import.importFiles(this); }
     void showMore() override;
 
 private:

@@ -1,12 +1,14 @@
 #include "windows/main/frmMain.h"
 
-#include "app/ErrorTrap.h"
+#include "app/AppContext.h"
 #include "app/MainController.h"
 #include "app/MenuMnemonics.h"
 #include "app/PathKeeping.h"
 #include "app/RowTexts.h"
 #include "app/StatusTexts.h"
 #include "windows/ContextHelp.h"
+#include "windows/ModalDialog.h"
+#include "windows/NamedWidgets.h"
 #include "windows/Pictures.h"
 #include "windows/dialogs/PrintCommands.h"
 #include "windows/dialogs/frmAbout.h"
@@ -14,6 +16,7 @@
 #include "windows/dialogs/frmSettingsExport.h"
 #include "windows/dialogs/frmSettingsImport.h"
 #include "windows/main/ButtonMenu.h"
+#include "windows/main/MainWindowTables.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -42,167 +45,16 @@
 
 namespace {
 
-// How a control starts. Path keeping is not offered, so its controls stay
-// hidden for good; Help and Cancel of the button menus are usable only while
-// their menu is opened from its button; the rest waits for its window.
-enum class Initially {
-    Shown,
-    Hidden,
-    Disabled
-};
-
-// The menu tree, in menu-bar order; an item without a text is a separator.
-struct MenuItem
-{
-    const char *name;
-    std::optional<TextId> text;
-    QAction *frmMain::Actions::*action;
-    Initially initially = Initially::Shown;
-};
-struct MenuEntry
-{
-    const char *name;
-    TextId text;
-    QMenu *frmMain::Menus::*menu;
-    Initially initially;
-    std::vector<MenuItem> items;
-};
-
-const std::vector<MenuEntry> &MenuTable()
-{
-    using A = frmMain::Actions;
-    using M = frmMain::Menus;
-    static const std::vector<MenuEntry> table = {
-        {"mnuFile",
-         TextId::MenuFile,
-         &M::file,
-         Initially::Shown,
-         {{"mnuFilePageSetup", TextId::MenuFilePageSetup, &A::filePageSetup},
-          {"mnuFilePrintSetup", TextId::MenuFilePrintSetup, &A::filePrintSetup},
-          {"mnuFileDash88", {}, nullptr},
-          {"mnuFilePrint", TextId::MenuFilePrint, &A::filePrint},
-          {"mnuFileDash99", {}, nullptr},
-          {"mnuFileExit", TextId::MenuFileExit, &A::fileExit}}},
-        {"mnuSavePath",
-         TextId::MenuSavePath,
-         &M::savePath,
-         Initially::Hidden,
-         {{"mnuSavePathRecent", TextId::MenuSavePathRecent, &A::savePathRecent},
-          {"mnuSavePathInitial", TextId::MenuSavePathInitial, &A::savePathInitial},
-          {"mnuSavePathDash1", {}, nullptr},
-          {"mnuSavePathHelp", TextId::MenuSavePathHelp, &A::savePathHelp, Initially::Disabled},
-          {"mnuSavePathDash2", {}, nullptr},
-          {"mnuSavePathCancel", TextId::MenuSavePathCancel, &A::savePathCancel, Initially::Disabled}}},
-        {"mnuRecallPath",
-         TextId::MenuRecallPath,
-         &M::recallPath,
-         Initially::Hidden,
-         {{"mnuRecallPathRecent", TextId::MenuRecallPathRecent, &A::recallPathRecent},
-          {"mnuRecallPathInitial", TextId::MenuRecallPathInitial, &A::recallPathInitial},
-          {"mnuRecallPathDash1", {}, nullptr},
-          {"mnuRecallPathHelp", TextId::MenuRecallPathHelp, &A::recallPathHelp, Initially::Disabled},
-          {"mnuRecallPathDash2", {}, nullptr},
-          {"mnuRecallPathCancel", TextId::MenuRecallPathCancel, &A::recallPathCancel, Initially::Disabled}}},
-        {"mnuTools",
-         TextId::MenuTools,
-         &M::tools,
-         Initially::Shown,
-         {{"mnuToolsRefresh", TextId::MenuToolsRefresh, &A::toolsRefresh, Initially::Hidden},
-          {"mnuToolsDash77", {}, &A::toolsDash77, Initially::Hidden},
-          {"mnuToolsUpOneLevel", TextId::MenuToolsUpOneLevel, &A::toolsUpOneLevel, Initially::Hidden},
-          {"mnuToolsDash88", {}, &A::toolsDash88, Initially::Hidden},
-          {"mnuToolsEnglish", TextId::MenuToolsEnglish, &A::toolsEnglish},
-          {"mnuToolsGreek", TextId::MenuToolsGreek, &A::toolsGreek},
-          {"mnuToolsDash99", {}, &A::toolsDash99, Initially::Hidden},
-          {"mnuToolsOptions", TextId::MenuToolsOptions, &A::toolsOptions, Initially::Hidden},
-          {"mnuToolsFactorySettings", TextId::MenuToolsFactorySettings, &A::toolsFactorySettings, Initially::Hidden}}},
-        {"mnuSettings",
-         TextId::MenuSettings,
-         &M::settings,
-         Initially::Shown,
-         {{"mnuSettingsImport", TextId::MenuSettingsImport, &A::settingsImport},
-          {"mnuSettingsExport", TextId::MenuSettingsExport, &A::settingsExport},
-          {"mnuSettingsDash1", {}, nullptr},
-          {"mnuSettingsHelp", TextId::MenuSettingsHelp, &A::settingsHelp, Initially::Disabled},
-          {"mnuSettingsDash2", {}, nullptr},
-          {"mnuSettingsCancel", TextId::MenuSettingsCancel, &A::settingsCancel, Initially::Disabled}}},
-        // "Convert from" comes here; its items are built from the currency slots.
-        {"mnuConvert", TextId::MenuConvert, &M::convert, Initially::Shown, {}},
-        {"mnuHelp",
-         TextId::MenuHelp,
-         &M::help,
-         Initially::Shown,
-         {{"mnuHelpTips", TextId::MenuHelpTips, &A::helpTips, Initially::Shown},
-          {"mnuHelpDash99", {}, nullptr},
-          {"mnuHelpAbout", TextId::MenuHelpAbout, &A::helpAbout, Initially::Shown}}},
-    };
-    return table;
-}
-
-// The picture buttons, left to right; a gap goes before the buttons that start a group.
-struct ButtonEntry
-{
-    const char *name;
-    const char *picture;
-    TextId toolTip;
-    QToolButton *frmMain::Buttons::*button;
-    Initially initially = Initially::Shown;
-    bool gapBefore = false;
-};
-
-const std::vector<ButtonEntry> &ButtonTable()
-{
-    using B = frmMain::Buttons;
-    static const std::vector<ButtonEntry> table = {
-        {"cmdPageSetup", "icon_page_setup", TextId::TipPageSetup, &B::pageSetup},
-        {"cmdPrintSetup", "icon_printer_setup", TextId::TipPrintSetup, &B::printSetup},
-        {"cmdPrint", "icon_print", TextId::TipPrint, &B::print},
-        {"cmdRefresh", "icon_refresh", TextId::TipRefresh, &B::refresh, Initially::Hidden, true},
-        {"cmdSavePath", "icon_save_path", TextId::TipSavePath, &B::savePath, Initially::Hidden},
-        {"cmdRecallSavedPath", "icon_recall_path", TextId::TipRecallSavedPath, &B::recallSavedPath, Initially::Hidden},
-        {"cmdUpOneLevel", "icon_up_one_level", TextId::TipUpOneLevel, &B::upOneLevel, Initially::Hidden},
-        {"cmdSettings", "icon_settings", TextId::TipSettings, &B::settings},
-        {"cmdOptions", "icon_options", TextId::TipOptions, &B::options, Initially::Hidden},
-        {"cmdHelp", "icon_help", TextId::TipHelp, &B::help, Initially::Shown, true},
-        {"cmdCopyright", "icon_copyright", TextId::TipCopyright, &B::copyright, Initially::Shown},
-        // The language buttons and the exit door sit at the right end.
-        {"cmdLanguage_1", "icon_language_english", TextId::TipLanguageEnglish, &B::languageEnglish},
-        {"cmdLanguage_0", "icon_language_greek", TextId::TipLanguageGreek, &B::languageGreek},
-        {"cmdEndApplication", "icon_exit", TextId::TipEndApplication, &B::endApplication, Initially::Shown, true},
-    };
-    return table;
-}
-
-void ApplyInitially(QAction *action, Initially initially)
-{
-    action->setVisible(initially != Initially::Hidden);
-    action->setEnabled(initially != Initially::Disabled);
-}
-
-// "Convert from" shortcuts, in slot order.
-constexpr std::array<Qt::Key, CurrencyCount> ConvertKeys = {Qt::Key_U, Qt::Key_A, Qt::Key_B, Qt::Key_D, Qt::Key_E,
-                                                            Qt::Key_S, Qt::Key_F, Qt::Key_H, Qt::Key_R, Qt::Key_I,
-                                                            Qt::Key_L, Qt::Key_N, Qt::Key_T, Qt::Key_O};
-
-constexpr std::array<const char *, CurrencyCount> FlagPictures = {
-    "flag_eur", "flag_ats", "flag_bef", "flag_dem", "flag_esp", "flag_fim", "flag_frf",
-    "flag_grd", "flag_iep", "flag_itl", "flag_luf", "flag_nlg", "flag_pte", "flag_other"};
-
-QString IndexedName(const char *name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
-
-// A currency name shows as typed: "&" in a label with a buddy, or in a menu
-// item, would otherwise become a keyboard mnemonic.
-QString LiteralAmpersands(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
-
 // How long a re-layout must rest before the conversion is re-run, so that
 // dragging the window's edge does not re-run it at every step.
 constexpr int RefreshDelayMs = 200;
 
 } // namespace
 
-frmMain::frmMain(MainController &controller, QWidget *parent)
+frmMain::frmMain(AppContext &context, QWidget *parent)
     : QMainWindow(parent)
-    , m_controller(controller)
+    , m_context(context)
+    , m_controller(context)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(Picture("app"));
@@ -214,13 +66,13 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
     buildStatusBar();
     buildRows();
     connectPrinting();
-    m_help = ContextHelp::install(this, m_controller.app().GreekLanguage);
+    m_help = ContextHelp::install(this, m_context.app().language());
     connectHelp();
     connectButtonMenus();
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(RefreshDelayMs);
-    connect(&m_refreshTimer, &QTimer::timeout, this, &frmMain::RefreshConversion);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &frmMain::refreshConversion);
     // The menu bar from the keyboard, as on other desktops.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(m_menus.file->menuAction()); });
@@ -234,9 +86,8 @@ frmMain::frmMain(MainController &controller, QWidget *parent)
             showStatus();
     });
 
-    // The stored language applies every caption, and writes the key back, so
-    // that the first start creates the settings file.
-    languageClicked(m_controller.app().GreekLanguage ? 0 : 1);
+    // Every caption in the stored language; the first show keeps it.
+    showLanguage();
 
     adjustSize();
     setMinimumSize(sizeHint());
@@ -278,8 +129,8 @@ void frmMain::buildMenus()
         language->setCheckable(true);
         languages->addAction(language);
     }
-    connect(m_actions.toolsEnglish, &QAction::triggered, this, [this] { languageClicked(1); });
-    connect(m_actions.toolsGreek, &QAction::triggered, this, [this] { languageClicked(0); });
+    connect(m_actions.toolsEnglish, &QAction::triggered, this, [this] { chooseLanguage(Language::English); });
+    connect(m_actions.toolsGreek, &QAction::triggered, this, [this] { chooseLanguage(Language::Greek); });
 
     auto *checkMarks = new QActionGroup(this);
     for (int slot = 0; slot < CurrencyCount; ++slot) {
@@ -304,8 +155,7 @@ void frmMain::buildButtons()
             bar->addStretch();
         if (entry.gapBefore)
             bar->addSpacing(12);
-        auto *button = new QToolButton(centralWidget());
-        button->setObjectName(QLatin1String(entry.name));
+        auto *button = NewNamed<QToolButton>(centralWidget(), entry.name);
         button->setIcon(Picture(entry.picture));
         button->setIconSize(QSize(28, 28));
         button->setAutoRaise(true);
@@ -326,8 +176,8 @@ void frmMain::buildButtons()
         language->setAutoRaise(false);
         languages->addButton(language);
     }
-    connect(m_buttons.languageEnglish, &QToolButton::clicked, this, [this] { languageClicked(1); });
-    connect(m_buttons.languageGreek, &QToolButton::clicked, this, [this] { languageClicked(0); });
+    connect(m_buttons.languageEnglish, &QToolButton::clicked, this, [this] { chooseLanguage(Language::English); });
+    connect(m_buttons.languageGreek, &QToolButton::clicked, this, [this] { chooseLanguage(Language::Greek); });
 
     auto *layout = static_cast<QVBoxLayout *>(centralWidget()->layout());
     layout->addLayout(bar);
@@ -346,8 +196,7 @@ void frmMain::buildRows()
     const int amountWidth = fontMetrics().horizontalAdvance(QStringLiteral(" -922,337,203,685,477.5808  "));
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         Row &row = m_rows[std::size_t(slot)];
-        row.optCurrency = new QRadioButton(centralWidget());
-        row.optCurrency->setObjectName(IndexedName("optCurrency", slot));
+        row.optCurrency = NewNamed<QRadioButton>(centralWidget(), IndexedName("optCurrency", slot));
         row.optCurrency->setIcon(Picture(FlagPictures[std::size_t(slot)]));
         row.optCurrency->setIconSize(QSize(36, 24));
         // The rows' convert buttons carry the keyboard; the option only shows
@@ -356,13 +205,9 @@ void frmMain::buildRows()
         row.optCurrency->installEventFilter(this);
         options->addButton(row.optCurrency, slot);
 
-        row.lblTitle = new QLabel(centralWidget());
-        row.lblTitle->setObjectName(IndexedName("lblTitle", slot));
-        row.lblTitle->setTextFormat(Qt::PlainText);
+        row.lblTitle = NewPlainLabel(centralWidget(), IndexedName("lblTitle", slot));
 
-        row.lblAmount = new QLabel(centralWidget());
-        row.lblAmount->setObjectName(IndexedName("lblAmount", slot));
-        row.lblAmount->setTextFormat(Qt::PlainText);
+        row.lblAmount = NewPlainLabel(centralWidget(), IndexedName("lblAmount", slot));
         row.lblAmount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.lblAmount->setFrameShape(QFrame::StyledPanel);
         row.lblAmount->setFrameShadow(QFrame::Sunken);
@@ -372,8 +217,7 @@ void frmMain::buildRows()
         row.lblAmount->setMargin(3);
         row.lblAmount->installEventFilter(this); // a double-click copies the amount
 
-        row.cmdGo = new QPushButton(centralWidget());
-        row.cmdGo->setObjectName(IndexedName("cmdGo", slot));
+        row.cmdGo = NewNamed<QPushButton>(centralWidget(), IndexedName("cmdGo", slot));
         row.cmdGo->setIcon(Picture("icon_convert"));
         row.cmdGo->setIconSize(QSize(20, 20));
         row.cmdGo->setAutoDefault(false);
@@ -403,9 +247,7 @@ void frmMain::buildRows()
 
 void frmMain::buildStatusBar()
 {
-    m_lblConversionRoad = new QLabel(statusBar());
-    m_lblConversionRoad->setObjectName(QStringLiteral("lblConversionRoad"));
-    m_lblConversionRoad->setTextFormat(Qt::PlainText);
+    m_lblConversionRoad = NewPlainLabel(statusBar(), "lblConversionRoad");
     m_lblConversionRoad->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A long line is shortened with "…" at the window's edge rather than
     // widening it; its tooltip and its accessible name hold it whole.
@@ -455,7 +297,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 int frmMain::focusedRow() const
 {
     const int slot = rowOf(focusWidget());
-    return slot >= 0 ? slot : m_controller.state().CurrentCurrency;
+    return slot >= 0 ? slot : m_context.state().CurrentCurrency;
 }
 
 void frmMain::copyRow(int slot, bool unrounded)
@@ -463,7 +305,7 @@ void frmMain::copyRow(int slot, bool unrounded)
     const QString text = m_controller.copyText(slot, unrounded);
     QGuiApplication::clipboard()->setText(text);
     constexpr int ShownMs = 4000;
-    statusBar()->showMessage(CopiedMessage(text, unrounded, m_controller.app().GreekLanguage), ShownMs);
+    statusBar()->showMessage(CopiedMessage(text, unrounded, m_context.app().language()), ShownMs);
 }
 
 void frmMain::showStatus()
@@ -483,52 +325,58 @@ void frmMain::fitRoad()
     label->setText(label->fontMetrics().elidedText(m_road, Qt::ElideRight, label->contentsRect().width()));
 }
 
-void frmMain::languageClicked(int index)
+void frmMain::chooseLanguage(Language language)
 {
-    const bool greek = index == 0;
+    m_controller.setLanguage(language);
+    showLanguage();
+}
+
+void frmMain::showLanguage()
+{
+    const Language language = m_context.app().language();
+    const bool greek = language == Language::Greek;
     (greek ? m_actions.toolsGreek : m_actions.toolsEnglish)->setChecked(true);
     (greek ? m_buttons.languageGreek : m_buttons.languageEnglish)->setChecked(true);
-    m_controller.SetLanguage(greek);
     SetMainCaptions();
 }
 
 void frmMain::SetMainCaptions()
 {
-    const bool greek = m_controller.app().GreekLanguage;
+    const Language language = m_context.app().language();
     for (const auto &[item, text] : m_menuTexts)
-        item->setText(Text(text, greek));
+        item->setText(Text(text, language));
     // Alt and a letter open the menus of the bar; hidden menus take no letter.
     QStringList titles;
     for (const MenuEntry &entry : MenuTable()) {
         const QMenu *menu = m_menus.*entry.menu;
-        titles << (menu->menuAction()->isVisible() ? Text(entry.text, greek) : QString());
+        titles << (menu->menuAction()->isVisible() ? Text(entry.text, language) : QString());
     }
     const QStringList marked = WithMnemonics(titles);
     for (std::size_t i = 0; i < MenuTable().size(); ++i) {
         if (!marked[qsizetype(i)].isEmpty())
             (m_menus.*MenuTable()[i].menu)->setTitle(marked[qsizetype(i)]);
     }
-    statusBar()->setAccessibleName(Text(TextId::StatusBarName, greek));
-    m_lblConversionRoad->setAccessibleDescription(Text(TextId::StatusBarName, greek));
+    statusBar()->setAccessibleName(Text(TextId::StatusBarName, language));
+    m_lblConversionRoad->setAccessibleDescription(Text(TextId::StatusBarName, language));
     for (const auto &[button, text] : m_buttonTips) {
-        button->setToolTip(Text(text, greek));
-        button->setAccessibleName(Text(text, greek));
+        button->setToolTip(Text(text, language));
+        button->setAccessibleName(Text(text, language));
     }
-    setWindowTitle(m_controller.app().ProgramTitle);
+    setWindowTitle(m_context.app().ProgramTitle);
     ApplyCurrencyCaptions();
-    m_help->retranslate(greek);
+    m_help->retranslate(language);
 }
 
 void frmMain::ApplyCurrencyCaptions()
 {
-    const bool greek = m_controller.app().GreekLanguage;
+    const Language language = m_context.app().language();
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         const Row &row = m_rows[std::size_t(slot)];
         const QString title = m_controller.rowTitle(slot);
         row.lblTitle->setText(LiteralAmpersands(title));
         // The picture-only controls of the row are named after it for screen readers.
         row.optCurrency->setAccessibleName(title);
-        const QString convert = Text(TextId::ConvertRowName, greek).arg(title);
+        const QString convert = Text(TextId::ConvertRowName, language).arg(title);
         row.cmdGo->setAccessibleName(convert);
         row.cmdGo->setToolTip(convert);
     }
@@ -585,7 +433,7 @@ void frmMain::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        RefreshConversion();
+        showChanges(m_controller.finishStartUp(this));
     }
 }
 
@@ -596,14 +444,22 @@ void frmMain::resizeEvent(QResizeEvent *event)
         m_refreshTimer.start();
 }
 
-void frmMain::RefreshConversion()
+void frmMain::refreshConversion() { showChanges(m_controller.refreshConversion(this)); }
+
+void frmMain::ConvertFrom(int slot)
 {
-    if (m_converting)
-        return; // a conversion is waiting for its amount; it will show the rows itself
-    AppValues &app = m_controller.app();
-    app.ResizeRefresh = true;
-    ConvertFrom(m_controller.state().CurrentCurrency);
-    app.ResizeRefresh = false;
+    showChanges(m_controller.ConvertFrom(
+        slot, [this](int asked) { return askAmount(asked); }, this));
+}
+
+void frmMain::showChanges(const MainChanges &changes)
+{
+    if (changes.captions)
+        ApplyCurrencyCaptions(); // the rows with them
+    else if (changes.rows)
+        showRows();
+    if (changes.marked)
+        markRow(*changes.marked);
 }
 
 void frmMain::markRow(int slot)
@@ -614,43 +470,21 @@ void frmMain::markRow(int slot)
     row.cmdGo->setFocus();
 }
 
-void frmMain::ConvertFrom(int slot)
+std::optional<InputCurrencyValues> frmMain::askAmount(int slot)
 {
-    if (m_converting || m_controller.ending())
-        return;
-    m_converting = true;
     markRow(slot);
-    const bool go = m_controller.app().ResizeRefresh || askAmount(slot);
-    if (go && !m_controller.ending()) {
-        m_controller.ConvertCurrent(this);
-        showRows();
-    }
-    m_converting = false;
-    if (!m_controller.ending())
-        markRow(m_controller.state().CurrentCurrency);
-}
-
-bool frmMain::askAmount(int slot)
-{
-    const Row &row = m_rows[std::size_t(slot)];
-    InputCurrencyRequest request{slot, m_controller.rowTitle(slot), m_controller.rowTitle(0),
-                                 m_controller.rowText(slot).caption, row.optCurrency->icon()};
-    frmInputCurrency dialog(m_controller.dialogs(), m_controller.state(), std::move(request), this);
-    const bool confirmed = dialog.exec() == QDialog::Accepted;
-    m_controller.dialogs().BringWindowToFront(this);
-    if (!confirmed || m_controller.ending())
-        return false;
-    m_controller.ConfirmInput(slot, dialog.values());
-    if (slot == OtherCurrencyIndex)
-        ApplyCurrencyCaptions();
-    return true;
+    frmInputCurrency dialog(m_context.dialogs(), m_controller.amountEntry(slot),
+                            m_rows[std::size_t(slot)].optCurrency->icon(), this);
+    if (OpenModal(dialog, this, m_context.dialogs()) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.values();
 }
 
 void frmMain::connectPrinting()
 {
-    connect(m_actions.filePageSetup, &QAction::triggered, this, [this] { OpenPageSetup(m_controller, this); });
-    connect(m_actions.filePrintSetup, &QAction::triggered, this, [this] { OpenPrinterSetup(m_controller, this); });
-    connect(m_actions.filePrint, &QAction::triggered, this, [this] { OpenPrint(m_controller, this); });
+    connect(m_actions.filePageSetup, &QAction::triggered, this, [this] { OpenPageSetup(m_context, this); });
+    connect(m_actions.filePrintSetup, &QAction::triggered, this, [this] { OpenPrinterSetup(m_context, this); });
+    connect(m_actions.filePrint, &QAction::triggered, this, [this] { OpenPrint(m_context, this); });
     // Each button runs its menu item.
     connect(m_buttons.pageSetup, &QToolButton::clicked, m_actions.filePageSetup, &QAction::trigger);
     connect(m_buttons.printSetup, &QToolButton::clicked, m_actions.filePrintSetup, &QAction::trigger);
@@ -670,17 +504,15 @@ void frmMain::connectHelp()
 
 void frmMain::showHints()
 {
-    const bool greek = m_controller.app().GreekLanguage;
-    m_controller.dialogs().ShowMessageBox(this, Text(TextId::HintsTitle, greek), Text(TextId::HintsText, greek),
-                                          MessageStyle::Information);
+    const Language language = m_context.app().language();
+    m_context.dialogs().ShowMessageBox(this, Text(TextId::HintsTitle, language), Text(TextId::HintsText, language),
+                                       MessageStyle::Information);
 }
 
 void frmMain::showAbout()
 {
-    frmAbout about(m_controller.dialogs(), this);
-    if (!m_controller.ending())
-        about.exec();
-    m_controller.dialogs().BringWindowToFront(this);
+    frmAbout about(m_context.dialogs(), this);
+    OpenModal(about, this, m_context.dialogs());
 }
 
 void frmMain::connectButtonMenus()
@@ -689,27 +521,19 @@ void frmMain::connectButtonMenus()
     new ButtonMenu(m_buttons.savePath, m_menus.savePath, m_actions.savePathHelp, m_actions.savePathCancel);
     new ButtonMenu(m_buttons.recallSavedPath, m_menus.recallPath, m_actions.recallPathHelp, m_actions.recallPathCancel);
 
-    const auto openModal = [this](auto &&dialog) {
-        dialog.exec();
-        // An import of the settings file has ended the program by now.
-        if (m_controller.ending())
-            return;
-        m_controller.dialogs().BringWindowToFront(this);
-        update();
-    };
-    connect(m_actions.settingsExport, &QAction::triggered, this,
-            [this, openModal] { openModal(frmSettingsExport(m_controller.dialogs(), m_controller.settings(), this)); });
-    connect(m_actions.settingsImport, &QAction::triggered, this,
-            [this, openModal] { openModal(frmSettingsImport(m_controller.dialogs(), m_controller.settings(), this)); });
+    connect(m_actions.settingsExport, &QAction::triggered, this, [this] {
+        frmSettingsExport dialog(m_context.dialogs(), m_context.settings(), this);
+        OpenModal(dialog, this, m_context.dialogs());
+    });
+    connect(m_actions.settingsImport, &QAction::triggered, this, [this] {
+        frmSettingsImport dialog(m_context.dialogs(), m_context.settings(), this);
+        OpenModal(dialog, this, m_context.dialogs());
+    });
 
     // Path keeping is not offered, so these items stay hidden; they keep what
     // they would do.
-    connect(m_actions.savePathRecent, &QAction::triggered, this, [this] {
-        ErrorTrap trap(m_controller.dialogs(), this, QStringLiteral("SPR1000"));
-        trap.check(StoreSavedPath(m_controller.dialogs(), this, CurrentPath, SavedPathsFile).failure);
-    });
-    connect(m_actions.savePathInitial, &QAction::triggered, this, [this] {
-        ErrorTrap trap(m_controller.dialogs(), this, QStringLiteral("SPI1000"));
-        trap.check(SetInitialPath(m_controller.dialogs(), m_controller.settings(), this, CurrentPath).failure);
-    });
+    connect(m_actions.savePathRecent, &QAction::triggered, this,
+            [this] { StoreRecentPath(m_context.dialogs(), this); });
+    connect(m_actions.savePathInitial, &QAction::triggered, this,
+            [this] { StoreInitialPath(m_context.dialogs(), m_context.settings(), this); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainController.h"
 #include "app/Texts.h"
 #include "core/Currencies.h"
 
@@ -10,8 +11,8 @@
 #include <utility>
 #include <vector>
 
+class AppContext;
 class ContextHelp;
-class MainController;
 class QAction;
 class QLabel;
 class QMenu;
@@ -26,14 +27,13 @@ class frmMain : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit frmMain(MainController &controller, QWidget *parent = nullptr);
+    explicit frmMain(AppContext &context, QWidget *parent = nullptr);
 
-    // Converts from a slot: asks for the amount (unless re-running the current
-    // conversion after a re-layout), then shows every row.
+    // Converts from a slot: asks for the amount, then shows every row.
     void ConvertFrom(int slot);
 
     // Re-runs the current conversion without asking, as after a re-layout.
-    void RefreshConversion();
+    void refreshConversion();
 
     // The menu items, kept while the menus are built from their table.
     struct Actions
@@ -117,12 +117,16 @@ private:
     void buildStatusBar();
     void connectButtonMenus();
 
-    void languageClicked(int index);
+    // A language button or menu item: the language is applied and kept.
+    void chooseLanguage(Language language);
+    // The check marks of the language in force, then every caption in it.
+    void showLanguage();
     void SetMainCaptions();
     void ApplyCurrencyCaptions();
     void showRows();
+    void showChanges(const MainChanges &changes);
     void markRow(int slot);
-    bool askAmount(int slot);
+    std::optional<InputCurrencyValues> askAmount(int slot);
     int rowOf(const QObject *control) const;
     // The row the keyboard is on: the focused row, else the current one.
     int focusedRow() const;
@@ -131,9 +135,9 @@ private:
     void showStatus();
     void fitRoad();
 
-    MainController &m_controller;
+    AppContext &m_context;
+    MainController m_controller;
     bool m_shown = false;
-    bool m_converting = false;
     QTimer m_refreshTimer;
 
     Actions m_actions;

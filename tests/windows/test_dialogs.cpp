@@ -1,0 +1,385 @@
+#include "WindowFixture.h"
+
+#include "app/HelpTopics.h"
+#include "app/PrintJob.h"
+#include "app/Texts.h"
+#include "windows/ContextHelp.h"
+#include "windows/ModalDialog.h"
+#include "windows/dialogs/UpDown.h"
+#include "windows/dialogs/frmAbout.h"
+#include "windows/dialogs/frmInputCurrency.h"
+#include "windows/dialogs/frmPageSetup.h"
+#include "windows/dialogs/frmPrint.h"
+#include "windows/dialogs/frmSettingsExport.h"
+#include "windows/dialogs/frmSettingsImport.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QHelpEvent>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QToolButton>
+#include <QWhatsThis>
+
+// The dialogs, each opened over the main window: their controls reach their logic and show what it holds.
+class TestDialogs : public WindowFixture
+{
+    Q_OBJECT
+
+    QStringList m_shown; // the help topics shown since the last click
+
+    // Every dialog, opened in the language of the moment over the main window; every window's help is recorded.
+    QList<QDialog *> openDialogs()
+    {
+        const QList<QDialog *> dialogs{
+            new frmPageSetup(context(), m_main.get()),
+            new frmPrint(context(), m_main.get()),
+            new frmInputCurrency(context().dialogs(),
+                                 AmountEntry(context().state(), OtherCurrencyIndex, "1 ", context().app().language()),
+                                 QIcon(), m_main.get()),
+            new frmAbout(context().dialogs(), m_main.get()),
+            new frmSettingsExport(context().dialogs(), context().settings(), m_main.get()),
+            new frmSettingsImport(context().dialogs(), context().settings(), m_main.get())};
+        for (QDialog *dialog : dialogs)
+            dialog->show();
+        for (ContextHelp *help : m_main->findChildren<ContextHelp *>())
+            help->setShowFunction([this](auto, const QString &text, auto) { m_shown << text; });
+        return dialogs;
+    }
+    // Through the window, as a user clicks: the widget under the point receives it.
+    QStringList click(QWidget *control, Qt::MouseButton button = Qt::RightButton)
+    {
+        m_shown.clear();
+        QTest::mouseClick(control->window()->windowHandle(), button, {},
+                          control->mapTo(control->window(), QPoint(5, 5)));
+        return m_shown;
+    }
+    static QString topic(QWidget *control, Language language)
+    {
+        return HelpTopics::topic(control->window()->objectName(), control->objectName(), language);
+    }
+
+    void stepUp(const QString &number) { QTest::keyClick(child<UpDown>("upd" + number), Qt::Key_Up); }
+    QString shown(const QString &number) const { return child<QLabel>("lbl" + number)->text(); }
+    // The font, its size and the left margin (where the rule under the title starts) of the next print.
+    QString nextPrint()
+    {
+        PrintJob(context(), nullptr).print(PrintJob::ToPrinter, {});
+        const PrintedDocument &printed = *platform().printed.last();
+        return printed.document.fontFamily
+            + QStringLiteral(" %1, %2").arg(printed.document.pointSize).arg(printed.lines[1].indexOf(u'-'));
+    }
+
+    void openPrint(qint16 destination)
+    {
+        start();
+        context().setPrintDestination(destination);
+        showDialog(new frmPrint(context()));
+    }
+    bool idle() const
+    {
+        return m_dialog->isVisible() && child("cmdPrint")->isEnabled() && !child("cmdCancelPrinting")->isEnabled()
+            && child<QGroupBox>("fraPrintDestination")->isEnabled();
+    }
+
+    void openAmount(int slot, const QString &amount)
+    {
+        start();
+        showDialog(new frmInputCurrency(context().dialogs(),
+                                        AmountEntry(context().state(), slot, amount, Language::English), {}));
+    }
+
+private slots:
+    // One page setup step per click or key from the default, the minimum; never beyond either end. Each number
+    // shows its own range.
+    void pageSetupRangesStopAtBothEnds()
+    {
+        start();
+        showDialog(new frmPageSetup(context()));
+        QCOMPARE(child<QLabel>("lblLeftMarginMinMax")->text() + u'|' + child<QLabel>("lblLinesPerPageMinMax")->text(),
+                 QStringLiteral("0 - 30|30 - 80"));
+        auto *upDown = child<UpDown>("updLinesPerPage");
+        QTest::mouseClick(upDown->upButton(), Qt::LeftButton);
+        QCOMPARE(shown("LinesPerPage"), QStringLiteral("31"));
+        for (int i = 0; i < 60; ++i)
+            stepUp("LinesPerPage");
+        QCOMPARE(shown("LinesPerPage"), QStringLiteral("80"));
+        for (int i = 0; i < 60; ++i)
+            QTest::mouseClick(upDown->downButton(), Qt::LeftButton);
+        QCOMPARE(shown("LinesPerPage"), QStringLiteral("30"));
+    }
+
+    // OK changes the next print but not the file. Apply writes and disables Cancel; Cancel afterwards keeps
+    // what was applied.
+    void pageSetupOkApplyCancel()
+    {
+        start();
+        showDialog(new frmPageSetup(context()));
+        QVERIFY(!child("cmdCancel")->isEnabled());
+        stepUp("FontSize");
+        child<QRadioButton>("chkCourierNewGreek")->click();
+        QVERIFY(child("cmdCancel")->isEnabled());
+        child("cmdOK")->click();
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(nextPrint(), QStringLiteral("Courier New Greek 9, 0"));
+        QVERIFY(!m_program->ini().contains("[PageSetup]"));
+        showDialog(new frmPageSetup(context()));
+        QCOMPARE(shown("FontSize"), QStringLiteral("9"));
+        stepUp("LeftMargin");
+        child("cmdApply")->click();
+        QVERIFY(!child("cmdCancel")->isEnabled());
+        QVERIFY(m_program->ini().contains("[PageSetup]\r\nFontName=Courier New Greek\r\nFontSize=9\r\nTopMargin=0\r\n"
+                                          "LeftMargin=1\r\nLinesPerPage=30\r\n"));
+        stepUp("FontSize");
+        child("cmdCancel")->click();
+        QCOMPARE(nextPrint(), QStringLiteral("Courier New Greek 9, 1"));
+    }
+
+    // The printer setup renames the options at once. Apply writes the destination and stays open; Close, and Print
+    // and Close even with no file chosen, keep it for this run; Cancel keeps nothing.
+    void printDestinationButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<qint16>("kept");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("Apply") << "cmdApply" << PrintJob::ToBoth << true << true;
+        QTest::newRow("Close") << "cmdClose" << PrintJob::ToBoth << false << false;
+        QTest::newRow("Print and Close, no file") << "cmdPrintAndClose" << PrintJob::ToBoth << false << true;
+        QTest::newRow("Cancel") << "cmdCancel" << PrintJob::ToPrinter << false << false;
+    }
+    void printDestinationButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, written);
+        QFETCH(bool, stays);
+        openPrint(PrintJob::ToPrinter);
+        QVERIFY(child<QRadioButton>("optPrintDestination_0")->isChecked() && !child("cmdCancel")->isEnabled());
+        child<QRadioButton>("optPrintDestination_2")->click();
+        QVERIFY(child("cmdCancel")->isEnabled());
+        platform().printerAfterSetup = QStringLiteral("Laser & Co");
+        child("cmdPrintSetup")->click();
+        QCOMPARE(child<QRadioButton>("optPrintDestination_2")->text(),
+                 QStringLiteral("both Laser && Co printer\nand Plain text file..."));
+        child(button)->click();
+        QTEST(context().printDestination(), "kept");
+        QCOMPARE(m_program->ini().contains("PrintDestination=2\r\n"), written);
+        QCOMPARE(stays ? idle() : m_dialog->isVisible(), stays);
+        QCOMPARE(child("cmdCancel")->isEnabled(), !written);
+        QVERIFY(platform().printed.isEmpty() && platform().messages.isEmpty());
+        QCOMPARE(platform().fileChoices.size(), button == QLatin1String("cmdPrintAndClose") ? 1 : 0);
+    }
+
+    // While printing, the cancel button (or Escape) asks first and the close box is refused with a message. Yes keeps
+    // what was done so far and the dialog open; No runs to the end, replaces the old file whole and closes.
+    void printDuringRun_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("cancel, Yes") << "cmdCancelPrinting" << MessageAnswer::Yes;
+        QTest::newRow("Escape, No") << "Escape" << MessageAnswer::No;
+        QTest::newRow("close box") << "close box" << MessageAnswer::No;
+    }
+    void printDuringRun()
+    {
+        QFETCH(QString, press);
+        QFETCH(MessageAnswer, answer);
+        openPrint(PrintJob::ToBoth);
+        platform().savePaths = {m_program->path("PRN_Euro.txt")};
+        QVERIFY(WriteFile(platform().savePaths[0], QByteArray(100000, 'x')));
+        platform().answers = {answer};
+        bool busy = false, stayed = false;
+        platform().whilePrinting = [&] {
+            if (platform().printed[0]->lines.size() != 10)
+                return;
+            busy = !child("cmdPrint")->isEnabled() && !child<QGroupBox>("fraPrintDestination")->isEnabled()
+                && child<QProgressBar>("prbProgressBar")->isEnabled() && child("cmdCancelPrinting")->isEnabled();
+            // Pressed while the run lets events through, as a user would.
+            QTimer::singleShot(0, m_dialog.get(), [&] {
+                if (press == QLatin1String("Escape"))
+                    QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+                else if (press == QLatin1String("close box"))
+                    m_dialog->windowHandle()->close();
+                else
+                    child(press)->click();
+                stayed = m_dialog->isVisible();
+            });
+        };
+        QTest::keyClick(m_dialog.get(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(busy && stayed);
+        QCOMPARE(platform().messages.size(), 1);
+        QCOMPARE(platform().messages[0].caption, press == "close box" ? "Close window" : "Cancel processing");
+        QVERIFY(platform().printed[0]->ended);
+        const qsizetype printed = platform().printed[0]->lines.size();
+        const qsizetype written = ReadFile(m_program->path("PRN_Euro.txt")).count("\r\n"); // the old file has none
+        QVERIFY(written == printed || written == printed - 1);
+        QCOMPARE(printed == 47, answer == MessageAnswer::No);
+        QCOMPARE(child<QProgressBar>("prbProgressBar")->text() == QLatin1String("100 %"), answer == MessageAnswer::No);
+        QCOMPARE(idle(), answer == MessageAnswer::Yes);
+        m_dialog->windowHandle()->close(); // idle, the close box closes it
+        QVERIFY(!m_dialog->isVisible());
+    }
+
+    // The dialog shows its entry: its captions, its locked fields, Convert; leaving a field updates the captions.
+    // Enter in a field converts; refused input is said in a message, and the focus goes to the field to correct.
+    void amountDialogShowsItsEntry_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("amount");    // the row's amount caption
+        QTest::addColumn<QStringList>("typed"); // name, rate, amount; "-" leaves a field as it opened
+        QTest::addColumn<QString>("shown");     // title|rate line once typed, then the values or the refused field
+        QTest::newRow("named") << 13 << "1.00 " << QStringList{"Dollar", "1.1", "1,000.5"}
+                               << "Convert 'Dollar' to all other currencies|(EUR - Euro) 1 = 1.1 (Dollar)|10005000 2";
+        QTest::newRow("not a rate") << 13 << "1.00 " << QStringList{"-", "2,", "2"}
+                                    << "Convert 'Other currency' to all other currencies|(EUR - Euro) 1 = 2, (Other "
+                                       "currency)|txtCurrencyRate";
+        QTest::newRow("failure word") << 7 << "Overflow " << QStringList{"-", "-", "-"}
+                                      << "Convert 'GRD - Greek Drachma' to all other currencies|(EUR - Euro) 1 = "
+                                         "340.75 (GRD - Greek Drachma)|txtAmount";
+    }
+    void amountDialogShowsItsEntry()
+    {
+        QFETCH(int, slot);
+        QFETCH(QString, amount);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, shown);
+        openAmount(slot, amount);
+        for (const char *name : {"txtCurrencyName", "txtCurrencyRate"})
+            QVERIFY(field(name)->isReadOnly() == (slot != OtherCurrencyIndex)
+                    && (field(name)->focusPolicy() == Qt::ClickFocus) == (slot != OtherCurrencyIndex));
+        const char *fields[] = {"txtCurrencyName", "txtCurrencyRate", "txtAmount"};
+        for (int i = 0; i < 3; ++i) {
+            if (typed[i] != u"-")
+                field(fields[i])->setFocus(), field(fields[i])->clear(),
+                    QTest::keyClicks(field(fields[i]), Localized(typed[i]));
+        }
+        field("txtAmount")->setFocus();
+        QTest::keyClick(field("txtAmount"), Qt::Key_Return);
+        const InputCurrencyValues &values = static_cast<frmInputCurrency *>(m_dialog.get())->values();
+        const QString outcome = m_dialog->isVisible()
+            ? QApplication::focusWidget()->objectName()
+            : QStringLiteral("%1 %2").arg(values.amount.raw()).arg(values.decimals);
+        QCOMPARE(m_dialog->windowTitle() + u'|' + child<QLabel>("lblEuroRateTitle")->text() + u'|' + outcome,
+                 Localized(shown));
+        QVERIFY(platform().messages.size() == (m_dialog->isVisible() ? 1 : 0) && child("cmdConvert")->isEnabled()
+                && child<QLabel>("lblConvertReason")->text().isEmpty());
+    }
+
+    // Typed or pasted, only digits and separators get in, with a beep for the rest; a failure word already
+    // there can still be deleted.
+    void amountKeyFilterRefusesAndBeeps()
+    {
+        openAmount(7, QStringLiteral("Overflow "));
+        QLineEdit *amount = field("txtAmount");
+        amount->end(false);
+        QTest::keyClick(amount, Qt::Key_Backspace);
+        QCOMPARE(platform().beeps, 0);
+        QTest::keyClicks(amount, QStringLiteral("a-3"));
+        QCOMPARE(platform().beeps, 2);
+        for (const char *pasted : {"4x", "4,5"}) {
+            QApplication::clipboard()->setText(QLatin1String(pasted));
+            amount->paste();
+        }
+        QCOMPARE(amount->text(), QStringLiteral("Overflo34,5"));
+        QCOMPARE(platform().beeps, 3);
+    }
+
+    // A dialog that ends the program returns as cancelled, its owner left where it is; once it is ending, none opens.
+    void modalReturn()
+    {
+        start();
+        QDialog dialog(m_main.get());
+        const int before = platform().broughtToFront;
+        bool opened = false;
+        for (int time = 0; time < 2; ++time) {
+            QTimer::singleShot(0, &dialog, [&] { opened = true, context().dialogs().endProgram(), dialog.accept(); });
+            QVERIFY(OpenModal(dialog, m_main.get(), context().dialogs()) == QDialog::Rejected
+                    && std::exchange(opened, false) == (time == 0));
+        }
+        QCOMPARE(platform().broughtToFront, before);
+    }
+
+    // Only the right button shows help, in the language of the moment (the left one shows the hints), not when
+    // disabled or hidden. A part answers for its control; a text field keeps its menu, and its frame does not answer
+    // for it; a control with a topic and a menu of its own shows its help instead.
+    void helpOnRightClick()
+    {
+        start();
+        const QList<QDialog *> dialogs = openDialogs(); // records the main window's help too
+        QWidget *upDown = dialogs[0]->findChild<QWidget *>("updTopMargin");
+        const QList<QWidget *> parts = upDown->findChildren<QWidget *>();
+        parts[0]->setObjectName(QStringLiteral("qt_spinbox_lineedit")); // as the toolkit names inner parts
+        for (QWidget *part : parts)
+            QCOMPARE(click(part), QStringList(topic(upDown, Language::English)));
+        QVERIFY(click(dialogs[2]->findChild<QWidget *>("txtAmount")).isEmpty() && QApplication::activePopupWidget());
+        QApplication::activePopupWidget()->close();
+        auto *label = dialogs[2]->findChild<QWidget *>("lblCurrencyName");
+        label->setContextMenuPolicy(Qt::CustomContextMenu);
+        QSignalSpy menu(label, &QWidget::customContextMenuRequested);
+        QVERIFY(click(label) == QStringList(topic(label, Language::English)) && menu.isEmpty());
+        qDeleteAll(dialogs);
+
+        auto *go = goButton(3);
+        auto *help = child<QWidget>("cmdHelp");
+        for (const Language language : Languages) {
+            switchLanguage(language);
+            QCOMPARE(click(go), QStringList(topic(go, language)));
+            platform().messages.clear();
+            action("mnuHelpTips")->trigger();
+            QVERIFY(click(help, Qt::LeftButton).isEmpty() && click(help, Qt::MiddleButton).isEmpty());
+            QCOMPARE(platform().messages.size(), 2);
+            QVERIFY(platform().messages[1].text == Text(TextId::HintsText, language)
+                    && platform().messages[1].owner == m_main.get());
+        }
+        go->hide();
+        QVERIFY(!click(go).contains(topic(go, Language::Greek))); // what lies beneath may answer
+        go->show();
+        go->setEnabled(false);
+        QCOMPARE(click(go), QStringList());
+        m_shown.clear();
+        Q_EMIT action("mnuSettingsHelp")->triggered(); // as while the menu is open from its button
+        QCOMPARE(m_shown, QStringList(topic(child<QWidget>("cmdSettings"), Language::Greek)));
+    }
+
+    // Every topic reaches its control, as What's This text in the window's language (the main window's
+    // follow a switch), read on the first question: Shift+F1 on a new window is one.
+    void everyHelpTopicOnItsControl()
+    {
+        start();
+        for (const Language language : Languages) {
+            switchLanguage(language);
+            const QList<QDialog *> dialogs = openDialogs();
+            QWidget *version = dialogs[3]->findChild<QWidget *>("lblVersion");
+            QVERIFY(version->whatsThis().isEmpty());
+            QApplication::setActiveWindow(dialogs[3]);
+            QTest::keyClick(dialogs[3], Qt::Key_F1, Qt::ShiftModifier);
+            QVERIFY(QWhatsThis::inWhatsThisMode());
+            QWhatsThis::leaveWhatsThisMode();
+            QCOMPARE(version->whatsThis(), topic(version, language));
+            // And the other way round: every button, option, box, frame and arrow has its topic, and every
+            // button a name to read out (a picture's is its accessible name).
+            for (QWidget *window : QList<QWidget *>{m_main.get()} + QList<QWidget *>(dialogs.begin(), dialogs.end()))
+                for (QWidget *control : window->findChildren<QWidget *>(
+                         QRegularExpression(QStringLiteral("^(cmd|opt|chk|fra|upd|prb)[A-Z]")))) {
+                    QVERIFY2(!topic(control, language).isEmpty(), qPrintable(control->objectName()));
+                    QVERIFY2(!control->inherits("QAbstractButton") || !control->accessibleName().isEmpty()
+                                 || !control->property("text").toString().isEmpty(),
+                             qPrintable(control->objectName()));
+                }
+            for (const QString &key : HelpTopics::keys()) {
+                const QString name = key.section(u'/', 0, 0);
+                QWidget *window = name == m_main->objectName() ? m_main.get() : m_main->findChild<QWidget *>(name);
+                QWidget *control = window ? window->findChild<QWidget *>(key.section(u'/', 1)) : nullptr;
+                QHelpEvent query(QEvent::QueryWhatsThis, {}, {});
+                QVERIFY2(control && QApplication::sendEvent(control, &query)
+                             && control->whatsThis() == topic(control, language),
+                         qPrintable(key));
+            }
+            qDeleteAll(dialogs);
+        }
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "test_dialogs.moc"

@@ -1,0 +1,220 @@
+#include "WindowFixture.h"
+
+#include "windows/dialogs/frmInputCurrency.h"
+
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSet>
+#include <QStatusBar>
+#include <QToolButton>
+
+#include <functional>
+
+// The main window: its rows, menus and buttons reach the controller and show what it holds.
+class TestMainWindow : public WindowFixture
+{
+    Q_OBJECT
+
+    int m_opened = 0; // amount dialogs opened
+
+    void whenDialogOpens(std::function<void(frmInputCurrency *)> answer)
+    {
+        QTimer::singleShot(0, this, [this, answer] {
+            auto *dialog = qobject_cast<frmInputCurrency *>(QApplication::activeModalWidget());
+            QVERIFY2(dialog, "the amount dialog did not open");
+            ++m_opened;
+            answer(dialog);
+        });
+    }
+    void verifyCurrentRow(int slot) const
+    {
+        for (int row = 0; row < CurrencyCount; ++row) {
+            QCOMPARE(child<QAction>(QStringLiteral("mnuConvertFrom_%1").arg(row))->isChecked(), row == slot);
+            QCOMPARE(child<QRadioButton>(QStringLiteral("optCurrency_%1").arg(row))->isChecked(), row == slot);
+        }
+        QCOMPARE(m_main->focusWidget(), goButton(slot));
+    }
+
+private slots:
+    void init() { m_opened = 0; }
+
+    // The first start shows the stored conversion, the Settings menu's Help off. A row's button (click, Space, Enter,
+    // keypad Enter) and option open the amount dialog; Enter in it converts and marks the row converted from.
+    void rowsStartConversions()
+    {
+        start();
+        QVERIFY(amount(9)->text() == Localized(QStringLiteral("1,936 ")) && !action("mnuSettingsHelp")->isEnabled());
+        verifyCurrentRow(0);
+        whenDialogOpens([](frmInputCurrency *dialog) {
+            auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("txtAmount"));
+            QTest::keyClicks(field, Localized(QStringLiteral("1,000.5")));
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        QTest::mouseClick(goButton(7), Qt::LeftButton);
+        QCOMPARE(amount(7)->text() + amount(0)->text(), Localized(QStringLiteral("998 2.93 ")));
+        verifyCurrentRow(7);
+        whenDialogOpens([](frmInputCurrency *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("optCurrency_3")), Qt::LeftButton);
+        verifyCurrentRow(3);
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            whenDialogOpens([](frmInputCurrency *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+            QTest::keyClick(goButton(5), key);
+            verifyCurrentRow(5);
+        }
+        QVERIFY(m_opened == 5 && platform().messages.isEmpty());
+    }
+
+    // Cancel keeps the row and the file as they were, and so does Exit.
+    void cancelAndExitKeepEverything()
+    {
+        start("[Last]\r\nID=2\r\nAmount=10\r\n");
+        const QByteArray before = m_program->ini();
+        whenDialogOpens([](frmInputCurrency *dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        });
+        QTest::mouseClick(goButton(5), Qt::LeftButton);
+        verifyCurrentRow(2);
+        QApplication::setActiveWindow(m_main.get()); // the offscreen platform gives nothing the focus back
+        QTest::keyClick(m_main.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_main->isVisible());
+        QCOMPARE(m_program->ini(), before);
+    }
+
+    void languageSwitchAppliesEveryCaption()
+    {
+        start("[Last]\r\nAmount=922337203685477\r\n");
+        QTest::mouseClick(child<QToolButton>(QStringLiteral("cmdLanguage_0")), Qt::LeftButton);
+        QVERIFY(m_program->ini().contains("Language=True"));
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
+        QCOMPARE(amount(5)->text(), QStringLiteral("Απροσδιόριστο "));
+        // One language at a time, in the menu and on the flags, also when chosen again.
+        switchLanguage(Language::Greek);
+        QVERIFY(action("mnuToolsGreek")->isChecked() && !action("mnuToolsEnglish")->isChecked()
+                && child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
+        QFile::remove(m_program->path(QStringLiteral("zkEuroChangeoverAdviser.ini")));
+        switchLanguage(Language::English);
+        QVERIFY(!action("mnuToolsGreek")->isChecked()
+                && !child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
+        QCOMPARE(amount(13)->text(), QStringLiteral("Undefined "));
+        QCOMPARE(m_program->ini(), QByteArray("[General]\r\nLanguage=False\r\n"));
+    }
+
+    // A name shows as typed: an "&" is no keyboard mnemonic in the row or the menu.
+    void otherCurrencyNameShownAsTyped()
+    {
+        start();
+        whenDialogOpens([](frmInputCurrency *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("txtCurrencyName"))
+                ->setText(QStringLiteral("Zloty & Groszy"));
+            dialog->findChild<QLineEdit *>(QStringLiteral("txtCurrencyRate"))->setText(QStringLiteral("4"));
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdConvert")), Qt::LeftButton);
+        });
+        QTest::keyClick(m_main.get(), Qt::Key_O, Qt::ControlModifier);
+        verifyCurrentRow(13);
+        for (const QString &shown :
+             {child<QLabel>(QStringLiteral("lblTitle_13"))->text(), action("mnuConvertFrom_13")->text()}) {
+            QVERIFY(QKeySequence::mnemonic(shown).isEmpty());
+            QCOMPARE(QString(shown).replace(QStringLiteral("&&"), QStringLiteral("&")),
+                     QStringLiteral("Zloty & Groszy"));
+        }
+    }
+
+    // Ctrl+C, Ctrl+Shift+C and a double-click copy the amount as the row shows it, without its padding, also
+    // while the tooltips are hidden; the status line follows the row the keyboard is on, else the current row.
+    void copyPutsTheShownText()
+    {
+        start("[General]\r\nToolTipText=True\r\n[Last]\r\nID=7\r\nAmount=1000000\r\n");
+        const auto copy = [this](QWidget *focused, Qt::KeyboardModifiers modifiers) {
+            focused->setFocus();
+            QTest::keyClick(m_main.get(), Qt::Key_C, Qt::ControlModifier | modifiers);
+            return QStringList{child<QLabel>(QStringLiteral("lblConversionRoad"))->accessibleName(),
+                               QGuiApplication::clipboard()->text(), m_main->statusBar()->currentMessage()}
+                .join(u'|');
+        };
+        const QString grd = QStringLiteral("1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD|");
+        QCOMPARE(copy(goButton(7), Qt::ShiftModifier), Localized(grd + "999,999.0250|Copied unrounded: 999,999.0250"));
+        QCOMPARE(copy(goButton(8), {}),
+                 Localized("1,000,000 GRD → 2,934.70 EUR → 2,311.2641 → 2,311.26 IEP|2,311.26|"
+                           "Copied: 2,311.26"));
+        QCOMPARE(copy(child<QToolButton>(QStringLiteral("cmdLanguage_0")), {}),
+                 Localized(grd + "999,999|Copied: 999,999"));
+        QTest::mouseDClick(amount(3), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), Localized(QStringLiteral("5,739.77")));
+    }
+
+    // The decimal separators of all rows stand in one column, whole numbers end at it.
+    void amountsAlignedByPlace()
+    {
+        start("[Decimals]\r\n0=4\r\n3=0\r\n[Last]\r\nAmount=1234.5\r\n");
+        const QString point = QLocale().decimalPoint();
+        QSet<int> columns;
+        QSet<qsizetype> decimals;
+        for (int slot = 0; slot < CurrencyCount; ++slot) {
+            const QLabel *label = amount(slot);
+            const qsizetype at = label->text().indexOf(point);
+            decimals << (at < 0 ? 0 : label->text().size() - at);
+            const int textRight = label->contentsRect().right() + 1 - label->margin() - label->indent();
+            columns << label->mapTo(m_main.get(), QPoint(textRight, 0)).x()
+                    - label->fontMetrics().horizontalAdvance(at < 0 ? QStringLiteral(" ") : label->text().mid(at));
+        }
+        QVERIFY(decimals.size() > 1);
+        QCOMPARE(columns.size(), 1);
+    }
+
+    // The menus' items and the buttons reach their dialogs, over the main window.
+    void menusAndButtonsOpenTheirDialogs()
+    {
+        start();
+        QStringList opened;
+        QTimer closer; // closes each dialog as it opens
+        connect(&closer, &QTimer::timeout, this, [&opened] {
+            if (QWidget *dialog = QApplication::activeModalWidget())
+                opened.append(dialog->windowTitle()), dialog->close();
+        });
+        closer.start(0);
+        const int broughtToFront = platform().broughtToFront;
+        action("mnuFilePrint")->trigger();
+        for (const char *button : {"cmdPageSetup", "cmdPrintSetup", "cmdCopyright"})
+            child<QToolButton>(QLatin1String(button))->click();
+        action("mnuSettingsExport")->trigger();
+        QCOMPARE(opened, QStringList({"Print - Number of pages: 1.", "Page setup", "About", "Export settings"}));
+        QCOMPARE(platform().printerSetupTitles, QStringList{"Printer setup"});
+        QCOMPARE(platform().broughtToFront, broughtToFront + 5);
+    }
+
+    // The Settings button opens its menu below itself, on a click, Enter or Space, with Help and Cancel; from the
+    // menu bar those two are disabled.
+    void settingsMenu()
+    {
+        start();
+        auto *button = child<QToolButton>(QStringLiteral("cmdSettings"));
+        auto *menu = child<QMenu>(QStringLiteral("mnuSettings"));
+        QString seen;
+        const auto look = [&] {
+            seen += QStringLiteral("%1%2%3 ")
+                        .arg(menu->isVisible())
+                        .arg(action("mnuSettingsHelp")->isEnabled())
+                        .arg(action("mnuSettingsCancel")->isEnabled());
+            menu->close();
+        };
+        for (const Qt::Key key : {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QTimer::singleShot(0, this, [&] {
+                QVERIFY(menu->geometry().top() >= button->mapToGlobal(QPoint(0, button->height())).y());
+                look();
+            });
+            if (key == Qt::Key_unknown)
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                QTest::keyClick(button, key);
+        }
+        m_main->menuBar()->setActiveAction(menu->menuAction());
+        QTRY_VERIFY(menu->isVisible());
+        look();
+        QCOMPARE(seen, QStringLiteral("111 111 111 111 100 "));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
