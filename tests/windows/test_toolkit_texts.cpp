@@ -36,7 +36,6 @@ class TestToolkitTexts : public QObject
         for (QWidget *w : window->findChildren<QWidget *>()) {
             if (!w->isVisibleTo(window))
                 continue;
-            // A label's or button's text, a frame's title, a list's chosen item (not the folder the chooser is in).
             for (const char *shown : {"text", "title", "currentText"})
                 if (!qobject_cast<QLineEdit *>(w) && w->objectName() != u"lookInCombo")
                     m_seen << w->property(shown).toString();
@@ -54,7 +53,7 @@ class TestToolkitTexts : public QObject
                 m_seen << files->model()->index(row, 2, folder).data().toString();
         }
     }
-    void lookAt(QMenu *menu)
+    void lookAt(const QMenu *menu)
     {
         for (const QAction *action : menu->actions())
             m_seen << action->text();
