@@ -66,11 +66,11 @@ protected:
     QAction *action(const char *name) const { return m_main->findChild<QAction *>(name); }
     QLabel *amount(int slot) const { return child<QLabel>(QStringLiteral("lblAmount_%1").arg(slot)); }
     QPushButton *goButton(int slot) const { return child(QStringLiteral("cmdGo_%1").arg(slot)); }
-    // As a screen reader or voice control acts on a control: QAccessibleActionInterface::toggleAction() or
-    // pressAction().
-    static void accessibleAction(QWidget *control, const QString &action)
+    // As a screen reader or voice control toggles a control.
+    static void toggle(QWidget *control)
     {
-        QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
+        QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
     }
     void switchLanguage(Language language) const
     {

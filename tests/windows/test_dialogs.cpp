@@ -186,7 +186,7 @@ private slots:
         QFETCH(bool, stays);
         openPrint(PrintJob::ToPrinter);
         QVERIFY(child<QRadioButton>("optPrintDestination_0")->isChecked() && !child("cmdCancel")->isEnabled());
-        accessibleAction(child<QRadioButton>("optPrintDestination_2"), QAccessibleActionInterface::toggleAction());
+        toggle(child<QRadioButton>("optPrintDestination_2"));
         QVERIFY(child("cmdCancel")->isEnabled());
         platform().printerAfterSetup = QStringLiteral("Laser & Co");
         child("cmdPrintSetup")->click();

@@ -64,8 +64,7 @@ private slots:
             verifyCurrentRow(5);
         }
         // A screen reader's toggle of an option converts as a press does.
-        accessibleAction(child<QRadioButton>(QStringLiteral("optCurrency_9")),
-                         QAccessibleActionInterface::toggleAction());
+        toggle(child<QRadioButton>(QStringLiteral("optCurrency_9")));
         whenDialogOpens([](frmInputCurrency *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
         QTRY_COMPARE(m_opened, 6);
         verifyCurrentRow(9);
@@ -92,8 +91,7 @@ private slots:
         QCOMPARE(amount(13)->text(), QStringLiteral("Undefined "));
         QCOMPARE(m_program->ini(), QByteArray("[General]\r\nLanguage=False\r\n"));
         // A flag toggled by a screen reader applies its language as a click does.
-        accessibleAction(child<QToolButton>(QStringLiteral("cmdLanguage_0")),
-                         QAccessibleActionInterface::toggleAction());
+        toggle(child<QToolButton>(QStringLiteral("cmdLanguage_0")));
         QTRY_COMPARE(m_main->windowTitle(), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
         QVERIFY(action("mnuToolsGreek")->isChecked() && m_program->ini().contains("Language=True"));
     }

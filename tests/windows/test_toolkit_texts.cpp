@@ -5,10 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
