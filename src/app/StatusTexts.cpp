@@ -47,7 +47,7 @@ QString ConversionRoad(const ConversionResult &result, const ConversionState &st
         steps << amount(result.roundedEuroAmount, state.decimalsOf(0)) + u' ' + unit(0);
     steps << FormatAmount(result.unrounded[std::size_t(slot)], UnroundedPattern, locale)
           << amount(result.rounded[std::size_t(slot)], state.decimalsOf(slot)) + u' ' + unit(slot);
-    return steps.join(QStringLiteral(" → "));
+    return steps.join(RoadArrow);
 }
 
 QString CopiedMessage(const QString &copied, bool unrounded, Language language)

@@ -16,6 +16,9 @@
 // Shown whatever ToolTipText says: it is where the unrounded amounts stay
 // visible when the tooltips are hidden. `otherName` is the additional
 // currency's row title, which stands in for a currency code it does not have.
+// The arrow between two steps of a road.
+inline constexpr QStringView RoadArrow = u" → ";
+
 QString ConversionRoad(const ConversionResult &result, const ConversionState &state, int slot, const QString &otherName,
                        Language language, const QLocale &locale = QLocale());
 

@@ -270,8 +270,7 @@ void frmMain::buildStatusBar()
 {
     m_lblConversionRoad = NewPlainLabel(statusBar(), "lblConversionRoad");
     m_lblConversionRoad->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A long line is shortened with "…" in its middle rather than widening the
-    // window, so that the amount entered and the result both stay in view; its
+    // A long line is shortened (fitRoad) rather than widening the window; its
     // tooltip and its accessible name hold it whole.
     m_lblConversionRoad->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_lblConversionRoad->installEventFilter(this);
@@ -355,8 +354,22 @@ void frmMain::showStatus()
 
 void frmMain::fitRoad()
 {
+    // Whole steps give way from the middle first, so that the amount entered and
+    // the result stay whole and no number is cut short; then the end of the
+    // first step, then the start of what is left.
     QLabel *label = m_lblConversionRoad;
-    label->setText(label->fontMetrics().elidedText(m_road, Qt::ElideMiddle, label->contentsRect().width()));
+    const QFontMetrics metrics = label->fontMetrics();
+    const int width = label->contentsRect().width();
+    const QString arrow = RoadArrow.toString(), ellipsis(u'…');
+    const QStringList steps = m_road.split(arrow);
+    QString shown = m_road;
+    for (qsizetype kept = steps.size() - 1; kept >= 2 && metrics.horizontalAdvance(shown) > width; --kept)
+        shown = (steps.first(kept / 2) + QStringList{ellipsis} + steps.last(kept - kept / 2)).join(arrow);
+    if (steps.size() > 1 && metrics.horizontalAdvance(shown) > width) {
+        const QString tail = (steps.size() > 2 ? arrow + ellipsis : QString()) + arrow + steps.last();
+        shown = metrics.elidedText(steps.first(), Qt::ElideRight, width - metrics.horizontalAdvance(tail)) + tail;
+    }
+    label->setText(metrics.elidedText(shown, Qt::ElideLeft, width));
 }
 
 void frmMain::chooseLanguage(Language language)
