@@ -6,6 +6,7 @@
 #include "report/ReportLines.h"
 #include "report/ReportSteps.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -79,6 +80,56 @@ private slots:
         const auto lines = ReportRowLines(row, ReportWordsFor(language));
         QVERIFY(lines[0].isEmpty() && lines[1].isEmpty());
         QCOMPARE(lines[2].trimmed(), Localized(expected)); // no name here starts with a space
+    }
+
+    // A number wider than its field widens its column in every row, the title and the rule too: each column's
+    // decimal separators stay in one column, and only then is a line longer than 105.
+    void wideNumbersWidenTheirColumn_data()
+    {
+        QTest::addColumn<double>("rate"); // of the additional currency
+        QTest::addColumn<int>("source");
+        QTest::addColumn<qint64>("amount"); // ten-thousandths
+        QTest::addColumn<QString>("columns"); // separators | ends of the rule's and the titles' parts | longest line
+        const qint64 trillion = qint64(1e12) * Money::Scale;
+        QTest::newRow("1 EUR") << 0.0 << 0 << qint64(Money::Scale) << "41 71 101|30 47 75 105|8 47 75 105|105";
+        QTest::newRow("a rate of a million") << 1e6 << 0 << qint64(Money::Scale) << "45 75 105|30 51 79 109|8 51 79 109|109";
+        QTest::newRow("-100 trillion ITL") << 0.0 << 9 << -100 * trillion << "41 72 103|30 47 76 107|8 47 76 107|107";
+        QTest::newRow("both") << 1e6 << 13 << -900 * trillion - 10000 * qint64(Money::Scale) << "45 76 107|30 51 80 111|8 51 80 111|111";
+    }
+    void wideNumbersWidenTheirColumn()
+    {
+        QFETCH(double, rate);
+        QFETCH(int, source);
+        QFETCH(qint64, amount);
+        ConversionState state;
+        state.CurrencyRates[OtherCurrencyIndex] = rate;
+        state.CurrentCurrency = qint16(source);
+        state.CurrentAmount = Money::fromRaw(amount);
+        std::array<QString, CurrencyCount> names;
+        const auto steps = BuildReportSteps(BuildReportModel(Convert(state), state, names),
+                                            ReportWordsFor(Language::English), "now", ReportForm::File, {});
+        QSet<qsizetype> separators;
+        qsizetype longest = 0;
+        for (const ReportStep &step : steps) {
+            longest = std::max(longest, step.text.size());
+            for (qsizetype at = 30; step.endsRow && (at = step.text.indexOf(QLocale().decimalPoint(), at + 1)) > 0;)
+                separators.insert(at + 1);
+        }
+        // Where each part of a line ends, the parts apart by three spaces or more.
+        const auto ends = [](const QString &line) {
+            QStringList found;
+            for (const QRegularExpressionMatch &part : QRegularExpression(QStringLiteral("\\S+( {1,2}\\S+)*"))
+                                                           .globalMatch(line))
+                found << QString::number(part.capturedEnd());
+            return found.join(u' ');
+        };
+        QList<qsizetype> sorted(separators.begin(), separators.end());
+        std::sort(sorted.begin(), sorted.end());
+        QStringList columns;
+        for (const qsizetype column : sorted)
+            columns << QString::number(column);
+        QTEST(QStringLiteral("%1|%2|%3|%4").arg(columns.join(u' '), ends(steps[4].text), ends(steps[3].text)).arg(longest),
+              "columns");
     }
 
     void header()
