@@ -194,6 +194,21 @@ bool QtPlatformServices::printerSetup(QWidget *owner, const QString &title)
 
 namespace {
 
+// "Courier New Greek" was the Greek-coded twin of "Courier New"; a Unicode font
+// serves both, so where the twin is not installed Courier New stands in, or its
+// metric twin Liberation Mono. Whatever is found, a fixed-pitch font keeps the
+// columns.
+QFont ReportFont(const QString &family, int pointSize)
+{
+    const QString courierNew = QStringLiteral("Courier New");
+    const bool installed = family == courierNew || QFontDatabase::hasFamily(family);
+    QFont font(installed ? family : courierNew);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(pointSize);
+    return font;
+}
+
 class QtPrinterSession final : public PrinterSession
 {
 public:
@@ -207,28 +222,22 @@ public:
     {
         m_printer.setDocName(document.name);
         m_printer.setFullPage(false);
+        // The file and the orientation are this document's only: the next one
+        // asks for its file again and is set as the printer setup left it.
+        m_restoreFile = m_printer.outputFileName();
+        m_restoreOrientation = m_printer.pageLayout().orientation();
+        m_restore = true;
         if (!document.pdfFile.isEmpty()) {
-            // For this document only: the next one asks for its file again.
-            m_restoreFile = m_printer.outputFileName();
-            m_restore = true;
             m_printer.setOutputFormat(QPrinter::PdfFormat);
             m_printer.setOutputFileName(document.pdfFile);
         }
+        if (document.landscape)
+            m_printer.setPageOrientation(QPageLayout::Landscape);
         if (!m_painter.begin(&m_printer)) {
             restore();
             return false;
         }
-        // "Courier New Greek" was the Greek-coded twin of "Courier New"; a
-        // Unicode font serves both, so where the twin is not installed Courier
-        // New stands in, or its metric twin Liberation Mono. Whatever is found,
-        // a fixed-pitch font keeps the columns.
-        const QString courierNew = QStringLiteral("Courier New");
-        const bool installed = document.fontFamily == courierNew || QFontDatabase::hasFamily(document.fontFamily);
-        QFont font(installed ? document.fontFamily : courierNew);
-        font.setStyleHint(QFont::TypeWriter);
-        font.setFixedPitch(true);
-        font.setPointSize(document.pointSize);
-        m_painter.setFont(font);
+        m_painter.setFont(ReportFont(document.fontFamily, document.pointSize));
         const QFontMetricsF metrics(m_painter.font(), m_painter.device());
         m_ascent = metrics.ascent();
         m_lineSpacing = metrics.lineSpacing();
@@ -267,12 +276,15 @@ private:
         if (!m_restore)
             return;
         m_restore = false;
-        m_printer.setOutputFileName(m_restoreFile);
+        if (m_printer.outputFileName() != m_restoreFile)
+            m_printer.setOutputFileName(m_restoreFile);
+        m_printer.setPageOrientation(m_restoreOrientation);
     }
 
     QPrinter &m_printer;
     QPainter m_painter;
     QString m_restoreFile;
+    QPageLayout::Orientation m_restoreOrientation = QPageLayout::Portrait;
     bool m_restore = false;
     bool m_ended = false;
     qreal m_y = 0;
@@ -282,6 +294,21 @@ private:
 };
 
 } // namespace
+
+PrinterMeasures QtPlatformServices::measurePrinter(const QString &fontFamily, int largestSize)
+{
+    QPrinter &device = printer();
+    const QPageLayout layout = device.pageLayout();
+    QPageLayout turned = layout;
+    turned.setOrientation(QPageLayout::Landscape);
+    PrinterMeasures measures{layout.orientation() == QPageLayout::Landscape,
+                             double(layout.paintRectPixels(device.resolution()).width()),
+                             double(turned.paintRectPixels(device.resolution()).width()),
+                             {}};
+    for (int size = 1; size <= largestSize; ++size)
+        measures.advances.push_back(QFontMetricsF(ReportFont(fontFamily, size), &device).horizontalAdvance(u'0'));
+    return measures;
+}
 
 std::unique_ptr<PrinterSession> QtPlatformServices::startPrinting(const PrinterDocument &document)
 {
