@@ -70,7 +70,10 @@ class TestDialogs : public WindowFixture
         const PrintedDocument &printed = *platform().printed.last();
         const qsizetype top = printed.lines.indexOf(QRegularExpression(QStringLiteral(" *\\S.*")));
         return printed.document.fontFamily
-            + QStringLiteral(" %1, %2 %3").arg(printed.document.pointSize).arg(top).arg(printed.lines[top + 1].indexOf(u'-'));
+            + QStringLiteral(" %1, %2 %3")
+                  .arg(printed.document.pointSize)
+                  .arg(top)
+                  .arg(printed.lines[top + 1].indexOf(u'-'));
     }
 
     void openPrint(qint16 destination)
@@ -128,8 +131,8 @@ private slots:
         QVERIFY(!m_program->ini().contains("[PageSetup]"));
         showDialog(new frmPageSetup(context()));
         QCOMPARE(shown("FontSize"), QStringLiteral("9"));
-        for (const auto &[number, steps] : {std::pair("TopMargin", 11), std::pair("LeftMargin", 12),
-                                            std::pair("LinesPerPage", 3)})
+        for (const auto &[number, steps] :
+             {std::pair("TopMargin", 11), std::pair("LeftMargin", 12), std::pair("LinesPerPage", 3)})
             for (int i = 0; i < steps; ++i)
                 stepUp(number);
         child("cmdApply")->click();
@@ -151,8 +154,9 @@ private slots:
         QCOMPARE(nextPrint(), QStringLiteral("Courier New Greek 9, 11 12"));
     }
 
-    // The printer setup renames the options and says how its paper holds the report at once. Apply writes the destination and stays open; Close, and Print
-    // and Close even with no file chosen, keep it for this run; Cancel keeps nothing.
+    // The printer setup renames the options and says how its paper holds the report at once. Apply writes the
+    // destination and stays open; Close, and Print and Close even with no file chosen, keep it for this run; Cancel
+    // keeps nothing.
     void printDestinationButtons_data()
     {
         QTest::addColumn<QString>("button");
