@@ -41,8 +41,8 @@ ReportColumnGrowth ReportColumnGrowthOf(const ReportModel &model, const QLocale 
 QString ReportDateTimeText(const QDateTime &when = QDateTime::currentDateTime(), const QLocale &locale = QLocale());
 
 // Title line (the date-time text ending in column 105, at least one space after
-// the title), rule, empty line, column titles, column rule; each as much wider
-// as the columns grow.
+// the title), rule, empty line, column titles, column rule; each wider by as
+// much as the columns grow.
 std::array<QString, ReportLayout::HeaderLines> ReportHeaderLines(const ReportWords &words, const QString &dateTime,
                                                                  const ReportColumnGrowth &growth = {});
 

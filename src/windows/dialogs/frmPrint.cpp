@@ -43,7 +43,7 @@ frmPrint::frmPrint(AppContext &context, QWidget *parent)
     setCaptions();
     const qint16 destination = m_context.printDestination();
     m_optPrintDestination[std::size_t(std::clamp<int>(destination, 0, 2))]->setChecked(true);
-    setWindowTitle(m_job.caption(selectedDestination()));
+    updateCaption();
     m_prbProgressBar->reset();
     m_prbProgressBar->setFormat(QString());
     // Cancel has nothing to undo until a destination is chosen.
@@ -56,10 +56,9 @@ frmPrint::frmPrint(AppContext &context, QWidget *parent)
     m_busy.setCancelButton(m_cmdCancelPrinting);
     m_busy.keepEnabled(m_prbProgressBar);
     connect(m_destinations, &QButtonGroup::idClicked, this, [this] { m_cmdCancel->setEnabled(true); });
-    // The caption says how the printed page holds the report, when the printer is chosen.
     connect(m_destinations, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
-            setWindowTitle(m_job.caption(selectedDestination()));
+            updateCaption();
     });
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::printClicked);
     connect(m_cmdPrintAndClose, &QPushButton::clicked, this, &frmPrint::printAndCloseClicked);
@@ -154,6 +153,8 @@ void frmPrint::setCaptions()
     }
 }
 
+void frmPrint::updateCaption() { setWindowTitle(m_job.caption(selectedDestination())); }
+
 void frmPrint::setPrinterCaptions()
 {
     // A printer name is shown as it is: an "&" in it is no keyboard mnemonic.
@@ -200,14 +201,14 @@ void frmPrint::closeClicked()
 void frmPrint::pageSetupClicked()
 {
     OpenPageSetup(m_context, this);
-    setWindowTitle(m_job.caption(selectedDestination()));
+    updateCaption();
 }
 
 void frmPrint::printSetupClicked()
 {
     OpenPrinterSetup(m_context, this);
     setPrinterCaptions();
-    setWindowTitle(m_job.caption(selectedDestination()));
+    updateCaption();
 }
 
 void frmPrint::showProgress(int fill, const QString &text)
