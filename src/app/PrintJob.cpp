@@ -7,6 +7,7 @@
 #include "app/RowTexts.h"
 #include "app/Texts.h"
 #include "core/NumberText.h"
+#include "files/SafeFile.h"
 #include "platform/PlatformServices.h"
 #include "report/ReportFileWriter.h"
 #include "report/ReportLines.h"
@@ -141,11 +142,11 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
         if (filePath.isEmpty())
             return Outcome::NotStarted;
     }
-    QString pdfPath;
+    QString chosenPdf;
     if (toPrinter && platform.printerName().isEmpty() && platform.printerFile().isEmpty()) {
-        pdfPath = ChooseFile(Text(TextId::PrintPdfTitle, language), QStringLiteral("PRN_Euro.pdf"),
-                             Text(TextId::PrintPdfFilter, language));
-        if (pdfPath.isEmpty())
+        chosenPdf = ChooseFile(Text(TextId::PrintPdfTitle, language), QStringLiteral("PRN_Euro.pdf"),
+                               Text(TextId::PrintPdfFilter, language));
+        if (chosenPdf.isEmpty())
             return Outcome::NotStarted;
     }
 
@@ -164,31 +165,38 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
     forms.setFlag(ReportForm::File, toFile);
     const std::vector<ReportStep> steps = this->steps(forms);
 
+    // A PDF file, chosen here or in the printer setup, is written whole or not at all.
+    const QString pdfPath = toPrinter && chosenPdf.isEmpty() ? platform.printerFile() : chosenPdf;
+    std::optional<SafeFile> pdf;
+    if (!pdfPath.isEmpty()) {
+        pdf.emplace(pdfPath);
+        if (!pdf->open()) {
+            refuseFile(pdf->failure());
+            return Outcome::NotStarted;
+        }
+    }
     ErrorTrap trap(m_context.dialogs(), m_owner, QStringLiteral("PCE1000"));
     std::unique_ptr<PrinterSession> printer;
-    QString printerPlace;
     if (toPrinter) {
-        printerPlace = pdfPath.isEmpty() ? platform.printerFile() : pdfPath;
         // The size and orientation that hold the whole line, for this run only.
         const PageFit fit = fitOf(steps);
         printer = platform.startPrinting(
-            {app.ProgramTitle, m_context.pageSetup().FontName, fit.pointSize, pdfPath, fit.landscape});
+            {app.ProgramTitle, m_context.pageSetup().FontName, fit.pointSize, pdf ? &*pdf : nullptr, fit.landscape});
         if (!printer) {
-            if (!printerPlace.isEmpty()) {
-                refuseFile({ErrorCode::PathFileAccess, printerPlace});
+            if (pdf) {
+                refuseFile({ErrorCode::PathFileAccess, pdfPath});
                 return Outcome::NotStarted;
             }
             trap.check(Failure{ErrorCode::DeviceIo, platform.printerName()});
             return Outcome::Failed;
         }
-        if (printerPlace.isEmpty())
-            printerPlace = platform.printerName();
     }
 
     if (window.starts)
         window.starts();
     bool cancelled = false;
     bool failed = false;
+    bool pdfFailed = false;
     int rowsDone = 0;
     for (const ReportStep &step : steps) {
         if (window.yieldToEvents)
@@ -204,6 +212,12 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
                 printer->newPage();
             else
                 printer->printLine(step.text);
+            if (pdf && !pdfFailed && pdf->failure().failed()) {
+                // The old PDF stays as it was; the text file, if any, goes on.
+                failed = pdfFailed = true;
+                if (!trap.check(pdf->failure()))
+                    break;
+            }
         } else if (file) {
             if (const Failure failure = file->writeLine(step.text); failure.failed()) {
                 // The old file stays as it was; the printer, if any, goes on.
@@ -227,9 +241,17 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
             trap.check(failure);
         }
     }
-    if (printer && !printer->end()) {
+    const bool printed = !printer || printer->end();
+    if (!printed) {
         failed = true;
-        trap.check(Failure{ErrorCode::DeviceIo, printerPlace});
+        trap.check(Failure{ErrorCode::DeviceIo, pdf ? pdfPath : platform.printerName()});
+    }
+    // The PDF takes its file's place only once the whole document went into it.
+    if (pdf && printed && !pdfFailed) {
+        if (const Failure failure = pdf->commit(); failure.failed()) {
+            failed = true;
+            trap.check(failure);
+        }
     }
     if (window.ends)
         window.ends();

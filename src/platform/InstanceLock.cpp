@@ -1,8 +1,13 @@
 #include "platform/InstanceLock.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 QString InstanceLock::userFolder()
 {
@@ -19,9 +24,29 @@ InstanceLock::InstanceLock(const QString &folder)
     m_lock.setStaleLockTime(0);
 }
 
+std::optional<InstanceLock::Result> InstanceLock::clearWay() const
+{
+    const QByteArray name = QFile::encodeName(m_path);
+    struct stat entry;
+    if (::lstat(name.constData(), &entry) != 0 || S_ISREG(entry.st_mode))
+        return std::nullopt;
+    if (S_ISDIR(entry.st_mode))
+        return ::rmdir(name.constData()) == 0 ? std::nullopt : std::optional(Result::FolderInTheWay);
+    if (S_ISLNK(entry.st_mode)) {
+        struct stat target;
+        const bool dangling = ::stat(name.constData(), &target) != 0 && errno == ENOENT;
+        return dangling && ::unlink(name.constData()) == 0 ? std::nullopt : std::optional(Result::LinkInTheWay);
+    }
+    return Result::SpecialInTheWay;
+}
+
 InstanceLock::Result InstanceLock::acquire()
 {
-    if (m_lock.isLocked() || m_lock.tryLock(0))
+    if (m_lock.isLocked())
+        return Result::Acquired;
+    if (const std::optional<Result> inTheWay = clearWay())
+        return *inTheWay;
+    if (m_lock.tryLock(0))
         return Result::Acquired;
     if (m_lock.error() != QLockFile::LockFailedError)
         return Result::Unavailable;

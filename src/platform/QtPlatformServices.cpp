@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -89,8 +90,19 @@ PlatformServices::Instance QtPlatformServices::otherInstanceRunning()
         return Instance::OtherRunning;
     case InstanceLock::Result::Unavailable:
         break;
+    case InstanceLock::Result::FolderInTheWay:
+        return Instance::FolderInTheWay;
+    case InstanceLock::Result::LinkInTheWay:
+        return Instance::LinkInTheWay;
+    case InstanceLock::Result::SpecialInTheWay:
+        return Instance::SpecialInTheWay;
     }
     return Instance::Unavailable;
+}
+
+QString QtPlatformServices::instanceLockPath() const
+{
+    return m_instanceLock ? m_instanceLock->filePath() : QString();
 }
 
 MessageAnswer QtPlatformServices::messageBox(QWidget *owner, const QString &caption, const QString &text,
@@ -220,20 +232,27 @@ public:
 
     bool begin(const PrinterDocument &document)
     {
-        m_printer.setDocName(document.name);
-        m_printer.setFullPage(false);
-        // The file and the orientation are this document's only: the next one
-        // asks for its file again and is set as the printer setup left it.
-        m_restoreFile = m_printer.outputFileName();
-        m_restoreOrientation = m_printer.pageLayout().orientation();
-        m_restore = true;
-        if (!document.pdfFile.isEmpty()) {
-            m_printer.setOutputFormat(QPrinter::PdfFormat);
-            m_printer.setOutputFileName(document.pdfFile);
-        }
+        m_device = &m_printer;
+        QPageLayout layout = m_printer.pageLayout();
         if (document.landscape)
-            m_printer.setPageOrientation(QPageLayout::Landscape);
-        if (!m_painter.begin(&m_printer)) {
+            layout.setOrientation(QPageLayout::Landscape);
+        if (document.pdf) {
+            // Laid out as the printer would lay it out: its paper and resolution.
+            m_pdf = std::make_unique<QPdfWriter>(document.pdf);
+            m_pdf->setTitle(document.name);
+            m_pdf->setPageLayout(layout);
+            m_pdf->setResolution(m_printer.resolution());
+            m_device = m_pdf.get();
+        } else {
+            m_printer.setDocName(document.name);
+            m_printer.setFullPage(false);
+            // The orientation is this document's only: the next one is set as
+            // the printer setup left it.
+            m_restoreOrientation = m_printer.pageLayout().orientation();
+            m_restore = true;
+            m_printer.setPageOrientation(layout.orientation());
+        }
+        if (!m_painter.begin(m_device)) {
             restore();
             return false;
         }
@@ -241,7 +260,8 @@ public:
         const QFontMetricsF metrics(m_painter.font(), m_painter.device());
         m_ascent = metrics.ascent();
         m_lineSpacing = metrics.lineSpacing();
-        m_pageHeight = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height();
+        const int resolution = m_pdf ? m_pdf->resolution() : m_printer.resolution();
+        m_pageHeight = m_device->pageLayout().paintRectPixels(resolution).height();
         return true;
     }
 
@@ -257,7 +277,7 @@ public:
 
     void newPage() override
     {
-        if (m_painter.isActive() && m_printer.newPage())
+        if (m_painter.isActive() && m_device->newPage())
             m_y = 0;
     }
 
@@ -265,7 +285,7 @@ public:
     {
         if (!m_painter.isActive())
             return m_ended;
-        m_ended = m_painter.end() && m_printer.printerState() != QPrinter::Error;
+        m_ended = m_painter.end() && (m_pdf || m_printer.printerState() != QPrinter::Error);
         restore();
         return m_ended;
     }
@@ -276,14 +296,13 @@ private:
         if (!m_restore)
             return;
         m_restore = false;
-        if (m_printer.outputFileName() != m_restoreFile)
-            m_printer.setOutputFileName(m_restoreFile);
         m_printer.setPageOrientation(m_restoreOrientation);
     }
 
     QPrinter &m_printer;
+    std::unique_ptr<QPdfWriter> m_pdf;
+    QPagedPaintDevice *m_device = nullptr;
     QPainter m_painter;
-    QString m_restoreFile;
     QPageLayout::Orientation m_restoreOrientation = QPageLayout::Portrait;
     bool m_restore = false;
     bool m_ended = false;

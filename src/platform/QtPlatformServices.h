@@ -16,6 +16,7 @@ public:
 
     QString programFolder() const override;
     Instance otherInstanceRunning() override;
+    QString instanceLockPath() const override;
     MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
                              const MessageButtons &buttons) override;
     void bringToFront(QWidget *window) override;

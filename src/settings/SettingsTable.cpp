@@ -11,6 +11,8 @@ namespace {
 // then usually rejected as malformed.
 constexpr qint16 NumberBuffer = 60;
 constexpr qint16 BooleanBuffer = 30;
+// A path key holds the longest path the system allows, whole.
+constexpr qint16 PathBuffer = LongestKeptPath + 1;
 
 using enum SettingType;
 
@@ -19,7 +21,7 @@ constexpr std::array<SettingDefinition, std::size_t(Setting::Count)> Table = {{
     {Setting::ToolTipText, "General", "ToolTipText", Boolean, BooleanBuffer},
     {Setting::PrintDestination, "General", "PrintDestination", Integer, NumberBuffer, 0, 2, 0},
     {Setting::OtherCurrency, "General", "OtherCurrency", String, 30, 0, 0, 0, "?"},
-    {Setting::InitialPath, "General", "InitialPath", String, 4096, 0, 0, 0, ""},
+    {Setting::InitialPath, "General", "InitialPath", String, PathBuffer, 0, 0, 0, ""},
     {Setting::Rate, "Rates", nullptr, Double, NumberBuffer},
     {Setting::Decimals, "Decimals", nullptr, Integer, NumberBuffer, 0, 4},
     {Setting::LastId, "Last", "ID", Integer, NumberBuffer, 0, MaxCurrencyIndex, 0},
@@ -31,10 +33,10 @@ constexpr std::array<SettingDefinition, std::size_t(Setting::Count)> Table = {{
     {Setting::LinesPerPage, "PageSetup", "LinesPerPage", Integer, NumberBuffer, 30, 80, 30},
     {Setting::ExportIni, "ExportSettings", "Ini", Boolean, BooleanBuffer},
     {Setting::ExportSavedPaths, "ExportSettings", "SavedPaths", Boolean, BooleanBuffer},
-    {Setting::ExportFolder, "ExportSettings", "Folder", String, 2048, 0, 0, 0, ""},
+    {Setting::ExportFolder, "ExportSettings", "Folder", String, PathBuffer, 0, 0, 0, ""},
     {Setting::ImportIni, "ImportSettings", "Ini", Boolean, BooleanBuffer},
     {Setting::ImportSavedPaths, "ImportSettings", "SavedPaths", Boolean, BooleanBuffer},
-    {Setting::ImportFolder, "ImportSettings", "Folder", String, 2048, 0, 0, 0, ""},
+    {Setting::ImportFolder, "ImportSettings", "Folder", String, PathBuffer, 0, 0, 0, ""},
     {Setting::ImportDeleteAfter, "ImportSettings", "DeleteAfter", Boolean, BooleanBuffer},
 }};
 
