@@ -14,10 +14,13 @@
 
 namespace {
 
-// The real printer, writing its PDF file and the text file into the test's folder.
+// The real printer's page and fonts, writing its PDF file and the text file into the test's folder: it answers as
+// the PDF printer does, so that a printer set up here never prints on paper.
 struct PdfPrinter : QtPlatformServices
 {
     using QtPlatformServices::printer;
+    QString printerName() override { return {}; }
+    QString printerFile() override { return {}; }
     QString chooseSaveFile(QWidget *, const SaveFileChoice &choice) override { return folder + u'/' + choice.fileName; }
     std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override
     {
@@ -99,8 +102,6 @@ private slots:
         QTemporaryDir dir;
         PdfPrinter platform;
         platform.folder = dir.path();
-        if (!platform.printerName().isEmpty() || !platform.printerFile().isEmpty())
-            QSKIP("a printer is set up here: a test never prints on paper");
         platform.printer().setPageSize(QPageSize(QPageSize::A4));
         platform.printer().setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         AppContext context(platform);
