@@ -174,6 +174,12 @@ private slots:
         QVERIFY2(road->text().startsWith(steps.first() + QStringLiteral(" → … → "))
                      && road->text().endsWith(QStringLiteral(" → ") + steps.last()),
                  qPrintable(road->text()));
+        // Wide enough for all but one of its middle steps, it loses that one only.
+        const QString lessOne = QStringList({steps[0], "…", steps[3], steps[4]}).join(QStringLiteral(" → "));
+        m_main->resize(m_main->width() + 2 + road->fontMetrics().horizontalAdvance(lessOne)
+                           - road->contentsRect().width(),
+                       m_main->height());
+        QTRY_COMPARE(road->text(), lessOne);
 
         const QByteArray before = m_program->ini();
         const QString shown = road->text() + u'|' + amount(3)->text();
