@@ -12,8 +12,14 @@
 //
 // Conversion: one conversion re-run in a shown window, with the rows repainted
 // and the settings file saved, as after the user confirmed the amount dialog.
+//
+// Resize step: the user drags the window's corner by one step (10 pixels each
+// way, at about one and a half times its designed size): the fonts, pictures
+// and controls are scaled and the window is laid out and painted again. One
+// frame of a smooth drag is 16 ms.
 #include "BenchPlatform.h"
 #include "app/AppContext.h"
+#include "windows/Resizer.h"
 #include "windows/main/frmMain.h"
 
 #include <benchmark/benchmark.h>
@@ -196,12 +202,36 @@ void confirmedConversion(benchmark::State &state)
     }
 }
 
+void resizeStep(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    BenchPlatform platform(folder.path());
+    AppContext context(platform);
+    context.startUp();
+    frmMain window(context);
+    window.show();
+    QApplication::processEvents();
+    const QSize large = Resizer::of(&window)->sizeAt(1.5);
+    bool step = false;
+    double scales = 0;
+    for (auto _ : state) {
+        step = !step;
+        window.resize(large + (step ? QSize(10, 10) : QSize()));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        window.repaint();
+        scales += Resizer::of(&window)->scale();
+    }
+    // About 1.5: every step was scaled anew.
+    state.counters["mean_scale"] = scales / double(state.iterations());
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(startup, program, "program")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(startup, same_shape, "shape")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(startup, bare_window, "bare")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(confirmedConversion)->Unit(benchmark::kMicrosecond);
+BENCHMARK(resizeStep)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
