@@ -37,6 +37,8 @@ public:
 
     QString programFolder() const override { return m_folder; }
     Instance otherInstanceRunning() override { return Instance::Alone; }
+    void callOtherInstance() override {}
+    void whenCalledByOtherInstance(std::function<void()>) override {}
     MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
                              const MessageButtons &) override
     {

@@ -1,6 +1,8 @@
 #include "platform/InstanceLock.h"
 
 #include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -18,6 +20,8 @@ InstanceLock::InstanceLock(const QString &folder)
     // owner is gone counts as stale, never one that is merely old.
     m_lock.setStaleLockTime(0);
 }
+
+InstanceLock::~InstanceLock() = default;
 
 InstanceLock::Result InstanceLock::acquire()
 {
@@ -43,4 +47,39 @@ InstanceLock::Result InstanceLock::acquire()
     if (m_lock.tryLock(0))
         return Result::Acquired;
     return m_lock.error() == QLockFile::LockFailedError ? Result::HeldByOther : Result::Unavailable;
+}
+
+QString InstanceLock::socketPath() const { return m_path.chopped(4) + QStringLiteral("socket"); }
+
+bool InstanceLock::listen(std::function<void()> called)
+{
+    if (!m_lock.isLocked())
+        return false;
+    m_server = std::make_unique<QLocalServer>();
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // Whoever holds the lock owns the socket: one left by a crashed copy goes.
+    QLocalServer::removeServer(socketPath());
+    if (!m_server->listen(socketPath())) {
+        m_server.reset();
+        return false;
+    }
+    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this, called] {
+        while (QLocalSocket *caller = m_server->nextPendingConnection()) {
+            caller->abort(); // nothing is read
+            caller->deleteLater();
+        }
+        called();
+    });
+    return true;
+}
+
+bool InstanceLock::callHolder() const
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketPath());
+    constexpr int WaitMs = 2000;
+    if (!socket.waitForConnected(WaitMs))
+        return false;
+    socket.disconnectFromServer();
+    return true;
 }

@@ -3,6 +3,11 @@
 #include <QLockFile>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
+class QLocalServer;
+
 // The lock that keeps a user to one running copy of the program. It lives in
 // the user's runtime folder, so that another user's copy neither blocks this
 // user nor can be taken over by them. The lock is held for as long as the
@@ -21,13 +26,25 @@ public:
     static QString userFolder();
 
     explicit InstanceLock(const QString &folder = userFolder());
+    ~InstanceLock();
 
     // Takes the lock if it can; once it has it, keeps it and says so again.
     Result acquire();
 
     QString filePath() const { return m_path; }
 
+    // A later copy calls the copy that holds the lock through a local socket
+    // beside the lock; the call itself is the whole message, so nothing else
+    // passes between the two. Once the lock is acquired, calls run `called`.
+    // False when the socket cannot be made.
+    bool listen(std::function<void()> called);
+    // Calls the copy that holds the lock; false when none answers.
+    bool callHolder() const;
+
 private:
+    QString socketPath() const;
+
     QString m_path;
     QLockFile m_lock;
+    std::unique_ptr<QLocalServer> m_server;
 };

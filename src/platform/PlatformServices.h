@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -91,6 +92,11 @@ public:
         Unavailable
     };
     virtual Instance otherInstanceRunning() = 0;
+    // After OtherRunning: asks the copy that runs to bring its window to the
+    // front. Nothing else passes between the two copies.
+    virtual void callOtherInstance() = 0;
+    // What this copy does when a later copy calls it.
+    virtual void whenCalledByOtherInstance(std::function<void()> called) = 0;
 
     // Shows a message box owned by the window (or by none) and returns the answer.
     virtual MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,

@@ -16,6 +16,8 @@ public:
 
     QString programFolder() const override;
     Instance otherInstanceRunning() override;
+    void callOtherInstance() override;
+    void whenCalledByOtherInstance(std::function<void()> called) override;
     MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
                              const MessageButtons &buttons) override;
     void bringToFront(QWidget *window) override;
@@ -38,6 +40,7 @@ public:
 
 private:
     std::unique_ptr<InstanceLock> m_instanceLock;
+    std::function<void()> m_calledByOther;
     bool m_endRequested = false;
 
     // Printing is made ready only when it is first used: a QPrinter asks the
