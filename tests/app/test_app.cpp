@@ -279,8 +279,10 @@ private slots:
         QFETCH(QString, choice);
         QFETCH(QString, greek);
         QFETCH(QString, rate);
-        AmountEntry english(ConversionState(), OtherCurrencyIndex, QStringLiteral("1 "), Language::English);
-        AmountEntry el(ConversionState(), OtherCurrencyIndex, QStringLiteral("1 "), Language::Greek);
+        ConversionState state;
+        state.CurrencyDecimals[OtherCurrencyIndex] = 4;
+        AmountEntry english(state, OtherCurrencyIndex, QStringLiteral("1 "), Language::English);
+        AmountEntry el(state, OtherCurrencyIndex, QStringLiteral("1 "), Language::Greek);
         QCOMPARE(english.laterChoices().value(index), choice);
         QCOMPARE(AmountEntry(ConversionState(), 7, QStringLiteral("1 "), Language::English).laterChoices(), {});
         english.chooseLater(index);
