@@ -211,6 +211,23 @@ void Resizer::fitGrownContents()
     m_window->resize(m_window->size().expandedTo(needed));
 }
 
+void Resizer::fitFramed()
+{
+    // The frame is known once the desktop has put it round the shown window:
+    // where the guess of it fell short, the window is fitted again, so that no
+    // edge lies off the screen.
+    const QWindow *handle = m_window->windowHandle();
+    if (!handle || handle->frameMargins().isNull())
+        return;
+    m_framed = true;
+    const QScreen *screen = m_window->screen();
+    if (!screen || m_window->isMaximized() || m_window->isFullScreen())
+        return;
+    const QRect available = screen->availableGeometry();
+    if (!available.contains(m_window->frameGeometry()))
+        m_window->setGeometry(FitToScreen(m_window->size(), available, handle->frameMargins()));
+}
+
 bool Resizer::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window) {
@@ -220,6 +237,8 @@ bool Resizer::eventFilter(QObject *watched, QEvent *event)
                 apply(scale);
         } else if (event->type() == QEvent::LayoutRequest) {
             fitGrownContents();
+        } else if (event->type() == QEvent::Paint && !m_framed) {
+            fitFramed();
         }
     }
     return QObject::eventFilter(watched, event);

@@ -55,6 +55,8 @@ private:
     void scaleContents(double scale);
     // Contents that grew (a longer text) widen the window and its designed size.
     void fitGrownContents();
+    // Once shown and framed, a window whose frame leaves the screen is fitted again.
+    void fitFramed();
 
     struct WidgetSize
     {
@@ -93,4 +95,5 @@ private:
     // The least size the contents needed when the scale was last set.
     QSize m_scaledMinimum;
     std::function<void()> m_afterScaling;
+    bool m_framed = false;
 };
