@@ -94,7 +94,11 @@ private slots:
         focused->setFocus();
         if (!converted.isEmpty()) {
             whenDialogOpens([](frmInputCurrency *dialog) {
-                QCoreApplication::processEvents(); // the dialog takes the focus
+                QCoreApplication::processEvents(); // the dialog takes the focus, and a desktop may hand it over again
+                QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason), in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+                QCoreApplication::sendEvent(dialog->focusWidget(), &out);
+                QCoreApplication::sendEvent(dialog->focusWidget(), &in);
+                QCoreApplication::processEvents();
                 QTest::keyClicks(dialog->focusWidget(), QStringLiteral("25"));
                 QTest::keyClick(dialog, Qt::Key_Return);
             });

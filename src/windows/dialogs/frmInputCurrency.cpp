@@ -194,8 +194,9 @@ bool frmInputCurrency::eventFilter(QObject *watched, QEvent *event)
         // since a mouse press that gave the focus would place the cursor after.
         if (auto *field = qobject_cast<QLineEdit *>(watched)) {
             if (field == m_txtAmount && m_keepAmountCursor) {
-                // The key typed on the main window stays, and the next ones follow it.
-                m_keepAmountCursor = false;
+                // The key typed on the main window stays, and the next ones
+                // follow it, however often the desktop hands the opening
+                // dialog the focus, until the user leaves the field.
                 QTimer::singleShot(0, field, [field] { field->end(false); });
             } else {
                 QTimer::singleShot(0, field, &QLineEdit::selectAll);
@@ -206,7 +207,9 @@ bool frmInputCurrency::eventFilter(QObject *watched, QEvent *event)
         // the dialog losing the focus to a message box or another program.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == m_txtCurrencyRate)
+            if (watched == m_txtAmount)
+                m_keepAmountCursor = false;
+            else if (watched == m_txtCurrencyRate)
                 m_entry.rateLeft();
             else if (watched == m_txtCurrencyName)
                 m_entry.nameLeft();
