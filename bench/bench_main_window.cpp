@@ -187,15 +187,26 @@ void startup(benchmark::State &state, const char *mode)
     state.counters["resident_MiB"] = kib / 1024 / double(state.iterations());
 }
 
-void confirmedConversion(benchmark::State &state)
+// The program's window, started in a folder of its own and shown.
+struct ShownWindow
 {
     QTemporaryDir folder;
-    BenchPlatform platform(folder.path());
-    AppContext context(platform);
-    context.startUp();
-    frmMain window(context);
-    window.show();
-    QApplication::processEvents();
+    BenchPlatform platform{folder.path()};
+    AppContext context{platform};
+    bool started = context.startUp();
+    frmMain window{context};
+
+    ShownWindow()
+    {
+        window.show();
+        QApplication::processEvents();
+    }
+};
+
+void confirmedConversion(benchmark::State &state)
+{
+    ShownWindow shown;
+    frmMain &window = shown.window;
     for (auto _ : state) {
         window.refreshConversion();
         window.centralWidget()->repaint();
@@ -204,13 +215,8 @@ void confirmedConversion(benchmark::State &state)
 
 void resizeStep(benchmark::State &state)
 {
-    QTemporaryDir folder;
-    BenchPlatform platform(folder.path());
-    AppContext context(platform);
-    context.startUp();
-    frmMain window(context);
-    window.show();
-    QApplication::processEvents();
+    ShownWindow shown;
+    frmMain &window = shown.window;
     const QSize large = Resizer::of(&window)->sizeAt(1.5);
     bool step = false;
     double scales = 0;
