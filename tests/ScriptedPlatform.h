@@ -36,7 +36,8 @@ public:
     }
 
     QString programFolder() const override { return m_folder; }
-    Instance otherInstanceRunning() override { return Instance::Alone; }
+    Instance otherInstanceRunning() override { return real ? real->otherInstanceRunning() : instance; }
+    QString instanceLockPath() const override { return real ? real->instanceLockPath() : QString(); }
     void callOtherInstance() override {}
     void whenCalledByOtherInstance(std::function<void()>) override {}
     MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
@@ -65,6 +66,8 @@ public:
     }
     std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override
     {
+        if (real)
+            return real->startPrinting(document);
         if (printerRefuses)
             return nullptr;
         printed.append(std::make_shared<PrintedDocument>(PrintedDocument{document, {}, false}));
@@ -83,6 +86,8 @@ public:
         return folders.isEmpty() ? QString() : folders.takeFirst();
     }
 
+    PlatformServices *real = nullptr; // when set, the lock and the printer are its own
+    Instance instance = Instance::Alone;
     QList<MessageAnswer> answers; // answers to the next questions; No once they run out
     QList<Message> messages;
     int beeps = 0, broughtToFront = 0;

@@ -19,7 +19,6 @@ bool AppContext::startUp()
 {
     m_app.setProgramFolder(m_platform.programFolder());
     m_settings = SettingsStore(SettingsFilePath(m_app.ProgramFolder, UserConfigFolder(), AdministratorsSettingsFile()));
-    m_settings.removeSaveLeftovers();
     const Failure unreadable = m_settings.load();
     // A first start follows the desktop's language; the window then stores it.
     const std::optional<bool> storedGreek = ReadIniStoredBoolean(m_settings.document(), Setting::Language);
@@ -43,14 +42,34 @@ bool AppContext::startUp()
     const PlatformServices::Instance instance = m_platform.otherInstanceRunning();
     if (CheckSingleInstance(m_app.ProgramTitle, instance == PlatformServices::Instance::OtherRunning))
         return false;
-    if (instance == PlatformServices::Instance::Unavailable) {
+    if (instance == PlatformServices::Instance::Alone)
+        m_settings.removeSaveLeftovers();
+    if (instance != PlatformServices::Instance::Alone) {
         // Not a reason to refuse to start, but two copies could then write the
-        // same settings file: the user should know.
-        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle, Text(TextId::InstanceLockUnavailable, m_app.language()),
-                                 MessageStyle::Exclamation);
+        // same settings file: the user should know, and what to do about it.
+        m_dialogs.ShowMessageBox(nullptr, m_app.ProgramTitle, lockMessage(instance), MessageStyle::Exclamation);
     }
     loadSettings();
     return !ending();
+}
+
+QString AppContext::lockMessage(PlatformServices::Instance instance) const
+{
+    const Language language = m_app.language();
+    TextId what = TextId::LockInTheWaySpecial;
+    switch (instance) {
+    case PlatformServices::Instance::FolderInTheWay:
+        what = TextId::LockInTheWayFolder;
+        break;
+    case PlatformServices::Instance::LinkInTheWay:
+        what = TextId::LockInTheWayLink;
+        break;
+    case PlatformServices::Instance::SpecialInTheWay:
+        break;
+    default:
+        return Text(TextId::InstanceLockUnavailable, language);
+    }
+    return Text(TextId::LockInTheWay, language).arg(m_platform.instanceLockPath(), Text(what, language));
 }
 
 bool AppContext::CheckSingleInstance(const QString &title, bool otherInstance)

@@ -4,12 +4,11 @@
 #include "app/SharedDialogs.h"
 #include "core/Conversion.h"
 #include "core/ConversionState.h"
+#include "platform/PlatformServices.h"
 #include "report/PageSetup.h"
 #include "settings/SettingsStore.h"
 
 #include <optional>
-
-class PlatformServices;
 
 // What lives for the whole run: the platform, the application values, the
 // shared dialogs, the settings file, the conversion state with the last result,
@@ -48,6 +47,8 @@ public:
 
 private:
     bool CheckSingleInstance(const QString &title, bool otherInstance);
+    // Why no lock keeps a second copy out, for a copy that could take none.
+    QString lockMessage(PlatformServices::Instance instance) const;
     void loadSettings();
 
     PlatformServices &m_platform;

@@ -7,13 +7,13 @@
 #include "files/FileOperations.h"
 #include "files/FileSystemCalls.h"
 #include "files/PathParts.h"
+#include "files/SafeFile.h"
 #include "settings/IniAccess.h"
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 
 namespace {
 
@@ -72,19 +72,15 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
         return result;
     }
 
-    QSaveFile output(savedPathsFile);
-    output.setDirectWriteFallback(false);
-    bool written = output.open(QIODevice::WriteOnly) && output.write(path.toUtf8() + LineEnd) >= 0;
+    SafeFile output(savedPathsFile);
+    bool written = output.open() && output.write(path.toUtf8() + LineEnd) >= 0;
     for (const QByteArray &line : std::as_const(lines)) {
         written = written && output.write(line + LineEnd) >= 0;
         // A long file must not freeze the window.
         QCoreApplication::processEvents();
     }
-    if (!written || !output.commit()) {
-        result.failure = {FileSystem::CodeOfFileError(output.error()), savedPathsFile};
-        return result;
-    }
-    result.written = true;
+    result.failure = output.commit();
+    result.written = !result.failure.failed();
     return result;
 }
 

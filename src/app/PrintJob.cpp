@@ -7,6 +7,7 @@
 #include "app/RowTexts.h"
 #include "app/Texts.h"
 #include "core/NumberText.h"
+#include "files/SafeFile.h"
 #include "platform/PlatformServices.h"
 #include "report/ReportFileWriter.h"
 #include "report/ReportLines.h"
@@ -109,11 +110,11 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
         if (filePath.isEmpty())
             return Outcome::NotStarted;
     }
-    QString pdfPath;
+    QString chosenPdf;
     if (toPrinter && platform.printerName().isEmpty() && platform.printerFile().isEmpty()) {
-        pdfPath = ChooseFile(Text(TextId::PrintPdfTitle, language), QStringLiteral("PRN_Euro.pdf"),
-                             Text(TextId::PrintPdfFilter, language));
-        if (pdfPath.isEmpty())
+        chosenPdf = ChooseFile(Text(TextId::PrintPdfTitle, language), QStringLiteral("PRN_Euro.pdf"),
+                               Text(TextId::PrintPdfFilter, language));
+        if (chosenPdf.isEmpty())
             return Outcome::NotStarted;
     }
 
@@ -127,23 +128,29 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
             return Outcome::NotStarted;
         }
     }
+    // A PDF file, chosen here or in the printer setup, is written whole or not at all.
+    const QString pdfPath = toPrinter && chosenPdf.isEmpty() ? platform.printerFile() : chosenPdf;
+    std::optional<SafeFile> pdf;
+    if (!pdfPath.isEmpty()) {
+        pdf.emplace(pdfPath);
+        if (!pdf->open()) {
+            refuseFile(pdf->failure());
+            return Outcome::NotStarted;
+        }
+    }
     ErrorTrap trap(m_context.dialogs(), m_owner, QStringLiteral("PCE1000"));
     const PageSetupValues &page = m_context.pageSetup();
     std::unique_ptr<PrinterSession> printer;
-    QString printerPlace;
     if (toPrinter) {
-        printerPlace = pdfPath.isEmpty() ? platform.printerFile() : pdfPath;
-        printer = platform.startPrinting({app.ProgramTitle, page.FontName, page.FontSize, pdfPath});
+        printer = platform.startPrinting({app.ProgramTitle, page.FontName, page.FontSize, pdf ? &*pdf : nullptr});
         if (!printer) {
-            if (!printerPlace.isEmpty()) {
-                refuseFile({ErrorCode::PathFileAccess, printerPlace});
+            if (pdf) {
+                refuseFile({ErrorCode::PathFileAccess, pdfPath});
                 return Outcome::NotStarted;
             }
             trap.check(Failure{ErrorCode::DeviceIo, platform.printerName()});
             return Outcome::Failed;
         }
-        if (printerPlace.isEmpty())
-            printerPlace = platform.printerName();
     }
 
     if (window.starts)
@@ -155,6 +162,7 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
         BuildReportSteps(model(), ReportWordsFor(language), ReportDateTimeText(), forms, page);
     bool cancelled = false;
     bool failed = false;
+    bool pdfFailed = false;
     int rowsDone = 0;
     for (const ReportStep &step : steps) {
         if (window.yieldToEvents)
@@ -170,6 +178,12 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
                 printer->newPage();
             else
                 printer->printLine(step.text);
+            if (pdf && !pdfFailed && pdf->failure().failed()) {
+                // The old PDF stays as it was; the text file, if any, goes on.
+                failed = pdfFailed = true;
+                if (!trap.check(pdf->failure()))
+                    break;
+            }
         } else if (file) {
             if (const Failure failure = file->writeLine(step.text); failure.failed()) {
                 // The old file stays as it was; the printer, if any, goes on.
@@ -193,9 +207,17 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
             trap.check(failure);
         }
     }
-    if (printer && !printer->end()) {
+    const bool printed = !printer || printer->end();
+    if (!printed) {
         failed = true;
-        trap.check(Failure{ErrorCode::DeviceIo, printerPlace});
+        trap.check(Failure{ErrorCode::DeviceIo, pdf ? pdfPath : platform.printerName()});
+    }
+    // The PDF takes its file's place only once the whole document went into it.
+    if (pdf && printed && !pdfFailed) {
+        if (const Failure failure = pdf->commit(); failure.failed()) {
+            failed = true;
+            trap.check(failure);
+        }
     }
     if (window.ends)
         window.ends();

@@ -56,7 +56,9 @@ public:
     // The run: asks for the file (and, with no printer installed, for the PDF
     // file), then prints the report line by line, yielding and checking for a
     // cancel before every line. The printer document is always ended and the
-    // file always committed, also after a cancel; failures go to "PCE1000".
+    // file always committed, also after a cancel; a PDF file takes the place of
+    // the chosen one only once its document was ended whole. Failures go to
+    // "PCE1000", and a run with one never counts as completed.
     Outcome print(qint16 destination, const Window &window);
 
     // The progress after `current` of `total` rows: the percentage, within 0

@@ -32,6 +32,8 @@ TransferOutcome SettingsExport::exportFiles(QWidget *owner)
         return TransferOutcome::StayOpen;
     const Failure copied = CopyOrMoveFiles(FileTransfer::Copy, sources, folder());
     dialogs().BringWindowToFront(owner);
+    if (refusedAsNotRegular(owner, copied))
+        return TransferOutcome::StayOpen;
     ErrorTrap trap(dialogs(), owner, QStringLiteral("SEE1000"));
     return trap.check(copied) ? TransferOutcome::Close : TransferOutcome::ProgramEnds;
 }

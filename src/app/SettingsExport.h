@@ -16,6 +16,7 @@ public:
 
 protected:
     TextId chooserTitle() const override { return TextId::ExportChooseFolder; }
+    TextId actionTitle() const override { return TextId::ExportTitle; }
     QString sourceOf(TransferBox box) const override { return ownFile(box); }
     bool usable(const QString &source) const override;
     bool availableAtLoad(TransferBox box) const override { return usable(ownFile(box)); }

@@ -8,6 +8,8 @@
 #include "files/PathParts.h"
 #include "settings/IniAccess.h"
 
+#include <QFileInfo>
+
 SettingsImport::SettingsImport(SharedDialogs &dialogs, SettingsStore &settings, QString savedPathsFile)
     : SettingsTransfer(dialogs, settings, std::move(savedPathsFile),
                        {Setting::ImportIni, Setting::ImportSavedPaths, Setting::ImportFolder}, {"SIFL1000", "SIA1000"})
@@ -30,6 +32,16 @@ bool SettingsImport::usable(const QString &source) const
 {
     // A folder, a FIFO or a device of that name would hang or break off the copy.
     return IsReadableRegularFile(source);
+}
+
+QString SettingsImport::refusal(TransferBox box, const QString &source) const
+{
+    // The program would not read a settings file this large; taken, it would
+    // stand in the way of every later start.
+    const qint64 limit = IniDocument::MaximumFileSize;
+    if (box != TransferBox::Ini || QFileInfo(source).size() <= limit)
+        return {};
+    return Text(TextId::ImportTooLarge, language()).arg(source).arg(limit / (1024 * 1024));
 }
 
 bool SettingsImport::availableAtLoad(TransferBox box) const { return !folder().isEmpty() && usable(sourceOf(box)); }
@@ -69,6 +81,8 @@ TransferOutcome SettingsImport::importFiles(QWidget *owner)
 
     const Failure copied = CopyOrMoveFiles(FileTransfer::Copy, sources, ownFolder());
     dialogs().BringWindowToFront(owner);
+    if (refusedAsNotRegular(owner, copied))
+        return TransferOutcome::StayOpen;
     if (copied.failed()) {
         // Nothing is deleted and the program goes on; the dialog stays open for another try.
         ErrorTrap trap(dialogs(), owner, QStringLiteral("SII1000"));

@@ -22,9 +22,12 @@ public:
 
 protected:
     TextId chooserTitle() const override { return TextId::ImportChooseFolder; }
+    TextId actionTitle() const override { return TextId::ImportTitle; }
     // The program's own file name in the chosen folder.
     QString sourceOf(TransferBox box) const override;
     bool usable(const QString &source) const override;
+    // A settings file above the program's reading limit is refused before it is copied.
+    QString refusal(TransferBox box, const QString &source) const override;
     bool availableAtLoad(TransferBox box) const override;
     void folderChosen() override;
     void loadMore(const IniDocument &ini) override;

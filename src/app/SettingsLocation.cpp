@@ -1,5 +1,6 @@
 #include "app/SettingsLocation.h"
 
+#include "files/FileOperations.h"
 #include "settings/SettingsTable.h"
 
 #include <QDir>
@@ -41,10 +42,10 @@ QString SettingsFilePath(const QString &programFolder, const QString &configFold
 {
     const SettingsPlace place = FindSettingsFile(programFolder, configFolder, administratorsFile);
     const bool usersOwn = !configFolder.isEmpty() && place.file == QDir(configFolder).filePath(SettingsFileName);
-    // QFile::copy writes the whole copy before it gives it its name, so an
-    // interrupted copy never leaves half a settings file behind.
+    // Copied whole or not at all, so an interrupted copy never leaves half a
+    // settings file behind.
     if (usersOwn && QDir().mkpath(configFolder) && !place.firstStart.isEmpty()
-        && QFile::copy(place.firstStart, place.file)) {
+        && !CopyOrMoveFiles(FileTransfer::Copy, {place.firstStart}, configFolder).failed()) {
         // The administrator's file is usually read-only; the user's copy must
         // take the user's changes.
         QFile::setPermissions(place.file, QFile::permissions(place.file) | QFile::ReadOwner | QFile::WriteOwner);

@@ -88,6 +88,16 @@ void SettingsTransfer::ChooseFolder(QWidget *owner)
     m_dialogs.BringWindowToFront(owner);
     if (IsBlank(chosen))
         return;
+    // Kept, such a folder would read back as another one.
+    QString refused;
+    if (chosen.contains(u'\n') || chosen.contains(u'\r'))
+        refused = Text(TextId::FolderLineBreak, language()).arg(chosen);
+    else if (chosen.size() > LongestKeptPath)
+        refused = Text(TextId::FolderTooLong, language()).arg(LongestKeptPath);
+    if (!refused.isEmpty()) {
+        m_dialogs.ShowMessageBox(owner, Text(actionTitle(), language()), refused, MessageStyle::Exclamation);
+        return;
+    }
     m_folder = chosen;
     choiceChanged();
     folderChosen();
@@ -116,13 +126,27 @@ QStringList SettingsTransfer::checkedSources(QWidget *owner, TextId title, TextI
         if (!file(box).checked)
             continue;
         const QString source = sourceOf(box);
+        QString refused = refusal(box, source);
         if (!usable(source)) {
             setFile(box, {});
-            m_dialogs.ShowMessageBox(owner, Text(title, language()), Text(missing, language()).arg(source),
-                                     MessageStyle::Critical);
+            const QFileInfo entry(source);
+            refused =
+                Text(entry.exists() && !entry.isFile() ? TextId::TransferNotRegular : missing, language()).arg(source);
+        }
+        if (!refused.isEmpty()) {
+            m_dialogs.ShowMessageBox(owner, Text(title, language()), refused, MessageStyle::Critical);
             return {};
         }
         sources.append(source);
     }
     return sources;
+}
+
+bool SettingsTransfer::refusedAsNotRegular(QWidget *owner, const Failure &copied) const
+{
+    if (copied.code != ErrorCode::NotRegularFile)
+        return false;
+    m_dialogs.ShowMessageBox(owner, Text(actionTitle(), language()),
+                             Text(TextId::TransferNotRegular, language()).arg(copied.path), MessageStyle::Critical);
+    return true;
 }

@@ -59,7 +59,9 @@ public:
     void load(QWidget *owner);
     void fileClicked(TransferBox box, bool checked);
     // Asks for a folder, starting in the chosen one when it exists, else in the
-    // user's home; a cancelled choice changes nothing.
+    // user's home; a cancelled choice changes nothing. A folder whose name
+    // holds a line break, or whose path is longer than a path key keeps, is
+    // refused with a message: it would read back as another folder.
     void ChooseFolder(QWidget *owner);
     // Stores the choices: the boxes that are enabled (a disabled one keeps its
     // stored choice while its file is missing) and a chosen folder. The dialog stays open.
@@ -85,14 +87,22 @@ protected:
     QString ownFile(TransferBox box) const;
     QString ownFolder() const;
     void setFile(TransferBox box, const TransferFile &file) { m_files[std::size_t(box)] = file; }
-    // The checked files as the action takes them. A missing one is unchecked,
-    // disabled and named in a critical message titled title; the result is then empty.
+    // The checked files as the action takes them. One that is missing or not a
+    // regular file is unchecked, disabled and named in a critical message titled
+    // title; one refused for another reason is named too; the result is then empty.
     QStringList checkedSources(QWidget *owner, TextId title, TextId missing);
+    // A copy refused because a folder, a FIFO, a device or a socket stands
+    // where a file was meant: said in a critical message. False for any other
+    // outcome, which the caller reports.
+    bool refusedAsNotRegular(QWidget *owner, const Failure &copied) const;
 
     virtual TextId chooserTitle() const = 0;
+    virtual TextId actionTitle() const = 0;
     // The file an action copies for a box, and whether it can be taken.
     virtual QString sourceOf(TransferBox box) const = 0;
     virtual bool usable(const QString &source) const = 0;
+    // Why a usable source is still not taken, in the user's language; empty when it is.
+    virtual QString refusal(TransferBox, const QString &) const { return {}; }
     // Whether a box can be used when the dialog opens.
     virtual bool availableAtLoad(TransferBox box) const = 0;
     virtual void folderChosen() { }

@@ -136,6 +136,7 @@ constexpr std::array Entries = {
     Entry{TextId::ErrorFileAlreadyExists, "File already exists", "Το αρχείο υπάρχει ήδη"},
     Entry{TextId::ErrorPathFileAccess, "Path/File access error", "Σφάλμα πρόσβασης σε διαδρομή ή αρχείο"},
     Entry{TextId::ErrorPathNotFound, "Path not found", "Η διαδρομή δεν βρέθηκε"},
+    Entry{TextId::ErrorNotRegularFile, "Not a regular file", "Δεν είναι κανονικό αρχείο"},
     Entry{TextId::ErrorUnknown, "Application-defined or object-defined error",
           "Σφάλμα που ορίζεται από την εφαρμογή ή από αντικείμενο"},
     Entry{TextId::SettingsTooLarge,
@@ -150,6 +151,15 @@ constexpr std::array Entries = {
           "να δημιουργηθεί στον φάκελο εκτέλεσής σας. Μην την ξεκινήσετε δεύτερη φορά όσο εκτελείται, διότι και τα "
           "δύο αντίγραφα θα γράφουν στις ίδιες ρυθμίσεις."},
 
+    Entry{TextId::LockInTheWay,
+          "The application cannot make sure that it runs only once: %2 stands where its lock file '%1' belongs. "
+          "Remove it, and do not start the application a second time while it runs.",
+          "Η εφαρμογή δεν μπορεί να εξασφαλίσει ότι εκτελείται μόνο μία φορά: στη θέση του αρχείου κλειδώματός της "
+          "«%1» υπάρχει %2. Αφαιρέστε το και μην ξεκινήσετε την εφαρμογή δεύτερη φορά όσο εκτελείται."},
+    Entry{TextId::LockInTheWayFolder, "a folder that is not empty", "ένας φάκελλος ο οποίος δεν είναι κενός"},
+    Entry{TextId::LockInTheWayLink, "a link to an existing file or folder",
+          "ένας σύνδεσμος προς υπάρχον αρχείο ή φάκελλο"},
+    Entry{TextId::LockInTheWaySpecial, "a FIFO, a socket or a device", "ένα FIFO, μία υποδοχή ή μία συσκευή"},
     // Help lines are wrapped to fit a terminal 80 characters wide; option
     // descriptions start in column 31.
     Entry{TextId::CommandUsage, "Usage: %1 [OPTION]...", "Χρήση: %1 [ΕΠΙΛΟΓΗ]..."},
@@ -364,6 +374,23 @@ constexpr std::array Entries = {
           "εκκίνηση της εφαρμογής και μετά."},
     Entry{TextId::TransferIniFile, "Application INI file", "Βασικές παράμετροι εφαρμογής"},
     Entry{TextId::TransferSavedPaths, "Saved paths", "Αποθηκευμένες διαδρομές"},
+    Entry{TextId::TransferNotRegular,
+          "'%1' is not a regular file: it is a folder, a FIFO, a device or a socket. Nothing was copied.",
+          "Το «%1» δεν είναι κανονικό αρχείο: είναι φάκελλος, FIFO, συσκευή ή υποδοχή. Δεν αντιγράφηκε τίποτα."},
+    Entry{TextId::ImportTooLarge,
+          "The file '%1' is larger than %2 MB, so it cannot be a settings file of this program. Nothing was copied.",
+          "Το αρχείο «%1» είναι μεγαλύτερο από %2 MB, επομένως δεν μπορεί να είναι αρχείο ρυθμίσεων αυτής της "
+          "εφαρμογής. Δεν αντιγράφηκε τίποτα."},
+    Entry{TextId::FolderLineBreak,
+          "The name of the folder '%1' holds a line break, so the folder cannot be kept. Please choose another "
+          "folder.",
+          "Το όνομα του φακέλλου «%1» περιέχει αλλαγή γραμμής, επομένως ο φάκελλος δεν μπορεί να διατηρηθεί. "
+          "Παρακαλώ επιλέξτε άλλον φάκελλο."},
+    Entry{TextId::FolderTooLong,
+          "The path of the folder is longer than %1 characters, so the folder cannot be kept. Please choose "
+          "another folder.",
+          "Η διαδρομή του φακέλλου είναι μεγαλύτερη από %1 χαρακτήρες, επομένως ο φάκελλος δεν μπορεί να "
+          "διατηρηθεί. Παρακαλώ επιλέξτε άλλον φάκελλο."},
     Entry{TextId::StorePathTitle, "Store path", "Καταχώρηση διαδρομής"},
     Entry{TextId::PathAlreadyStored, "Path '%1', has already been saved in the saved paths file.",
           "Η διαδρομή «%1», έχει ήδη αποθηκευθεί στο αρχείο με τις αποθηκευμένες διαδρομές."},
@@ -445,6 +472,8 @@ QString ErrorDescription(ErrorCode code, Language language)
         return Text(TextId::ErrorPathFileAccess, language);
     case ErrorCode::PathNotFound:
         return Text(TextId::ErrorPathNotFound, language);
+    case ErrorCode::NotRegularFile:
+        return Text(TextId::ErrorNotRegularFile, language);
     case ErrorCode::None:
     case ErrorCode::Unknown:
         break;

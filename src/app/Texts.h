@@ -134,12 +134,18 @@ enum class TextId {
     ErrorFileAlreadyExists,
     ErrorPathFileAccess,
     ErrorPathNotFound,
+    ErrorNotRegularFile,
     ErrorUnknown,
 
     // Start-up, when the settings file is far too large to be ours, and when
     // nothing can keep a second copy from running.
     SettingsTooLarge,
     InstanceLockUnavailable,
+    // Something the program did not make stands where its lock belongs: what it is.
+    LockInTheWay,
+    LockInTheWayFolder,
+    LockInTheWayLink,
+    LockInTheWaySpecial,
     // The command line: its help, in the order printed, and its complaints.
     CommandUsage,
     CommandAbout,
@@ -239,6 +245,12 @@ enum class TextId {
     ImportShutDown,
     TransferIniFile,
     TransferSavedPaths,
+    // Refusals of the transfers: a file that is not a regular one, a settings
+    // file too large to be ours, a folder whose name cannot be kept.
+    TransferNotRegular,
+    ImportTooLarge,
+    FolderLineBreak,
+    FolderTooLong,
     // Path keeping: storing a recent path, setting the initial path.
     StorePathTitle,
     PathAlreadyStored,

@@ -18,6 +18,7 @@ enum class ErrorCode : quint8 {
     PermissionDenied,
     PathFileAccess,
     PathNotFound,
+    NotRegularFile, // a folder, a FIFO, a device or a socket where a file was meant
     Unknown,
 };
 
@@ -45,6 +46,7 @@ constexpr qint32 ErrorNumber(ErrorCode code)
     case ErrorCode::PermissionDenied:
         return 70;
     case ErrorCode::PathFileAccess:
+    case ErrorCode::NotRegularFile:
         return 75;
     case ErrorCode::PathNotFound:
         return 76;

@@ -2,15 +2,14 @@
 
 #include "files/FileSystemCalls.h"
 #include "files/PathParts.h"
+#include "files/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,16 +31,14 @@ Failure CopyFile(const QString &source, const QString &target, std::optional<mod
         ::close(descriptor);
         return {ErrorCode::PathFileAccess, source};
     }
-    // A file is never copied onto itself (through a link, say), as the shell refuses it too.
-    if (FileSystem::IdentityOf(target) == sourceIdentity)
+    // A file is never copied onto itself, as the shell refuses it too. A link
+    // there to the source is only a name: it is replaced like any other.
+    if (FileSystem::EntryIdentityOf(target) == sourceIdentity)
         return {ErrorCode::PathFileAccess, target};
-    if (const ErrorCode inTheWay = FileSystem::WhyNotWritable(target); inTheWay != ErrorCode::None)
-        return {inTheWay, target};
 
-    QSaveFile output(target);
-    output.setDirectWriteFallback(false); // writing in place could leave a part of the file
-    if (!output.open(QIODevice::WriteOnly))
-        return {FileSystem::CodeOfFileError(output.error()), target};
+    SafeFile output(target, mode);
+    if (!output.open())
+        return output.failure();
     QByteArray buffer(1 << 16, Qt::Uninitialized);
     for (;;) {
         const qint64 count = input.read(buffer.data(), buffer.size());
@@ -50,13 +47,9 @@ Failure CopyFile(const QString &source, const QString &target, std::optional<mod
         if (count == 0)
             break;
         if (output.write(buffer.constData(), count) != count)
-            return {FileSystem::CodeOfFileError(output.error()), target};
+            return output.failure();
     }
-    if (mode && ::fchmod(output.handle(), *mode) != 0)
-        return {CodeOfErrno(errno, target), target};
-    if (!output.commit())
-        return {FileSystem::CodeOfFileError(output.error()), target};
-    return {};
+    return output.commit();
 }
 
 Failure MoveFile(const QString &source, const QString &target)
@@ -66,10 +59,10 @@ Failure MoveFile(const QString &source, const QString &target)
     if (::stat(sourceName.constData(), &info) != 0)
         return {CodeOfErrno(errno, source), source};
     if (!S_ISREG(info.st_mode))
-        return {ErrorCode::PathFileAccess, source};
-    if (FileSystem::IdentityOf(target) == FileSystem::Identity{info.st_dev, info.st_ino})
+        return {ErrorCode::NotRegularFile, source};
+    if (FileSystem::EntryIdentityOf(target) == FileSystem::Identity{info.st_dev, info.st_ino})
         return {ErrorCode::PathFileAccess, target};
-    if (const ErrorCode inTheWay = FileSystem::WhyNotWritable(target); inTheWay != ErrorCode::None)
+    if (const ErrorCode inTheWay = FileSystem::CheckReplaceable(target); inTheWay != ErrorCode::None)
         return {inTheWay, target};
 
     if (::rename(sourceName.constData(), QFile::encodeName(target).constData()) == 0)
@@ -110,14 +103,10 @@ bool HomeTrashUsable()
 
 ErrorCode CreateEmptyFile(const QString &path)
 {
-    if (path.isEmpty())
-        return ErrorCode::FileNotFound;
-    // O_NONBLOCK: a FIFO of that name without a reader fails at once instead of waiting.
-    const int flags = O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    const int descriptor = ::open(QFile::encodeName(path).constData(), flags, 0666);
-    if (descriptor < 0)
-        return CodeOfErrno(errno, path);
-    return ::close(descriptor) == 0 ? ErrorCode::None : CodeOfErrno(errno, path);
+    SafeFile file(path);
+    if (!file.open())
+        return file.failure().code;
+    return file.commit().code;
 }
 
 Failure CopyOrMoveFiles(FileTransfer transfer, const QStringList &files, const QString &destinationFolder)

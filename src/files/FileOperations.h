@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-// Creates the file empty, or empties an existing one.
+// Creates the file empty, or puts an empty file in the place of an existing one.
 ErrorCode CreateEmptyFile(const QString &path);
 
 enum class FileTransfer {
@@ -15,12 +15,12 @@ enum class FileTransfer {
 
 // Copies or moves each file into destinationFolder under its own name, creating
 // the folder when it is missing and replacing a file of that name without a
-// question. A copy goes to a temporary file beside the target that then takes
-// the target's name, so an interruption leaves the old file or the new one,
-// never a part; a copy keeps the permissions of the file it replaces. A move
-// renames, or copies and removes across file systems, and the file keeps its
-// own permissions. Only regular files are taken, and a file is never copied or
-// moved onto itself.
+// question. A copy is written as a SafeFile, so a failure or an interruption
+// leaves the old file or the new one, never a part; it keeps the permissions of
+// the file it replaces. A move renames, or copies and removes across file
+// systems, and the file keeps its own permissions. Only regular files are taken
+// and replaced: a link in the folder is replaced itself, a folder, FIFO, device
+// or socket of that name is refused, and a file is never copied or moved onto itself.
 // Stops at the first failure and names the file concerned; files already done stay done.
 Failure CopyOrMoveFiles(FileTransfer transfer, const QStringList &files, const QString &destinationFolder);
 

@@ -15,17 +15,25 @@ namespace {
 
 QByteArray Native(const QString &path) { return QFile::encodeName(path); }
 
+} // namespace
+
 QString FolderOf(const QString &path)
 {
     return QFileInfo(QDir::cleanPath(QFileInfo(path).absoluteFilePath())).absolutePath();
 }
 
-} // namespace
-
 std::optional<Identity> IdentityOf(const QString &path)
 {
     struct stat info;
     if (path.isEmpty() || ::stat(Native(path).constData(), &info) != 0)
+        return std::nullopt;
+    return Identity{info.st_dev, info.st_ino};
+}
+
+std::optional<Identity> EntryIdentityOf(const QString &path)
+{
+    struct stat info;
+    if (path.isEmpty() || ::lstat(Native(path).constData(), &info) != 0)
         return std::nullopt;
     return Identity{info.st_dev, info.st_ino};
 }
@@ -46,6 +54,7 @@ ErrorCode CodeOfErrno(int error, const QString &path)
         return ErrorCode::PermissionDenied;
     case ENOSPC:
     case EDQUOT:
+    case EFBIG: // beyond the largest file we may write: as full as a full disk
         return ErrorCode::DiskFull;
     case EIO:
         return ErrorCode::DeviceIo;
@@ -84,7 +93,7 @@ int OpenRegularFile(const QString &path, ErrorCode &error, Identity *identity)
         return -1;
     }
     if (!S_ISREG(info.st_mode)) {
-        error = ErrorCode::PathFileAccess;
+        error = ErrorCode::NotRegularFile;
         return -1;
     }
     // O_NONBLOCK: should a FIFO take the file's place in the meantime, open does not wait for a writer.
@@ -95,7 +104,7 @@ int OpenRegularFile(const QString &path, ErrorCode &error, Identity *identity)
     }
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
-        error = ErrorCode::PathFileAccess;
+        error = ErrorCode::NotRegularFile;
         return -1;
     }
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
@@ -105,22 +114,29 @@ int OpenRegularFile(const QString &path, ErrorCode &error, Identity *identity)
     return descriptor;
 }
 
-ErrorCode WhyNotWritable(const QString &path)
+ErrorCode CheckReplaceable(const QString &path, struct stat *entry)
 {
+    struct stat info = {};
     const QByteArray name = Native(path);
-    struct stat info;
-    if (::stat(name.constData(), &info) == 0) {
-        if (S_ISDIR(info.st_mode))
-            return ErrorCode::PathFileAccess;
-        if (::access(name.constData(), W_OK) != 0)
+    if (path.isEmpty())
+        return ErrorCode::FileNotFound;
+    if (::lstat(name.constData(), &info) == 0) {
+        if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode))
+            return ErrorCode::NotRegularFile;
+        // A file the user made read-only is left alone, though the folder would let us replace it.
+        if (S_ISREG(info.st_mode) && ::access(name.constData(), W_OK) != 0)
             return CodeOfErrno(errno, path);
     } else if (errno != ENOENT) {
         return CodeOfErrno(errno, path);
+    } else {
+        info.st_mode = 0;
     }
-    // A new or replacing file is made in the folder, so the folder must let us write.
+    // The new file is made in the folder, so the folder must let us write.
     const QString folder = FolderOf(path);
     if (::access(Native(folder).constData(), W_OK | X_OK) != 0)
         return errno == ENOENT ? ErrorCode::PathNotFound : CodeOfErrno(errno, folder);
+    if (entry)
+        *entry = info;
     return ErrorCode::None;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 // The system calls behind the file procedures. Qt's file classes reduce most
@@ -23,6 +24,8 @@ struct Identity
 
 // Empty when the path names nothing that can be examined.
 std::optional<Identity> IdentityOf(const QString &path);
+// The same for the entry itself: a link is not followed.
+std::optional<Identity> EntryIdentityOf(const QString &path);
 
 // The code for errno after a failed call on path. A missing entry is a missing
 // file when its folder exists, and a missing path when the folder is missing too.
@@ -36,10 +39,16 @@ ErrorCode CodeOfFileError(QFileDevice::FileError error);
 // reason in error. The caller closes the descriptor.
 int OpenRegularFile(const QString &path, ErrorCode &error, Identity *identity = nullptr);
 
-// What stops a file from being written or replaced at path: a folder of that
-// name, a file that may not be written, a folder missing or closed to us.
-// None when nothing is seen in the way.
-ErrorCode WhyNotWritable(const QString &path);
+// Whether a new file may take the place of the entry at path, the entry itself
+// looked at (a link is not followed): nothing there, a link or a regular file
+// we may write can be replaced; a folder, a FIFO, a device or a socket is
+// refused (NotRegularFile), as are a read-only file and a folder missing or
+// closed to us. None when nothing is in the way; entry then holds what stands
+// there, st_mode 0 when nothing does.
+ErrorCode CheckReplaceable(const QString &path, struct stat *entry = nullptr);
+
+// The folder a path lies in, absolute and clean.
+QString FolderOf(const QString &path);
 
 // Creates the folder with its missing parents.
 ErrorCode MakeFolderPath(const QString &folder);

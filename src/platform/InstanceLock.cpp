@@ -1,10 +1,15 @@
 #include "platform/InstanceLock.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 QString InstanceLock::userFolder()
 {
@@ -23,9 +28,29 @@ InstanceLock::InstanceLock(const QString &folder)
 
 InstanceLock::~InstanceLock() = default;
 
+std::optional<InstanceLock::Result> InstanceLock::clearWay() const
+{
+    const QByteArray name = QFile::encodeName(m_path);
+    struct stat entry;
+    if (::lstat(name.constData(), &entry) != 0 || S_ISREG(entry.st_mode))
+        return std::nullopt;
+    if (S_ISDIR(entry.st_mode))
+        return ::rmdir(name.constData()) == 0 ? std::nullopt : std::optional(Result::FolderInTheWay);
+    if (S_ISLNK(entry.st_mode)) {
+        struct stat target;
+        const bool dangling = ::stat(name.constData(), &target) != 0 && errno == ENOENT;
+        return dangling && ::unlink(name.constData()) == 0 ? std::nullopt : std::optional(Result::LinkInTheWay);
+    }
+    return Result::SpecialInTheWay;
+}
+
 InstanceLock::Result InstanceLock::acquire()
 {
-    if (m_lock.isLocked() || m_lock.tryLock(0))
+    if (m_lock.isLocked())
+        return Result::Acquired;
+    if (const std::optional<Result> inTheWay = clearWay())
+        return *inTheWay;
+    if (m_lock.tryLock(0))
         return Result::Acquired;
     if (m_lock.error() != QLockFile::LockFailedError)
         return Result::Unavailable;
@@ -57,8 +82,11 @@ bool InstanceLock::listen(std::function<void()> called)
         return false;
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Whoever holds the lock owns the socket: one left by a crashed copy goes.
-    QLocalServer::removeServer(socketPath());
+    // Whoever holds the lock owns the socket: one left by a crashed copy goes,
+    // and nothing else that stands at its name.
+    struct stat entry;
+    if (::lstat(QFile::encodeName(socketPath()).constData(), &entry) == 0 && S_ISSOCK(entry.st_mode))
+        QLocalServer::removeServer(socketPath());
     if (!m_server->listen(socketPath())) {
         m_server.reset();
         return false;

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLocalServer;
 
@@ -12,7 +13,9 @@ class QLocalServer;
 // the user's runtime folder, so that another user's copy neither blocks this
 // user nor can be taken over by them. The lock is held for as long as the
 // object lives; a lock whose owner is gone (a crashed copy), and a lock file
-// that holds nothing readable, are stale and taken over.
+// that holds nothing readable, are stale and taken over. Something else at the
+// lock's path is no running copy: an empty folder or a link to nothing is taken
+// away; anything else is left alone and said to be in the way.
 class InstanceLock
 {
 public:
@@ -20,6 +23,10 @@ public:
         Acquired,    // this copy is the only one
         HeldByOther, // another copy of this user runs
         Unavailable, // the lock file cannot be made: nothing keeps a second copy out
+        // Not a lock file stands at the lock's path, and it is not ours to remove:
+        FolderInTheWay,  // a folder that is not empty
+        LinkInTheWay,    // a link to something that exists
+        SpecialInTheWay, // a FIFO, a socket or a device
     };
 
     // The user's runtime folder, or the temporary folder when there is none.
@@ -43,6 +50,9 @@ public:
 
 private:
     QString socketPath() const;
+    // What stands at the lock's path when it is not a regular file, once the
+    // safe cases were cleared away; nothing when the way is clear.
+    std::optional<Result> clearWay() const;
 
     QString m_path;
     QLockFile m_lock;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class QIODevice;
 class QWidget;
 
 // The icon and the buttons of a message box. The values are the classic style
@@ -55,7 +56,11 @@ struct PrinterDocument
     QString name;       // what the print queue shows
     QString fontFamily; // requested by name; a metric twin stands in where it is absent
     int pointSize = 8;
-    QString pdfFile; // when not empty, this document goes to that PDF file
+    // When set, this document goes as a PDF into this open device, laid out as
+    // for the printer, and the printer is not touched. The caller owns the
+    // device and decides what becomes of the bytes: a PDF file is written whole
+    // or not at all, which a printer writing its own file cannot promise.
+    QIODevice *pdf = nullptr;
 };
 
 // One document being printed: lines one under the other from the top of the
@@ -67,7 +72,7 @@ public:
     virtual void printLine(const QString &text) = 0;
     virtual void newPage() = 0;
     // Ends the document, so that what was printed so far is output. False when
-    // the printer (or the PDF file) did not take it.
+    // the printer did not take it.
     virtual bool end() = 0;
 };
 
@@ -85,11 +90,16 @@ public:
     // Whether another copy of the program is running for this user. The first
     // copy holds a lock for its whole life; a lock left by a crashed copy is
     // stale and taken over. Unavailable: no lock could be made at all, so
-    // nothing keeps a second copy out.
+    // nothing keeps a second copy out. The InTheWay ones: what stands at the
+    // lock's path is not a lock file and not safe to take away, so no lock
+    // could be made either.
     enum class Instance {
         Alone,
         OtherRunning,
-        Unavailable
+        Unavailable,
+        FolderInTheWay,  // a folder that is not empty
+        LinkInTheWay,    // a link to something that exists
+        SpecialInTheWay, // a FIFO, a socket or a device
     };
     virtual Instance otherInstanceRunning() = 0;
     // After OtherRunning: asks the copy that runs to bring its window to the
@@ -97,6 +107,8 @@ public:
     virtual void callOtherInstance() = 0;
     // What this copy does when a later copy calls it.
     virtual void whenCalledByOtherInstance(std::function<void()> called) = 0;
+    // Where the lock lies, to name it when something is in its way.
+    virtual QString instanceLockPath() const = 0;
 
     // Shows a message box owned by the window (or by none) and returns the answer.
     virtual MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
@@ -127,7 +139,7 @@ public:
     virtual QString printerFile() = 0;
     // The system's printer setup, with the caller's title. False when cancelled.
     virtual bool printerSetup(QWidget *owner, const QString &title) = 0;
-    // Starts a document; null when the printer (or the PDF file) cannot take one.
+    // Starts a document; null when the printer cannot take one.
     virtual std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) = 0;
     // Starts another program in a process of its own that outlives this one,
     // without waiting for it; false when it could not be started.

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -94,6 +95,12 @@ PlatformServices::Instance QtPlatformServices::otherInstanceRunning()
         return Instance::OtherRunning;
     case InstanceLock::Result::Unavailable:
         break;
+    case InstanceLock::Result::FolderInTheWay:
+        return Instance::FolderInTheWay;
+    case InstanceLock::Result::LinkInTheWay:
+        return Instance::LinkInTheWay;
+    case InstanceLock::Result::SpecialInTheWay:
+        return Instance::SpecialInTheWay;
     }
     return Instance::Unavailable;
 }
@@ -107,6 +114,11 @@ void QtPlatformServices::callOtherInstance()
 void QtPlatformServices::whenCalledByOtherInstance(std::function<void()> called)
 {
     m_calledByOther = std::move(called);
+}
+
+QString QtPlatformServices::instanceLockPath() const
+{
+    return m_instanceLock ? m_instanceLock->filePath() : QString();
 }
 
 MessageAnswer QtPlatformServices::messageBox(QWidget *owner, const QString &caption, const QString &text,
@@ -221,19 +233,20 @@ public:
 
     bool begin(const PrinterDocument &document)
     {
-        m_printer.setDocName(document.name);
-        m_printer.setFullPage(false);
-        if (!document.pdfFile.isEmpty()) {
-            // For this document only: the next one asks for its file again.
-            m_restoreFile = m_printer.outputFileName();
-            m_restore = true;
-            m_printer.setOutputFormat(QPrinter::PdfFormat);
-            m_printer.setOutputFileName(document.pdfFile);
+        m_device = &m_printer;
+        if (document.pdf) {
+            // Laid out as the printer would lay it out: its paper and resolution.
+            m_pdf = std::make_unique<QPdfWriter>(document.pdf);
+            m_pdf->setTitle(document.name);
+            m_pdf->setPageLayout(m_printer.pageLayout());
+            m_pdf->setResolution(m_printer.resolution());
+            m_device = m_pdf.get();
+        } else {
+            m_printer.setDocName(document.name);
+            m_printer.setFullPage(false);
         }
-        if (!m_painter.begin(&m_printer)) {
-            restore();
+        if (!m_painter.begin(m_device))
             return false;
-        }
         // "Courier New Greek" was the Greek-coded twin of "Courier New"; a
         // Unicode font serves both, so where the twin is not installed Courier
         // New stands in, or its metric twin Liberation Mono. Whatever is found,
@@ -248,7 +261,8 @@ public:
         const QFontMetricsF metrics(m_painter.font(), m_painter.device());
         m_ascent = metrics.ascent();
         m_lineSpacing = metrics.lineSpacing();
-        m_pageHeight = m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height();
+        const int resolution = m_pdf ? m_pdf->resolution() : m_printer.resolution();
+        m_pageHeight = m_device->pageLayout().paintRectPixels(resolution).height();
         return true;
     }
 
@@ -264,7 +278,7 @@ public:
 
     void newPage() override
     {
-        if (m_painter.isActive() && m_printer.newPage())
+        if (m_painter.isActive() && m_device->newPage())
             m_y = 0;
     }
 
@@ -272,24 +286,15 @@ public:
     {
         if (!m_painter.isActive())
             return m_ended;
-        m_ended = m_painter.end() && m_printer.printerState() != QPrinter::Error;
-        restore();
+        m_ended = m_painter.end() && (m_pdf || m_printer.printerState() != QPrinter::Error);
         return m_ended;
     }
 
 private:
-    void restore()
-    {
-        if (!m_restore)
-            return;
-        m_restore = false;
-        m_printer.setOutputFileName(m_restoreFile);
-    }
-
     QPrinter &m_printer;
+    std::unique_ptr<QPdfWriter> m_pdf;
+    QPagedPaintDevice *m_device = nullptr;
     QPainter m_painter;
-    QString m_restoreFile;
-    bool m_restore = false;
     bool m_ended = false;
     qreal m_y = 0;
     qreal m_ascent = 0;

@@ -18,6 +18,7 @@ public:
     Instance otherInstanceRunning() override;
     void callOtherInstance() override;
     void whenCalledByOtherInstance(std::function<void()> called) override;
+    QString instanceLockPath() const override;
     MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
                              const MessageButtons &buttons) override;
     void bringToFront(QWidget *window) override;

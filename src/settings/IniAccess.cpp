@@ -13,11 +13,16 @@ const SettingDefinition &Checked(Setting setting, SettingType type)
 }
 
 // A NUL hand-typed into the file (or left by another program) would otherwise
-// end up in a currency name.
+// end up in a currency name. The blanks of a quoted text are its own: a folder
+// named with a trailing space is another folder than the one without.
 QString CleanValue(const IniDocument &ini, const SettingDefinition &definition, int slot)
 {
-    QString text = ini.value(SettingSection(definition.id), SettingKey(definition.id, slot), definition.bufferSize);
+    bool quoted = false;
+    QString text =
+        ini.value(SettingSection(definition.id), SettingKey(definition.id, slot), definition.bufferSize, &quoted);
     text.remove(QChar(u'\0'));
+    if (quoted && definition.type == SettingType::String)
+        return text;
     qsizetype start = 0;
     qsizetype end = text.size();
     while (start < end && text[start] == u' ')
@@ -116,5 +121,10 @@ void WriteIniDouble(IniDocument &ini, Setting setting, double value, int slot)
 void WriteIniString(IniDocument &ini, Setting setting, const QString &value)
 {
     Checked(setting, SettingType::String);
-    Write(ini, setting, -1, value);
+    // Reading trims blanks and removes one pair of enclosing quotes; quoted, a
+    // value with blanks at an end, or enclosed in quotes itself, reads back as it is.
+    const bool blankEnd = !value.isEmpty() && (value.front().isSpace() || value.back().isSpace());
+    const bool enclosed = value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'')
+        && value.back() == value.front();
+    Write(ini, setting, -1, blankEnd || enclosed ? u'"' + value + u'"' : value);
 }

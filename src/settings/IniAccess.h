@@ -13,8 +13,9 @@
 //
 // Each read takes the value as the profile reader returns it into the
 // setting's buffer (so at most bufferSize - 1 characters), removes NULs and
-// trims spaces. Numbers are read in the stored form, whatever the locale: an
-// optional sign, digits and at most one decimal separator, "." or ",".
+// trims spaces; a string that was enclosed in quotes keeps its spaces. Numbers
+// are read in the stored form, whatever the locale: an optional sign, digits
+// and at most one decimal separator, "." or ",".
 // The per-slot settings (Rate, Decimals) take the currency slot; their default
 // is the catalogue's value for that slot.
 QString ReadIniString(const IniDocument &ini, Setting setting, qint16 *length = nullptr);
@@ -27,7 +28,9 @@ bool ReadIniBoolean(const IniDocument &ini, Setting setting);
 std::optional<bool> ReadIniStoredBoolean(const IniDocument &ini, Setting setting);
 
 // Value texts as written: "True"/"False"; decimal digits; amounts and doubles in
-// their shortest regional form without grouping (FormatAmountShort, FormatDouble).
+// their shortest regional form without grouping (FormatAmountShort, FormatDouble);
+// strings as they are, in double quotes when they start or end with a blank or
+// are enclosed in quotes themselves, so that they read back unchanged.
 void WriteIniBoolean(IniDocument &ini, Setting setting, bool value);
 void WriteIniLong(IniDocument &ini, Setting setting, qint32 value);
 void WriteIniInteger(IniDocument &ini, Setting setting, qint16 value, int slot = -1);

@@ -1,13 +1,12 @@
 #include "settings/IniDocument.h"
 
+#include "files/SafeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
-
-#include <cerrno>
 
 struct IniDocument::Line
 {
@@ -115,19 +114,6 @@ bool IsAscii(const char *data, qsizetype start, qsizetype end)
     return std::all_of(data + start, data + end, [](char c) { return uchar(c) < 0x80; });
 }
 
-// What a failed save reports. Qt's error enum is coarse; where it is generic,
-// errno, still set by the failed system call, tells the causes apart.
-ErrorCode SaveErrorOf(QFileDevice::FileError error, int systemError)
-{
-    if (error == QFileDevice::ResourceError || systemError == ENOSPC || systemError == EDQUOT)
-        return ErrorCode::DiskFull;
-    if (error == QFileDevice::PermissionsError || systemError == EACCES || systemError == EPERM || systemError == EROFS)
-        return ErrorCode::PermissionDenied;
-    if (systemError == EIO)
-        return ErrorCode::DeviceIo;
-    return ErrorCode::PathFileAccess;
-}
-
 bool FitsWindows1253(const QString &text)
 {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
@@ -161,7 +147,7 @@ IniDocument IniDocument::load(const QString &path, Failure *failure)
     if (!info.exists())
         return {}; // no file yet: every value has its default, and the first save creates it
     if (!info.isFile())
-        return fail(ErrorCode::PathFileAccess);
+        return fail(ErrorCode::NotRegularFile);
     // Reading a file far beyond anything the program writes would only exhaust
     // memory; such a file is not the program's and is left alone.
     if (info.size() > MaximumFileSize)
@@ -295,8 +281,10 @@ QByteArray IniDocument::encode(const QString &text, Encoding line) const
     return bytes;
 }
 
-QString IniDocument::value(const QString &section, const QString &key, int bufferSize) const
+QString IniDocument::value(const QString &section, const QString &key, int bufferSize, bool *quoted) const
 {
+    if (quoted)
+        *quoted = false;
     if (bufferSize <= 1)
         return {};
     const Section *foundSection = findSection(Name(section));
@@ -309,6 +297,8 @@ QString IniDocument::value(const QString &section, const QString &key, int buffe
     if (end - start >= 2 && (m_bytes[start] == '"' || m_bytes[start] == '\'') && m_bytes[end - 1] == m_bytes[start]) {
         ++start;
         --end;
+        if (quoted)
+            *quoted = true;
     }
     QString text = decode(start, end, found->encoding);
     if (text.size() >= bufferSize) {
@@ -345,35 +335,9 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
 
 Failure IniDocument::save(const QString &path) const
 {
-    // QSaveFile reports these as generic open or write errors; they are told
-    // apart first so the user learns what is in the way.
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
-    if (target.isDir() || !folder.isDir())
-        return {ErrorCode::PathFileAccess, path};
-    if ((target.exists() && !target.isWritable()) || !folder.isWritable())
-        return {ErrorCode::PermissionDenied, path};
-    // Only the mode's own bits: the "User" ones describe the running user's rights
-    // and would turn into owner bits when set.
-    const QFileDevice::Permissions permissions = target.exists()
-        ? target.permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser)
-        : QFileDevice::Permissions();
-
-    QSaveFile file(path);
-    // Never fall back to writing in place: an interrupted write must leave the old file.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return {SaveErrorOf(file.error(), errno), path};
-    errno = 0;
-    // The buffer is flushed first: commit() renames over the old file even when
-    // its own last flush failed (a full disk), which would leave a cut file.
-    if (file.write(m_bytes) != m_bytes.size() || !file.flush() || !file.commit()) {
-        const Failure failure{SaveErrorOf(file.error(), errno), path};
-        file.cancelWriting();
-        return failure;
-    }
-    // The replacement is a new file; it takes over the mode the user gave the old one.
-    if (permissions)
-        QFile::setPermissions(path, permissions);
-    return {};
+    SafeFile file(path);
+    if (!file.open())
+        return file.failure();
+    file.write(m_bytes);
+    return file.commit();
 }

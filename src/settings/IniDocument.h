@@ -35,8 +35,8 @@ public:
 
     // The value of a key as the profile reader returns it into a buffer of
     // bufferSize characters: at most bufferSize - 1 characters. Empty when the
-    // section or key is missing.
-    QString value(const QString &section, const QString &key, int bufferSize) const;
+    // section or key is missing. quoted: whether a pair of quotes was removed.
+    QString value(const QString &section, const QString &key, int bufferSize, bool *quoted = nullptr) const;
 
     // Sets a value, creating the section and key as needed. Line breaks in the
     // value are replaced by spaces so that a value can never become a new line.
@@ -44,9 +44,8 @@ public:
 
     const QByteArray &bytes() const { return m_bytes; }
 
-    // Writes the document over the file atomically (QSaveFile: temporary file,
-    // flush, rename), so a crash never leaves a half-written file, and keeps the
-    // file's mode.
+    // Writes the document over the file as a SafeFile: whole or not at all, a
+    // failure reported and the old file kept, the file's mode kept.
     Failure save(const QString &path) const;
 
 private:

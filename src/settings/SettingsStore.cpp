@@ -1,8 +1,8 @@
 #include "settings/SettingsStore.h"
 
-#include <QDir>
+#include "files/SafeFile.h"
+
 #include <QFileInfo>
-#include <QRegularExpression>
 
 SettingsStore::SettingsStore(QString path)
     : m_path(std::move(path))
@@ -34,19 +34,4 @@ Failure SettingsStore::edit(const std::function<void(IniDocument &)> &change)
     return document.save(m_path);
 }
 
-void SettingsStore::removeSaveLeftovers() const
-{
-    const QFileInfo settings(m_path);
-    QDir folder = settings.absoluteDir();
-    // Six random letters or digits after the name. A name of only small
-    // letters is left alone: that looks like a user's own copy ("….backup"),
-    // and a leftover rarely has no capital.
-    const QRegularExpression leftover(
-        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(settings.fileName())));
-    const QRegularExpression userLike(QStringLiteral("\\.[a-z]{6}$"));
-    for (const QFileInfo &entry : folder.entryInfoList({settings.fileName() + QStringLiteral(".*")},
-                                                       QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
-        if (leftover.match(entry.fileName()).hasMatch() && !userLike.match(entry.fileName()).hasMatch())
-            QFile::remove(entry.absoluteFilePath());
-    }
-}
+void SettingsStore::removeSaveLeftovers() const { RemoveOwnTemporaryFiles(QFileInfo(m_path).absolutePath()); }

@@ -34,8 +34,9 @@ public:
     void freeze() { m_frozen = true; }
     bool frozen() const { return m_frozen; }
 
-    // Removes the temporary files an interrupted save of this file can leave
-    // beside it (QSaveFile's "<name>.XXXXXX").
+    // Removes what an interrupted save can leave beside the file: only files
+    // whose names no one but this program makes (RemoveOwnTemporaryFiles). Only
+    // for a copy that knows it runs alone: another could be saving.
     void removeSaveLeftovers() const;
 
 private:

@@ -13,6 +13,8 @@ constexpr qint16 NumberBuffer = 60;
 constexpr qint16 BooleanBuffer = 30;
 // Screens side by side reach far, but not this far.
 constexpr qint32 WindowCoordinateLimit = 30000;
+// A path key holds the longest path the system allows, whole.
+constexpr qint16 PathBuffer = LongestKeptPath + 1;
 
 using enum SettingType;
 
@@ -21,7 +23,7 @@ constexpr std::array<SettingDefinition, std::size_t(Setting::Count)> Table = {{
     {Setting::ToolTipText, "General", "ToolTipText", Boolean, BooleanBuffer},
     {Setting::PrintDestination, "General", "PrintDestination", Integer, NumberBuffer, 0, 2, 0},
     {Setting::OtherCurrency, "General", "OtherCurrency", String, 30, 0, 0, 0, "?"},
-    {Setting::InitialPath, "General", "InitialPath", String, 4096, 0, 0, 0, ""},
+    {Setting::InitialPath, "General", "InitialPath", String, PathBuffer, 0, 0, 0, ""},
     {Setting::Rate, "Rates", nullptr, Double, NumberBuffer},
     {Setting::Decimals, "Decimals", nullptr, Integer, NumberBuffer, 0, 4},
     {Setting::LastId, "Last", "ID", Integer, NumberBuffer, 0, MaxCurrencyIndex, 0},
@@ -33,10 +35,10 @@ constexpr std::array<SettingDefinition, std::size_t(Setting::Count)> Table = {{
     {Setting::LinesPerPage, "PageSetup", "LinesPerPage", Integer, NumberBuffer, 30, 80, 30},
     {Setting::ExportIni, "ExportSettings", "Ini", Boolean, BooleanBuffer},
     {Setting::ExportSavedPaths, "ExportSettings", "SavedPaths", Boolean, BooleanBuffer},
-    {Setting::ExportFolder, "ExportSettings", "Folder", String, 2048, 0, 0, 0, ""},
+    {Setting::ExportFolder, "ExportSettings", "Folder", String, PathBuffer, 0, 0, 0, ""},
     {Setting::ImportIni, "ImportSettings", "Ini", Boolean, BooleanBuffer},
     {Setting::ImportSavedPaths, "ImportSettings", "SavedPaths", Boolean, BooleanBuffer},
-    {Setting::ImportFolder, "ImportSettings", "Folder", String, 2048, 0, 0, 0, ""},
+    {Setting::ImportFolder, "ImportSettings", "Folder", String, PathBuffer, 0, 0, 0, ""},
     {Setting::ImportDeleteAfter, "ImportSettings", "DeleteAfter", Boolean, BooleanBuffer},
     {Setting::WindowLeft, "Window", "Left", Integer, NumberBuffer, -WindowCoordinateLimit, WindowCoordinateLimit, 0},
     {Setting::WindowTop, "Window", "Top", Integer, NumberBuffer, -WindowCoordinateLimit, WindowCoordinateLimit, 0},

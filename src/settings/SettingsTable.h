@@ -63,5 +63,9 @@ const SettingDefinition &Definition(Setting setting);
 QString SettingSection(Setting setting);
 QString SettingKey(Setting setting, int slot = -1);
 
+// The longest path a path key keeps (the system's own limit); a longer one is
+// refused before it is stored, since it would read back cut.
+inline constexpr int LongestKeptPath = 4096;
+
 // The name of the settings file.
 inline const QString SettingsFileName = QStringLiteral("zkEuroChangeoverAdviser.ini");

@@ -1,5 +1,7 @@
 #include "ScriptedProgram.h"
 #include "TestLocale.h"
+#include "Unprivileged.h"
+#include "WriteFaults.h"
 
 #include "app/AboutModel.h"
 #include "app/AmountEntry.h"
@@ -8,14 +10,47 @@
 #include "app/InputHints.h"
 #include "app/PathKeeping.h"
 #include "app/PrintJob.h"
+#include "app/SettingsExport.h"
+#include "app/SettingsImport.h"
 #include "app/SettingsLocation.h"
 #include "app/Texts.h"
 #include "app/WindowGeometry.h"
+#include "platform/QtPlatformServices.h"
+#include "settings/SettingsStore.h"
 
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QtTest>
+
+#include <memory>
+#include <optional>
+#include <sys/stat.h>
+
+static const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
+
+// A file's bytes; anything else unopened (a FIFO would block).
+static QByteArray Contents(const QString &path) { return QFileInfo(path).isFile() ? ReadFile(path) : "<not a file>"; }
+
+// Puts at path what a row names: a link to "victim" beside it, a link to "nowhere", a FIFO, a file left empty or
+// holding garbage, a folder, or a folder holding a file ("full").
+static bool Plant(const QString &what, const QString &path)
+{
+    const QString beside = QFileInfo(path).path() + u'/';
+    if (what == u"link" || what == u"dangling")
+        return (what == u"dangling" || WriteFile(beside + "victim", "victim"))
+            && QFile::link(beside + (what == u"link" ? "victim" : "nowhere"), path);
+    if (what == u"fifo")
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (what == u"empty" || what == u"garbage") // as a crash or a full disk can leave a lock file
+        return WriteFile(path, what == u"empty" ? "" : "\177ELF\n\n");
+    return QDir().mkdir(path) && (what != u"full" || WriteFile(path + "/mine", "mine"));
+}
+
+static QString LastMessage(const ScriptedPlatform &platform)
+{
+    return platform.messages.isEmpty() ? QString() : platform.messages.last().text;
+}
 
 static bool WriteWithFolder(const QString &path, const QByteArray &bytes)
 {
@@ -129,7 +164,7 @@ private slots:
         QCOMPARE(m_platform->messages.size(), 1);
         QCOMPARE(m_platform->messages[0].caption, QStringLiteral("Euro changeover adviser [ MFL1000 ]"));
         QVERIFY(m_platform->messages[0].text.startsWith(
-            QStringLiteral("Error condition 75 with the description 'Path/File access error: ") + iniPath()));
+            QStringLiteral("Error condition 75 with the description 'Not a regular file: ") + iniPath()));
         QCOMPARE(m_platform->ended, atStart == MessageAnswer::Yes);
         if (m_platform->ended)
             return;
@@ -352,8 +387,6 @@ private slots:
         };
         row("PDF cancelled", "", "PRN_Euro.txt", "", "");
         row("PDF chosen", "", "PRN_Euro.txt", "out.pdf", "");
-        row("PDF cannot be made", "", "PRN_Euro.txt", "out.pdf",
-            "Το αρχείο «%1/out.pdf» δεν μπορεί να γραφτεί (Σφάλμα πρόσβασης σε διαδρομή ή αρχείο).");
         row("text file cannot be made", "Laser", "gone/PRN_Euro.txt", "",
             "Το αρχείο «%1/gone/PRN_Euro.txt» δεν μπορεί να γραφτεί (Η διαδρομή δεν βρέθηκε). Δεν εκτυπώθηκε");
         row("printer refuses", "Laser", "PRN_Euro.txt", "",
@@ -385,10 +418,176 @@ private slots:
         QCOMPARE(written == "old", !done);
         if (!done)
             return;
-        QCOMPARE(program.platform.printed[0]->document.pdfFile, program.path(pdf));
+        QVERIFY(program.platform.printed[0]->document.pdf);
         const QString golden = Localized(QString::fromUtf8(ReadFile(QFINDTESTDATA("../report/one_euro_greek.txt"))));
         QCOMPARE(written.mid(written.indexOf("\r\n") + 2), golden.section(u'\n', 1).toUtf8().replace("\n", "\r\n"));
         QCOMPARE(progress.first() + " / " + progress.last(), Localized("7 7.14285714285714 % / 100 100 %"));
+    }
+
+    // A failed write keeps the old file and says so, naming it ("%t"); a link at the target is replaced, never
+    // written through; a FIFO or a folder there is refused before it is opened.
+    void nothingLostOnFailedWrites_data()
+    {
+        QTest::addColumn<QString>("writer");  // import, export, text or pdf
+        QTest::addColumn<QString>("plant");   // a fault (full, io, sync, full 4k) or what stands at the target
+        QTest::addColumn<QString>("message"); // in the last message; empty: no message, the file written
+        const auto row = [](const char *tag, const char *writer, const char *plant, const char *message) {
+            QTest::newRow(tag) << QString(writer) << QString(plant) << QString(message);
+        };
+        const char *full = "61 with the description 'Disk full: %t'",
+                   *io = "57 with the description 'Device I/O error: %t'";
+        const char *notFile = "'%t' is not a regular file",
+                   *cannot = "The file '%t' cannot be written (Not a regular file)";
+        row("1 import, disk full", "import", "full", full);
+        row("2 export, disk full", "export", "full", full);
+        row("2 export, I/O error", "export", "io", io);
+        row("3 text, disk full", "text", "full", full);
+        row("3 PDF, disk full after 4 KB", "pdf", "full 4k", full);
+        row("4 export, failed sync", "export", "sync", io);
+        row("5 export through a link", "export", "link", "");
+        row("5 export, a dangling link", "export", "dangling", "");
+        row("5 text through a link", "text", "link", "");
+        row("5 PDF through a link", "pdf", "link", "");
+        row("8 PDF onto a FIFO", "pdf", "fifo", cannot);
+        row("8 text onto a folder", "text", "folder", cannot);
+        row("8 export onto a FIFO", "export", "fifo", notFile);
+        row("8 import from a FIFO", "import", "fifo", notFile);
+    }
+    void nothingLostOnFailedWrites()
+    {
+        QFETCH(QString, writer);
+        QFETCH(QString, plant);
+        QFETCH(QString, message);
+        ScriptedProgram program;
+        const QString own = program.dir.path() + Name, out = program.path("out"), source = out + Name;
+        const QString target = writer == u"import" ? (plant == u"fifo" ? source : own)
+                                                   : out + (writer == u"export" ? Name : "/PRN_Euro." + writer.left(3));
+        const QString ini = "[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n[ImportSettings]\r\nIni=True\r\nDeleteAfter="
+                            "True\r\nFolder=%1";
+        QVERIFY(QDir().mkdir(out) && WriteFile(source, "[Last]\r\nID=7\r\n") && WriteFile(own, ini.arg(out).toUtf8()));
+        QVERIFY(target == own || target == source || WriteFile(target, "old"));
+        SettingsExport exporting(program.context.dialogs(), program.context.settings(), SavedPathsFile);
+        SettingsImport importing(program.context.dialogs(), program.context.settings(), SavedPathsFile);
+        exporting.load(nullptr);
+        importing.load(nullptr);
+        const int fault = QStringList{"full", "io", "sync", "full 4k"}.indexOf(plant); // in the order of WriteFault
+        QVERIFY(fault >= 0 || (QFile::remove(target) && Plant(plant, target)));
+        const QString folder = QFileInfo(target).path();
+        const QByteArray before = Contents(target);
+        const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden);
+        std::optional<PlantedFault> planted;
+        if (fault >= 0)
+            planted.emplace(WriteFault(fault % 3), folder, fault == 3 ? 4096 : 0);
+
+        QtPlatformServices qt;
+        program.platform.savePaths = {target};
+        program.platform.printer.clear();
+        program.platform.real = writer == u"pdf" ? &qt : nullptr;
+        program.platform.answers = {writer == u"import" ? MessageAnswer::Yes : MessageAnswer::No};
+        if (writer == u"import") {
+            importing.importFiles(nullptr);
+        } else if (writer == u"export") {
+            exporting.exportFiles(nullptr);
+        } else {
+            PrintJob(program.context, nullptr).print(writer == u"text" ? PrintJob::ToFile : PrintJob::ToPrinter, {});
+        }
+        planted.reset();
+        QVERIFY2(LastMessage(program.platform).contains(message.replace("%t", target)),
+                 qPrintable(LastMessage(program.platform)));
+        QVERIFY(!program.platform.ended && QFile::exists(source) && !QFile::exists(folder + "/nowhere"));
+        QVERIFY(plant != u"link" || ReadFile(folder + "/victim") == "victim");
+        if (message.isEmpty()) // the link replaced by the file
+            QVERIFY(!QFileInfo(target).isSymLink() && ReadFile(target).size() > 10);
+        else // as it was, and nothing left beside it
+            QCOMPARE(Contents(target) + QDir(folder).entryList(QDir::AllEntries | QDir::Hidden).join(u' ').toUtf8(),
+                     before + entries.join(u' ').toUtf8());
+    }
+
+    // At the start, what is left beside the settings file and what stands where the lock belongs ("%l"); what a
+    // stored folder reads back as ("%d": the program's folder); an import too large.
+    void startUpFoldersLockAndLimits_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<QString>("after");   // the program's folder ("~" its name); the folder read back; the lock
+        QTest::addColumn<QString>("message"); // in the last message; empty: none
+        const auto row = [](const char *tag, const QString &plant, const char *after, const char *message) {
+            QTest::newRow(tag) << plant << QString(after) << QString(message);
+        };
+        const char *users = "~.ini ~.ini.202406 ~.ini.Backup ~.ini.OLD001 ~.ini.v2copy";
+        row("6 only own leftovers removed", "leftovers", users, "");
+        const QByteArray all = ".~-0123456789abcdef.tmp " + QByteArray(users);
+        row("6 a second copy removes nothing", "leftovers:second", all.constData(),
+            "The application is already active");
+        row("6 a copy without a lock removes nothing", "leftovers:unlocked", all.constData(), "only once: its lock");
+        row("7 a trailing space", "folder:trail ", "kept", "");
+        row("7 a trailing tab", "folder:trail\t", "kept", "");
+        row("7 4096 characters", "folder:4096", "kept", "");
+        row("7 4097 characters refused", "folder:4097", "none",
+            "The path of the folder is longer than 4096 characters");
+        row("7 a line break refused", "folder:line\nbreak", "none",
+            "The name of the folder '%d/line\nbreak' holds a line break");
+        row("a lock file left empty", "lock:empty", "lock file", "");
+        row("a lock file of no process", "lock:garbage", "lock file", "");
+        row("9 an empty folder at the lock", "lock:folder", "lock file", "");
+        row("9 a dangling link at the lock", "lock:dangling", "lock file", "");
+        row("9 a folder with a file at the lock", "lock:full", "left alone",
+            "a folder that is not empty stands where its lock file '%l' belongs");
+        row("9 a FIFO at the lock", "lock:fifo", "left alone", "a FIFO, a socket or a device stands where");
+        row("10 an import above 16 MB", "import", "kept", "is larger than 16 MB, so it cannot be a settings file");
+    }
+    void startUpFoldersLockAndLimits()
+    {
+        QFETCH(QString, plant);
+        QFETCH(QString, message);
+        const QString kind = plant.section(u':', 0, 0), what = plant.section(u':', 1);
+        ScriptedProgram program; // started once before; what is planted meets the next start
+        const QString own = program.dir.path() + Name, in = program.path("in"), run = program.path("run");
+        const QString lock = run + "/zkEuroChangeoverAdviser.lock";
+        for (const char *name : {".Backup", ".202406", ".OLD001", ".v2copy"})
+            QVERIFY(kind != u"leftovers" || WriteFile(own + name, "mine"));
+        QVERIFY(kind != u"leftovers" || WriteFile(program.path(".zkEuroChangeoverAdviser-0123456789abcdef.tmp"), "x"));
+        program.platform.instance = what == u"second" ? PlatformServices::Instance::OtherRunning
+            : what == u"unlocked"                     ? PlatformServices::Instance::Unavailable
+                                                      : PlatformServices::Instance::Alone;
+        QtPlatformServices qt;
+        program.platform.real = kind == u"lock" ? &qt : nullptr;
+        QVERIFY(kind != u"lock"
+                || (QDir().mkdir(run) && ::chmod(QFile::encodeName(run).constData(), 0700) == 0 && Plant(what, lock)
+                    && qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run))));
+        QFile big(in + Name);
+        QVERIFY(kind != u"import"
+                || (QDir().mkdir(in) && big.open(QIODevice::WriteOnly) && big.resize(IniDocument::MaximumFileSize + 1)
+                    && WriteFile(own, "[ImportSettings]\r\nIni=True\r\nFolder=" + QFile::encodeName(in))));
+        program.context.startUp();
+        const QByteArray settings = ReadFile(own);
+        const int length = what.toInt() - program.dir.path().size() - 1; // a whole path of that many characters
+        const QString chosen = program.path(length > 0 ? QString(length, u'x') : what);
+        program.platform.folders = {chosen + u'/'};
+        program.platform.answers = {MessageAnswer::Yes};
+        SettingsExport exporting(program.context.dialogs(), program.context.settings(), SavedPathsFile);
+        SettingsImport importing(program.context.dialogs(), program.context.settings(), SavedPathsFile);
+        importing.load(nullptr);
+        if (kind == u"folder") {
+            exporting.ChooseFolder(nullptr);
+            exporting.apply(nullptr);
+            exporting.load(nullptr);
+        } else if (kind == u"import") {
+            importing.importFiles(nullptr);
+        }
+        QString listing = QDir(program.dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(u' ');
+        listing.replace(QLatin1String("zkEuroChangeoverAdviser"), QLatin1String("~"));
+        const bool locked = QFileInfo(lock).isFile() && !QFileInfo(lock).isSymLink();
+        const QString after = kind == u"leftovers" ? listing
+            : kind == u"folder"                    ? (exporting.folder() == chosen       ? "kept"
+                                                          : exporting.folder().isEmpty() ? "none"
+                                                                                         : exporting.folder())
+            : kind == u"lock"                      ? (locked ? "lock file" : "left alone")
+                                                   : (ReadFile(own) == settings && big.exists() ? "kept" : "copied");
+        QTEST(after, "after");
+        QVERIFY(what != u"full" || ReadFile(lock + "/mine") == "mine");
+        message.replace("%d", program.dir.path()).replace("%l", lock);
+        QVERIFY2(LastMessage(program.platform).contains(message), qPrintable(LastMessage(program.platform)));
+        QVERIFY(kind == u"leftovers" || !LastMessage(program.platform).contains("already active"));
     }
 
     void chooserFolder()
@@ -521,6 +720,12 @@ private slots:
         QFETCH(QByteArray, beside);
         QFETCH(QByteArray, administrators);
         QFETCH(QByteArray, users);
+        // No write bit at all is read-only for root too, whom the bits do not stop.
+        const QString bare = m_dir->filePath("bare");
+        QVERIFY(QDir().mkdir(bare) && QFile::setPermissions(bare, QFile::ReadOwner | QFile::ExeOwner)
+                && !IsWritableFolder(bare));
+        if (!writable && RanUnprivileged())
+            return;
         const QString bin = m_dir->filePath("bin"), config = m_dir->filePath("home/.config/euro");
         const QString name = QStringLiteral("/zkEuroChangeoverAdviser.ini"), etc = m_dir->filePath("etc/euro") + name;
         QVERIFY(QDir().mkpath(bin));
@@ -530,7 +735,6 @@ private slots:
         QVERIFY(administrators.isEmpty()
                 || (WriteWithFolder(etc, administrators) && QFile::setPermissions(etc, QFile::ReadOwner)));
         QVERIFY(users.isEmpty() || WriteWithFolder(config + name, users));
-        // No write bit at all is read-only for root too, whom the bits do not stop.
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
         QVERIFY(QFile::setPermissions(bin, writable ? readOnly | QFile::WriteOwner : readOnly));
 

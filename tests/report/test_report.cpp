@@ -2,11 +2,9 @@
 #include "app/ReportTexts.h"
 #include "app/Texts.h"
 #include "core/NumberText.h"
-#include "report/ReportFileWriter.h"
 #include "report/ReportLines.h"
 #include "report/ReportSteps.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -128,19 +126,6 @@ private slots:
         }
         QTEST(QStringLiteral("%1 %2 %3 %4").arg(counts[0]).arg(counts[1]).arg(counts[2]).arg(steps.size()), "summary");
         QCOMPARE(rowsEnded, CurrencyCount);
-    }
-
-    // A missing folder is reported through the print job; the first failure sticks.
-    void fileFailures()
-    {
-        QTemporaryDir dir;
-        for (const auto &[path, code] : {std::pair(dir.path(), ErrorCode::PathFileAccess),
-                                         std::pair(QStringLiteral("/sys/PRN_Euro.txt"), ErrorCode::PermissionDenied)}) {
-            ReportFileWriter writer(path);
-            QCOMPARE(writer.open(), (Failure{code, path}));
-            writer.writeLine(QStringLiteral("x"));
-            QCOMPARE(writer.commit(), (Failure{code, path}));
-        }
     }
 };
 

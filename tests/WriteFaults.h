@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// A fault planted in this test program's own write, fsync and fdatasync, for
+// the files under one folder: no root or small file system needed, and Qt's
+// writes are hit as well as ours. Built in by euro_plant_faults (CMake).
+enum class WriteFault {
+    DiskFull,  // writes succeed for the budget's bytes, then fail with ENOSPC
+    IoError,   // the same with EIO
+    SyncFails, // every sync fails with EIO
+};
+
+struct PlantedFault
+{
+    PlantedFault(WriteFault fault, const QString &folder, long long budget = 0);
+    ~PlantedFault();
+};
