@@ -80,13 +80,17 @@ bool InstanceLock::listen(std::function<void()> called)
 {
     if (!m_lock.isLocked())
         return false;
+    // Whoever holds the lock owns the socket: one left by a crashed copy goes.
+    // Anything else at its name is not ours, and stays; this copy then runs
+    // without being called.
+    struct stat entry;
+    if (::lstat(QFile::encodeName(socketPath()).constData(), &entry) == 0) {
+        if (!S_ISSOCK(entry.st_mode))
+            return false;
+        QLocalServer::removeServer(socketPath());
+    }
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Whoever holds the lock owns the socket: one left by a crashed copy goes,
-    // and nothing else that stands at its name.
-    struct stat entry;
-    if (::lstat(QFile::encodeName(socketPath()).constData(), &entry) == 0 && S_ISSOCK(entry.st_mode))
-        QLocalServer::removeServer(socketPath());
     if (!m_server->listen(socketPath())) {
         m_server.reset();
         return false;

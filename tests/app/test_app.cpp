@@ -533,6 +533,7 @@ private slots:
         row("9 a folder with a file at the lock", "lock:full", "left alone",
             "a folder that is not empty stands where its lock file '%l' belongs");
         row("9 a FIFO at the lock", "lock:fifo", "left alone", "a FIFO, a socket or a device stands where");
+        row("a file at the name of the lock's socket", "socket:garbage", "left alone", "");
         row("10 an import above 16 MB", "import", "kept", "is larger than 16 MB, so it cannot be a settings file");
     }
     void startUpFoldersLockAndLimits()
@@ -542,7 +543,7 @@ private slots:
         const QString kind = plant.section(u':', 0, 0), what = plant.section(u':', 1);
         ScriptedProgram program; // started once before; what is planted meets the next start
         const QString own = program.dir.path() + Name, in = program.path("in"), run = program.path("run");
-        const QString lock = run + "/zkEuroChangeoverAdviser.lock";
+        const QString lock = run + "/zkEuroChangeoverAdviser.lock", socket = run + "/zkEuroChangeoverAdviser.socket";
         for (const char *name : {".Backup", ".202406", ".OLD001", ".v2copy"})
             QVERIFY(kind != u"leftovers" || WriteFile(own + name, "mine"));
         QVERIFY(kind != u"leftovers" || WriteFile(program.path(".zkEuroChangeoverAdviser-0123456789abcdef.tmp"), "x"));
@@ -550,10 +551,11 @@ private slots:
             : what == u"unlocked"                     ? PlatformServices::Instance::Unavailable
                                                       : PlatformServices::Instance::Alone;
         QtPlatformServices qt;
-        program.platform.real = kind == u"lock" ? &qt : nullptr;
-        QVERIFY(kind != u"lock"
-                || (QDir().mkdir(run) && ::chmod(QFile::encodeName(run).constData(), 0700) == 0 && Plant(what, lock)
-                    && qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run))));
+        const bool running = kind == u"lock" || kind == u"socket";
+        program.platform.real = running ? &qt : nullptr;
+        QVERIFY(!running
+                || (QDir().mkdir(run) && ::chmod(QFile::encodeName(run).constData(), 0700) == 0
+                    && Plant(what, kind == u"lock" ? lock : socket) && qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run))));
         QFile big(in + Name);
         QVERIFY(kind != u"import"
                 || (QDir().mkdir(in) && big.open(QIODevice::WriteOnly) && big.resize(IniDocument::MaximumFileSize + 1)
@@ -582,6 +584,7 @@ private slots:
                                                           : exporting.folder().isEmpty() ? "none"
                                                                                          : exporting.folder())
             : kind == u"lock"                      ? (locked ? "lock file" : "left alone")
+            : kind == u"socket"                    ? (Contents(socket) == "\177ELF\n\n" ? "left alone" : "removed")
                                                    : (ReadFile(own) == settings && big.exists() ? "kept" : "copied");
         QTEST(after, "after");
         QVERIFY(what != u"full" || ReadFile(lock + "/mine") == "mine");
