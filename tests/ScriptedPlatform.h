@@ -64,6 +64,7 @@ public:
         printer = printerAfterSetup.isEmpty() ? printer : printerAfterSetup;
         return !printerAfterSetup.isEmpty();
     }
+    PrinterMeasures measurePrinter(const QString &, int) override { return measures; }
     std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override
     {
         if (real)
@@ -100,6 +101,7 @@ public:
     QString printerAfterSetup; // the printer the setup chooses; empty: the setup is cancelled
     QStringList printerSetupTitles;
     bool printerRefuses = false;
+    PrinterMeasures measures; // none: every line fits the page as it is set up
     QList<std::shared_ptr<PrintedDocument>> printed;
     std::function<void()> whilePrinting; // after each printed line
     QList<QStringList> started;          // each program started, followed by its arguments

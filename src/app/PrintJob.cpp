@@ -25,7 +25,21 @@ PrintJob::PrintJob(AppContext &context, QWidget *owner)
 
 int PrintJob::pageCount() const { return ReportPageCount(CurrencyCount, m_context.pageSetup().LinesPerPage); }
 
-QString PrintJob::caption() const { return Text(TextId::PrintCaption, m_context.app().language()).arg(pageCount()); }
+QString PrintJob::caption(qint16 destination) const
+{
+    const Language language = m_context.app().language();
+    const QString pages = Text(TextId::PrintCaption, language).arg(pageCount());
+    const PageFit fit = destination == ToFile ? PageFit{} : pageFit();
+    if (fit.turned)
+        return pages + u' '
+            + (fit.reduced ? Text(TextId::PrintFitLandscapeSize, language).arg(fit.pointSize)
+                           : Text(TextId::PrintFitLandscape, language));
+    if (fit.reduced)
+        return pages + u' ' + Text(TextId::PrintFitSize, language).arg(fit.pointSize);
+    return pages;
+}
+
+PageFit PrintJob::pageFit() const { return fitOf(steps(ReportForm::Printer)); }
 
 QString PrintJob::destinationCaption(qint16 destination) const
 {
@@ -74,6 +88,24 @@ ReportModel PrintJob::model() const
     const ConversionState &state = m_context.state();
     const std::optional<ConversionResult> &last = m_context.lastResult();
     return BuildReportModel(last ? *last : Convert(state), state, names);
+}
+
+std::vector<ReportStep> PrintJob::steps(ReportForms forms) const
+{
+    return BuildReportSteps(model(), ReportWordsFor(m_context.app().language()), ReportDateTimeText(), forms,
+                            m_context.pageSetup());
+}
+
+PageFit PrintJob::fitOf(const std::vector<ReportStep> &steps) const
+{
+    // The longest line the printer prints, its left margin included.
+    qsizetype longest = 0;
+    for (const ReportStep &step : steps) {
+        if (step.form == ReportForm::Printer)
+            longest = std::max(longest, step.text.size());
+    }
+    const PageSetupValues &page = m_context.pageSetup();
+    return FitReportPage(longest, page.FontSize, m_context.platform().measurePrinter(page.FontName, page.FontSize));
 }
 
 QString PrintJob::ChooseFile(const QString &title, const QString &fileName, const QString &filter) const
@@ -128,6 +160,11 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
             return Outcome::NotStarted;
         }
     }
+    ReportForms forms;
+    forms.setFlag(ReportForm::Printer, toPrinter);
+    forms.setFlag(ReportForm::File, toFile);
+    const std::vector<ReportStep> steps = this->steps(forms);
+
     // A PDF file, chosen here or in the printer setup, is written whole or not at all.
     const QString pdfPath = toPrinter && chosenPdf.isEmpty() ? platform.printerFile() : chosenPdf;
     std::optional<SafeFile> pdf;
@@ -139,10 +176,12 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
         }
     }
     ErrorTrap trap(m_context.dialogs(), m_owner, QStringLiteral("PCE1000"));
-    const PageSetupValues &page = m_context.pageSetup();
     std::unique_ptr<PrinterSession> printer;
     if (toPrinter) {
-        printer = platform.startPrinting({app.ProgramTitle, page.FontName, page.FontSize, pdf ? &*pdf : nullptr});
+        // The size and orientation that hold the whole line, for this run only.
+        const PageFit fit = fitOf(steps);
+        printer = platform.startPrinting(
+            {app.ProgramTitle, m_context.pageSetup().FontName, fit.pointSize, pdf ? &*pdf : nullptr, fit.landscape});
         if (!printer) {
             if (pdf) {
                 refuseFile({ErrorCode::PathFileAccess, pdfPath});
@@ -155,11 +194,6 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
 
     if (window.starts)
         window.starts();
-    ReportForms forms;
-    forms.setFlag(ReportForm::Printer, toPrinter);
-    forms.setFlag(ReportForm::File, toFile);
-    const std::vector<ReportStep> steps =
-        BuildReportSteps(model(), ReportWordsFor(language), ReportDateTimeText(), forms, page);
     bool cancelled = false;
     bool failed = false;
     bool pdfFailed = false;

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "core/ErrorCode.h"
+#include "report/PageFit.h"
 #include "report/ReportModel.h"
+#include "report/ReportSteps.h"
 
 #include <QLocale>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class AppContext;
 class QWidget;
@@ -42,8 +45,12 @@ public:
 
     // Pages of the report with the current page setup.
     int pageCount() const;
-    // "Print - Number of pages: 1."
-    QString caption() const;
+    // "Print - Number of pages: 1.", and when the destination takes in the
+    // printer and the report's line does not fit the page as it is set up, how
+    // the print holds it: "Landscape, size 9."
+    QString caption(qint16 destination) const;
+    // How the next print sets the report on the printer's page.
+    PageFit pageFit() const;
     // The caption of a destination option, naming the current printer.
     QString destinationCaption(qint16 destination) const;
 
@@ -68,6 +75,8 @@ public:
 
 private:
     ReportModel model() const;
+    std::vector<ReportStep> steps(ReportForms forms) const;
+    PageFit fitOf(const std::vector<ReportStep> &steps) const;
     QString ChooseFile(const QString &title, const QString &fileName, const QString &filter) const;
     void refuseFile(const Failure &failure) const;
 

@@ -268,6 +268,11 @@ constexpr std::array Entries = {
           "Ψηφία, η υποδιαστολή «%1»· το πολύ %2"},
     Entry{TextId::ConvertNeedsRate, "Enter an exchange rate above 0", "Δώστε ισοτιμία μεγαλύτερη από 0"},
     Entry{TextId::PrintCaption, "Print - Number of pages: %1.", "Εκτύπωση - Αριθμός σελίδων: %1."},
+    // After the caption when the report's whole line would not fit the page as
+    // it is set up: how this print holds it.
+    Entry{TextId::PrintFitLandscape, "Landscape.", "Οριζόντια σελίδα."},
+    Entry{TextId::PrintFitLandscapeSize, "Landscape, size %1.", "Οριζόντια σελίδα, μέγεθος %1."},
+    Entry{TextId::PrintFitSize, "Size %1.", "Μέγεθος %1."},
     Entry{TextId::PrintDestinationFrame, " Print destination ", " Προορισμός εκτυπώσεως "},
     Entry{TextId::PrintToPrinter, "%1 printer", "Εκτυπωτής %1"},
     Entry{TextId::PrintToFile, "Plain text file...", "Αρχείο απλού κειμένου..."},

@@ -185,6 +185,9 @@ enum class TextId {
     // The print dialog, its file choice and the process-in-progress messages
     // shared by every window that runs a long process.
     PrintCaption,
+    PrintFitLandscape,
+    PrintFitLandscapeSize,
+    PrintFitSize,
     PrintDestinationFrame,
     PrintToPrinter,
     PrintToFile,

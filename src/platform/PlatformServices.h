@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QIODevice;
 class QWidget;
@@ -61,6 +62,18 @@ struct PrinterDocument
     // device and decides what becomes of the bytes: a PDF file is written whole
     // or not at all, which a printer writing its own file cannot promise.
     QIODevice *pdf = nullptr;
+    bool landscape = false; // this document in landscape, however the printer is set up
+};
+
+// What the printer measures, in its device units, so that the program can
+// decide how its lines fit: the printable width as the printer is set up and
+// turned to landscape, and the advance of one character of a fixed-pitch font.
+struct PrinterMeasures
+{
+    bool landscape = false; // the printer is set up in landscape
+    double width = 0;
+    double landscapeWidth = 0;
+    std::vector<double> advances; // advances[size - 1]: at `size` points; none when nothing was measured
 };
 
 // One document being printed: lines one under the other from the top of the
@@ -139,6 +152,8 @@ public:
     virtual QString printerFile() = 0;
     // The system's printer setup, with the caller's title. False when cancelled.
     virtual bool printerSetup(QWidget *owner, const QString &title) = 0;
+    // The printer's measures with the font at the sizes 1 to largestSize points.
+    virtual PrinterMeasures measurePrinter(const QString &fontFamily, int largestSize) = 0;
     // Starts a document; null when the printer cannot take one.
     virtual std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) = 0;
     // Starts another program in a process of its own that outlives this one,

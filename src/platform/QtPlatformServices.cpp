@@ -222,6 +222,21 @@ bool QtPlatformServices::printerSetup(QWidget *owner, const QString &title)
 
 namespace {
 
+// "Courier New Greek" was the Greek-coded twin of "Courier New"; a Unicode font
+// serves both, so where the twin is not installed Courier New stands in, or its
+// metric twin Liberation Mono. Whatever is found, a fixed-pitch font keeps the
+// columns.
+QFont ReportFont(const QString &family, int pointSize)
+{
+    const QString courierNew = QStringLiteral("Courier New");
+    const bool installed = family == courierNew || QFontDatabase::hasFamily(family);
+    QFont font(installed ? family : courierNew);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(pointSize);
+    return font;
+}
+
 class QtPrinterSession final : public PrinterSession
 {
 public:
@@ -234,30 +249,30 @@ public:
     bool begin(const PrinterDocument &document)
     {
         m_device = &m_printer;
+        QPageLayout layout = m_printer.pageLayout();
+        if (document.landscape)
+            layout.setOrientation(QPageLayout::Landscape);
         if (document.pdf) {
             // Laid out as the printer would lay it out: its paper and resolution.
             m_pdf = std::make_unique<QPdfWriter>(document.pdf);
             m_pdf->setTitle(document.name);
-            m_pdf->setPageLayout(m_printer.pageLayout());
+            m_pdf->setPageLayout(layout);
             m_pdf->setResolution(m_printer.resolution());
             m_device = m_pdf.get();
         } else {
             m_printer.setDocName(document.name);
             m_printer.setFullPage(false);
+            // The orientation is this document's only: the next one is set as
+            // the printer setup left it.
+            m_restoreOrientation = m_printer.pageLayout().orientation();
+            m_restore = true;
+            m_printer.setPageOrientation(layout.orientation());
         }
-        if (!m_painter.begin(m_device))
+        if (!m_painter.begin(m_device)) {
+            restore();
             return false;
-        // "Courier New Greek" was the Greek-coded twin of "Courier New"; a
-        // Unicode font serves both, so where the twin is not installed Courier
-        // New stands in, or its metric twin Liberation Mono. Whatever is found,
-        // a fixed-pitch font keeps the columns.
-        const QString courierNew = QStringLiteral("Courier New");
-        const bool installed = document.fontFamily == courierNew || QFontDatabase::hasFamily(document.fontFamily);
-        QFont font(installed ? document.fontFamily : courierNew);
-        font.setStyleHint(QFont::TypeWriter);
-        font.setFixedPitch(true);
-        font.setPointSize(document.pointSize);
-        m_painter.setFont(font);
+        }
+        m_painter.setFont(ReportFont(document.fontFamily, document.pointSize));
         const QFontMetricsF metrics(m_painter.font(), m_painter.device());
         m_ascent = metrics.ascent();
         m_lineSpacing = metrics.lineSpacing();
@@ -287,14 +302,25 @@ public:
         if (!m_painter.isActive())
             return m_ended;
         m_ended = m_painter.end() && (m_pdf || m_printer.printerState() != QPrinter::Error);
+        restore();
         return m_ended;
     }
 
 private:
+    void restore()
+    {
+        if (!m_restore)
+            return;
+        m_restore = false;
+        m_printer.setPageOrientation(m_restoreOrientation);
+    }
+
     QPrinter &m_printer;
     std::unique_ptr<QPdfWriter> m_pdf;
     QPagedPaintDevice *m_device = nullptr;
     QPainter m_painter;
+    QPageLayout::Orientation m_restoreOrientation = QPageLayout::Portrait;
+    bool m_restore = false;
     bool m_ended = false;
     qreal m_y = 0;
     qreal m_ascent = 0;
@@ -303,6 +329,21 @@ private:
 };
 
 } // namespace
+
+PrinterMeasures QtPlatformServices::measurePrinter(const QString &fontFamily, int largestSize)
+{
+    QPrinter &device = printer();
+    const QPageLayout layout = device.pageLayout();
+    QPageLayout turned = layout;
+    turned.setOrientation(QPageLayout::Landscape);
+    PrinterMeasures measures{layout.orientation() == QPageLayout::Landscape,
+                             double(layout.paintRectPixels(device.resolution()).width()),
+                             double(turned.paintRectPixels(device.resolution()).width()),
+                             {}};
+    for (int size = 1; size <= largestSize; ++size)
+        measures.advances.push_back(QFontMetricsF(ReportFont(fontFamily, size), &device).horizontalAdvance(u'0'));
+    return measures;
+}
 
 std::unique_ptr<PrinterSession> QtPlatformServices::startPrinting(const PrinterDocument &document)
 {

@@ -30,6 +30,7 @@ public:
     QString printerName() override;
     QString printerFile() override;
     bool printerSetup(QWidget *owner, const QString &title) override;
+    PrinterMeasures measurePrinter(const QString &fontFamily, int largestSize) override;
     std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override;
     bool startDetached(const QString &program, const QStringList &arguments) override;
     QString compactPathForLabel(const QWidget *label, const QString &path) override;
@@ -39,13 +40,14 @@ public:
     // when no event loop runs yet, so main() looks at this before it starts one.
     bool endRequested() const { return m_endRequested; }
 
+protected:
+    // Printing is made ready only when it is first used: a QPrinter asks the
+    // print system for its printers, which the start-up need not wait for.
+    QPrinter &printer();
+
 private:
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::function<void()> m_calledByOther;
     bool m_endRequested = false;
-
-    // Printing is made ready only when it is first used: a QPrinter asks the
-    // print system for its printers, which the start-up need not wait for.
-    QPrinter &printer();
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -118,12 +118,15 @@ QString ReportDateTimeText(const QDateTime &when, const QLocale &locale)
         + locale.toString(when, locale.timeFormat(QLocale::LongFormat)).trimmed();
 }
 
-std::array<QString, ReportLayout::HeaderLines> ReportHeaderLines(const ReportWords &words, const QString &dateTime)
+std::array<QString, ReportLayout::HeaderLines> ReportHeaderLines(const ReportWords &words, const QString &dateTime,
+                                                                 const ReportColumnGrowth &growth)
 {
-    const QString rule(ReportLayout::Width, u'-');
-    const qsizetype gap = std::max<qsizetype>(1, ReportLayout::Width - words.title.size() - dateTime.size());
+    const int width = ReportLayout::Width + growth.total();
+    const QString rule(width, u'-');
+    const qsizetype gap = std::max<qsizetype>(1, width - words.title.size() - dateTime.size());
 
     const QString titles[] = {words.currencyTitle, words.rateTitle, words.roundedTitle, words.unroundedTitle};
+    const int grown[] = {0, growth.rate, growth.rounded, growth.unrounded};
     QString columnTitles;
     QString columnRule;
     for (int i = 0; i < 4; ++i) {
@@ -131,10 +134,28 @@ std::array<QString, ReportLayout::HeaderLines> ReportHeaderLines(const ReportWor
             columnTitles += QString(ColumnGaps[i - 1], Space);
             columnRule += QString(ColumnGaps[i - 1], Space);
         }
-        columnTitles += titles[i].leftJustified(ColumnTitleWidths[i], Space);
-        columnRule += QString(ColumnTitleWidths[i], u'-');
+        columnTitles += QString(grown[i], Space) + titles[i].leftJustified(ColumnTitleWidths[i], Space);
+        columnRule += QString(ColumnTitleWidths[i] + grown[i], u'-');
     }
     return {words.title + QString(gap, Space) + dateTime, rule, QString(), columnTitles, columnRule};
+}
+
+ReportColumnGrowth ReportColumnGrowthOf(const ReportModel &model, const QLocale &locale)
+{
+    const auto beyond = [](int grown, const QString &field, int width) {
+        return std::max(grown, int(field.size()) - width);
+    };
+    ReportColumnGrowth growth;
+    for (const ReportRow &row : model) {
+        growth.rate = beyond(growth.rate, ReportRateField(row.rate, locale), ReportLayout::RateWidth);
+        if (!row.amounts)
+            continue;
+        growth.rounded = beyond(growth.rounded, ReportRoundedField(row.amounts->rounded, row.decimals, locale),
+                                ReportLayout::AmountWidth);
+        growth.unrounded =
+            beyond(growth.unrounded, ReportUnroundedField(row.amounts->unrounded, locale), ReportLayout::AmountWidth);
+    }
+    return growth;
 }
 
 QString ReportRateField(double rate, const QLocale &locale)
@@ -161,23 +182,25 @@ QString ReportUnroundedField(Money unrounded, const QLocale &locale)
 }
 
 std::array<QString, ReportLayout::LinesPerRow> ReportRowLines(const ReportRow &row, const ReportWords &words,
-                                                              const QLocale &locale)
+                                                              const QLocale &locale, const ReportColumnGrowth &growth)
 {
+    const int roundedWidth = ReportLayout::AmountWidth + growth.rounded;
+    const int unroundedWidth = ReportLayout::AmountWidth + growth.unrounded;
     QString rounded;
     QString unrounded;
     if (row.amounts) {
-        rounded = ReportRoundedField(row.amounts->rounded, row.decimals, locale);
-        unrounded = ReportUnroundedField(row.amounts->unrounded, locale);
+        rounded = RightAligned(ReportRoundedField(row.amounts->rounded, row.decimals, locale), roundedWidth);
+        unrounded = RightAligned(ReportUnroundedField(row.amounts->unrounded, locale), unroundedWidth);
     } else {
         const QString &word = row.source ? words.overflow : words.undefined;
-        rounded = RightAligned(word, ReportLayout::AmountWidth);
-        unrounded = RightAligned(word, ReportLayout::AmountWidth);
+        rounded = RightAligned(word, roundedWidth);
+        unrounded = RightAligned(word, unroundedWidth);
     }
 
     QString line = NameField(row.name);
-    line.reserve(ReportLayout::Width + 8);
+    line.reserve(ReportLayout::Width + growth.total());
     line += QString(DataGaps[0], Space);
-    line += ReportRateField(row.rate, locale);
+    line += RightAligned(ReportRateField(row.rate, locale), ReportLayout::RateWidth + growth.rate);
     line += QString(DataGaps[1], Space);
     line += rounded;
     line += QString(DataGaps[2], Space);

@@ -46,7 +46,9 @@ std::vector<ReportStep> BuildReportSteps(const ReportModel &model, const ReportW
             steps.push_back({ReportStep::Kind::Line, ReportForm::File, std::move(text)});
     };
 
-    const std::array<QString, ReportLayout::HeaderLines> header = ReportHeaderLines(words, dateTime);
+    // Every row is laid out for the widest number of the report, so the columns stay aligned.
+    const ReportColumnGrowth growth = ReportColumnGrowthOf(model, locale);
+    const std::array<QString, ReportLayout::HeaderLines> header = ReportHeaderLines(words, dateTime, growth);
     int rowCounter = rowsPerPage;
     int pageNumber = 0;
     for (const ReportRow &row : model) {
@@ -62,7 +64,7 @@ std::vector<ReportStep> BuildReportSteps(const ReportModel &model, const ReportW
             for (const QString &line : header)
                 add(line, printer, file && pageNumber == 1);
         }
-        for (const QString &line : ReportRowLines(row, words, locale))
+        for (const QString &line : ReportRowLines(row, words, locale, growth))
             add(line, printer, file);
         steps.back().endsRow = true;
         ++rowCounter;

@@ -70,6 +70,9 @@ private slots:
         row("1 EUR as the report file", {"--convert", "1", "eur", "--greek"}, none, none, 0, "report", "");
         row("the road", {"--english", "--convert", "1,000,000", "GRD"}, greek, none, 0,
             "1,000,000 GRD → 2,934.70 EUR → 999,999.0250 → 999,999 GRD\nCurrency  ", "");
+        // The report's code lays out the lines: a wide rate widens that column in every row, the titles too.
+        row("a wide rate", {"--convert", "1", "eur"}, "[Rates]\r\n13=1000000\r\n", none, 0,
+            "1 EUR → 1.0000 → 1.00 EUR\nCurrency" + QString(30, u' ') + "Exchange rate", "");
         row("administrator's before a first start", {"--convert", "3", "Other"}, none, gold, 0,
             "3 Gold → 6.00 EUR → 3.0000 → 3 Gold\n", "");
         row("user's own", {"--convert", "3", "OTHER"}, "[General]\r\nOtherCurrency=Silver\r\n", gold, 2, "",

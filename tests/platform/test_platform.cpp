@@ -1,18 +1,49 @@
 #include "TestFiles.h"
 
+#include "app/AppContext.h"
+#include "app/PrintJob.h"
 #include "platform/QtPlatformServices.h"
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+// The real printer's page and fonts, writing its PDF file and the text file into the test's folder: it answers as
+// the PDF printer does, so that a printer set up here never prints on paper.
+struct PdfPrinter : QtPlatformServices
+{
+    using QtPlatformServices::printer;
+    QString printerName() override { return {}; }
+    QString printerFile() override { return {}; }
+    QString chooseSaveFile(QWidget *, const SaveFileChoice &choice) override { return folder + u'/' + choice.fileName; }
+    std::unique_ptr<PrinterSession> startPrinting(const PrinterDocument &document) override
+    {
+        printed = document;
+        return QtPlatformServices::startPrinting(document);
+    }
+    QString folder;
+    PrinterDocument printed;
+};
+
+QString PdfToText(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), arguments + QStringList{QStringLiteral("-")});
+    return process.waitForFinished() ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
+}
+
+} // namespace
 
 class TestPlatform : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
     QtPlatformServices m_platform;
 
 private slots:
@@ -41,41 +72,64 @@ private slots:
         QTEST(m_platform.compactPathForLabel(&label, path), "expected");
     }
 
-    void printerForm_data()
+    // The whole report line on the printable page, whatever the size, the left margin and the printer's
+    // orientation: read back from the PDF, every line is the text file's at its columns, and nothing lies beyond
+    // the printable width. The caption says how the page holds it.
+    void reportHoldsItsWholeLine_data()
     {
-        QTest::addColumn<QString>("font");
         QTest::addColumn<int>("size");
-        QTest::newRow("Courier New, 8 points") << "Courier New" << 8;
-        QTest::newRow("Courier New Greek, where it is missing, 9 points") << "Courier New Greek" << 9;
+        QTest::addColumn<int>("margin");
+        QTest::addColumn<bool>("landscape"); // as the printer is set up
+        QTest::addColumn<double>("rate");    // of the additional currency; a wide one widens every line
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("printed"); // the orientation and size printed, and what the caption adds
+        const Language en = Language::English, el = Language::Greek;
+        QTest::newRow("8, no margin") << 8 << 0 << false << 0.0 << en << "portrait 8 ";
+        QTest::newRow("8, margin 30") << 8 << 30 << false << 0.0 << el << "landscape 8 Οριζόντια σελίδα.";
+        QTest::newRow("9, a wide rate") << 9 << 0 << false << 1e6 << en << "landscape 9 Landscape.";
+        QTest::newRow("10, margin 15") << 10 << 15 << false << 0.0 << en << "landscape 10 Landscape.";
+        QTest::newRow("12, margin 30") << 12 << 30 << false << 0.0 << el
+                                       << "landscape 10 Οριζόντια σελίδα, μέγεθος 10.";
+        QTest::newRow("12, margin 30, landscape") << 12 << 30 << true << 0.0 << en << "landscape 10 Size 10.";
     }
-    void printerForm()
+    void reportHoldsItsWholeLine()
     {
-        QFETCH(QString, font);
         QFETCH(int, size);
-        const QStringList expected =
-            QString::fromUtf8(ReadFile(QFINDTESTDATA("../report/one_euro_greek.txt"))).split(u'\n');
-        const QString pdf = m_dir.filePath(QStringLiteral("%1.pdf").arg(size));
-        QFile file(pdf);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        {
-            // Into the device given, whatever printer may be set up here: a test never prints on paper.
-            const std::unique_ptr<PrinterSession> printer = m_platform.startPrinting({"Euro", font, size, &file});
-            QVERIFY(printer);
-            for (const QString &line : expected)
-                printer->printLine(line);
-            QVERIFY(printer->end());
-        }
-        file.close();
+        QFETCH(int, margin);
+        QFETCH(bool, landscape);
+        QFETCH(double, rate);
+        QFETCH(Language, language);
+        QTemporaryDir dir;
+        PdfPrinter platform;
+        platform.folder = dir.path();
+        platform.printer().setPageSize(QPageSize(QPageSize::A4));
+        platform.printer().setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        AppContext context(platform);
+        context.app().setLanguage(language);
+        context.state().CurrencyRates[OtherCurrencyIndex] = rate;
+        context.pageSetup() = {CourierNewGreek, qint16(size), 0, qint16(margin), 30};
+        PrintJob job(context, nullptr);
+        const QString caption = job.caption(PrintJob::ToBoth);
+        QCOMPARE(job.print(PrintJob::ToBoth, {}), PrintJob::Outcome::Completed);
+        const PrinterDocument &printed = platform.printed;
+        QTEST(QStringLiteral("%1 %2 ").arg(printed.landscape ? "landscape" : "portrait").arg(printed.pointSize)
+                  + caption.section(QStringLiteral(". "), 1),
+              "printed");
 
-        // Courier New advances 0.6 of the size a character: only that font at that size keeps the columns.
-        QProcess pdfToText;
-        pdfToText.start(QStringLiteral("pdftotext"), {"-fixed", QString::number(0.6 * size), pdf, "-"});
-        QVERIFY(pdfToText.waitForFinished());
-        const QStringList lines = QString::fromUtf8(pdfToText.readAllStandardOutput()).split(u'\n');
-        QCOMPARE(lines.filter(QStringLiteral("\f")).size(), 1);
-        const QString edge(lines[1].indexOf(u'-'), u' ');   // the rule line starts at the page's own edge
-        for (qsizetype i = 0; i + 1 < expected.size(); ++i) // the golden ends in a line end
-            QCOMPARE(lines[i], expected[i].isEmpty() ? QString() : edge + expected[i]);
+        // Courier New advances 0.6 of its size a character.
+        const QString pdf = dir.filePath(QStringLiteral("PRN_Euro.pdf")),
+                      pitch = QString::number(0.6 * printed.pointSize);
+        const QStringList lines = PdfToText({"-layout", "-fixed", pitch, pdf}).split(u'\n');
+        const QStringList file =
+            QString::fromUtf8(ReadFile(dir.filePath("PRN_Euro.txt"))).split(QStringLiteral("\r\n"));
+        const QString edge(lines[1].indexOf(u'-'), u' '); // the rule starts after the margin, at the page's own edge
+        for (qsizetype i = 0; i + 1 < file.size(); ++i)   // the file ends in a line end
+            QCOMPARE(lines[i], file[i].isEmpty() ? QString() : edge + file[i]);
+        QPageLayout page = platform.printer().pageLayout();
+        page.setOrientation(printed.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        for (const auto &word : QRegularExpression("xMax=\"([0-9.]+)\"").globalMatch(PdfToText({"-bbox", pdf})))
+            QVERIFY2(word.captured(1).toDouble() <= page.paintRect(QPageLayout::Point).right(),
+                     qPrintable(word.captured()));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "report/ReportLines.h"
 #include "report/ReportSteps.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -25,7 +26,7 @@ ReportRow Row(const QString &name, double rate, int decimals, const char *rounde
     return ReportRow{name, rate, decimals, ReportAmounts{Amount(rounded), Amount(unrounded)}, false};
 }
 
-ReportModel model(qint16 source = 0, qint64 raw = Money::Scale)
+ReportModel model(qint16 source = 0, qint64 raw = Money::Scale, double otherRate = 0)
 {
     std::array<QString, CurrencyCount> names;
     for (int slot = 0; slot < CurrencyCount; ++slot)
@@ -33,6 +34,7 @@ ReportModel model(qint16 source = 0, qint64 raw = Money::Scale)
     ConversionState state;
     state.CurrentCurrency = source;
     state.CurrentAmount = Money::fromRaw(raw);
+    state.CurrencyRates[OtherCurrencyIndex] = otherRate;
     return BuildReportModel(Convert(state), state, names);
 }
 
@@ -59,9 +61,6 @@ private slots:
         // Cut at 30 without splitting the emoji's surrogate pair; the tab would shift the columns.
         row("name cut at 30", Language::English, Row("Currency\twith a very long nam😀 indeed", 0, 2, "0", "0"),
             At({{1, "Currency with a very long nam"}, {40, "0"}, {70, "0.00"}, {100, "0"}}));
-        const char *min = "-922,337,203,685,477.5808";
-        row("wide numbers grow left", Language::English, Row("Z", 1234567.891, 4, min, min),
-            At({{1, "Z"}, {36, "1,234,567.891"}, {56, min}, {87, min}}));
         // After an overflow the row converted from reports it; the others have no result.
         const ReportModel overflowed = model(7, 9223372036854770000);
         row("overflow", Language::English, overflowed[7],
@@ -77,6 +76,40 @@ private slots:
         const auto lines = ReportRowLines(row, ReportWordsFor(language));
         QVERIFY(lines[0].isEmpty() && lines[1].isEmpty());
         QCOMPARE(lines[2].trimmed(), Localized(expected)); // no name here starts with a space
+    }
+
+    // A number wider than its field widens its column in every row, the title and the rule too: each column's
+    // decimal separators stay in one column, and only then is a line longer than 105.
+    void wideNumbersWidenTheirColumn_data()
+    {
+        QTest::addColumn<double>("rate"); // of the additional currency
+        QTest::addColumn<int>("source");
+        QTest::addColumn<qint64>("amount");   // ten-thousandths
+        QTest::addColumn<QString>("columns"); // of the separators | where the column rule's and titles' parts end
+        const qint64 one = Money::Scale, trillion = qint64(1e12) * one;
+        QTest::newRow("1 EUR") << 0.0 << 0 << one << "41 71 101 | 30 47 75 105 | 8 47 75 105";
+        QTest::newRow("a rate of a million") << 1e6 << 0 << one << "45 75 105 | 30 51 79 109 | 8 51 79 109";
+        QTest::newRow("-100 trillion ITL") << 0.0 << 9 << -100 * trillion << "41 72 103 | 30 47 76 107 | 8 47 76 107";
+    }
+    void wideNumbersWidenTheirColumn()
+    {
+        QFETCH(double, rate);
+        QFETCH(int, source);
+        QFETCH(qint64, amount);
+        const auto steps = BuildReportSteps(model(qint16(source), amount, rate), ReportWordsFor(Language::English), "",
+                                            ReportForm::File, {});
+        QString separators(120, u' ');
+        for (const ReportStep &step : steps)
+            for (qsizetype at = 30; step.endsRow && (at = step.text.indexOf(QLocale().decimalPoint(), at + 1)) > 0;)
+                separators[at] = u'.';
+        QStringList columns;
+        for (const QString &line : {separators, steps[4].text, steps[3].text}) { // parts apart by 3 spaces or more
+            QStringList ends;
+            for (const auto &part : QRegularExpression(QStringLiteral("\\S+( {1,2}\\S+)*")).globalMatch(line))
+                ends << QString::number(part.capturedEnd());
+            columns << ends.join(u' ');
+        }
+        QTEST(columns.join(QStringLiteral(" | ")), "columns");
     }
 
     void header()

@@ -62,13 +62,18 @@ class TestDialogs : public WindowFixture
 
     void stepUp(const QString &number) { QTest::keyClick(child<UpDown>("upd" + number), Qt::Key_Up); }
     QString shown(const QString &number) const { return child<QLabel>("lbl" + number)->text(); }
-    // The font, its size and the left margin (where the rule under the title starts) of the next print.
+    // The font, its size, the top margin (lines before the title) and the left margin (where the rule under the
+    // title starts) of the next print.
     QString nextPrint()
     {
         PrintJob(context(), nullptr).print(PrintJob::ToPrinter, {});
         const PrintedDocument &printed = *platform().printed.last();
+        const qsizetype top = printed.lines.indexOf(QRegularExpression(QStringLiteral(" *\\S.*")));
         return printed.document.fontFamily
-            + QStringLiteral(" %1, %2").arg(printed.document.pointSize).arg(printed.lines[1].indexOf(u'-'));
+            + QStringLiteral(" %1, %2 %3")
+                  .arg(printed.document.pointSize)
+                  .arg(top)
+                  .arg(printed.lines[top + 1].indexOf(u'-'));
     }
 
     void openPrint(qint16 destination)
@@ -111,7 +116,7 @@ private slots:
     }
 
     // OK changes the next print but not the file. Apply writes and disables Cancel; Cancel afterwards keeps
-    // what was applied.
+    // what was applied. The next start shows each applied value in its own field, and prints with it.
     void pageSetupOkApplyCancel()
     {
         start();
@@ -122,22 +127,36 @@ private slots:
         QVERIFY(child("cmdCancel")->isEnabled());
         child("cmdOK")->click();
         QVERIFY(!m_dialog->isVisible());
-        QCOMPARE(nextPrint(), QStringLiteral("Courier New Greek 9, 0"));
+        QCOMPARE(nextPrint(), QStringLiteral("Courier New Greek 9, 0 0"));
         QVERIFY(!m_program->ini().contains("[PageSetup]"));
         showDialog(new frmPageSetup(context()));
         QCOMPARE(shown("FontSize"), QStringLiteral("9"));
-        stepUp("LeftMargin");
+        for (const auto &[number, steps] :
+             {std::pair("TopMargin", 11), std::pair("LeftMargin", 12), std::pair("LinesPerPage", 3)})
+            for (int i = 0; i < steps; ++i)
+                stepUp(number);
         child("cmdApply")->click();
         QVERIFY(!child("cmdCancel")->isEnabled());
-        QVERIFY(m_program->ini().contains("[PageSetup]\r\nFontName=Courier New Greek\r\nFontSize=9\r\nTopMargin=0\r\n"
-                                          "LeftMargin=1\r\nLinesPerPage=30\r\n"));
+        QVERIFY(m_program->ini().contains("[PageSetup]\r\nFontName=Courier New Greek\r\nFontSize=9\r\n"
+                                          "TopMargin=11\r\nLeftMargin=12\r\nLinesPerPage=33\r\n"));
         stepUp("FontSize");
         child("cmdCancel")->click();
-        QCOMPARE(nextPrint(), QStringLiteral("Courier New Greek 9, 1"));
+        QCOMPARE(nextPrint(), QStringLiteral("Courier New Greek 9, 11 12"));
+
+        const QByteArray ini = m_program->ini();
+        m_dialog.reset();
+        m_main.reset();
+        start(ini);
+        showDialog(new frmPageSetup(context()));
+        QVERIFY(child<QRadioButton>("chkCourierNewGreek")->isChecked());
+        QCOMPARE(QStringList({shown("FontSize"), shown("TopMargin"), shown("LeftMargin"), shown("LinesPerPage")}),
+                 QStringList({"9", "11", "12", "33"}));
+        QCOMPARE(nextPrint(), QStringLiteral("Courier New Greek 9, 11 12"));
     }
 
-    // The printer setup renames the options at once. Apply writes the destination and stays open; Close, and Print
-    // and Close even with no file chosen, keep it for this run; Cancel keeps nothing.
+    // The printer setup renames the options and says how its paper holds the report at once. Apply writes the
+    // destination and stays open; Close, and Print and Close even with no file chosen, keep it for this run; Cancel
+    // keeps nothing.
     void printDestinationButtons_data()
     {
         QTest::addColumn<QString>("button");
@@ -159,7 +178,9 @@ private slots:
         child<QRadioButton>("optPrintDestination_2")->click();
         QVERIFY(child("cmdCancel")->isEnabled());
         platform().printerAfterSetup = QStringLiteral("Laser & Co");
+        platform().measures = {false, 100, 200, std::vector<double>(8, 1.0)}; // its paper holds 100 characters
         child("cmdPrintSetup")->click();
+        QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Print - Number of pages: 1. Landscape."));
         QCOMPARE(child<QRadioButton>("optPrintDestination_2")->text(),
                  QStringLiteral("both Laser && Co printer\nand Plain text file..."));
         child(button)->click();

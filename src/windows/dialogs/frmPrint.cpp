@@ -43,6 +43,7 @@ frmPrint::frmPrint(AppContext &context, QWidget *parent)
     setCaptions();
     const qint16 destination = m_context.printDestination();
     m_optPrintDestination[std::size_t(std::clamp<int>(destination, 0, 2))]->setChecked(true);
+    updateCaption();
     m_prbProgressBar->reset();
     m_prbProgressBar->setFormat(QString());
     // Cancel has nothing to undo until a destination is chosen.
@@ -55,6 +56,10 @@ frmPrint::frmPrint(AppContext &context, QWidget *parent)
     m_busy.setCancelButton(m_cmdCancelPrinting);
     m_busy.keepEnabled(m_prbProgressBar);
     connect(m_destinations, &QButtonGroup::idClicked, this, [this] { m_cmdCancel->setEnabled(true); });
+    connect(m_destinations, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            updateCaption();
+    });
     connect(m_cmdPrint, &QPushButton::clicked, this, &frmPrint::printClicked);
     connect(m_cmdPrintAndClose, &QPushButton::clicked, this, &frmPrint::printAndCloseClicked);
     connect(m_cmdApply, &QPushButton::clicked, this, &frmPrint::applyClicked);
@@ -130,7 +135,6 @@ void frmPrint::buildLayout()
 void frmPrint::setCaptions()
 {
     const Language language = m_context.app().language();
-    setWindowTitle(m_job.caption());
     m_fraPrintDestination->setTitle(Text(TextId::PrintDestinationFrame, language));
     m_optPrintDestination[1]->setText(Text(TextId::PrintToFile, language));
     setPrinterCaptions();
@@ -147,6 +151,8 @@ void frmPrint::setCaptions()
         button->setAccessibleName(Text(tip, language));
     }
 }
+
+void frmPrint::updateCaption() { setWindowTitle(m_job.caption(selectedDestination())); }
 
 void frmPrint::setPrinterCaptions()
 {
@@ -194,13 +200,14 @@ void frmPrint::closeClicked()
 void frmPrint::pageSetupClicked()
 {
     OpenPageSetup(m_context, this);
-    setWindowTitle(m_job.caption());
+    updateCaption();
 }
 
 void frmPrint::printSetupClicked()
 {
     OpenPrinterSetup(m_context, this);
     setPrinterCaptions();
+    updateCaption();
 }
 
 void frmPrint::showProgress(int fill, const QString &text)

@@ -27,6 +27,8 @@ private:
     void buildLayout();
     void setCaptions();
     void setPrinterCaptions();
+    // The page count, and how the printed page holds the report when the printer is chosen.
+    void updateCaption();
     qint16 selectedDestination() const;
 
     void printClicked();
