@@ -59,20 +59,31 @@ Resizer *Resizer::install(QWidget *window, double scale)
 {
     auto *resizer = new Resizer(window);
     resizer->m_designed = window->sizeHint().expandedTo(window->minimumSizeHint());
+    resizer->m_scaledMinimum = window->minimumSizeHint();
     resizer->capture();
-    resizer->measureFixedPart();
-    window->setMinimumSize(resizer->sizeAt(MinimumScale));
+    // At its designed size a window's scale is 1 whatever part of it is fixed:
+    // that part is measured only once the window is sized otherwise, which
+    // keeps the measuring off the start-up.
+    window->setMinimumSize(ScaledSize(resizer->m_designed, MinimumScale));
     const QScreen *screen = window->parentWidget() ? window->parentWidget()->screen() : window->screen();
-    const QSize wanted = resizer->sizeAt(std::clamp(scale, MinimumScale, MaximumScale));
+    const double opening = std::clamp(scale, MinimumScale, MaximumScale);
+    const QSize wanted = opening == 1.0 ? resizer->m_designed : resizer->sizeAt(opening);
     window->resize(screen ? FitToScreen(wanted, screen->availableGeometry(), resizer->frameMargins()).size() : wanted);
     window->installEventFilter(resizer);
     return resizer;
 }
 
-QSize Resizer::sizeAt(double scale) const { return ScaledSize(m_designed, scale, m_fixed); }
+QSize Resizer::sizeAt(double scale)
+{
+    measureFixedPart();
+    return ScaledSize(m_designed, scale, m_fixed);
+}
 
 void Resizer::measureFixedPart()
 {
+    if (m_measured)
+        return;
+    m_measured = true;
     // The least size the contents need, at two scales: what grows with the
     // scale is told from what the style draws at one size. The window is not
     // laid out meanwhile, so nothing moves.
@@ -86,7 +97,7 @@ void Resizer::measureFixedPart()
     };
     m_fixed = QSize(fixedLength(atOne.width(), atSmallest.width(), m_designed.width()),
                     fixedLength(atOne.height(), atSmallest.height(), m_designed.height()));
-    m_scaledMinimum = atOne;
+    m_window->setMinimumSize(ScaledSize(m_designed, MinimumScale, m_fixed));
 }
 
 Resizer *Resizer::of(const QWidget *window)
@@ -201,9 +212,10 @@ void Resizer::fitGrownContents()
     // more (a longer text) widen the designed size, by as much at the designed
     // size as at this scale, so that the scale stays.
     const QSize needed = m_window->minimumSizeHint();
-    const QSize room = m_scaledMinimum.expandedTo(sizeAt(m_scale));
+    const QSize room = m_scaledMinimum.expandedTo(m_measured ? sizeAt(m_scale) : m_designed);
     if (needed.width() <= room.width() && needed.height() <= room.height())
         return;
+    measureFixedPart();
     const QSize scaling = needed - m_fixed;
     m_designed = m_designed.expandedTo(
         m_fixed + QSize(int(std::ceil(scaling.width() / m_scale)), int(std::ceil(scaling.height() / m_scale))));
@@ -232,6 +244,9 @@ bool Resizer::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window) {
         if (event->type() == QEvent::Resize) {
+            if (!m_measured && m_window->size() == m_designed)
+                return QObject::eventFilter(watched, event);
+            measureFixedPart();
             const double scale = WindowScale(m_designed, m_window->size(), m_fixed);
             if (std::abs(scale - m_scale) >= ScaleStep)
                 apply(scale);

@@ -33,7 +33,7 @@ public:
     double scale() const { return m_scale; }
     QSize designedSize() const { return m_designed; }
     // The window's size at a scale.
-    QSize sizeAt(double scale) const;
+    QSize sizeAt(double scale);
     // The frame the desktop puts around the window, as far as it is known yet.
     QMargins frameMargins() const;
 
@@ -48,7 +48,7 @@ private:
     explicit Resizer(QWidget *window);
 
     void capture();
-    // The part of the designed size that the style draws at one size.
+    // The part of the designed size that the style draws at one size, once.
     void measureFixedPart();
     // Sets the fonts and sizes of a scale, and lays the window out in them.
     void apply(double scale);
@@ -88,6 +88,7 @@ private:
     QWidget *m_window;
     QSize m_designed;
     QSize m_fixed{0, 0};
+    bool m_measured = false;
     double m_scale = 1.0;
     QFont m_font;
     QList<WidgetSize> m_widgets;

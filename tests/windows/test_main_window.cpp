@@ -116,7 +116,7 @@ private slots:
     void windowScalesWithItsUser()
     {
         start();
-        const Resizer *resizer = Resizer::of(m_main.get());
+        Resizer *resizer = Resizer::of(m_main.get());
         const QSize designed = resizer->designedSize();
         const auto *title = child<QLabel>(QStringLiteral("lblTitle_0"));
         const qreal points = title->font().pointSizeF();
