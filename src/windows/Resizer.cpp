@@ -67,7 +67,14 @@ Resizer *Resizer::install(QWidget *window, double scale)
     window->setMinimumSize(ScaledSize(resizer->m_designed, MinimumScale));
     const QScreen *screen = window->parentWidget() ? window->parentWidget()->screen() : window->screen();
     const double opening = std::clamp(scale, MinimumScale, MaximumScale);
-    const QSize wanted = opening == 1.0 ? resizer->m_designed : resizer->sizeAt(opening);
+    QSize wanted = resizer->m_designed;
+    if (opening != 1.0) {
+        // Room for what the contents need at that scale, which the estimate of
+        // the part that does not scale may fall short of.
+        wanted = resizer->sizeAt(opening);
+        resizer->scaleContents(opening);
+        wanted = wanted.expandedTo(window->minimumSizeHint());
+    }
     window->resize(screen ? FitToScreen(wanted, screen->availableGeometry(), resizer->frameMargins()).size() : wanted);
     window->installEventFilter(resizer);
     return resizer;
@@ -165,6 +172,24 @@ void Resizer::apply(double scale)
         m_afterScaling();
 }
 
+void Resizer::fitScaleToWindow()
+{
+    // The part that does not scale is estimated from two scales, and text does
+    // not grow quite in proportion: a window squeezing its contents (fields
+    // lower than their text) takes the largest of a few smaller scales that fits.
+    for (int step = 0; step < 4; ++step) {
+        const QSize room = m_window->size();
+        if (m_scaledMinimum.width() <= room.width() && m_scaledMinimum.height() <= room.height())
+            return;
+        const double ratio = std::min(double(room.width()) / m_scaledMinimum.width(),
+                                      double(room.height()) / m_scaledMinimum.height());
+        const double smaller = std::max(MinimumScale, m_scale * ratio);
+        if (m_scale - smaller < ScaleStep)
+            return;
+        apply(smaller);
+    }
+}
+
 void Resizer::scaleContents(double scale)
 {
     m_window->setFont(ScaledFont(m_font, scale));
@@ -248,8 +273,10 @@ bool Resizer::eventFilter(QObject *watched, QEvent *event)
                 return QObject::eventFilter(watched, event);
             measureFixedPart();
             const double scale = WindowScale(m_designed, m_window->size(), m_fixed);
-            if (std::abs(scale - m_scale) >= ScaleStep)
+            if (std::abs(scale - m_scale) >= ScaleStep) {
                 apply(scale);
+                fitScaleToWindow();
+            }
         } else if (event->type() == QEvent::LayoutRequest) {
             fitGrownContents();
         } else if (event->type() == QEvent::Paint && !m_framed) {

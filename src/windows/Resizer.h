@@ -53,6 +53,8 @@ private:
     // Sets the fonts and sizes of a scale, and lays the window out in them.
     void apply(double scale);
     void scaleContents(double scale);
+    // A smaller scale where the contents at this one need more than the window has.
+    void fitScaleToWindow();
     // Contents that grew (a longer text) widen the window and its designed size.
     void fitGrownContents();
     // Once shown and framed, a window whose frame leaves the screen is fitted again.
