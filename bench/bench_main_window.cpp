@@ -12,8 +12,14 @@
 //
 // Conversion: one conversion re-run in a shown window, with the rows repainted
 // and the settings file saved, as after the user confirmed the amount dialog.
+//
+// Resize step: the user drags the window's corner by one step (10 pixels each
+// way, at about one and a half times its designed size): the fonts, pictures
+// and controls are scaled and the window is laid out and painted again. One
+// frame of a smooth drag is 16 ms.
 #include "BenchPlatform.h"
 #include "app/AppContext.h"
+#include "windows/Resizer.h"
 #include "windows/main/frmMain.h"
 
 #include <benchmark/benchmark.h>
@@ -181,19 +187,48 @@ void startup(benchmark::State &state, const char *mode)
     state.counters["resident_MiB"] = kib / 1024 / double(state.iterations());
 }
 
-void confirmedConversion(benchmark::State &state)
+// The program's window, started in a folder of its own and shown.
+struct ShownWindow
 {
     QTemporaryDir folder;
-    BenchPlatform platform(folder.path());
-    AppContext context(platform);
-    context.startUp();
-    frmMain window(context);
-    window.show();
-    QApplication::processEvents();
+    BenchPlatform platform{folder.path()};
+    AppContext context{platform};
+    bool started = context.startUp();
+    frmMain window{context};
+
+    ShownWindow()
+    {
+        window.show();
+        QApplication::processEvents();
+    }
+};
+
+void confirmedConversion(benchmark::State &state)
+{
+    ShownWindow shown;
+    frmMain &window = shown.window;
     for (auto _ : state) {
         window.refreshConversion();
         window.centralWidget()->repaint();
     }
+}
+
+void resizeStep(benchmark::State &state)
+{
+    ShownWindow shown;
+    frmMain &window = shown.window;
+    const QSize large = Resizer::of(&window)->sizeAt(1.5);
+    bool step = false;
+    double scales = 0;
+    for (auto _ : state) {
+        step = !step;
+        window.resize(large + (step ? QSize(10, 10) : QSize()));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        window.repaint();
+        scales += Resizer::of(&window)->scale();
+    }
+    // About 1.5: every step was scaled anew.
+    state.counters["mean_scale"] = scales / double(state.iterations());
 }
 
 } // namespace
@@ -202,6 +237,7 @@ BENCHMARK_CAPTURE(startup, program, "program")->UseManualTime()->Iterations(20)-
 BENCHMARK_CAPTURE(startup, same_shape, "shape")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(startup, bare_window, "bare")->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(confirmedConversion)->Unit(benchmark::kMicrosecond);
+BENCHMARK(resizeStep)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -31,6 +31,8 @@ int main(int argc, char *argv[])
     if (!context.startUp())
         return 0;
     frmMain window(context);
+    // A second copy, refused, calls this one to the front.
+    platform.whenCalledByOtherInstance([&window] { window.comeToFront(); });
     window.show();
     // The first conversion runs as the window is shown, before the event loop:
     // ending there cannot leave a loop that has not started yet.

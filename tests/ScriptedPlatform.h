@@ -38,6 +38,8 @@ public:
     QString programFolder() const override { return m_folder; }
     Instance otherInstanceRunning() override { return real ? real->otherInstanceRunning() : instance; }
     QString instanceLockPath() const override { return real ? real->instanceLockPath() : QString(); }
+    void callOtherInstance() override {}
+    void whenCalledByOtherInstance(std::function<void()>) override {}
     MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
                              const MessageButtons &) override
     {

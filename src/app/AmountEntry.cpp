@@ -4,6 +4,26 @@
 #include "core/ConversionState.h"
 #include "core/NumberText.h"
 
+namespace {
+
+bool IsDecimalSeparator(const QString &text) { return text == u"." || text == u","; }
+
+} // namespace
+
+std::optional<QString> AmountStart(const QString &typed, bool keypad, const QLocale &locale)
+{
+    if (typed.size() != 1)
+        return std::nullopt;
+    const QChar key = typed.front();
+    if ((key >= u'0' && key <= u'9') || typed == locale.decimalPoint() || key == u'-'
+        || typed == locale.negativeSign())
+        return typed;
+    // Whatever the keyboard layout puts on the keypad's separator key, it means the decimal separator.
+    if (keypad && IsDecimalSeparator(typed))
+        return locale.decimalPoint();
+    return std::nullopt;
+}
+
 AmountEntry::AmountEntry(const ConversionState &state, int slot, const QString &amountCaption, Language language)
     : m_slot(slot)
     , m_language(language)
@@ -73,4 +93,34 @@ AmountEntry::Outcome AmountEntry::validate()
     if (!amount || amount->raw() < 0)
         return Refusal{TextId::BadAmount, Field::Amount};
     return InputCurrencyValues{*amount, qint16(m_decimals), *rate, m_name};
+}
+
+bool AmountEntry::typeFirst(const QString &typed)
+{
+    const bool taken = typed.size() == 1 && ((typed.front() >= u'0' && typed.front() <= u'9') || IsDecimalSeparator(typed));
+    if (taken) {
+        m_amount = typed;
+        m_typedFirst = true;
+    }
+    return taken;
+}
+
+QStringList AmountEntry::laterChoices() const
+{
+    QStringList choices;
+    if (nameAndRateLocked())
+        return choices;
+    for (int index = 0; index < int(LaterChangeovers.size()); ++index)
+        choices << QStringLiteral("%1 (%2)").arg(LaterCurrencyName(index, m_language)).arg(LaterChangeovers[std::size_t(index)].year);
+    return choices;
+}
+
+void AmountEntry::chooseLater(int index)
+{
+    m_name = LaterCurrencyName(index, m_language);
+    // The official text, trailing zeros and all, with the regional separator.
+    m_rate = QLatin1String(LaterChangeovers[std::size_t(index)].rate);
+    m_rate.replace(u'.', QLocale().decimalPoint());
+    m_decimals = LaterChangeoverDecimals;
+    nameLeft();
 }

@@ -3,11 +3,20 @@
 #include "app/InputCurrencyValues.h"
 #include "app/Texts.h"
 
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 
+#include <optional>
 #include <variant>
 
 struct ConversionState;
+
+// What a key typed on the main window starts an amount with: a digit, the
+// decimal separator (the keypad's separator key types the locale's), or a
+// minus sign, which the amount then refuses as its field does. nullopt for
+// every other key.
+std::optional<QString> AmountStart(const QString &typed, bool keypad, const QLocale &locale = QLocale());
 
 // The amount dialog's logic, without its widgets: what its fields open with for
 // a slot, which of them are locked, the captions that follow the typed name and
@@ -65,6 +74,19 @@ public:
     void setAmount(const QString &amount) { m_amount = amount; }
     void setDecimals(int decimals) { m_decimals = decimals; }
 
+    // The amount opens holding a key typed on the main window instead of the
+    // row's amount, when its field would take that key (a digit or a
+    // separator); false when it would refuse it.
+    bool typeFirst(const QString &typed);
+    bool typedFirst() const { return m_typedFirst; }
+
+    // The currencies fixed later, offered for the additional currency as
+    // "BGN - Bulgarian Lev (2026)"; none for the other slots.
+    QStringList laterChoices() const;
+    // Choosing one fills its name, its official rate and two decimals, which
+    // the user may still edit; the caption and the rate line follow at once.
+    void chooseLater(int index);
+
     // Leaving the rate rebuilds the rate line from the typed rate and name.
     void rateLeft();
     // Leaving the name: an empty one becomes the built-in name of the
@@ -89,4 +111,5 @@ private:
     QString m_captionName;
     QString m_rateLine;
     bool m_convertEnabled = true;
+    bool m_typedFirst = false;
 };

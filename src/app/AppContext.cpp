@@ -77,6 +77,8 @@ bool AppContext::CheckSingleInstance(const QString &title, bool otherInstance)
     if (!otherInstance)
         return false;
     m_dialogs.ShowMessageBox(nullptr, title, Text(TextId::DuplicateInstance, m_app.language()), MessageStyle::Critical);
+    // The user is then shown the copy that runs.
+    m_platform.callOtherInstance();
     m_dialogs.endProgram();
     return true;
 }

@@ -151,3 +151,13 @@ QString MainController::statusLine(int slot) const
         return QString();
     return ConversionRoad(*result, m_context.state(), slot, rowTitle(OtherCurrencyIndex), m_context.app().language());
 }
+
+std::optional<WindowPlace> MainController::keptWindowPlace() const
+{
+    return ReadWindowPlace(m_context.settings().document());
+}
+
+void MainController::keepWindowPlace(const WindowPlace &place)
+{
+    m_context.settings().edit([&place](IniDocument &ini) { KeepWindowPlace(place, ini); });
+}

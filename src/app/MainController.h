@@ -6,6 +6,7 @@
 #include "app/RowTexts.h"
 #include "app/ToolkitTranslator.h"
 #include "core/Conversion.h"
+#include "settings/StateStore.h"
 
 #include <QString>
 
@@ -71,6 +72,12 @@ public:
     QString statusLine(int slot) const;
     // What the amount dialog for a slot opens with.
     AmountEntry amountEntry(int slot) const;
+
+    // Where the window was when the program last ended; none at a first start.
+    std::optional<WindowPlace> keptWindowPlace() const;
+    // Keeps the window's place for the next start. A failure is not reported:
+    // the next conversion reports a settings file that cannot be written.
+    void keepWindowPlace(const WindowPlace &place);
 
 private:
     // A confirmed amount for the slot changes the conversion state.

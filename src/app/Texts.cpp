@@ -35,6 +35,16 @@ constexpr std::array Entries = {
     Entry{TextId::CurrencyNLG, "NLG - Dutch Guilder", "NLG - Φιορίνι Ολλανδίας"},
     Entry{TextId::CurrencyPTE, "PTE - Portuguese Escudo", "PTE - Εσκούδο Πορτογαλίας"},
     Entry{TextId::CurrencyOther, "Other currency", "Άλλο νόμισμα"},
+    Entry{TextId::LaterSIT, "SIT - Slovenian Tolar", "SIT - Σλοβενικό τόλαρ"},
+    Entry{TextId::LaterCYP, "CYP - Cypriot Pound", "CYP - Κυπριακή λίρα"},
+    Entry{TextId::LaterMTL, "MTL - Maltese Lira", "MTL - Μαλτέζικη λίρα"},
+    Entry{TextId::LaterSKK, "SKK - Slovak Koruna", "SKK - Σλοβακική κορόνα"},
+    Entry{TextId::LaterEEK, "EEK - Estonian Kroon", "EEK - Εσθονική κορόνα"},
+    Entry{TextId::LaterLVL, "LVL - Latvian Lats", "LVL - Λετονικό λατς"},
+    Entry{TextId::LaterLTL, "LTL - Lithuanian Litas", "LTL - Λιθουανικό λίτας"},
+    Entry{TextId::LaterHRK, "HRK - Croatian Kuna", "HRK - Κροατική κούνα"},
+    Entry{TextId::LaterBGN, "BGN - Bulgarian Lev", "BGN - Βουλγαρικό λεβ"},
+    Entry{TextId::LaterChoice, "Currencies fixed later", "Νομίσματα κλειδωμένα αργότερα"},
 
     Entry{TextId::OverflowCaption, "Overflow ", "Υπερχείλιση "},
     Entry{TextId::OverflowToolTip, " Overflow ", " Υπερχείλιση "},
@@ -217,6 +227,12 @@ constexpr std::array Entries = {
           "what each button does.\n\n"
           "The exchange rates for all of the Member Countries, except Greece, were finalized on December 31st, "
           "1998. The exchange rate for Greece, was finalized on December 31st, 2000.\n\n"
+          "Since then, the exchange rates of nine more currencies were finalized: the Slovenian tolar (2007), the "
+          "Cypriot pound and the Maltese lira (2008), the Slovak koruna (2009), the Estonian kroon (2011), the "
+          "Latvian lats (2014), the Lithuanian litas (2015), the Croatian kuna (2023) and the Bulgarian lev (2026). "
+          "To convert one of them, we click the button of the last row, 'Other currency' (Ctrl+O), and choose the "
+          "currency from the list 'Currencies fixed later' beside its name: its name, exchange rate and decimals "
+          "are filled in, and we can still change them.\n\n"
           "CAUTION: When we convert to Euro, the amount that will result after the conversion, may differ from "
           "the amount we entered. This happens because the initial amount is converted to Euro and then, the "
           "amount in Euro is converted to all other currencies. This conversion method is mandatory (Council "
@@ -232,6 +248,12 @@ constexpr std::array Entries = {
           "συνοπτική περιγραφή της εργασίας, την οποία επιτελεί το κάθε κουμπί.\n\n"
           "Οι ισοτιμίες όλων των Χωρών Μελών, πλην της Ελλάδος, καθορίσθηκαν την 31η Δεκεμβρίου του 1998. Η "
           "ισοτιμία για την Ελλάδα, καθορίσθηκε την 31η Δεκεμβρίου του 2000.\n\n"
+          "Στην συνέχεια, καθορίσθηκαν οι ισοτιμίες εννέα ακόμη νομισμάτων: του τόλαρ Σλοβενίας (2007), της λίρας "
+          "Κύπρου και της λίρας Μάλτας (2008), της κορόνας Σλοβακίας (2009), της κορόνας Εσθονίας (2011), του λατς "
+          "Λετονίας (2014), του λίτας Λιθουανίας (2015), της κούνας Κροατίας (2023) και του λεβ Βουλγαρίας (2026). "
+          "Για να μετατρέψουμε ένα από αυτά, πατάμε το κουμπί της τελευταίας γραμμής, «Άλλο νόμισμα» (Ctrl+O), "
+          "και επιλέγουμε το νόμισμα από τον κατάλογο «Νομίσματα κλειδωμένα αργότερα» δίπλα στο όνομά του: "
+          "συμπληρώνονται το όνομα, η ισοτιμία και τα δεκαδικά του, τα οποία μπορούμε ακόμη να αλλάξουμε.\n\n"
           "ΠΡΟΣΟΧΗ: Όταν μετατρέπουμε σε Ευρώ, το ποσόν το οποίο θα προκύψει μετά την μετατροπή, ίσως να είναι "
           "διαφορετικό από το ποσόν το οποίο πληκτρολογήσαμε. Αυτό συμβαίνει διότι το αρχικό ποσόν μετατρέπεται "
           "σε Ευρώ και στην συνέχεια, το ποσόν σε Ευρώ μετατρέπεται σε όλα τα άλλα νομίσματα. Αυτή η μέθοδος "
@@ -426,6 +448,8 @@ constexpr bool everyLanguageWritten()
 static_assert(everyLanguageWritten(), "every text in every language");
 static_assert(int(TextId::CurrencyOther) - int(TextId::CurrencyEUR) == OtherCurrencyIndex,
               "one row title per currency slot");
+static_assert(int(TextId::LaterChoice) - int(TextId::LaterSIT) == int(LaterChangeovers.size()),
+              "one name per currency fixed later");
 
 } // namespace
 
@@ -438,6 +462,12 @@ QString CurrencyCaption(int slot, Language language)
 {
     Q_ASSERT(IsCurrencyIndex(slot));
     return Text(TextId(int(TextId::CurrencyEUR) + slot), language);
+}
+
+QString LaterCurrencyName(int index, Language language)
+{
+    Q_ASSERT(index >= 0 && index < int(LaterChangeovers.size()));
+    return Text(TextId(int(TextId::LaterSIT) + index), language);
 }
 
 QString ErrorDescription(ErrorCode code, Language language)

@@ -29,6 +29,18 @@ enum class TextId {
     CurrencyNLG,
     CurrencyPTE,
     CurrencyOther,
+    // The currencies fixed later, in the order of LaterChangeovers, and the
+    // amount dialog's list that offers them for the additional currency.
+    LaterSIT,
+    LaterCYP,
+    LaterMTL,
+    LaterSKK,
+    LaterEEK,
+    LaterLVL,
+    LaterLTL,
+    LaterHRK,
+    LaterBGN,
+    LaterChoice,
 
     // Row words after a failed conversion.
     OverflowCaption,
@@ -158,7 +170,7 @@ enum class TextId {
     ReportRateTitle,
     ReportRoundedTitle,
     ReportUnroundedTitle,
-    // The hints-and-tips message: its title, and its four paragraphs with an empty line between them.
+    // The hints-and-tips message: its title, and its five paragraphs with an empty line between them.
     HintsTitle,
     HintsText,
 
@@ -274,6 +286,8 @@ QString Text(TextId id, Language language);
 
 // The row title of a currency slot (0 to 13) in the chosen language.
 QString CurrencyCaption(int slot, Language language);
+// The name of a currency of LaterChangeovers (by its index there): "BGN - Bulgarian Lev".
+QString LaterCurrencyName(int index, Language language);
 
 // The description of an error code in the chosen language.
 QString ErrorDescription(ErrorCode code, Language language);

@@ -22,3 +22,26 @@ inline constexpr std::array<double, CurrencyCount> DefaultRates = {
 inline constexpr std::array<qint16, CurrencyCount> DefaultDecimals = {2, 2, 0, 2, 0, 2, 2, 0, 2, 0, 0, 2, 0, 2};
 
 constexpr bool IsCurrencyIndex(int slot) { return slot >= 0 && slot <= MaxCurrencyIndex; }
+
+// The currencies whose rates were irrevocably fixed after the twelve, in the
+// order of their changeovers: code, units per 1 EUR as the official decimal
+// text (never a binary double), and the year of the changeover. None has a slot
+// of its own; each is converted as the additional currency, with two decimals.
+struct LaterChangeover
+{
+    const char *code;
+    const char *rate;
+    int year;
+};
+inline constexpr std::array<LaterChangeover, 9> LaterChangeovers = {{
+    {"SIT", "239.640", 2007},
+    {"CYP", "0.585274", 2008},
+    {"MTL", "0.429300", 2008},
+    {"SKK", "30.1260", 2009},
+    {"EEK", "15.6466", 2011},
+    {"LVL", "0.702804", 2014},
+    {"LTL", "3.45280", 2015},
+    {"HRK", "7.53450", 2023},
+    {"BGN", "1.95583", 2026},
+}};
+constexpr qint16 LaterChangeoverDecimals = 2;

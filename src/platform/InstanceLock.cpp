@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -23,6 +25,8 @@ InstanceLock::InstanceLock(const QString &folder)
     // owner is gone counts as stale, never one that is merely old.
     m_lock.setStaleLockTime(0);
 }
+
+InstanceLock::~InstanceLock() = default;
 
 std::optional<InstanceLock::Result> InstanceLock::clearWay() const
 {
@@ -68,4 +72,46 @@ InstanceLock::Result InstanceLock::acquire()
     if (m_lock.tryLock(0))
         return Result::Acquired;
     return m_lock.error() == QLockFile::LockFailedError ? Result::HeldByOther : Result::Unavailable;
+}
+
+QString InstanceLock::socketPath() const { return m_path.chopped(4) + QStringLiteral("socket"); }
+
+bool InstanceLock::listen(std::function<void()> called)
+{
+    if (!m_lock.isLocked())
+        return false;
+    // Whoever holds the lock owns the socket: one left by a crashed copy goes.
+    // Anything else at its name is not ours, and stays; this copy then runs
+    // without being called.
+    struct stat entry;
+    if (::lstat(QFile::encodeName(socketPath()).constData(), &entry) == 0) {
+        if (!S_ISSOCK(entry.st_mode))
+            return false;
+        QLocalServer::removeServer(socketPath());
+    }
+    m_server = std::make_unique<QLocalServer>();
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(socketPath())) {
+        m_server.reset();
+        return false;
+    }
+    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this, called] {
+        while (QLocalSocket *caller = m_server->nextPendingConnection()) {
+            caller->abort(); // nothing is read
+            caller->deleteLater();
+        }
+        called();
+    });
+    return true;
+}
+
+bool InstanceLock::callHolder() const
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketPath());
+    constexpr int WaitMs = 2000;
+    if (!socket.waitForConnected(WaitMs))
+        return false;
+    socket.disconnectFromServer();
+    return true;
 }

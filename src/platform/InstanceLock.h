@@ -3,7 +3,11 @@
 #include <QLockFile>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
+
+class QLocalServer;
 
 // The lock that keeps a user to one running copy of the program. It lives in
 // the user's runtime folder, so that another user's copy neither blocks this
@@ -29,17 +33,28 @@ public:
     static QString userFolder();
 
     explicit InstanceLock(const QString &folder = userFolder());
+    ~InstanceLock();
 
     // Takes the lock if it can; once it has it, keeps it and says so again.
     Result acquire();
 
     QString filePath() const { return m_path; }
 
+    // A later copy calls the copy that holds the lock through a local socket
+    // beside the lock; the call itself is the whole message, so nothing else
+    // passes between the two. Once the lock is acquired, calls run `called`.
+    // False when the socket cannot be made.
+    bool listen(std::function<void()> called);
+    // Calls the copy that holds the lock; false when none answers.
+    bool callHolder() const;
+
 private:
+    QString socketPath() const;
     // What stands at the lock's path when it is not a regular file, once the
     // safe cases were cleared away; nothing when the way is clear.
     std::optional<Result> clearWay() const;
 
     QString m_path;
     QLockFile m_lock;
+    std::unique_ptr<QLocalServer> m_server;
 };

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -114,6 +115,11 @@ public:
         SpecialInTheWay, // a FIFO, a socket or a device
     };
     virtual Instance otherInstanceRunning() = 0;
+    // After OtherRunning: asks the copy that runs to bring its window to the
+    // front. Nothing else passes between the two copies.
+    virtual void callOtherInstance() = 0;
+    // What this copy does when a later copy calls it.
+    virtual void whenCalledByOtherInstance(std::function<void()> called) = 0;
     // Where the lock lies, to name it when something is in its way.
     virtual QString instanceLockPath() const = 0;
 

@@ -114,6 +114,11 @@ PlatformServices::Instance QtPlatformServices::otherInstanceRunning()
         m_instanceLock = std::make_unique<InstanceLock>();
     switch (m_instanceLock->acquire()) {
     case InstanceLock::Result::Acquired:
+        // A copy that cannot be called still runs; a later one only shows its notice.
+        m_instanceLock->listen([this] {
+            if (m_calledByOther)
+                m_calledByOther();
+        });
         return Instance::Alone;
     case InstanceLock::Result::HeldByOther:
         return Instance::OtherRunning;
@@ -127,6 +132,17 @@ PlatformServices::Instance QtPlatformServices::otherInstanceRunning()
         return Instance::SpecialInTheWay;
     }
     return Instance::Unavailable;
+}
+
+void QtPlatformServices::callOtherInstance()
+{
+    if (m_instanceLock)
+        m_instanceLock->callHolder();
+}
+
+void QtPlatformServices::whenCalledByOtherInstance(std::function<void()> called)
+{
+    m_calledByOther = std::move(called);
 }
 
 QString QtPlatformServices::instanceLockPath() const

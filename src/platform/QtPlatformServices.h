@@ -16,6 +16,8 @@ public:
 
     QString programFolder() const override;
     Instance otherInstanceRunning() override;
+    void callOtherInstance() override;
+    void whenCalledByOtherInstance(std::function<void()> called) override;
     QString instanceLockPath() const override;
     MessageAnswer messageBox(QWidget *owner, const QString &caption, const QString &text, MessageStyle style,
                              const MessageButtons &buttons) override;
@@ -45,6 +47,7 @@ protected:
 
 private:
     std::unique_ptr<InstanceLock> m_instanceLock;
+    std::function<void()> m_calledByOther;
     bool m_endRequested = false;
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -11,6 +11,8 @@ namespace {
 // then usually rejected as malformed.
 constexpr qint16 NumberBuffer = 60;
 constexpr qint16 BooleanBuffer = 30;
+// Screens side by side reach far, but not this far.
+constexpr qint32 WindowCoordinateLimit = 30000;
 // A path key holds the longest path the system allows, whole.
 constexpr qint16 PathBuffer = LongestKeptPath + 1;
 
@@ -38,6 +40,11 @@ constexpr std::array<SettingDefinition, std::size_t(Setting::Count)> Table = {{
     {Setting::ImportSavedPaths, "ImportSettings", "SavedPaths", Boolean, BooleanBuffer},
     {Setting::ImportFolder, "ImportSettings", "Folder", String, PathBuffer, 0, 0, 0, ""},
     {Setting::ImportDeleteAfter, "ImportSettings", "DeleteAfter", Boolean, BooleanBuffer},
+    {Setting::WindowLeft, "Window", "Left", Integer, NumberBuffer, -WindowCoordinateLimit, WindowCoordinateLimit, 0},
+    {Setting::WindowTop, "Window", "Top", Integer, NumberBuffer, -WindowCoordinateLimit, WindowCoordinateLimit, 0},
+    {Setting::WindowWidth, "Window", "Width", Integer, NumberBuffer, 0, WindowCoordinateLimit, 0},
+    {Setting::WindowHeight, "Window", "Height", Integer, NumberBuffer, 0, WindowCoordinateLimit, 0},
+    {Setting::WindowMaximised, "Window", "Maximised", Boolean, BooleanBuffer},
 }};
 
 constexpr bool TableInOrder()

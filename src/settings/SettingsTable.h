@@ -28,6 +28,11 @@ enum class Setting : quint8 {
     ImportSavedPaths,
     ImportFolder,
     ImportDeleteAfter,
+    WindowLeft, // the main window's place when the program last ended
+    WindowTop,
+    WindowWidth, // 0: none kept
+    WindowHeight,
+    WindowMaximised,
     Count
 };
 

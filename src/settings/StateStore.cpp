@@ -2,6 +2,8 @@
 
 #include "settings/IniAccess.h"
 
+#include <algorithm>
+
 void FillConversionState(ConversionState &state, const IniDocument &ini)
 {
     for (int slot = 0; slot < CurrencyCount; ++slot)
@@ -29,4 +31,27 @@ void KeepConversionState(const ConversionState &state, IniDocument &ini)
     WriteIniDouble(ini, Setting::Rate, state.CurrencyRates[std::size_t(slot)], slot);
     WriteIniString(ini, Setting::OtherCurrency,
                    state.otherCurrencyUnnamed() ? UnnamedCurrencyMarker : state.OtherCurrencyName);
+}
+
+std::optional<WindowPlace> ReadWindowPlace(const IniDocument &ini)
+{
+    const QRect geometry(ReadIniInteger(ini, Setting::WindowLeft), ReadIniInteger(ini, Setting::WindowTop),
+                         ReadIniInteger(ini, Setting::WindowWidth), ReadIniInteger(ini, Setting::WindowHeight));
+    if (geometry.isEmpty())
+        return std::nullopt;
+    return WindowPlace{geometry, ReadIniBoolean(ini, Setting::WindowMaximised)};
+}
+
+void KeepWindowPlace(const WindowPlace &place, IniDocument &ini)
+{
+    // Kept within what is read back, so that a far-off place is not lost as a whole.
+    const auto write = [&ini](Setting setting, int value) {
+        const SettingDefinition &definition = Definition(setting);
+        WriteIniInteger(ini, setting, qint16(std::clamp(value, int(definition.minimum), int(definition.maximum))));
+    };
+    write(Setting::WindowLeft, place.geometry.left());
+    write(Setting::WindowTop, place.geometry.top());
+    write(Setting::WindowWidth, place.geometry.width());
+    write(Setting::WindowHeight, place.geometry.height());
+    WriteIniBoolean(ini, Setting::WindowMaximised, place.maximised);
 }

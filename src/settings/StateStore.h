@@ -3,6 +3,10 @@
 #include "core/ConversionState.h"
 #include "settings/IniDocument.h"
 
+#include <QRect>
+
+#include <optional>
+
 // Filling the conversion state from the settings at start-up, in order: the
 // rates, the decimals (each with the catalogue's value as default), the last
 // currency and amount, and the additional currency's name ("?" while unnamed).
@@ -12,3 +16,14 @@ void FillConversionState(ConversionState &state, const IniDocument &ini);
 // the decimals of the last currency and, only for the additional currency, its
 // rate and its name ("?" while it has none of its own).
 void KeepConversionState(const ConversionState &state, IniDocument &ini);
+
+// The main window's place: its geometry when not maximised, and whether it was.
+struct WindowPlace
+{
+    QRect geometry;
+    bool maximised = false;
+};
+
+// The place kept when the program last ended; none when no usable size is kept.
+std::optional<WindowPlace> ReadWindowPlace(const IniDocument &ini);
+void KeepWindowPlace(const WindowPlace &place, IniDocument &ini);

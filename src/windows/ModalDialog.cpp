@@ -1,6 +1,7 @@
 #include "windows/ModalDialog.h"
 
 #include "app/SharedDialogs.h"
+#include "windows/Resizer.h"
 
 #include <QDialog>
 
@@ -8,6 +9,9 @@ int OpenModal(QDialog &dialog, QWidget *owner, const SharedDialogs &dialogs)
 {
     if (dialogs.ending())
         return QDialog::Rejected;
+    // It grows and shrinks with its user, and opens as large as its owner is.
+    const Resizer *owners = Resizer::of(owner);
+    Resizer::install(&dialog, owners ? owners->scale() : 1.0);
     const int result = dialog.exec();
     ReturnFromModal(owner, dialogs);
     return dialogs.ending() ? int(QDialog::Rejected) : result;

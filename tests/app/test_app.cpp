@@ -14,6 +14,7 @@
 #include "app/SettingsImport.h"
 #include "app/SettingsLocation.h"
 #include "app/Texts.h"
+#include "app/WindowGeometry.h"
 #include "platform/QtPlatformServices.h"
 #include "settings/SettingsStore.h"
 
@@ -285,6 +286,94 @@ private slots:
                      .arg(Localized("."), Localized("922,337,203,685,477.5807")));
     }
 
+    // Each currency fixed later, against its official rate: chosen for the additional currency, it fills the name
+    // in the language, the rate and two decimals, and converts as typed by hand. The twelve's slots offer none.
+    void laterChangeovers_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("greek");
+        QTest::addColumn<QString>("rate");
+        const QStringList rows = {"SIT - Slovenian Tolar (2007)|SIT - Σλοβενικό τόλαρ|239.640",
+                                  "CYP - Cypriot Pound (2008)|CYP - Κυπριακή λίρα|0.585274",
+                                  "MTL - Maltese Lira (2008)|MTL - Μαλτέζικη λίρα|0.429300",
+                                  "SKK - Slovak Koruna (2009)|SKK - Σλοβακική κορόνα|30.1260",
+                                  "EEK - Estonian Kroon (2011)|EEK - Εσθονική κορόνα|15.6466",
+                                  "LVL - Latvian Lats (2014)|LVL - Λετονικό λατς|0.702804",
+                                  "LTL - Lithuanian Litas (2015)|LTL - Λιθουανικό λίτας|3.45280",
+                                  "HRK - Croatian Kuna (2023)|HRK - Κροατική κούνα|7.53450",
+                                  "BGN - Bulgarian Lev (2026)|BGN - Βουλγαρικό λεβ|1.95583"};
+        for (int index = 0; index < int(rows.size()); ++index) {
+            const QStringList row = rows[index].split(u'|');
+            QTest::newRow(qPrintable(row[0].left(3))) << index << row[0] << row[1] << row[2];
+        }
+    }
+    void laterChangeovers()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, choice);
+        QFETCH(QString, greek);
+        QFETCH(QString, rate);
+        ConversionState state;
+        state.CurrencyDecimals[OtherCurrencyIndex] = 4;
+        AmountEntry english(state, OtherCurrencyIndex, QStringLiteral("1 "), Language::English);
+        AmountEntry el(state, OtherCurrencyIndex, QStringLiteral("1 "), Language::Greek);
+        QCOMPARE(english.laterChoices().value(index), choice);
+        QCOMPARE(AmountEntry(ConversionState(), 7, QStringLiteral("1 "), Language::English).laterChoices(), {});
+        english.chooseLater(index);
+        el.chooseLater(index);
+        QVERIFY(el.name() == greek && greek.size() <= 29);
+        QCOMPARE(english.rateLine(), "(EUR - Euro) 1 = " + Localized(rate) + " (" + choice.chopped(7) + ")");
+        const auto values = std::get<InputCurrencyValues>(english.validate());
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(values.name).arg(values.decimals).arg(values.amount.raw()),
+                 choice.chopped(7) + " 2 10000");
+        QCOMPARE(values.rate, rate.toDouble());
+    }
+
+    // The scale is the smaller ratio to the designed size, within 0.6 and 3.
+    void windowScale_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("designed") << QSize(500, 600) << 1.0;
+        QTest::newRow("enlarged") << QSize(900, 1080) << 1.8;
+        QTest::newRow("wider only") << QSize(1000, 600) << 1.0;
+        QTest::newRow("taller only") << QSize(450, 1200) << 0.9;
+        QTest::newRow("smallest") << QSize(250, 300) << 0.6;
+        QTest::newRow("largest") << QSize(2000, 2400) << 3.0;
+    }
+    void windowScale()
+    {
+        QFETCH(QSize, window);
+        QTEST(WindowScale(QSize(500, 600), window), "scale");
+    }
+
+    // A window 500 by 600 with a title bar of 20 opens where it was while that lies on a screen, otherwise centred
+    // at the size it had, reduced to fit the main screen (the first).
+    void openingPlace_data()
+    {
+        QTest::addColumn<QRect>("kept"); // empty: none
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QRect>("place");
+        const QRect one(0, 0, 1280, 1024), two(1280, 0, 1920, 1080), elsewhere(1400, 100, 600, 700);
+        QTest::newRow("first start") << QRect() << QList{one} << QRect(390, 222, 500, 600);
+        QTest::newRow("twice the scale on 1600 by 1000") << QRect() << QList{QRect(0, 0, 800, 500)}
+                                                         << QRect(150, 20, 500, 480);
+        QTest::newRow("on the second screen") << elsewhere << QList{one, two} << elsewhere;
+        QTest::newRow("second screen gone") << elsewhere << QList{one} << QRect(340, 172, 600, 700);
+        QTest::newRow("partly off the screen") << QRect(-50, 100, 600, 700) << QList{one, two}
+                                               << QRect(340, 172, 600, 700);
+        QTest::newRow("larger than the screen") << QRect(0, 30, 2000, 1500) << QList{one} << QRect(0, 20, 1280, 1004);
+    }
+    void openingPlace()
+    {
+        QFETCH(QRect, kept);
+        QFETCH(QList<QRect>, screens);
+        QTEST(OpeningPlace(kept.isEmpty() ? std::nullopt : std::optional(kept), QSize(500, 600), screens,
+                           screens.first(), QMargins(0, 20, 0, 0)),
+              "place");
+    }
+
     // After any failure the old text file stays as it was.
     void print_data()
     {
@@ -444,6 +533,7 @@ private slots:
         row("9 a folder with a file at the lock", "lock:full", "left alone",
             "a folder that is not empty stands where its lock file '%l' belongs");
         row("9 a FIFO at the lock", "lock:fifo", "left alone", "a FIFO, a socket or a device stands where");
+        row("a file at the name of the lock's socket", "socket:garbage", "left alone", "");
         row("10 an import above 16 MB", "import", "kept", "is larger than 16 MB, so it cannot be a settings file");
     }
     void startUpFoldersLockAndLimits()
@@ -453,7 +543,7 @@ private slots:
         const QString kind = plant.section(u':', 0, 0), what = plant.section(u':', 1);
         ScriptedProgram program; // started once before; what is planted meets the next start
         const QString own = program.dir.path() + Name, in = program.path("in"), run = program.path("run");
-        const QString lock = run + "/zkEuroChangeoverAdviser.lock";
+        const QString lock = run + "/zkEuroChangeoverAdviser.lock", socket = run + "/zkEuroChangeoverAdviser.socket";
         for (const char *name : {".Backup", ".202406", ".OLD001", ".v2copy"})
             QVERIFY(kind != u"leftovers" || WriteFile(own + name, "mine"));
         QVERIFY(kind != u"leftovers" || WriteFile(program.path(".zkEuroChangeoverAdviser-0123456789abcdef.tmp"), "x"));
@@ -461,10 +551,11 @@ private slots:
             : what == u"unlocked"                     ? PlatformServices::Instance::Unavailable
                                                       : PlatformServices::Instance::Alone;
         QtPlatformServices qt;
-        program.platform.real = kind == u"lock" ? &qt : nullptr;
-        QVERIFY(kind != u"lock"
-                || (QDir().mkdir(run) && ::chmod(QFile::encodeName(run).constData(), 0700) == 0 && Plant(what, lock)
-                    && qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run))));
+        const bool running = kind == u"lock" || kind == u"socket";
+        program.platform.real = running ? &qt : nullptr;
+        QVERIFY(!running
+                || (QDir().mkdir(run) && ::chmod(QFile::encodeName(run).constData(), 0700) == 0
+                    && Plant(what, kind == u"lock" ? lock : socket) && qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run))));
         QFile big(in + Name);
         QVERIFY(kind != u"import"
                 || (QDir().mkdir(in) && big.open(QIODevice::WriteOnly) && big.resize(IniDocument::MaximumFileSize + 1)
@@ -493,6 +584,7 @@ private slots:
                                                           : exporting.folder().isEmpty() ? "none"
                                                                                          : exporting.folder())
             : kind == u"lock"                      ? (locked ? "lock file" : "left alone")
+            : kind == u"socket"                    ? (Contents(socket) == "\177ELF\n\n" ? "left alone" : "removed")
                                                    : (ReadFile(own) == settings && big.exists() ? "kept" : "copied");
         QTEST(after, "after");
         QVERIFY(what != u"full" || ReadFile(lock + "/mine") == "mine");

@@ -3,6 +3,7 @@
 #include "report/PageSetup.h"
 #include "settings/IniAccess.h"
 #include "settings/SettingsStore.h"
+#include "settings/StateStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -164,6 +165,10 @@ private slots:
         row("name cut to 29", Setting::OtherCurrency, -1, QString(40, u'Ω'), QString(29, u'Ω'));
         row("name NULs removed", Setting::OtherCurrency, -1, QStringLiteral("\0 Lek\0 lek\0"), "Lek lek");
         row("name blank", Setting::OtherCurrency, -1, " \t ", "?");
+        row("window left of the screens", Setting::WindowLeft, -1, "-30000", "-30000");
+        row("window too far down", Setting::WindowTop, -1, "30001", "0");
+        row("window width negative", Setting::WindowWidth, -1, "-800", "0");
+        row("window maximised", Setting::WindowMaximised, -1, "true", "true");
     }
     void reads()
     {
@@ -184,9 +189,17 @@ private slots:
         }
         WriteIniCurrency(ini, Setting::LastAmount, Money::minimum());
         QCOMPARE(ReadIniCurrency(ini, Setting::LastAmount), Money::minimum());
-        QCOMPARE(ini.bytes(),
-                 "[Rates]\r\n13=" + Localized("1E-300").toUtf8()
-                     + "\r\n[Last]\r\nAmount=" + Localized("-922337203685477.5808").toUtf8() + "\r\n");
+        QVERIFY(!ReadWindowPlace(ini));
+        // A place beyond what is read back is kept at its edge.
+        KeepWindowPlace({QRect(-40000, 10, 800, 0), true}, ini);
+        QVERIFY(!ReadWindowPlace(ini));
+        KeepWindowPlace({QRect(-40000, 10, 800, 600), true}, ini);
+        const std::optional<WindowPlace> place = ReadWindowPlace(ini);
+        QVERIFY(place && place->geometry == QRect(-30000, 10, 800, 600) && place->maximised);
+        QCOMPARE(ini.bytes(), "[Rates]\r\n13=" + Localized("1E-300").toUtf8() + "\r\n[Last]\r\nAmount="
+                                  + Localized("-922337203685477.5808").toUtf8()
+                                  + "\r\n[Window]\r\nLeft=-30000\r\nTop=10\r\nWidth=800\r\nHeight=600\r\n"
+                                    "Maximised=True\r\n");
     }
 
     void pageSetup()

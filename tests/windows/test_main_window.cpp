@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "app/WindowGeometry.h"
+#include "windows/Resizer.h"
 #include "windows/dialogs/frmInputCurrency.h"
 
 #include <QClipboard>
@@ -40,8 +42,8 @@ class TestMainWindow : public WindowFixture
 private slots:
     void init() { m_opened = 0; }
 
-    // The first start shows the stored conversion, the Settings menu's Help off. A row's button (click, Space, Enter,
-    // keypad Enter) and option open the amount dialog; Enter in it converts and marks the row converted from.
+    // The first start shows the stored conversion, the Settings menu's Help off. A row's button and option open the
+    // amount dialog; Enter in it converts and marks the row converted from.
     void rowsStartConversions()
     {
         start();
@@ -58,17 +60,126 @@ private slots:
         whenDialogOpens([](frmInputCurrency *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
         QTest::mouseClick(child<QRadioButton>(QStringLiteral("optCurrency_3")), Qt::LeftButton);
         verifyCurrentRow(3);
-        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-            whenDialogOpens([](frmInputCurrency *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
-            QTest::keyClick(goButton(5), key);
-            verifyCurrentRow(5);
-        }
         // A screen reader's toggle of an option converts as a press does.
         toggle(child<QRadioButton>(QStringLiteral("optCurrency_9")));
         whenDialogOpens([](frmInputCurrency *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
-        QTRY_COMPARE(m_opened, 6);
+        QTRY_COMPARE(m_opened, 3);
         verifyCurrentRow(9);
         QVERIFY(platform().messages.isEmpty());
+    }
+
+    // A key typed on row 5 (or, with no row focused, on the current row 0), then "2 5 Enter" in the dialog it opens.
+    void typedKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("onRow");
+        QTest::addColumn<QString>("converted"); // the row and the amount, in ten-thousandths; empty: no dialog
+        QTest::addColumn<int>("beeps");
+        const int separator = QLocale().decimalPoint() == u"," ? Qt::Key_Comma : Qt::Key_Period;
+        QTest::newRow("digit") << int(Qt::Key_1) << 0 << true << "5 1250000" << 0;
+        QTest::newRow("separator") << separator << 0 << true << "5 2500" << 0;
+        QTest::newRow("keypad point") << int(Qt::Key_Period) << int(Qt::KeypadModifier) << true << "5 2500" << 0;
+        QTest::newRow("minus, refused") << int(Qt::Key_Minus) << 0 << true << "5 250000" << 1;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << true << "5 250000" << 0;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << "5 250000" << 0;
+        QTest::newRow("Space") << int(Qt::Key_Space) << 0 << true << "5 250000" << 0;
+        QTest::newRow("letter") << int(Qt::Key_B) << 0 << true << "" << 0;
+        QTest::newRow("with Ctrl") << int(Qt::Key_1) << int(Qt::ControlModifier) << true << "" << 0;
+        QTest::newRow("digit, no row focused") << int(Qt::Key_1) << 0 << false << "0 1250000" << 0;
+    }
+    void typedKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, onRow);
+        QFETCH(QString, converted);
+        start();
+        QWidget *focused =
+            onRow ? static_cast<QWidget *>(goButton(5)) : child<QToolButton>(QStringLiteral("cmdLanguage_0"));
+        focused->setFocus();
+        if (!converted.isEmpty()) {
+            whenDialogOpens([](frmInputCurrency *dialog) {
+                QCoreApplication::processEvents(); // the dialog takes the focus, and a desktop may hand it over again
+                QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason),
+                    in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+                QCoreApplication::sendEvent(dialog->focusWidget(), &out);
+                QCoreApplication::sendEvent(dialog->focusWidget(), &in);
+                QCoreApplication::processEvents();
+                QTest::keyClicks(dialog->focusWidget(), QStringLiteral("25"));
+                QTest::keyClick(dialog, Qt::Key_Return);
+            });
+        }
+        QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        const ConversionState &state = context().state();
+        QCOMPARE(m_opened, converted.isEmpty() ? 0 : 1);
+        QCOMPARE(m_opened ? QStringLiteral("%1 %2").arg(state.CurrentCurrency).arg(state.CurrentAmount.raw()) : "",
+                 converted);
+        QTEST(platform().beeps, "beeps");
+    }
+
+    // Fonts, pictures and controls grow with the window, and with them the dialogs it opens (within the 800 by 600
+    // screen); it shrinks well below its designed size, down to 0.6 of it.
+    void windowScalesWithItsUser()
+    {
+        start();
+        Resizer *resizer = Resizer::of(m_main.get());
+        const QSize designed = resizer->designedSize();
+        const auto *title = child<QLabel>(QStringLiteral("lblTitle_0"));
+        const qreal points = title->font().pointSizeF();
+        const QSize flag = child<QRadioButton>(QStringLiteral("optCurrency_0"))->iconSize();
+        const int width = amount(0)->width();
+        // A window never squeezes its contents (fields lower than their text): where text grows faster than the
+        // window, the scale is a little smaller.
+        const auto holds = [](const QWidget *window) {
+            return window->width() >= window->minimumSizeHint().width()
+                && window->height() >= window->minimumSizeHint().height();
+        };
+        m_main->resize(resizer->sizeAt(1.8));
+        QTRY_VERIFY(title->font().pointSizeF() > points * 1.7);
+        QVERIFY(holds(m_main.get()));
+        QCOMPARE(title->font().pointSizeF(), points * resizer->scale());
+        QCOMPARE(child<QRadioButton>(QStringLiteral("optCurrency_0"))->iconSize(), flag * resizer->scale());
+        QVERIFY(amount(0)->width() > width * 1.7);
+        // As large as the window, as far as the screen lets it, and never squeezing its contents.
+        // The amount dialog of the additional currency is wider than this 800-pixel screen already at its designed
+        // size: it shrinks to the screen, its contents with it.
+        for (const auto &[menu, grown] : {std::pair{"mnuHelpAbout", 1.3}, std::pair{"mnuConvertFrom_13", 0.0}}) {
+            qreal size = 0;
+            bool held = false;
+            QTimer::singleShot(0, this, [&] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                size = dialog->findChild<QPushButton *>()->font().pointSizeF();
+                held = holds(dialog);
+                dialog->close();
+            });
+            action(menu)->trigger();
+            QVERIFY2(size > points * grown, menu);
+            QVERIFY2(held, menu);
+        }
+        m_main->resize(designed / 3);
+        QTRY_COMPARE(m_main->size(), resizer->sizeAt(MinimumScale));
+        QCOMPARE(title->font().pointSizeF(), points * MinimumScale);
+    }
+
+    // Cancel keeps the row and the file as they were. The window opens where it last was, and Exit keeps where it
+    // is then, and nothing else.
+    void cancelAndExitKeepEverything()
+    {
+        start("[Last]\r\nID=2\r\nAmount=10\r\n[Window]\r\nLeft=30\r\nTop=40\r\nWidth=600\r\nHeight=590\r\n"
+              "Maximised=False\r\n");
+        QCOMPARE(m_main->geometry(), QRect(30, 40, 600, 590));
+        const QByteArray before = m_program->ini();
+        whenDialogOpens([](frmInputCurrency *dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        });
+        QTest::mouseClick(goButton(5), Qt::LeftButton);
+        verifyCurrentRow(2);
+        QApplication::setActiveWindow(m_main.get()); // the offscreen platform gives nothing the focus back
+        m_main->setGeometry(m_main->geometry().translated(20, 0));
+        QTest::keyClick(m_main.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_main->isVisible());
+        QCOMPARE(m_program->ini(), QByteArray(before).replace("Left=30", "Left=50"));
     }
 
     void languageSwitchAppliesEveryCaption()
@@ -144,7 +255,7 @@ private slots:
     // Until a conversion is confirmed the status line keeps the road of the last one, whichever row the dialog was
     // opened from and whatever it holds; a row tabbed to shows its road. A long road loses its middle, never the
     // amount entered or the result, and its tooltip holds it whole. Cancel keeps the rows, the road and the file as
-    // they were, and so does Exit.
+    // they were.
     void roadOfTheLastConversion()
     {
         start("[General]\r\nOtherCurrency=Zloty of the Polish Republic\r\n[Rates]\r\n13=4.5\r\n"
@@ -190,9 +301,6 @@ private slots:
         QCOMPARE(seen.mid(2) << road->text() + u'|' + amount(3)->text(),
                  QStringList({road->text(), road->text(), shown}));
         verifyCurrentRow(OtherCurrencyIndex);
-        QApplication::setActiveWindow(m_main.get());
-        QTest::keyClick(m_main.get(), Qt::Key_Q, Qt::ControlModifier);
-        QVERIFY(!m_main->isVisible());
         QCOMPARE(m_program->ini(), before);
     }
 

@@ -96,7 +96,6 @@ void frmAbout::buildLayout()
     layout->addLayout(top);
     layout->addWidget(line);
     layout->addLayout(bottom);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmAbout::setCaptions()

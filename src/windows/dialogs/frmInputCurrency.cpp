@@ -71,8 +71,11 @@ frmInputCurrency::frmInputCurrency(SharedDialogs &dialogs, AmountEntry entry, co
     });
     connect(m_txtAmount, &QLineEdit::textChanged, this, [this](const QString &text) { m_entry.setAmount(text); });
     connect(m_cboDecimals, &QComboBox::currentIndexChanged, this, [this](int index) { m_entry.setDecimals(index); });
+    connect(m_cboLaterCurrency, &QComboBox::activated, this, &frmInputCurrency::laterChosen);
     connect(m_cmdConvert, &QPushButton::clicked, this, &frmInputCurrency::convertClicked);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // A key typed on the main window stands in the amount, to be typed on.
+    m_keepAmountCursor = m_entry.typedFirst();
     m_txtAmount->setFocus();
     ContextHelp::install(this, m_entry.language());
 }
@@ -96,6 +99,7 @@ void frmInputCurrency::buildLayout()
     makeRow("lblCurrencyRate", "txtCurrencyRate", m_lblCurrencyRate, m_txtCurrencyRate);
     makeRow("lblAmount", "txtAmount", m_lblAmount, m_txtAmount);
     m_txtCurrencyName->setMaxLength(NameMaxLength);
+    m_cboLaterCurrency = NewNamed<QComboBox>(m_fraCurrencyDetails, "cboLaterCurrency");
     for (QLineEdit *field : {m_txtCurrencyRate, m_txtAmount}) {
         field->setAlignment(Qt::AlignRight);
         new NumberKeyFilter(field, m_dialogs.platform());
@@ -114,6 +118,7 @@ void frmInputCurrency::buildLayout()
     details->addWidget(m_cmdCurrencyFlag, 0, 0, 5, 1, Qt::AlignTop);
     details->addWidget(m_lblCurrencyName, 0, 1);
     details->addWidget(m_txtCurrencyName, 0, 2);
+    details->addWidget(m_cboLaterCurrency, 0, 3);
     details->addWidget(m_lblCurrencyRate, 1, 1);
     details->addWidget(m_txtCurrencyRate, 1, 2);
     details->addWidget(m_lblAmount, 2, 1);
@@ -137,7 +142,6 @@ void frmInputCurrency::buildLayout()
     layout->addWidget(m_fraFixedRate);
     layout->addWidget(m_fraCurrencyDetails);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(m_txtCurrencyName, m_txtCurrencyRate);
     setTabOrder(m_txtCurrencyRate, m_txtAmount);
@@ -159,6 +163,12 @@ void frmInputCurrency::setCaptions()
         m_cboDecimals->addItem(Text(TextId(int(TextId::InputDecimals0) + decimals), language));
     m_cmdCancel->setText(Text(TextId::InputCancel, language));
     m_cmdConvert->setText(Text(TextId::InputConvert, language));
+    const QStringList later = m_entry.laterChoices();
+    m_cboLaterCurrency->addItems(later);
+    m_cboLaterCurrency->setPlaceholderText(Text(TextId::LaterChoice, language));
+    m_cboLaterCurrency->setAccessibleName(Text(TextId::LaterChoice, language));
+    m_cboLaterCurrency->setCurrentIndex(-1);
+    m_cboLaterCurrency->setVisible(!later.isEmpty());
     const QString hint = AmountInputHint(language);
     m_lblAmountHint->setText(hint);
     m_txtAmount->setAccessibleDescription(hint);
@@ -183,14 +193,24 @@ bool frmInputCurrency::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusIn) {
         // Entering a field selects its text, so typing replaces it. Deferred,
         // since a mouse press that gave the focus would place the cursor after.
-        if (auto *field = qobject_cast<QLineEdit *>(watched))
-            QTimer::singleShot(0, field, &QLineEdit::selectAll);
+        if (auto *field = qobject_cast<QLineEdit *>(watched)) {
+            if (field == m_txtAmount && m_keepAmountCursor) {
+                // The key typed on the main window stays, and the next ones
+                // follow it, however often the desktop hands the opening
+                // dialog the focus, until the user leaves the field.
+                QTimer::singleShot(0, field, [field] { field->end(false); });
+            } else {
+                QTimer::singleShot(0, field, &QLineEdit::selectAll);
+            }
+        }
     } else if (event->type() == QEvent::FocusOut) {
         // Only the focus moving inside the dialog counts as leaving a field, not
         // the dialog losing the focus to a message box or another program.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == m_txtCurrencyRate)
+            if (watched == m_txtAmount)
+                m_keepAmountCursor = false;
+            else if (watched == m_txtCurrencyRate)
                 m_entry.rateLeft();
             else if (watched == m_txtCurrencyName)
                 m_entry.nameLeft();
@@ -198,6 +218,18 @@ bool frmInputCurrency::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmInputCurrency::laterChosen(int index)
+{
+    m_entry.chooseLater(index);
+    m_txtCurrencyName->setText(m_entry.name());
+    m_txtCurrencyRate->setText(m_entry.rate());
+    m_cboDecimals->setCurrentIndex(m_entry.decimals());
+    // The list offers, it does not hold a choice: what was filled in may be edited.
+    m_cboLaterCurrency->setCurrentIndex(-1);
+    showState();
+    m_txtAmount->setFocus(Qt::OtherFocusReason);
 }
 
 void frmInputCurrency::convertClicked()

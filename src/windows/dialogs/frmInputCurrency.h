@@ -33,6 +33,8 @@ private:
     void setCaptions();
     void showState();
     void convertClicked();
+    // A currency fixed later was chosen from the list beside the name.
+    void laterChosen(int index);
 
     SharedDialogs &m_dialogs;
     AmountEntry m_entry;
@@ -49,10 +51,12 @@ private:
     QLineEdit *m_txtAmount;
     QLabel *m_lblDecimals;
     QComboBox *m_cboDecimals;
+    QComboBox *m_cboLaterCurrency;
     QPushButton *m_cmdCurrencyFlag;
     QPushButton *m_cmdConvert;
     QPushButton *m_cmdCancel;
     // What the amount field accepts, and why Convert is disabled when it is.
     QLabel *m_lblAmountHint;
     QLabel *m_lblConvertReason;
+    bool m_keepAmountCursor = false;
 };

@@ -132,7 +132,6 @@ void frmPageSetup::buildLayout()
     layout->addWidget(m_fraFont);
     layout->addWidget(m_fraMargin);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmPageSetup::setCaptions()

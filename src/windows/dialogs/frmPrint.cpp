@@ -125,7 +125,6 @@ void frmPrint::buildLayout()
     layout->addLayout(pictures);
     layout->addLayout(middle);
     layout->addWidget(m_prbProgressBar);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(m_optPrintDestination[2], m_cmdPrintAndClose);
     setTabOrder(m_cmdPrintAndClose, m_cmdClose);

@@ -6,10 +6,12 @@
 #include "app/PathKeeping.h"
 #include "app/RowTexts.h"
 #include "app/StatusTexts.h"
+#include "app/WindowGeometry.h"
 #include "windows/ContextHelp.h"
 #include "windows/ModalDialog.h"
 #include "windows/NamedWidgets.h"
 #include "windows/Pictures.h"
+#include "windows/Resizer.h"
 #include "windows/dialogs/PrintCommands.h"
 #include "windows/dialogs/frmAbout.h"
 #include "windows/dialogs/frmInputCurrency.h"
@@ -49,6 +51,9 @@ namespace {
 // How long a re-layout must rest before the conversion is re-run, so that
 // dragging the window's edge does not re-run it at every step.
 constexpr int RefreshDelayMs = 200;
+// How long the window's place must rest before it is kept, so that dragging it
+// does not write the settings file at every step.
+constexpr int KeepPlaceDelayMs = 1000;
 
 } // namespace
 
@@ -91,10 +96,35 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     // Every caption in the stored language; the first show keeps it.
     showLanguage();
 
-    adjustSize();
-    setMinimumSize(sizeHint());
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    m_placeTimer.setSingleShot(true);
+    m_placeTimer.setInterval(KeepPlaceDelayMs);
+    connect(&m_placeTimer, &QTimer::timeout, this, &frmMain::keepPlace);
+    placeWindow();
+}
+
+void frmMain::placeWindow()
+{
+    // The amounts' columns are measured in the font in force.
+    Resizer *resizer = Resizer::install(this);
+    resizer->setAfterScaling([this] { alignAmounts(); });
+    const std::optional<WindowPlace> kept = m_controller.keptWindowPlace();
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QScreen *main = screen();
+    if (!main)
+        return;
+    setGeometry(OpeningPlace(kept ? std::optional(kept->geometry) : std::nullopt, resizer->designedSize(), screens,
+                             main->availableGeometry(), resizer->frameMargins()));
+    if (kept && kept->maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmMain::keepPlace()
+{
+    m_placeTimer.stop();
+    const bool maximised = isMaximized();
+    m_controller.keepWindowPlace({maximised || isMinimized() ? normalGeometry() : geometry(), maximised});
 }
 
 void frmMain::buildMenus()
@@ -488,11 +518,58 @@ void frmMain::showEvent(QShowEvent *event)
 void frmMain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (m_shown)
+    if (m_shown) {
         m_refreshTimer.start();
+        m_placeTimer.start();
+    }
+}
+
+void frmMain::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_shown)
+        m_placeTimer.start();
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && m_shown)
+        m_placeTimer.start();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (m_shown)
+        keepPlace();
+}
+
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    // A digit, a decimal separator or a minus typed on the window starts an
+    // amount for the row the keyboard is on; keys with a command modifier are
+    // shortcuts, and the keys the controls use never arrive here.
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const std::optional<QString> start =
+        command ? std::nullopt : AmountStart(event->text(), event->modifiers() & Qt::KeypadModifier);
+    if (!start) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    m_typedFirst = *start;
+    ConvertFrom(focusedRow());
+    m_typedFirst.clear();
 }
 
 void frmMain::refreshConversion() { showChanges(m_controller.refreshConversion(this)); }
+
+void frmMain::comeToFront()
+{
+    m_context.dialogs().BringWindowToFront(this);
+    if (QWidget *dialog = QApplication::activeModalWidget(); dialog && dialog != this)
+        m_context.dialogs().BringWindowToFront(dialog);
+}
 
 void frmMain::ConvertFrom(int slot)
 {
@@ -525,8 +602,12 @@ void frmMain::markRow(int slot)
 std::optional<InputCurrencyValues> frmMain::askAmount(int slot)
 {
     markRow(slot);
-    frmInputCurrency dialog(m_context.dialogs(), m_controller.amountEntry(slot),
-                            m_rows[std::size_t(slot)].optCurrency->icon(), this);
+    AmountEntry entry = m_controller.amountEntry(slot);
+    // A key the amount field would refuse is refused as it would be there.
+    if (!m_typedFirst.isEmpty() && !entry.typeFirst(m_typedFirst))
+        m_context.platform().beep();
+    frmInputCurrency dialog(m_context.dialogs(), std::move(entry), m_rows[std::size_t(slot)].optCurrency->icon(),
+                            this);
     if (OpenModal(dialog, this, m_context.dialogs()) != QDialog::Accepted)
         return std::nullopt;
     return dialog.values();

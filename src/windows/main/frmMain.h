@@ -35,6 +35,9 @@ public:
     // Re-runs the current conversion without asking, as after a re-layout.
     void refreshConversion();
 
+    // Restored when minimised and brought to the front, with the dialog open over it, if any.
+    void comeToFront();
+
     // The menu items, kept while the menus are built from their table.
     struct Actions
     {
@@ -106,6 +109,10 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -140,6 +147,13 @@ private:
     MainController m_controller;
     bool m_shown = false;
     QTimer m_refreshTimer;
+    // The window opens where it was, or centred at its designed size; its
+    // place is kept when it rests and when it closes.
+    void placeWindow();
+    void keepPlace();
+    QTimer m_placeTimer;
+    // The key typed on the window that opened the amount dialog, if one did.
+    QString m_typedFirst;
 
     Actions m_actions;
     Menus m_menus;
