@@ -438,20 +438,20 @@ private slots:
                    *io = "57 with the description 'Device I/O error: %t'";
         const char *notFile = "'%t' is not a regular file",
                    *cannot = "The file '%t' cannot be written (Not a regular file)";
-        row("1 import, disk full", "import", "full", full);
-        row("2 export, disk full", "export", "full", full);
-        row("2 export, I/O error", "export", "io", io);
-        row("3 text, disk full", "text", "full", full);
-        row("3 PDF, disk full after 4 KB", "pdf", "full 4k", full);
-        row("4 export, failed sync", "export", "sync", io);
-        row("5 export through a link", "export", "link", "");
-        row("5 export, a dangling link", "export", "dangling", "");
-        row("5 text through a link", "text", "link", "");
-        row("5 PDF through a link", "pdf", "link", "");
-        row("8 PDF onto a FIFO", "pdf", "fifo", cannot);
-        row("8 text onto a folder", "text", "folder", cannot);
-        row("8 export onto a FIFO", "export", "fifo", notFile);
-        row("8 import from a FIFO", "import", "fifo", notFile);
+        row("import, disk full", "import", "full", full);
+        row("export, disk full", "export", "full", full);
+        row("export, I/O error", "export", "io", io);
+        row("text, disk full", "text", "full", full);
+        row("PDF, disk full after 4 KB", "pdf", "full 4k", full);
+        row("export, failed sync", "export", "sync", io);
+        row("export through a link", "export", "link", "");
+        row("export, a dangling link", "export", "dangling", "");
+        row("text through a link", "text", "link", "");
+        row("PDF through a link", "pdf", "link", "");
+        row("PDF onto a FIFO", "pdf", "fifo", cannot);
+        row("text onto a folder", "text", "folder", cannot);
+        row("export onto a FIFO", "export", "fifo", notFile);
+        row("import from a FIFO", "import", "fifo", notFile);
     }
     void nothingLostOnFailedWrites()
     {
@@ -514,27 +514,27 @@ private slots:
             QTest::newRow(tag) << plant << QString(after) << QString(message);
         };
         const char *users = "~.ini ~.ini.202406 ~.ini.Backup ~.ini.OLD001 ~.ini.v2copy";
-        row("6 only own leftovers removed", "leftovers", users, "");
+        row("only own leftovers removed", "leftovers", users, "");
         const QByteArray all = ".~-0123456789abcdef.tmp " + QByteArray(users);
-        row("6 a second copy removes nothing", "leftovers:second", all.constData(),
+        row("a second copy removes nothing", "leftovers:second", all.constData(),
             "The application is already active");
-        row("6 a copy without a lock removes nothing", "leftovers:unlocked", all.constData(), "only once: its lock");
-        row("7 a trailing space", "folder:trail ", "kept", "");
-        row("7 a trailing tab", "folder:trail\t", "kept", "");
-        row("7 4096 characters", "folder:4096", "kept", "");
-        row("7 4097 characters refused", "folder:4097", "none",
+        row("a copy without a lock removes nothing", "leftovers:unlocked", all.constData(), "only once: its lock");
+        row("a trailing space", "folder:trail ", "kept", "");
+        row("a trailing tab", "folder:trail\t", "kept", "");
+        row("4096 characters", "folder:4096", "kept", "");
+        row("4097 characters refused", "folder:4097", "none",
             "The path of the folder is longer than 4096 characters");
-        row("7 a line break refused", "folder:line\nbreak", "none",
+        row("a line break refused", "folder:line\nbreak", "none",
             "The name of the folder '%d/line\nbreak' holds a line break");
         row("a lock file left empty", "lock:empty", "lock file", "");
         row("a lock file of no process", "lock:garbage", "lock file", "");
-        row("9 an empty folder at the lock", "lock:folder", "lock file", "");
-        row("9 a dangling link at the lock", "lock:dangling", "lock file", "");
-        row("9 a folder with a file at the lock", "lock:full", "left alone",
+        row("an empty folder at the lock", "lock:folder", "lock file", "");
+        row("a dangling link at the lock", "lock:dangling", "lock file", "");
+        row("a folder with a file at the lock", "lock:full", "left alone",
             "a folder that is not empty stands where its lock file '%l' belongs");
-        row("9 a FIFO at the lock", "lock:fifo", "left alone", "a FIFO, a socket or a device stands where");
+        row("a FIFO at the lock", "lock:fifo", "left alone", "a FIFO, a socket or a device stands where");
         row("a file at the name of the lock's socket", "socket:garbage", "left alone", "");
-        row("10 an import above 16 MB", "import", "kept", "is larger than 16 MB, so it cannot be a settings file");
+        row("an import above 16 MB", "import", "kept", "is larger than 16 MB, so it cannot be a settings file");
     }
     void startUpFoldersLockAndLimits()
     {
