@@ -1,7 +1,7 @@
 #include "TestFiles.h"
 
-#include "app/AppContext.h"
-#include "app/PrintJob.h"
+#include "app/logic/PrintJob.h"
+#include "app/services/AppContext.h"
 #include "platform/QtPlatformServices.h"
 
 #include <QFontDatabase>
