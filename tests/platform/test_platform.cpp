@@ -85,11 +85,11 @@ private slots:
         QTest::addColumn<QString>("printed"); // the orientation and size printed, and what the caption adds
         const Language en = Language::English, el = Language::Greek;
         QTest::newRow("8, no margin") << 8 << 0 << false << 0.0 << en << "portrait 8 ";
-        QTest::newRow("8, margin 30") << 8 << 30 << false << 0.0 << el << "landscape 8 Οριζόντια σελίδα.";
-        QTest::newRow("9, a wide rate") << 9 << 0 << false << 1e6 << en << "landscape 9 Landscape.";
-        QTest::newRow("10, margin 15") << 10 << 15 << false << 0.0 << en << "landscape 10 Landscape.";
+        QTest::newRow("8, margin 30") << 8 << 30 << false << 0.0 << el << "landscape 8 Οριζόντιος προσανατολισμός.";
+        QTest::newRow("9, a wide rate") << 9 << 0 << false << 1e6 << en << "landscape 9 Landscape orientation.";
+        QTest::newRow("10, margin 15") << 10 << 15 << false << 0.0 << en << "landscape 10 Landscape orientation.";
         QTest::newRow("12, margin 30") << 12 << 30 << false << 0.0 << el
-                                       << "landscape 10 Οριζόντια σελίδα, μέγεθος 10.";
+                                       << "landscape 10 Οριζόντιος προσανατολισμός, μέγεθος 10.";
         QTest::newRow("12, margin 30, landscape") << 12 << 30 << true << 0.0 << en << "landscape 10 Size 10.";
     }
     void reportHoldsItsWholeLine()

@@ -210,7 +210,7 @@ private slots:
         platform().printerAfterSetup = QStringLiteral("Laser & Co");
         platform().measures = {false, 100, 200, std::vector<double>(8, 1.0)}; // its paper holds 100 characters
         child("cmdPrintSetup")->click();
-        QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Print - Number of pages: 1. Landscape."));
+        QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Print - Number of pages: 1. Landscape orientation."));
         QCOMPARE(child<QRadioButton>("optPrintDestination_2")->text(),
                  QStringLiteral("both Laser && Co printer\nand Plain text file..."));
         child(button)->click();

@@ -207,7 +207,7 @@ constexpr std::array ToolkitEntries = {
                 "Options 'Pages Per Sheet' and 'Page Set' cannot be used together.\nPlease turn one of those options "
                 "off.",
                 "Οι επιλογές «Σελίδες ανά φύλλο» και «Σύνολο σελίδων» δεν μπορούν να χρησιμοποιηθούν μαζί.\n"
-                "Απενεργοποιήστε τη μία από τις δύο."},
+                "Απενεργοποιήστε την μία από τις δύο."},
     ToolkitText{"QPrintDialog", "Conflicting options", "Αντικρουόμενες επιλογές"},
     ToolkitText{"QPrintDialog", "There are conflicts in some options. Please fix them.",
                 "Ορισμένες επιλογές αντικρούονται. Παρακαλώ διορθώστε τις."},
@@ -221,7 +221,7 @@ constexpr std::array ToolkitEntries = {
     ToolkitText{"QPrintWidget", "Output &file:", "&Αρχείο εξόδου:"},
     ToolkitText{"QPrintSettingsOutput", "Form", "Φόρμα"},
     ToolkitText{"QPrintSettingsOutput", "Copies", "Αντίγραφα"},
-    ToolkitText{"QPrintSettingsOutput", "Print range", "Περιοχή εκτύπωσης"},
+    ToolkitText{"QPrintSettingsOutput", "Print range", "Περιοχή εκτυπώσεως"},
     ToolkitText{"QPrintSettingsOutput", "Print all", "Εκτύπωση όλων"},
     ToolkitText{"QPrintSettingsOutput", "Pages from", "Σελίδες από"},
     ToolkitText{"QPrintSettingsOutput", "to", "έως"},
@@ -243,8 +243,8 @@ constexpr std::array ToolkitEntries = {
     ToolkitText{"QPrintSettingsOutput", "Grayscale", "Αποχρώσεις του γκρι"},
     ToolkitText{"QPrintSettingsOutput", "Double Sided Printing", "Εκτύπωση διπλής όψης"},
     ToolkitText{"QPrintSettingsOutput", "Off", "Όχι"},
-    ToolkitText{"QPrintSettingsOutput", "Long side binding", "Βιβλιοδεσία στη μακριά πλευρά"},
-    ToolkitText{"QPrintSettingsOutput", "Short side binding", "Βιβλιοδεσία στη στενή πλευρά"},
+    ToolkitText{"QPrintSettingsOutput", "Long side binding", "Βιβλιοδεσία στην μακριά πλευρά"},
+    ToolkitText{"QPrintSettingsOutput", "Short side binding", "Βιβλιοδεσία στην στενή πλευρά"},
     ToolkitText{"QPrintSettingsOutput", "Page Set:", "Σύνολο σελίδων:"},
     ToolkitText{"QPageSetupWidget", "Form", "Φόρμα"},
     ToolkitText{"QPageSetupWidget", "Paper", "Χαρτί"},
