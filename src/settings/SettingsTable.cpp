@@ -45,6 +45,7 @@ constexpr std::array<SettingDefinition, std::size_t(Setting::Count)> Table = {{
     {Setting::WindowWidth, "Window", "Width", Integer, NumberBuffer, 0, WindowCoordinateLimit, 0},
     {Setting::WindowHeight, "Window", "Height", Integer, NumberBuffer, 0, WindowCoordinateLimit, 0},
     {Setting::WindowMaximised, "Window", "Maximised", Boolean, BooleanBuffer},
+    {Setting::WindowPixelRatio, "Window", "PixelRatio", Integer, NumberBuffer, 25, 1600, 100},
 }};
 
 constexpr bool TableInOrder()

@@ -30,9 +30,10 @@ enum class Setting : quint8 {
     ImportDeleteAfter,
     WindowLeft, // the main window's place when the program last ended
     WindowTop,
-    WindowWidth, // 0: none kept
+    WindowWidth, // 0: none the user chose; the window opens at the size it was designed at
     WindowHeight,
     WindowMaximised,
+    WindowPixelRatio, // the screen's device pixels to a pixel of the place, in percent
     Count
 };
 

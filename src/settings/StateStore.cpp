@@ -35,11 +35,14 @@ void KeepConversionState(const ConversionState &state, IniDocument &ini)
 
 std::optional<WindowPlace> ReadWindowPlace(const IniDocument &ini)
 {
+    // Every place is kept with its state, so a stored state tells a kept place
+    // without a size of its own from none at all.
+    const std::optional<bool> maximised = ReadIniStoredBoolean(ini, Setting::WindowMaximised);
     const QRect geometry(ReadIniInteger(ini, Setting::WindowLeft), ReadIniInteger(ini, Setting::WindowTop),
                          ReadIniInteger(ini, Setting::WindowWidth), ReadIniInteger(ini, Setting::WindowHeight));
-    if (geometry.isEmpty())
+    if (!maximised && geometry.isEmpty())
         return std::nullopt;
-    return WindowPlace{geometry, ReadIniBoolean(ini, Setting::WindowMaximised)};
+    return WindowPlace{geometry, maximised.value_or(false), ReadIniInteger(ini, Setting::WindowPixelRatio)};
 }
 
 void KeepWindowPlace(const WindowPlace &place, IniDocument &ini)
@@ -54,4 +57,5 @@ void KeepWindowPlace(const WindowPlace &place, IniDocument &ini)
     write(Setting::WindowWidth, place.geometry.width());
     write(Setting::WindowHeight, place.geometry.height());
     WriteIniBoolean(ini, Setting::WindowMaximised, place.maximised);
+    write(Setting::WindowPixelRatio, place.pixelRatio);
 }

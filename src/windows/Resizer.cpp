@@ -1,6 +1,7 @@
 #include "windows/Resizer.h"
 
 #include "app/logic/WindowGeometry.h"
+#include "windows/ProgramStyle.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -57,14 +58,17 @@ Resizer::Resizer(QWidget *window)
 
 Resizer *Resizer::install(QWidget *window, double scale)
 {
+    // Where the program did not choose its style first (a window built on its own).
+    ProgramStyle::use();
     auto *resizer = new Resizer(window);
     resizer->m_designed = window->sizeHint().expandedTo(window->minimumSizeHint());
+    resizer->m_base = resizer->m_designed;
     resizer->m_scaledMinimum = window->minimumSizeHint();
     resizer->capture();
     // At its designed size a window's scale is 1 whatever part of it is fixed:
     // that part is measured only once the window is sized otherwise, which
     // keeps the measuring off the start-up.
-    window->setMinimumSize(ScaledSize(resizer->m_designed, MinimumScale));
+    resizer->updateMinimum();
     const QScreen *screen = window->parentWidget() ? window->parentWidget()->screen() : window->screen();
     const double opening = std::clamp(scale, MinimumScale, MaximumScale);
     QSize wanted = resizer->m_designed;
@@ -75,9 +79,58 @@ Resizer *Resizer::install(QWidget *window, double scale)
         resizer->scaleContents(opening);
         wanted = wanted.expandedTo(window->minimumSizeHint());
     }
-    window->resize(screen ? FitToScreen(wanted, screen->availableGeometry(), resizer->frameMargins()).size() : wanted);
+    resizer->resizeWindow(screen ? FitToScreen(wanted, screen->availableGeometry(), resizer->frameMargins()).size()
+                                 : wanted);
     window->installEventFilter(resizer);
     return resizer;
+}
+
+void Resizer::place(const QRect &geometry, QSize usersSize)
+{
+    setWindowGeometry(geometry);
+    m_sizes.user = usersSize;
+}
+
+void Resizer::resizeWindow(QSize size)
+{
+    m_resizing = true;
+    m_window->resize(size);
+    m_resizing = false;
+    m_sizes.placed = m_window->size();
+}
+
+void Resizer::setWindowGeometry(const QRect &geometry)
+{
+    m_resizing = true;
+    m_window->setGeometry(geometry);
+    m_resizing = false;
+    m_sizes.placed = m_window->size();
+}
+
+void Resizer::setWindowMinimum(QSize size)
+{
+    // A minimum above the window's size makes the toolkit enlarge it: the size
+    // it then has stands for the one it replaces, whoever gave that.
+    const QSize before = m_window->size();
+    m_resizing = true;
+    m_window->setMinimumSize(size);
+    m_resizing = false;
+    if (m_window->size() == before)
+        return;
+    if (before == m_sizes.placed)
+        m_sizes.placed = m_window->size();
+    if (before == m_sizes.user)
+        m_sizes.user = m_window->size();
+}
+
+void Resizer::updateMinimum()
+{
+    QSize room;
+    if (const QScreen *screen = m_window->parentWidget() ? m_window->parentWidget()->screen() : m_window->screen())
+        room = screen->availableGeometry().marginsRemoved(frameMargins()).size();
+    m_floor = room.isEmpty() ? MinimumScale : ScaleFloor(m_designed, m_fixed, room);
+    const QSize least = ScaledSize(m_designed, m_floor, m_fixed);
+    setWindowMinimum(room.isEmpty() ? least : least.boundedTo(room));
 }
 
 QSize Resizer::sizeAt(double scale)
@@ -104,7 +157,7 @@ void Resizer::measureFixedPart()
     };
     m_fixed = QSize(fixedLength(atOne.width(), atSmallest.width(), m_designed.width()),
                     fixedLength(atOne.height(), atSmallest.height(), m_designed.height()));
-    m_window->setMinimumSize(ScaledSize(m_designed, MinimumScale, m_fixed));
+    updateMinimum();
 }
 
 Resizer *Resizer::of(const QWidget *window)
@@ -116,8 +169,9 @@ QMargins Resizer::frameMargins() const
 {
     if (const QWindow *handle = m_window->windowHandle(); handle && !handle->frameMargins().isNull())
         return handle->frameMargins();
-    // Before the desktop has framed the window: room for a title bar.
-    return {0, m_window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_window), 0, 0};
+    // Before the desktop has framed the window: room for a title bar and a border.
+    const int border = m_window->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_window);
+    return {border, m_window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_window), border, border};
 }
 
 void Resizer::capture()
@@ -183,7 +237,7 @@ void Resizer::fitScaleToWindow()
             return;
         const double ratio = std::min(double(room.width()) / m_scaledMinimum.width(),
                                       double(room.height()) / m_scaledMinimum.height());
-        const double smaller = std::max(MinimumScale, m_scale * ratio);
+        const double smaller = std::max(m_floor, m_scale * ratio);
         if (m_scale - smaller < ScaleStep)
             return;
         apply(smaller);
@@ -231,57 +285,123 @@ void Resizer::scaleContents(double scale)
     }
 }
 
-void Resizer::fitGrownContents()
+namespace {
+
+// A window the desktop sizes itself: the program leaves its geometry alone,
+// since setting it would take the state away.
+bool SizedByDesktop(const QWidget *window)
+{
+    return window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized);
+}
+
+} // namespace
+
+void Resizer::fitContents()
 {
     // What the scale alone asks is given already; only contents that need
     // more (a longer text) widen the designed size, by as much at the designed
     // size as at this scale, so that the scale stays.
     const QSize needed = m_window->minimumSizeHint();
     const QSize room = m_scaledMinimum.expandedTo(m_measured ? sizeAt(m_scale) : m_designed);
-    if (needed.width() <= room.width() && needed.height() <= room.height())
+    const bool grows = needed.width() > room.width() || needed.height() > room.height();
+    if (!grows && m_designed == m_base)
         return;
     measureFixedPart();
-    const QSize scaling = needed - m_fixed;
-    m_designed = m_designed.expandedTo(
-        m_fixed + QSize(int(std::ceil(scaling.width() / m_scale)), int(std::ceil(scaling.height() / m_scale))));
-    m_window->setMinimumSize(sizeAt(MinimumScale));
-    m_window->resize(m_window->size().expandedTo(needed));
+    const QSize designed = DesignedFor(m_base, needed, m_fixed, m_scale);
+    if (designed == m_designed)
+        return;
+    m_designed = designed;
+    updateMinimum();
+    if (SizedByDesktop(m_window))
+        return;
+    const bool ownSize = m_window->size() == m_sizes.placed;
+    if (grows) {
+        if (ownSize && m_sizes.beforeGrowth.isEmpty())
+            m_sizes.beforeGrowth = m_window->size();
+        resizeWindow(m_window->size().expandedTo(needed));
+    } else if (ownSize && m_designed == m_base && !m_sizes.beforeGrowth.isEmpty()) {
+        // The contents that needed the room are gone (the language that needed
+        // it): the window gives it back, unless its user sized it meanwhile.
+        resizeWindow(m_sizes.beforeGrowth.expandedTo(needed));
+        m_sizes.beforeGrowth = QSize();
+    }
+}
+
+void Resizer::contentsChanged()
+{
+    // Each part's layout measures its new texts and tells the layout around it,
+    // the innermost first, so that the window follows the texts at once
+    // rather than one change late.
+    const QList<QWidget *> parts = m_window->findChildren<QWidget *>();
+    for (auto part = parts.crbegin(); part != parts.crend(); ++part) {
+        if (QLayout *layout = (*part)->layout())
+            layout->activate();
+    }
+    if (QLayout *layout = m_window->layout())
+        layout->activate();
+    fitContents();
 }
 
 void Resizer::fitFramed()
 {
     // The frame is known once the desktop has put it round the shown window:
-    // where the guess of it fell short, the window is fitted again, so that no
-    // edge lies off the screen.
+    // where the guess of it fell short, the window is fitted again, frame and
+    // all, so that no edge lies off the screen. A window its user or the
+    // desktop has sized meanwhile stays as it is.
     const QWindow *handle = m_window->windowHandle();
     if (!handle || handle->frameMargins().isNull())
         return;
     m_framed = true;
     const QScreen *screen = m_window->screen();
-    if (!screen || m_window->isMaximized() || m_window->isFullScreen())
+    if (!screen || SizedByDesktop(m_window) || m_window->size() != m_sizes.placed)
         return;
+    updateMinimum();
     const QRect available = screen->availableGeometry();
     if (!available.contains(m_window->frameGeometry()))
-        m_window->setGeometry(FitToScreen(m_window->size(), available, handle->frameMargins()));
+        setWindowGeometry(FitToScreen(m_window->size(), available, handle->frameMargins()));
+}
+
+void Resizer::noteSize()
+{
+    if (m_resizing || SizedByDesktop(m_window) || m_window->size() == m_sizes.placed)
+        return;
+    m_beforeResize = m_sizes;
+    m_sizes = {m_window->size(), m_window->size(), QSize()};
+}
+
+void Resizer::noteState()
+{
+    // A desktop may resize a window it maximises before it says so: a size
+    // that fills the screen, noted just before, was never the user's.
+    const QScreen *screen = m_window->screen();
+    if (!screen || !SizedByDesktop(m_window) || m_sizes.user != m_window->size())
+        return;
+    const QSize room = screen->availableGeometry().marginsRemoved(frameMargins()).size();
+    if (m_window->width() >= room.width() && m_window->height() >= room.height())
+        m_sizes = m_beforeResize;
 }
 
 bool Resizer::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window) {
         if (event->type() == QEvent::Resize) {
+            noteSize();
             if (!m_measured && m_window->size() == m_designed)
                 return QObject::eventFilter(watched, event);
             measureFixedPart();
-            const double scale = WindowScale(m_designed, m_window->size(), m_fixed);
+            const double scale = WindowScale(m_designed, m_window->size(), m_fixed, m_floor);
             if (std::abs(scale - m_scale) >= ScaleStep) {
                 apply(scale);
                 fitScaleToWindow();
             }
         } else if (event->type() == QEvent::LayoutRequest) {
-            fitGrownContents();
-        } else if (event->type() == QEvent::Paint && !m_framed) {
-            fitFramed();
+            fitContents();
+        } else if (event->type() == QEvent::WindowStateChange) {
+            noteState();
         }
+        // Whichever comes once the desktop has framed the window.
+        if (!m_framed && (event->type() == QEvent::Paint || event->type() == QEvent::Move))
+            fitFramed();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/logic/WindowGeometry.h"
+
 #include <QFont>
 #include <QList>
 #include <QMargins>
@@ -18,8 +20,10 @@ class QWidget;
 // Makes a window grow and shrink with its user: when the window is resized,
 // its fonts, pictures and controls are scaled by WindowScale (its size against
 // the size it was designed at), and its layouts move and resize the controls.
-// A window opens at its designed size, reduced to fit its screen. One per
-// window, installed once its controls are built; the window owns it.
+// A window opens at its designed size, reduced to fit its screen with its
+// frame. The resizer tells the sizes it gives the window from those its user
+// gives it: only the latter are the user's to keep. One per window, installed
+// once its controls are built; the window owns it.
 class Resizer : public QObject
 {
     Q_OBJECT
@@ -36,6 +40,17 @@ public:
     QSize sizeAt(double scale);
     // The frame the desktop puts around the window, as far as it is known yet.
     QMargins frameMargins() const;
+
+    // Puts the window in place; `usersSize` is the size its user chose for it,
+    // if any, which may be more than the place holds.
+    void place(const QRect &geometry, QSize usersSize);
+    // The size the user last gave the window (a resize, or the one it opened
+    // with); empty when all its sizes were the program's.
+    QSize userSize() const { return m_sizes.user; }
+
+    // After the window's texts changed (another language): the window takes
+    // the room its contents need, or gives back what they no longer need.
+    void contentsChanged();
 
     // Run after each change of scale, once the fonts and sizes are set: for
     // what the window measures in its fonts itself.
@@ -55,10 +70,21 @@ private:
     void scaleContents(double scale);
     // A smaller scale where the contents at this one need more than the window has.
     void fitScaleToWindow();
-    // Contents that grew (a longer text) widen the window and its designed size.
-    void fitGrownContents();
+    // Contents that grew (a longer text) widen the window and its designed
+    // size; when they need less again, the window gives the room back.
+    void fitContents();
     // Once shown and framed, a window whose frame leaves the screen is fitted again.
     void fitFramed();
+    // The least size the window takes: its size at the smallest scale its
+    // screen leaves it, never more than the screen holds.
+    void updateMinimum();
+    // A size or place the program gives the window, not its user.
+    void resizeWindow(QSize size);
+    void setWindowGeometry(const QRect &geometry);
+    void setWindowMinimum(QSize size);
+    // Whose the size a resize brought is: the program's, or else its user's.
+    void noteSize();
+    void noteState();
 
     struct WidgetSize
     {
@@ -88,10 +114,12 @@ private:
     };
 
     QWidget *m_window;
+    QSize m_base; // the size the window was designed at, before its contents grew
     QSize m_designed;
     QSize m_fixed{0, 0};
     bool m_measured = false;
     double m_scale = 1.0;
+    double m_floor = MinimumScale; // the smallest scale the screen leaves the window
     QFont m_font;
     QList<WidgetSize> m_widgets;
     QList<LayoutSize> m_layouts;
@@ -99,4 +127,15 @@ private:
     QSize m_scaledMinimum;
     std::function<void()> m_afterScaling;
     bool m_framed = false;
+
+    // The sizes, whoever gave them.
+    struct Sizes
+    {
+        QSize placed;       // the program gave it last; a window still at it follows its contents
+        QSize user;         // its user gave it last; empty: none
+        QSize beforeGrowth; // a window's own size before its contents widened it
+    };
+    bool m_resizing = false; // the program is resizing the window itself
+    Sizes m_sizes;
+    Sizes m_beforeResize; // undone when that resize turns out to be a maximise
 };

@@ -348,30 +348,64 @@ private slots:
         QTEST(WindowScale(QSize(500, 600), window), "scale");
     }
 
-    // A window 500 by 600 with a title bar of 20 opens where it was while that lies on a screen, otherwise centred
-    // at the size it had, reduced to fit the main screen (the first).
-    void openingPlace_data()
+    // Where the main window opens (designed 500 by 600, 40 by 100 of it drawn at one size, framed by 2, 20, 2 and 4)
+    // after what the last run kept, and the smallest scale the main screen leaves it. A place lies wholly on a screen
+    // of the pixel ratio (percent) it was kept under, frame and all, or the window opens centred on the main screen.
+    void windowPlace_data()
     {
-        QTest::addColumn<QRect>("kept"); // empty: none
-        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QRect>("kept"); // a position without a size: none of the user's
+        QTest::addColumn<int>("keptRatio"); // 0: nothing kept
+        QTest::addColumn<QList<QRect>>("screens"); // the first is the main one
+        QTest::addColumn<int>("ratio");
+        QTest::addColumn<QSize>("needed"); // what the contents need now; empty: no more than designed
         QTest::addColumn<QRect>("place");
-        const QRect one(0, 0, 1280, 1024), two(1280, 0, 1920, 1080), elsewhere(1400, 100, 600, 700);
-        QTest::newRow("first start") << QRect() << QList{one} << QRect(390, 222, 500, 600);
-        QTest::newRow("twice the scale on 1600 by 1000") << QRect() << QList{QRect(0, 0, 800, 500)}
-                                                         << QRect(150, 20, 500, 480);
-        QTest::newRow("on the second screen") << elsewhere << QList{one, two} << elsewhere;
-        QTest::newRow("second screen gone") << elsewhere << QList{one} << QRect(340, 172, 600, 700);
-        QTest::newRow("partly off the screen") << QRect(-50, 100, 600, 700) << QList{one, two}
-                                               << QRect(340, 172, 600, 700);
-        QTest::newRow("larger than the screen") << QRect(0, 30, 2000, 1500) << QList{one} << QRect(0, 20, 1280, 1004);
+        QTest::addColumn<double>("floor");
+        const QRect one(0, 0, 1280, 1024), two(1280, 0, 1920, 1080), centred(390, 220, 500, 600);
+        const QList<QRect> alone{one};
+        QTest::newRow("first start") << QRect() << 0 << alone << 100 << QSize() << centred << 0.6;
+        QTest::newRow("frame counted on a small screen") << QRect() << 0 << QList{QRect(0, 0, 512, 384)} << 200
+                                                         << QSize() << QRect(6, 20, 500, 360) << 0.52;
+        QTest::newRow("scaled run's forced size not kept") << QRect(6, 20, 0, 0) << 200 << alone << 100 << QSize()
+                                                           << centred << 0.6;
+        QTest::newRow("place kept, size not the user's") << QRect(30, 40, 0, 0) << 100 << alone << 100 << QSize()
+                                                         << QRect(30, 40, 500, 600) << 0.6;
+        QTest::newRow("user's resize kept") << QRect(100, 50, 700, 800) << 100 << alone << 100 << QSize()
+                                            << QRect(100, 50, 700, 800) << 0.6;
+        QTest::newRow("user's size under another scale") << QRect(100, 50, 700, 800) << 200 << alone << 100
+                                                         << QSize() << centred << 0.6;
+        QTest::newRow("maximised from the minimum size") << QRect(30, 40, 316, 400) << 100 << alone << 100
+                                                         << QSize() << QRect(30, 40, 316, 400) << 0.6;
+        QTest::newRow("wider contents (Greek)") << QRect() << 0 << alone << 100 << QSize(560, 580)
+                                                << QRect(360, 220, 560, 600) << 0.6;
+        QTest::newRow("width after a language round trip") << QRect() << 0 << alone << 100 << QSize(480, 580)
+                                                            << centred << 0.6;
+        const QRect elsewhere(1400, 100, 600, 700);
+        QTest::newRow("on the second screen") << elsewhere << 100 << QList{one, two} << 100 << QSize() << elsewhere
+                                              << 0.6;
+        QTest::newRow("second screen gone") << elsewhere << 100 << alone << 100 << QSize()
+                                            << QRect(340, 170, 600, 700) << 0.6;
+        QTest::newRow("frame off the screen") << QRect(10, 10, 600, 700) << 100 << QList{one, two} << 100 << QSize()
+                                              << QRect(340, 170, 600, 700) << 0.6;
+        QTest::newRow("larger than the screen") << QRect(0, 30, 2000, 1500) << 100 << alone << 100 << QSize()
+                                                << QRect(2, 20, 1276, 1000) << 0.6;
     }
-    void openingPlace()
+    void windowPlace()
     {
         QFETCH(QRect, kept);
+        QFETCH(int, keptRatio);
         QFETCH(QList<QRect>, screens);
-        QTEST(OpeningPlace(kept.isEmpty() ? std::nullopt : std::optional(kept), QSize(500, 600), screens,
-                           screens.first(), QMargins(0, 20, 0, 0)),
-              "place");
+        QFETCH(int, ratio);
+        QFETCH(QSize, needed);
+        const QSize fixed(40, 100);
+        const QMargins frame(2, 20, 2, 4);
+        const QSize designed = needed.isEmpty() ? QSize(500, 600) : DesignedFor(QSize(500, 600), needed, fixed, 1.0);
+        QList<ScreenArea> areas;
+        for (const QRect &screen : screens)
+            areas.append({screen, ratio});
+        const std::optional<WindowPlace> place =
+            keptRatio ? std::optional(WindowPlace{kept, false, keptRatio}) : std::nullopt;
+        QTEST(OpeningPlace(place, designed, areas, areas.first(), frame), "place");
+        QTEST(ScaleFloor(designed, fixed, screens.first().marginsRemoved(frame).size()), "floor");
     }
 
     // After any failure the old text file stays as it was.

@@ -190,16 +190,17 @@ private slots:
         WriteIniCurrency(ini, Setting::LastAmount, Money::minimum());
         QCOMPARE(ReadIniCurrency(ini, Setting::LastAmount), Money::minimum());
         QVERIFY(!ReadWindowPlace(ini));
-        // A place beyond what is read back is kept at its edge.
-        KeepWindowPlace({QRect(-40000, 10, 800, 0), true}, ini);
-        QVERIFY(!ReadWindowPlace(ini));
-        KeepWindowPlace({QRect(-40000, 10, 800, 600), true}, ini);
-        const std::optional<WindowPlace> place = ReadWindowPlace(ini);
-        QVERIFY(place && place->geometry == QRect(-30000, 10, 800, 600) && place->maximised);
+        // A place beyond what is read back is kept at its edge; one without a size of the user's is kept too.
+        KeepWindowPlace({QRect(-40000, 10, 800, 0), true, 200}, ini);
+        std::optional<WindowPlace> place = ReadWindowPlace(ini);
+        QVERIFY(place && place->geometry.isEmpty() && place->geometry.topLeft() == QPoint(-30000, 10));
+        KeepWindowPlace({QRect(-40000, 10, 800, 600), true, 200}, ini);
+        place = ReadWindowPlace(ini);
+        QVERIFY(place && place->geometry == QRect(-30000, 10, 800, 600) && place->maximised && place->pixelRatio == 200);
         QCOMPARE(ini.bytes(), "[Rates]\r\n13=" + Localized("1E-300").toUtf8() + "\r\n[Last]\r\nAmount="
                                   + Localized("-922337203685477.5808").toUtf8()
                                   + "\r\n[Window]\r\nLeft=-30000\r\nTop=10\r\nWidth=800\r\nHeight=600\r\n"
-                                    "Maximised=True\r\n");
+                                    "Maximised=True\r\nPixelRatio=200\r\n");
     }
 
     void pageSetup()

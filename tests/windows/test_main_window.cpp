@@ -179,7 +179,57 @@ private slots:
         m_main->setGeometry(m_main->geometry().translated(20, 0));
         QTest::keyClick(m_main.get(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!m_main->isVisible());
-        QCOMPARE(m_program->ini(), QByteArray(before).replace("Left=30", "Left=50"));
+        QCOMPARE(m_program->ini(), QByteArray(before)
+                                      .replace("Left=30", "Left=50")
+                                      .replace("Maximised=False\r\n", "Maximised=False\r\nPixelRatio=100\r\n"));
+    }
+
+    // What the window keeps of its place when the program ends, and the width it gives back: only a size its user
+    // gave it (a resize, a maximise) is kept; one the program gave it (its designed size, or the room its contents
+    // needed for a while) is not, nor one kept under another pixel ratio.
+    void keptPlace_data()
+    {
+        QTest::addColumn<QByteArray>("window"); // the [Window] section the program starts with
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("kept"); // what the file then keeps; %w by %h: the window's least size
+        const QByteArray place = "[Window]\r\nLeft=30\r\nTop=40\r\nWidth=600\r\nHeight=590\r\nMaximised=False\r\n";
+        QTest::newRow("designed size") << QByteArray() << "" << "Width=0 Height=0 Maximised=False PixelRatio=100";
+        QTest::newRow("user's resize") << QByteArray() << "resize" << "Width=610 Height=620 Maximised=False";
+        QTest::newRow("user's size kept again") << place << "" << "Left=30 Top=40 Width=600 Height=590";
+        QTest::newRow("size under another ratio") << place + "PixelRatio=200\r\n" << "" << "Width=0 Height=0";
+        QTest::newRow("maximised from the minimum size") << QByteArray() << "smallest maximise"
+                                                         << "Width=%w Height=%h Maximised=True";
+        QTest::newRow("width after a language round trip") << QByteArray() << "Greek English" << "Width=0 Height=0";
+        QTest::newRow("resized meanwhile") << QByteArray() << "Greek resize English" << "Width=610 Height=620";
+    }
+    void keptPlace()
+    {
+        QFETCH(QByteArray, window);
+        QFETCH(QString, steps);
+        QFETCH(QString, kept);
+        start(window);
+        const int opened = m_main->width();
+        int greekWidth = opened;
+        for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+            if (step == QLatin1String("resize") || step == QLatin1String("smallest"))
+                m_main->resize(step == QLatin1String("resize") ? QSize(610, 620) : QSize(1, 1));
+            else if (step == QLatin1String("maximise"))
+                m_main->showMaximized();
+            else
+                switchLanguage(step == QLatin1String("Greek") ? Language::Greek : Language::English);
+            QCoreApplication::processEvents(); // the toolkit's texts follow the language in events of their own
+            QTRY_VERIFY(m_main->isMaximized() == (step == QLatin1String("maximise")));
+            greekWidth = step == QLatin1String("Greek") ? m_main->width() : greekWidth;
+        }
+        // Greek needs more room than English, and gives it back with the language.
+        QVERIFY(greekWidth > opened || !steps.startsWith(QLatin1String("Greek")));
+        QVERIFY(m_main->width() == opened || steps != QLatin1String("Greek English"));
+        const QSize least = m_main->minimumSize();
+        m_main->close();
+        const QString ini = QString::fromUtf8(m_program->ini()).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        kept.replace(QStringLiteral("%w"), QString::number(least.width()))
+            .replace(QStringLiteral("%h"), QString::number(least.height()));
+        QVERIFY2(ini.contains(kept), qPrintable(ini));
     }
 
     void languageSwitchAppliesEveryCaption()

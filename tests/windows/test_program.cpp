@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,25 +19,33 @@ private:
     QString m_program;
     QProcessEnvironment m_environment;
 
-    static QString xdotool(const QStringList &arguments)
+    static QString xdotool(const QStringList &arguments, const QString &display = {})
     {
         QProcess process;
-        process.start(QStringLiteral("xdotool"), arguments);
+        if (!display.isEmpty()) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("DISPLAY"), display);
+            process.setProcessEnvironment(environment);
+        }
+        const bool xwininfo = arguments.value(0).startsWith(QLatin1String("x"));
+        process.start(xwininfo ? arguments[0] : QStringLiteral("xdotool"), xwininfo ? arguments.mid(1) : arguments);
         process.waitForFinished(5000);
         return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     }
     // A shown window of the process titled so (any when empty), none of the known ones. Titles are compared
     // here: xdotool's own search misses Greek ones.
-    static QString waitForTitled(const QProcess &process, const QString &title = {}, const QStringList &known = {})
+    static QString waitForTitled(const QProcess &process, const QString &title = {}, const QStringList &known = {},
+                                 const QString &display = {})
     {
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < 15000) {
             const QStringList windows = xdotool({"search", "--all", "--onlyvisible", "--pid",
-                                                 QString::number(process.processId()), "--name", "."})
+                                                 QString::number(process.processId()), "--name", "."},
+                                                display)
                                             .split(u'\n', Qt::SkipEmptyParts);
             for (const QString &window : windows) {
-                if (!known.contains(window) && (title.isEmpty() || xdotool({"getwindowname", window}) == title))
+                if (!known.contains(window) && (title.isEmpty() || xdotool({"getwindowname", window}, display) == title))
                     return window;
             }
             QTest::qWait(100);
@@ -136,6 +145,77 @@ private slots:
         QCOMPARE(program->exitStatus(), QProcess::NormalExit);
         QCOMPARE(program->exitCode(), 0);
         QCOMPARE(ReadFile(settingsFile()), QByteArray("[General]\r\nLanguage=False\r\n"));
+    }
+
+    // On a small screen (1024 by 768) at twice the scale, framed by a window manager of the test's own: the window
+    // and its frame lie wholly on the screen, and the size it was fitted to there is not kept, so the next ordinary
+    // start opens at the size a first start does.
+    void smallScaledScreen()
+    {
+        const QStringList needed = {"Xvfb", "openbox", "xwininfo", "xprop"};
+        for (const QString &tool : needed) {
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                QSKIP(qPrintable(tool + QStringLiteral(" is not installed: no screen of the test's own to frame "
+                                                       "the window on (scripts/debian-packages.txt lists it)")));
+        }
+        int number = 90;
+        while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))
+               || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
+            ++number;
+        const QString display = QStringLiteral(":%1").arg(number);
+        QProcess screen, desktop;
+        screen.start(QStringLiteral("Xvfb"), {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)), 10000);
+        const QDir folder(m_dir.filePath(QStringLiteral("small")));
+        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        QProcessEnvironment environment = m_environment;
+        environment.insert(QStringLiteral("DISPLAY"), display);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
+        desktop.setProcessEnvironment(environment);
+        desktop.start(QStringLiteral("openbox"), {"--sm-disable"});
+        QVERIFY(desktop.waitForStarted());
+        // The window manager says it manages the screen once it does.
+        QTRY_VERIFY_WITH_TIMEOUT(xdotool({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}, display).contains(u'#'),
+                                 15000);
+        QVERIFY(QFile::copy(m_program, folder.filePath(QStringLiteral("euro-changeover-adviser"))));
+        // Starts a copy, gives its window and the frame round it, and ends it as Ctrl+Q does.
+        const auto run = [&](const QString &scale) {
+            QProcess program;
+            QProcessEnvironment scaled = environment;
+            if (!scale.isEmpty())
+                scaled.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+            program.setProcessEnvironment(scaled);
+            program.start(folder.filePath(QStringLiteral("euro-changeover-adviser")));
+            const QString window = waitForTitled(program, {}, {}, display);
+            QTest::qWait(1000); // the window manager frames the window, the program fits it to the frame
+            const QString framed = xdotool({"xwininfo", "-frame", "-id", window}, display);
+            const QString own = xdotool({"xwininfo", "-id", window}, display);
+            xdotool({"windowactivate", "--sync", window}, display);
+            xdotool({"key", "ctrl+q"}, display);
+            program.waitForFinished(5000);
+            const auto number = [](const QString &info, const char *name) {
+                const qsizetype at = info.indexOf(QLatin1String(name));
+                return at < 0 ? -1 : info.mid(at + qsizetype(qstrlen(name))).section(u'\n', 0, 0).trimmed().toInt();
+            };
+            return QStringList{QString::number(number(framed, "Absolute upper-left X:")),
+                               QString::number(number(framed, "Absolute upper-left Y:")),
+                               QString::number(number(framed, "Width:")), QString::number(number(framed, "Height:")),
+                               QStringLiteral("%1x%2").arg(number(own, "Width:")).arg(number(own, "Height:"))};
+        };
+        const QString settings = folder.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini"));
+        const QString designed = run({}).last();
+        QVERIFY(QFile::remove(settings));
+        const QStringList scaled = run(QStringLiteral("2"));
+        QVERIFY2(scaled[0].toInt() >= 0 && scaled[1].toInt() >= 0 && scaled[0].toInt() + scaled[2].toInt() <= 1024
+                     && scaled[1].toInt() + scaled[3].toInt() <= 768,
+                 qPrintable(scaled.join(u' ')));
+        QVERIFY2(ReadFile(settings).contains("Width=0\r\nHeight=0\r\nMaximised=False\r\nPixelRatio=200"),
+                 ReadFile(settings).constData());
+        QCOMPARE(run({}).last(), designed);
+        desktop.terminate();
+        QVERIFY(desktop.waitForFinished(5000));
+        screen.terminate();
+        QVERIFY(screen.waitForFinished(5000));
     }
 };
 

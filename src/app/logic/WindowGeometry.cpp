@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-double WindowScale(QSize designed, QSize window, QSize fixed)
+double WindowScale(QSize designed, QSize window, QSize fixed, double floor)
 {
     const QSize scaling = designed - fixed;
     if (scaling.isEmpty())
@@ -11,7 +11,7 @@ double WindowScale(QSize designed, QSize window, QSize fixed)
     const QSize room = window - fixed;
     const double scale =
         std::min(double(room.width()) / scaling.width(), double(room.height()) / scaling.height());
-    return std::clamp(scale, MinimumScale, MaximumScale);
+    return std::clamp(scale, floor, MaximumScale);
 }
 
 QSize ScaledSize(QSize designed, double scale, QSize fixed)
@@ -19,6 +19,24 @@ QSize ScaledSize(QSize designed, double scale, QSize fixed)
     const QSize scaling = designed - fixed;
     return fixed
         + QSize(int(std::lround(scaling.width() * scale)), int(std::lround(scaling.height() * scale)));
+}
+
+double ScaleFloor(QSize designed, QSize fixed, QSize room)
+{
+    const QSize scaling = designed - fixed;
+    if (scaling.isEmpty())
+        return MinimumScale;
+    const double fits = std::min(double(room.width() - fixed.width()) / scaling.width(),
+                                 double(room.height() - fixed.height()) / scaling.height());
+    return std::clamp(fits, LeastScale, MinimumScale);
+}
+
+QSize DesignedFor(QSize designed, QSize needed, QSize fixed, double scale)
+{
+    const QSize scaling = needed - fixed;
+    return designed.expandedTo(fixed
+                               + QSize(int(std::ceil(scaling.width() / scale)),
+                                       int(std::ceil(scaling.height() / scale))));
 }
 
 QRect FitToScreen(QSize wanted, const QRect &available, const QMargins &frame)
@@ -31,10 +49,19 @@ QRect FitToScreen(QSize wanted, const QRect &available, const QMargins &frame)
     return place;
 }
 
-QRect OpeningPlace(const std::optional<QRect> &kept, QSize designed, const QList<QRect> &screens,
-                   const QRect &mainScreen, const QMargins &frame)
+QRect OpeningPlace(const std::optional<WindowPlace> &kept, QSize designed, const QList<ScreenArea> &screens,
+                   const ScreenArea &mainScreen, const QMargins &frame)
 {
-    if (kept && std::any_of(screens.cbegin(), screens.cend(), [&](const QRect &screen) { return screen.contains(*kept); }))
-        return *kept;
-    return FitToScreen(kept ? kept->size() : designed, mainScreen, frame);
+    if (!kept)
+        return FitToScreen(designed, mainScreen.available, frame);
+    const bool sized = !kept->geometry.isEmpty();
+    const QRect place(kept->geometry.topLeft(), sized ? kept->geometry.size() : designed);
+    const bool onScreen = std::any_of(screens.cbegin(), screens.cend(), [&](const ScreenArea &screen) {
+        return screen.pixelRatio == kept->pixelRatio && screen.available.contains(place.marginsAdded(frame));
+    });
+    if (onScreen)
+        return place;
+    // A size taken under another ratio is no size the user chose here.
+    const bool usersHere = sized && kept->pixelRatio == mainScreen.pixelRatio;
+    return FitToScreen(usersHere ? place.size() : designed, mainScreen.available, frame);
 }

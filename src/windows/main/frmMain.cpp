@@ -44,6 +44,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -102,29 +103,48 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     placeWindow();
 }
 
+namespace {
+
+// A screen's device pixels to a pixel, in percent, as places are kept with it.
+ScreenArea AreaOf(const QScreen *screen)
+{
+    return {screen->availableGeometry(), int(std::lround(screen->devicePixelRatio() * 100))};
+}
+
+} // namespace
+
 void frmMain::placeWindow()
 {
     // The amounts' columns are measured in the font in force.
     Resizer *resizer = Resizer::install(this);
     resizer->setAfterScaling([this] { alignAmounts(); });
     const std::optional<WindowPlace> kept = m_controller.keptWindowPlace();
-    QList<QRect> screens;
+    QList<ScreenArea> screens;
     for (const QScreen *screen : QGuiApplication::screens())
-        screens.append(screen->availableGeometry());
+        screens.append(AreaOf(screen));
     const QScreen *main = screen();
     if (!main)
         return;
-    setGeometry(OpeningPlace(kept ? std::optional(kept->geometry) : std::nullopt, resizer->designedSize(), screens,
-                             main->availableGeometry(), resizer->frameMargins()));
+    const ScreenArea mainArea = AreaOf(main);
+    // The size the user chose is theirs only under the pixel ratio it was chosen under.
+    const bool usersSize = kept && !kept->geometry.isEmpty() && kept->pixelRatio == mainArea.pixelRatio;
+    resizer->place(OpeningPlace(kept, resizer->designedSize(), screens, mainArea, resizer->frameMargins()),
+                   usersSize ? kept->geometry.size() : QSize());
     if (kept && kept->maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void frmMain::keepPlace()
 {
+    // Only a size the user gave the window is kept; one the program gave it
+    // (fitted to a small or a scaled screen) is not, and the window then opens
+    // at its designed size.
     m_placeTimer.stop();
     const bool maximised = isMaximized();
-    m_controller.keepWindowPlace({maximised || isMinimized() ? normalGeometry() : geometry(), maximised});
+    const QRect normal = maximised || isMinimized() ? normalGeometry() : geometry();
+    const QSize users = Resizer::of(this)->userSize();
+    m_controller.keepWindowPlace({QRect(normal.topLeft(), users.isValid() ? users : QSize(0, 0)), maximised,
+                                  screen() ? AreaOf(screen()).pixelRatio : 100});
 }
 
 void frmMain::buildMenus()
@@ -406,6 +426,7 @@ void frmMain::chooseLanguage(Language language)
 {
     m_controller.setLanguage(language);
     showLanguage();
+    Resizer::of(this)->contentsChanged();
 }
 
 void frmMain::showLanguage()
