@@ -381,6 +381,42 @@ private slots:
         QVERIFY2(*right - *left <= 2, qPrintable(QStringLiteral("%1 to %2").arg(*left).arg(*right)));
     }
 
+    // After a print to a text file and after an export, the status line says where the file went, in the interface
+    // language, its tooltip and accessible description holding the whole path, until a conversion takes its place.
+    void savedFilesNamed()
+    {
+        start("[General]\r\nPrintDestination=1\r\n[ExportSettings]\r\nIni=True\r\n");
+        const QString out = m_program->path(QStringLiteral("a folder of reports whose name alone is wider than the whole status line of the window"));
+        const QString report = out + QStringLiteral("/report.txt");
+        QVERIFY(QDir().mkpath(out));
+        platform().savePaths = {report};
+        platform().folders = {out};
+        const auto press = [this](const char *button) {
+            QTimer::singleShot(0, this, [button] {
+                QApplication::activeModalWidget()->findChild<QPushButton *>(QLatin1String(button))->click();
+            });
+        };
+        const QLabel *road = child<QLabel>(QStringLiteral("lblConversionRoad"));
+        const auto said = [road] { return QStringList{road->text(), road->toolTip(), road->accessibleDescription()}; };
+        press("cmdPrint");
+        action("mnuFilePrint")->trigger();
+        // Too narrow for the whole path: its folders give way.
+        QCOMPARE(said(), QStringList({"Saved to '…/report.txt'", "Saved to '" + report + "'", report}));
+        QVERIFY(QFile::exists(report));
+        switchLanguage(Language::Greek);
+        QCOMPARE(said().first(), QStringLiteral("Αποθηκεύθηκε στο «…/report.txt»"));
+        QTimer::singleShot(0, this, [this, press] {
+            QApplication::activeModalWidget()->findChild<QPushButton *>(QStringLiteral("cmdSettingsFolderExternal"))->click();
+            press("cmdExport");
+        });
+        action("mnuSettingsExport")->trigger();
+        const QString exported = out + QStringLiteral("/zkEuroChangeoverAdviser.ini");
+        QCOMPARE(said().mid(1), QStringList({"Αποθηκεύθηκε στο «" + exported + "»", exported}));
+        whenDialogOpens([](frmInputCurrency *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+        QTest::mouseClick(goButton(3), Qt::LeftButton);
+        QCOMPARE(said(), QStringList({road->toolTip(), road->toolTip(), "Τελευταία μετατροπή"}));
+    }
+
     // The menus' items and the buttons reach their dialogs, over the main window.
     void menusAndButtonsOpenTheirDialogs()
     {

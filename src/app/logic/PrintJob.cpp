@@ -239,6 +239,8 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
         if (const Failure failure = file->commit(); failure.failed()) {
             failed = true;
             trap.check(failure);
+        } else if (window.saved) {
+            window.saved(filePath);
         }
     }
     const bool printed = !printer || printer->end();
@@ -251,6 +253,8 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
         if (const Failure failure = pdf->commit(); failure.failed()) {
             failed = true;
             trap.check(failure);
+        } else if (window.saved) {
+            window.saved(pdfPath);
         }
     }
     if (window.ends)

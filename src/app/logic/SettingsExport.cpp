@@ -6,6 +6,9 @@
 #include "files/FileOperations.h"
 #include "files/FolderIdentity.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 SettingsExport::SettingsExport(SharedDialogs &dialogs, SettingsStore &settings, QString savedPathsFile)
     : SettingsTransfer(dialogs, settings, std::move(savedPathsFile),
                        {Setting::ExportIni, Setting::ExportSavedPaths, Setting::ExportFolder}, {"SEFL1000", "SEA1000"})
@@ -20,6 +23,7 @@ bool SettingsExport::usable(const QString &source) const
 
 TransferOutcome SettingsExport::exportFiles(QWidget *owner)
 {
+    m_written.clear();
     // The same folder on disk, whatever the path says (a link, "..", letter
     // case that the file system ignores): copying a file onto itself could empty it.
     if (IsSameFolder(ownFolder(), folder())) {
@@ -35,5 +39,11 @@ TransferOutcome SettingsExport::exportFiles(QWidget *owner)
     if (refusedAsNotRegular(owner, copied))
         return TransferOutcome::StayOpen;
     ErrorTrap trap(dialogs(), owner, QStringLiteral("SEE1000"));
-    return trap.check(copied) ? TransferOutcome::Close : TransferOutcome::ProgramEnds;
+    if (!trap.check(copied))
+        return TransferOutcome::ProgramEnds;
+    if (!copied.failed()) {
+        for (const QString &source : sources)
+            m_written.append(QDir(folder()).filePath(QFileInfo(source).fileName()));
+    }
+    return TransferOutcome::Close;
 }

@@ -13,6 +13,8 @@ public:
     // refusal (the same folder, a file gone missing) leaves the dialog open; a
     // failed copy is reported, and the dialog then closes.
     TransferOutcome exportFiles(QWidget *owner);
+    // The files the last export wrote whole, where they now lie.
+    const QStringList &writtenFiles() const { return m_written; }
 
 protected:
     TextId chooserTitle() const override { return TextId::ExportChooseFolder; }
@@ -20,4 +22,7 @@ protected:
     QString sourceOf(TransferBox box) const override { return ownFile(box); }
     bool usable(const QString &source) const override;
     bool availableAtLoad(TransferBox box) const override { return usable(ownFile(box)); }
+
+private:
+    QStringList m_written;
 };

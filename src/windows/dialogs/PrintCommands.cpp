@@ -19,8 +19,9 @@ void OpenPrinterSetup(AppContext &context, QWidget *owner)
     ReturnFromModal(owner, context.dialogs());
 }
 
-void OpenPrint(AppContext &context, QWidget *owner)
+QStringList OpenPrint(AppContext &context, QWidget *owner)
 {
     frmPrint dialog(context, owner);
     OpenModal(dialog, owner, context.dialogs());
+    return dialog.savedFiles();
 }

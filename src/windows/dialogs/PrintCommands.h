@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class AppContext;
 class QWidget;
 
@@ -9,4 +11,5 @@ class QWidget;
 // printing is made before one of them is used.
 void OpenPageSetup(AppContext &context, QWidget *owner);
 void OpenPrinterSetup(AppContext &context, QWidget *owner);
-void OpenPrint(AppContext &context, QWidget *owner);
+// The print dialog returns the files a completed print wrote.
+QStringList OpenPrint(AppContext &context, QWidget *owner);

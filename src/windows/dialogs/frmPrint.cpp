@@ -180,8 +180,12 @@ void frmPrint::printClicked()
     window.yieldToEvents = &BusyProcess::YieldToEvents;
     window.cancelRequested = [this] { return m_busy.cancelRequested(); };
     window.progress = [this](int fill, const QString &text) { showProgress(fill, text); };
-    if (m_job.print(selectedDestination(), window) == PrintJob::Outcome::Completed && !m_context.ending())
+    QStringList saved;
+    window.saved = [&saved](const QString &path) { saved.append(path); };
+    if (m_job.print(selectedDestination(), window) == PrintJob::Outcome::Completed && !m_context.ending()) {
+        m_saved = saved;
         accept();
+    }
 }
 
 void frmPrint::printAndCloseClicked()

@@ -23,6 +23,9 @@ class frmPrint : public QDialog
 public:
     explicit frmPrint(AppContext &context, QWidget *parent = nullptr);
 
+    // The files a completed print wrote: the report file, the PDF.
+    const QStringList &savedFiles() const { return m_saved; }
+
 private:
     void buildLayout();
     void setCaptions();
@@ -55,4 +58,5 @@ private:
     QPushButton *m_cmdApply;
     QPushButton *m_cmdCancel;
     QProgressBar *m_prbProgressBar;
+    QStringList m_saved;
 };

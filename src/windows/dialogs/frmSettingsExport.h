@@ -10,6 +10,9 @@ class frmSettingsExport : public SettingsTransferDialog
 public:
     frmSettingsExport(SharedDialogs &dialogs, SettingsStore &settings, QWidget *parent = nullptr);
 
+    // Where the export put the files, once it did.
+    const QStringList &savedFiles() const { return m_export.writtenFiles(); }
+
 protected:
     SettingsTransfer &model() override { return m_export; }
     TransferOutcome runAction() override { return m_export.exportFiles(this); }

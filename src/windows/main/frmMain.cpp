@@ -397,19 +397,59 @@ void frmMain::showStatus()
     if (road == m_road)
         return; // a refresh of the same conversion
     m_road = road;
+    m_saved.clear();
     m_lblConversionRoad->setToolTip(m_road);
     m_lblConversionRoad->setAccessibleName(m_road);
+    m_lblConversionRoad->setAccessibleDescription(Text(TextId::StatusBarName, m_context.app().language()));
     fitRoad();
+}
+
+void frmMain::showSaved(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    m_saved = paths;
+    const QString whole = savedMessage(paths);
+    m_lblConversionRoad->setToolTip(whole);
+    m_lblConversionRoad->setAccessibleName(whole);
+    m_lblConversionRoad->setAccessibleDescription(paths.join(u'\n'));
+    fitRoad();
+}
+
+QString frmMain::savedMessage(const QStringList &paths) const
+{
+    const Language language = m_context.app().language();
+    return paths.size() == 1 ? Text(TextId::SavedTo, language).arg(paths[0])
+                             : Text(TextId::SavedToBoth, language).arg(paths[0], paths.value(1));
 }
 
 void frmMain::fitRoad()
 {
-    // Whole steps give way from the middle first, so that the amount entered and
-    // the result stay whole and no number is cut short; then the end of the
-    // first step, then the start of what is left.
     QLabel *label = m_lblConversionRoad;
     const QFontMetrics metrics = label->fontMetrics();
     const int width = label->contentsRect().width();
+    if (!m_saved.isEmpty()) {
+        // The folders give way from the start of each path, the file's name stays.
+        const QString ellipsis(u'…');
+        for (qsizetype dropped = 0;; ++dropped) {
+            QStringList shown;
+            bool shortened = false;
+            for (const QString &path : std::as_const(m_saved)) {
+                const QStringList parts = path.split(u'/');
+                const qsizetype drop = std::min(dropped, parts.size() - 1);
+                shortened = shortened || drop < dropped;
+                shown << (drop == 0 ? path : (QStringList{ellipsis} + parts.mid(drop)).join(u'/'));
+            }
+            const QString message = savedMessage(shown);
+            if (metrics.horizontalAdvance(message) <= width || shortened) {
+                label->setText(metrics.elidedText(message, Qt::ElideRight, width));
+                return;
+            }
+        }
+    }
+    // Whole steps give way from the middle first, so that the amount entered and
+    // the result stay whole and no number is cut short; then the end of the
+    // first step, then the start of what is left.
     const QString arrow = RoadArrow.toString(), ellipsis(u'…');
     const QStringList steps = m_road.split(arrow);
     QString shown = m_road;
@@ -455,7 +495,10 @@ void frmMain::SetMainCaptions()
             (m_menus.*MenuTable()[i].menu)->setTitle(marked[qsizetype(i)]);
     }
     statusBar()->setAccessibleName(Text(TextId::StatusBarName, language));
-    m_lblConversionRoad->setAccessibleDescription(Text(TextId::StatusBarName, language));
+    if (m_saved.isEmpty())
+        m_lblConversionRoad->setAccessibleDescription(Text(TextId::StatusBarName, language));
+    else
+        showSaved(m_saved); // in the new language
     for (const auto &[button, text] : m_buttonTips) {
         button->setToolTip(Text(text, language));
         button->setAccessibleName(Text(text, language));
@@ -596,8 +639,10 @@ void frmMain::ConvertFrom(int slot)
 {
     const MainChanges changes = m_controller.ConvertFrom(
         slot, [this](int asked) { return askAmount(asked); }, this);
-    if (changes.rows)
+    if (changes.rows) {
         m_roadRow = -1; // a new conversion: its road to the row converted from
+        m_road.clear(); // shown again, also in place of the files saved
+    }
     showChanges(changes);
 }
 
@@ -638,7 +683,7 @@ void frmMain::connectPrinting()
 {
     connect(m_actions.filePageSetup, &QAction::triggered, this, [this] { OpenPageSetup(m_context, this); });
     connect(m_actions.filePrintSetup, &QAction::triggered, this, [this] { OpenPrinterSetup(m_context, this); });
-    connect(m_actions.filePrint, &QAction::triggered, this, [this] { OpenPrint(m_context, this); });
+    connect(m_actions.filePrint, &QAction::triggered, this, [this] { showSaved(OpenPrint(m_context, this)); });
     // Each button runs its menu item.
     connect(m_buttons.pageSetup, &QToolButton::clicked, m_actions.filePageSetup, &QAction::trigger);
     connect(m_buttons.printSetup, &QToolButton::clicked, m_actions.filePrintSetup, &QAction::trigger);
@@ -678,6 +723,7 @@ void frmMain::connectButtonMenus()
     connect(m_actions.settingsExport, &QAction::triggered, this, [this] {
         frmSettingsExport dialog(m_context.dialogs(), m_context.settings(), this);
         OpenModal(dialog, this, m_context.dialogs());
+        showSaved(dialog.savedFiles());
     });
     connect(m_actions.settingsImport, &QAction::triggered, this, [this] {
         frmSettingsImport dialog(m_context.dialogs(), m_context.settings(), this);

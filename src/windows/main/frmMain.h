@@ -142,6 +142,9 @@ private:
     void followRoad(int slot); // -1: the current row
     void showStatus();
     void fitRoad();
+    // Where a print or an export put its files, until the road changes.
+    void showSaved(const QStringList &paths);
+    QString savedMessage(const QStringList &paths) const;
 
     AppContext &m_context;
     MainController m_controller;
@@ -168,6 +171,7 @@ private:
     // The row whose road the status bar shows: the row the keyboard tabbed to, else (-1) the current row. Until a
     // new conversion is confirmed it shows the last one, whatever an open amount dialog holds.
     int m_roadRow = -1;
+    QStringList m_saved; // the files the status line names instead of the road
 
     // Help: the right-click topics, the hints and the About box.
     void connectHelp();
