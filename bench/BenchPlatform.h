@@ -7,8 +7,9 @@
 class BenchPlatform : public QtPlatformServices
 {
 public:
-    explicit BenchPlatform(QString folder)
-        : m_folder(std::move(folder))
+    explicit BenchPlatform(QString folder, EarlyLock earlyLock = {})
+        : QtPlatformServices(std::move(earlyLock))
+        , m_folder(std::move(folder))
     {
     }
     QString programFolder() const override { return m_folder; }

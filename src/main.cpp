@@ -1,6 +1,7 @@
 #include "app/services/AppContext.h"
 #include "app/services/CommandLine.h"
 #include "platform/QtPlatformServices.h"
+#include "windows/ProgramStyle.h"
 #include "windows/main/frmMain.h"
 
 #include <QApplication>
@@ -23,8 +24,12 @@ int main(int argc, char *argv[])
         return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
     }
 
+    // The instance lock is taken while the toolkit starts: its file's way to
+    // the disk need not hold up the first frame.
+    QtPlatformServices::EarlyLock lock = QtPlatformServices::lockEarly();
     QApplication application(argc, argv);
-    QtPlatformServices platform;
+    ProgramStyle::use();
+    QtPlatformServices platform(std::move(lock));
     AppContext context(platform);
     // A second copy, or an error report answered Yes, ends the program before
     // any window exists.

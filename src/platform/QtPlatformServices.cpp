@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <tuple>
+
 namespace {
 
 const QString Dots = QStringLiteral("...");
@@ -103,16 +105,35 @@ QString RunChooser(QFileDialog &dialog, ChooserIconProvider &types)
 
 } // namespace
 
-QtPlatformServices::QtPlatformServices() = default;
+QtPlatformServices::EarlyLock QtPlatformServices::lockEarly()
+{
+    return std::async(std::launch::async, [] {
+        auto lock = std::make_unique<InstanceLock>();
+        const InstanceLock::Result result = lock->acquire();
+        return std::pair(std::move(lock), result);
+    });
+}
+
+QtPlatformServices::QtPlatformServices(EarlyLock earlyLock)
+    : m_earlyLock(std::move(earlyLock))
+{
+}
+
 QtPlatformServices::~QtPlatformServices() = default;
 
 QString QtPlatformServices::programFolder() const { return QCoreApplication::applicationDirPath(); }
 
 PlatformServices::Instance QtPlatformServices::otherInstanceRunning()
 {
-    if (!m_instanceLock)
-        m_instanceLock = std::make_unique<InstanceLock>();
-    switch (m_instanceLock->acquire()) {
+    InstanceLock::Result result = InstanceLock::Result::Unavailable;
+    if (m_earlyLock.valid()) {
+        std::tie(m_instanceLock, result) = m_earlyLock.get();
+    } else {
+        if (!m_instanceLock)
+            m_instanceLock = std::make_unique<InstanceLock>();
+        result = m_instanceLock->acquire();
+    }
+    switch (result) {
     case InstanceLock::Result::Acquired:
         // A copy that cannot be called still runs; a later one only shows its notice.
         m_instanceLock->listen([this] {

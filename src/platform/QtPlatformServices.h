@@ -1,17 +1,28 @@
 #pragma once
 
+#include "platform/InstanceLock.h"
 #include "platform/PlatformServices.h"
 
+#include <future>
 #include <memory>
+#include <utility>
 
-class InstanceLock;
 class QPrinter;
 
 // The platform services on a real desktop.
 class QtPlatformServices : public PlatformServices
 {
 public:
-    QtPlatformServices();
+    // The instance lock being taken on a helper thread, and what taking it gave.
+    using EarlyLock = std::future<std::pair<std::unique_ptr<InstanceLock>, InstanceLock::Result>>;
+    // Starts taking the instance lock before the toolkit starts: the lock file
+    // is synced to the disk as it is made, and that wait then overlaps the
+    // toolkit's own start instead of following it. Call it before the
+    // QApplication exists, and hand what it gives to the platform, whose
+    // otherInstanceRunning() takes the answer.
+    static EarlyLock lockEarly();
+
+    explicit QtPlatformServices(EarlyLock earlyLock = {});
     ~QtPlatformServices() override;
 
     QString programFolder() const override;
@@ -46,6 +57,7 @@ protected:
     QPrinter &printer();
 
 private:
+    EarlyLock m_earlyLock;
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::function<void()> m_calledByOther;
     bool m_endRequested = false;

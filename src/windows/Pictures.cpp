@@ -59,6 +59,14 @@ public:
         return natural.isEmpty() ? size : natural.scaled(size, Qt::KeepAspectRatio);
     }
 
+    // A window's icon goes to the desktop at the sizes its bars and switchers
+    // show it at, rather than at every size the toolkit would otherwise draw
+    // before the window's first frame.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+    }
+
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;

@@ -3,6 +3,7 @@
 #include "windows/Resizer.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QStyleOptionButton>
 #include <QWidget>
 
@@ -10,8 +11,13 @@
 
 void ProgramStyle::use()
 {
-    if (!qobject_cast<ProgramStyle *>(QApplication::style()))
-        QApplication::setStyle(new ProgramStyle);
+    // Asking the application for its style would make the desktop's first,
+    // only for it to be replaced.
+    static QPointer<ProgramStyle> style;
+    if (!style) {
+        style = new ProgramStyle;
+        QApplication::setStyle(style);
+    }
 }
 
 int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const

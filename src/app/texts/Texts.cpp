@@ -2,7 +2,10 @@
 
 #include "core/Currencies.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -365,6 +368,44 @@ constexpr bool everyToolkitTextWritten()
 }
 static_assert(everyToolkitTextWritten(), "every toolkit text in every language");
 
+// An entry as the toolkit asks for it: its context and its English text.
+constexpr std::pair<std::string_view, std::string_view> AskedAs(const ToolkitText &entry)
+{
+    return {entry.context, entry.texts[IndexOf(Language::English)]};
+}
+
+// The entries in the order of what the toolkit asks, sorted as the program is
+// built: looking one up costs the start-up nothing.
+constexpr auto ToolkitOrder = [] {
+    std::array<std::size_t, ToolkitEntries.size()> order{};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [](std::size_t a, std::size_t b) { return AskedAs(ToolkitEntries[a]) < AskedAs(ToolkitEntries[b]); });
+    return order;
+}();
+
+constexpr bool eachToolkitTextOnce()
+{
+    for (std::size_t i = 1; i < ToolkitOrder.size(); ++i)
+        if (AskedAs(ToolkitEntries[ToolkitOrder[i - 1]]) == AskedAs(ToolkitEntries[ToolkitOrder[i]]))
+            return false;
+    return true;
+}
+static_assert(eachToolkitTextOnce(), "one entry for each text the toolkit asks for");
+
 } // namespace
 
 std::span<const ToolkitText> ToolkitTexts() { return ToolkitEntries; }
+
+const ToolkitText *FindToolkitText(const char *context, const char *sourceText)
+{
+    const std::pair<std::string_view, std::string_view> asked(context, sourceText);
+    const auto found = std::lower_bound(ToolkitOrder.begin(), ToolkitOrder.end(), asked,
+                                        [](std::size_t entry, const auto &key) {
+                                            return AskedAs(ToolkitEntries[entry]) < key;
+                                        });
+    if (found == ToolkitOrder.end() || AskedAs(ToolkitEntries[*found]) != asked)
+        return nullptr;
+    return &ToolkitEntries[*found];
+}

@@ -45,3 +45,5 @@ struct ToolkitText
 };
 // Every text of the toolkit's windows that the program gives in its other languages.
 std::span<const ToolkitText> ToolkitTexts();
+// The entry the toolkit asks for by its context and English text; null when none.
+const ToolkitText *FindToolkitText(const char *context, const char *sourceText);

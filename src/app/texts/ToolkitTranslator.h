@@ -2,8 +2,6 @@
 
 #include "app/texts/Language.h"
 
-#include <QByteArray>
-#include <QHash>
 #include <QTranslator>
 
 #include <atomic>
@@ -16,7 +14,7 @@
 class ToolkitTranslator : public QTranslator
 {
 public:
-    ToolkitTranslator();
+    ToolkitTranslator() = default;
 
     // Installs itself for a language the toolkit does not speak, removes itself for English.
     void follow(Language language);
@@ -27,7 +25,6 @@ public:
                       int n = -1) const override;
 
 private:
-    QHash<QByteArray, qsizetype> m_entries; // "context" NUL "source text" -> entry
     std::atomic<Language> m_language = Language::English;
     bool m_installed = false;
 };
