@@ -353,8 +353,8 @@ private slots:
     // of the pixel ratio (percent) it was kept under, frame and all, or the window opens centred on the main screen.
     void windowPlace_data()
     {
-        QTest::addColumn<QRect>("kept"); // a position without a size: none of the user's
-        QTest::addColumn<int>("keptRatio"); // 0: nothing kept
+        QTest::addColumn<QRect>("kept");           // a position without a size: none of the user's
+        QTest::addColumn<int>("keptRatio");        // 0: nothing kept
         QTest::addColumn<QList<QRect>>("screens"); // the first is the main one
         QTest::addColumn<int>("ratio");
         QTest::addColumn<QSize>("needed"); // what the contents need now; empty: no more than designed
@@ -363,31 +363,31 @@ private slots:
         const QRect one(0, 0, 1280, 1024), two(1280, 0, 1920, 1080), centred(390, 220, 500, 600);
         const QList<QRect> alone{one};
         QTest::newRow("first start") << QRect() << 0 << alone << 100 << QSize() << centred << 0.6;
-        QTest::newRow("frame counted on a small screen") << QRect() << 0 << QList{QRect(0, 0, 512, 384)} << 200
-                                                         << QSize() << QRect(6, 20, 500, 360) << 0.52;
-        QTest::newRow("scaled run's forced size not kept") << QRect(6, 20, 0, 0) << 200 << alone << 100 << QSize()
-                                                           << centred << 0.6;
-        QTest::newRow("place kept, size not the user's") << QRect(30, 40, 0, 0) << 100 << alone << 100 << QSize()
-                                                         << QRect(30, 40, 500, 600) << 0.6;
-        QTest::newRow("user's resize kept") << QRect(100, 50, 700, 800) << 100 << alone << 100 << QSize()
-                                            << QRect(100, 50, 700, 800) << 0.6;
-        QTest::newRow("user's size under another scale") << QRect(100, 50, 700, 800) << 200 << alone << 100
-                                                         << QSize() << centred << 0.6;
-        QTest::newRow("maximised from the minimum size") << QRect(30, 40, 316, 400) << 100 << alone << 100
-                                                         << QSize() << QRect(30, 40, 316, 400) << 0.6;
-        QTest::newRow("wider contents (Greek)") << QRect() << 0 << alone << 100 << QSize(560, 580)
-                                                << QRect(360, 220, 560, 600) << 0.6;
-        QTest::newRow("width after a language round trip") << QRect() << 0 << alone << 100 << QSize(480, 580)
-                                                            << centred << 0.6;
+        QTest::newRow("frame counted on a small screen")
+            << QRect() << 0 << QList{QRect(0, 0, 512, 384)} << 200 << QSize() << QRect(6, 20, 500, 360) << 0.52;
+        QTest::newRow("scaled run's forced size not kept")
+            << QRect(6, 20, 0, 0) << 200 << alone << 100 << QSize() << centred << 0.6;
+        QTest::newRow("place kept, size not the user's")
+            << QRect(30, 40, 0, 0) << 100 << alone << 100 << QSize() << QRect(30, 40, 500, 600) << 0.6;
+        QTest::newRow("user's resize kept")
+            << QRect(100, 50, 700, 800) << 100 << alone << 100 << QSize() << QRect(100, 50, 700, 800) << 0.6;
+        QTest::newRow("user's size under another scale")
+            << QRect(100, 50, 700, 800) << 200 << alone << 100 << QSize() << centred << 0.6;
+        QTest::newRow("maximised from the minimum size")
+            << QRect(30, 40, 316, 400) << 100 << alone << 100 << QSize() << QRect(30, 40, 316, 400) << 0.6;
+        QTest::newRow("wider contents (Greek)")
+            << QRect() << 0 << alone << 100 << QSize(560, 580) << QRect(360, 220, 560, 600) << 0.6;
+        QTest::newRow("width after a language round trip")
+            << QRect() << 0 << alone << 100 << QSize(480, 580) << centred << 0.6;
         const QRect elsewhere(1400, 100, 600, 700);
-        QTest::newRow("on the second screen") << elsewhere << 100 << QList{one, two} << 100 << QSize() << elsewhere
-                                              << 0.6;
-        QTest::newRow("second screen gone") << elsewhere << 100 << alone << 100 << QSize()
-                                            << QRect(340, 170, 600, 700) << 0.6;
-        QTest::newRow("frame off the screen") << QRect(10, 10, 600, 700) << 100 << QList{one, two} << 100 << QSize()
-                                              << QRect(340, 170, 600, 700) << 0.6;
-        QTest::newRow("larger than the screen") << QRect(0, 30, 2000, 1500) << 100 << alone << 100 << QSize()
-                                                << QRect(2, 20, 1276, 1000) << 0.6;
+        QTest::newRow("on the second screen")
+            << elsewhere << 100 << QList{one, two} << 100 << QSize() << elsewhere << 0.6;
+        QTest::newRow("second screen gone")
+            << elsewhere << 100 << alone << 100 << QSize() << QRect(340, 170, 600, 700) << 0.6;
+        QTest::newRow("frame off the screen")
+            << QRect(10, 10, 600, 700) << 100 << QList{one, two} << 100 << QSize() << QRect(340, 170, 600, 700) << 0.6;
+        QTest::newRow("larger than the screen")
+            << QRect(0, 30, 2000, 1500) << 100 << alone << 100 << QSize() << QRect(2, 20, 1276, 1000) << 0.6;
     }
     void windowPlace()
     {

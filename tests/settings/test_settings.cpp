@@ -196,11 +196,13 @@ private slots:
         QVERIFY(place && place->geometry.isEmpty() && place->geometry.topLeft() == QPoint(-30000, 10));
         KeepWindowPlace({QRect(-40000, 10, 800, 600), true, 200}, ini);
         place = ReadWindowPlace(ini);
-        QVERIFY(place && place->geometry == QRect(-30000, 10, 800, 600) && place->maximised && place->pixelRatio == 200);
-        QCOMPARE(ini.bytes(), "[Rates]\r\n13=" + Localized("1E-300").toUtf8() + "\r\n[Last]\r\nAmount="
-                                  + Localized("-922337203685477.5808").toUtf8()
-                                  + "\r\n[Window]\r\nLeft=-30000\r\nTop=10\r\nWidth=800\r\nHeight=600\r\n"
-                                    "Maximised=True\r\nPixelRatio=200\r\n");
+        QVERIFY(place && place->geometry == QRect(-30000, 10, 800, 600) && place->maximised
+                && place->pixelRatio == 200);
+        QCOMPARE(ini.bytes(),
+                 "[Rates]\r\n13=" + Localized("1E-300").toUtf8()
+                     + "\r\n[Last]\r\nAmount=" + Localized("-922337203685477.5808").toUtf8()
+                     + "\r\n[Window]\r\nLeft=-30000\r\nTop=10\r\nWidth=800\r\nHeight=600\r\n"
+                       "Maximised=True\r\nPixelRatio=200\r\n");
     }
 
     void pageSetup()

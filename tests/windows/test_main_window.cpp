@@ -179,9 +179,10 @@ private slots:
         m_main->setGeometry(m_main->geometry().translated(20, 0));
         QTest::keyClick(m_main.get(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!m_main->isVisible());
-        QCOMPARE(m_program->ini(), QByteArray(before)
-                                      .replace("Left=30", "Left=50")
-                                      .replace("Maximised=False\r\n", "Maximised=False\r\nPixelRatio=100\r\n"));
+        QCOMPARE(m_program->ini(),
+                 QByteArray(before)
+                     .replace("Left=30", "Left=50")
+                     .replace("Maximised=False\r\n", "Maximised=False\r\nPixelRatio=100\r\n"));
     }
 
     // What the window keeps of its place when the program ends, and the width it gives back: only a size its user
@@ -193,14 +194,21 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("kept"); // what the file then keeps; %w by %h: the window's least size
         const QByteArray place = "[Window]\r\nLeft=30\r\nTop=40\r\nWidth=600\r\nHeight=590\r\nMaximised=False\r\n";
-        QTest::newRow("designed size") << QByteArray() << "" << "Width=0 Height=0 Maximised=False PixelRatio=100";
-        QTest::newRow("user's resize") << QByteArray() << "resize" << "Width=610 Height=620 Maximised=False";
-        QTest::newRow("user's size kept again") << place << "" << "Left=30 Top=40 Width=600 Height=590";
-        QTest::newRow("size under another ratio") << place + "PixelRatio=200\r\n" << "" << "Width=0 Height=0";
+        QTest::newRow("designed size") << QByteArray() << ""
+                                       << "Width=0 Height=0 Maximised=False PixelRatio=100";
+        QTest::newRow("user's resize") << QByteArray() << "resize"
+                                       << "Width=610 Height=620 Maximised=False";
+        QTest::newRow("user's size kept again") << place << ""
+                                                << "Left=30 Top=40 Width=600 Height=590";
+        QTest::newRow("size under another ratio") << place + "PixelRatio=200\r\n"
+                                                  << ""
+                                                  << "Width=0 Height=0";
         QTest::newRow("maximised from the minimum size") << QByteArray() << "smallest maximise"
                                                          << "Width=%w Height=%h Maximised=True";
-        QTest::newRow("width after a language round trip") << QByteArray() << "Greek English" << "Width=0 Height=0";
-        QTest::newRow("resized meanwhile") << QByteArray() << "Greek resize English" << "Width=610 Height=620";
+        QTest::newRow("width after a language round trip") << QByteArray() << "Greek English"
+                                                           << "Width=0 Height=0";
+        QTest::newRow("resized meanwhile") << QByteArray() << "Greek resize English"
+                                           << "Width=610 Height=620";
     }
     void keptPlace()
     {
@@ -386,7 +394,8 @@ private slots:
     void savedFilesNamed()
     {
         start("[General]\r\nPrintDestination=1\r\n[ExportSettings]\r\nIni=True\r\n");
-        const QString out = m_program->path(QStringLiteral("a folder of reports whose name alone is wider than the whole status line of the window"));
+        const QString out = m_program->path(
+            QStringLiteral("a folder of reports whose name alone is wider than the whole status line of the window"));
         const QString report = out + QStringLiteral("/report.txt");
         QVERIFY(QDir().mkpath(out));
         platform().savePaths = {report};
@@ -406,7 +415,9 @@ private slots:
         switchLanguage(Language::Greek);
         QCOMPARE(said().first(), QStringLiteral("Αποθηκεύθηκε στο «…/report.txt»"));
         QTimer::singleShot(0, this, [this, press] {
-            QApplication::activeModalWidget()->findChild<QPushButton *>(QStringLiteral("cmdSettingsFolderExternal"))->click();
+            QApplication::activeModalWidget()
+                ->findChild<QPushButton *>(QStringLiteral("cmdSettingsFolderExternal"))
+                ->click();
             press("cmdExport");
         });
         action("mnuSettingsExport")->trigger();

@@ -45,7 +45,8 @@ private:
                                                 display)
                                             .split(u'\n', Qt::SkipEmptyParts);
             for (const QString &window : windows) {
-                if (!known.contains(window) && (title.isEmpty() || xdotool({"getwindowname", window}, display) == title))
+                if (!known.contains(window)
+                    && (title.isEmpty() || xdotool({"getwindowname", window}, display) == title))
                     return window;
             }
             QTest::qWait(100);
@@ -155,8 +156,9 @@ private slots:
         const QStringList needed = {"Xvfb", "openbox", "xwininfo", "xprop"};
         for (const QString &tool : needed) {
             if (QStandardPaths::findExecutable(tool).isEmpty())
-                QSKIP(qPrintable(tool + QStringLiteral(" is not installed: no screen of the test's own to frame "
-                                                       "the window on (scripts/debian-packages.txt lists it)")));
+                QSKIP(qPrintable(tool
+                                 + QStringLiteral(" is not installed: no screen of the test's own to frame "
+                                                  "the window on (scripts/debian-packages.txt lists it)")));
         }
         int number = 90;
         while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))

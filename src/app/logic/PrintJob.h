@@ -32,7 +32,7 @@ public:
         std::function<void()> yieldToEvents;   // pending events run, so the cancel button works
         std::function<bool()> cancelRequested; // read before every line
         std::function<void(int fill, const QString &text)> progress; // fill 0 to 100
-        std::function<void(const QString &path)> saved; // a file written whole: the report file, the PDF
+        std::function<void(const QString &path)> saved;              // a file written whole: the report file, the PDF
     };
 
     enum class Outcome {

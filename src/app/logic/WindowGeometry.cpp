@@ -34,9 +34,8 @@ double ScaleFloor(QSize designed, QSize fixed, QSize room)
 QSize DesignedFor(QSize designed, QSize needed, QSize fixed, double scale)
 {
     const QSize scaling = needed - fixed;
-    return designed.expandedTo(fixed
-                               + QSize(int(std::ceil(scaling.width() / scale)),
-                                       int(std::ceil(scaling.height() / scale))));
+    return designed.expandedTo(
+        fixed + QSize(int(std::ceil(scaling.width() / scale)), int(std::ceil(scaling.height() / scale))));
 }
 
 QRect FitToScreen(QSize wanted, const QRect &available, const QMargins &frame)

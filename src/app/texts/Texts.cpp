@@ -401,10 +401,9 @@ std::span<const ToolkitText> ToolkitTexts() { return ToolkitEntries; }
 const ToolkitText *FindToolkitText(const char *context, const char *sourceText)
 {
     const std::pair<std::string_view, std::string_view> asked(context, sourceText);
-    const auto found = std::lower_bound(ToolkitOrder.begin(), ToolkitOrder.end(), asked,
-                                        [](std::size_t entry, const auto &key) {
-                                            return AskedAs(ToolkitEntries[entry]) < key;
-                                        });
+    const auto found =
+        std::lower_bound(ToolkitOrder.begin(), ToolkitOrder.end(), asked,
+                         [](std::size_t entry, const auto &key) { return AskedAs(ToolkitEntries[entry]) < key; });
     if (found == ToolkitOrder.end() || AskedAs(ToolkitEntries[*found]) != asked)
         return nullptr;
     return &ToolkitEntries[*found];
