@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QToolButton>
 #include <QWhatsThis>
 
@@ -419,6 +420,34 @@ private slots:
         m_shown.clear();
         Q_EMIT action("mnuSettingsHelp")->triggered(); // as while the menu is open from its button
         QCOMPARE(m_shown, QStringList(topic(child<QWidget>("cmdSettings"), Language::Greek)));
+    }
+
+    // Every text button of every dialog keeps the style's margin between its text and its edges, in both languages
+    // ("Εκτύπωση και Κλείσιμο"): measured on the button as drawn, where the text's ink begins and ends.
+    void buttonTextsKeepTheirMargin()
+    {
+        start();
+        for (const Language language : Languages) {
+            switchLanguage(language);
+            const QList<QDialog *> dialogs = openDialogs();
+            for (const QDialog *dialog : dialogs) {
+                for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+                    if (button->text().isEmpty() || !button->isVisible())
+                        continue;
+                    const QImage drawn = button->grab().toImage();
+                    int first = drawn.width(), last = -1;
+                    for (int x = 2; x < drawn.width() - 2; ++x) // within the frame's lines
+                        for (int y = drawn.height() / 4; y < drawn.height() * 3 / 4; ++y)
+                            if (qGray(drawn.pixel(x, y)) < 100)
+                                first = std::min(first, x), last = x;
+                    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+                    QVERIFY2(first >= margin && drawn.width() - 1 - last >= margin,
+                             qPrintable(QStringLiteral("%1: %2 and %3").arg(button->text()).arg(first).arg(
+                                 drawn.width() - 1 - last)));
+                }
+            }
+            qDeleteAll(dialogs);
+        }
     }
 
     // Every topic reaches its control, as What's This text in the window's language (the main window's

@@ -8,8 +8,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSet>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolButton>
 
 #include <functional>
@@ -127,7 +129,11 @@ private slots:
         const QSize designed = resizer->designedSize();
         const auto *title = child<QLabel>(QStringLiteral("lblTitle_0"));
         const qreal points = title->font().pointSizeF();
-        const QSize flag = child<QRadioButton>(QStringLiteral("optCurrency_0"))->iconSize();
+        auto *option = child<QRadioButton>(QStringLiteral("optCurrency_0"));
+        const QSize flag = option->iconSize();
+        // The option's mark, which the style draws at one size, grows as well.
+        const auto mark = [option] { return option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option); };
+        const int marked = mark();
         const int width = amount(0)->width();
         // A window never squeezes its contents (fields lower than their text): where text grows faster than the
         // window, the scale is a little smaller.
@@ -139,7 +145,8 @@ private slots:
         QTRY_VERIFY(title->font().pointSizeF() > points * 1.7);
         QVERIFY(holds(m_main.get()));
         QCOMPARE(title->font().pointSizeF(), points * resizer->scale());
-        QCOMPARE(child<QRadioButton>(QStringLiteral("optCurrency_0"))->iconSize(), flag * resizer->scale());
+        QCOMPARE(option->iconSize(), flag * resizer->scale());
+        QVERIFY(mark() > marked * 1.7);
         QVERIFY(amount(0)->width() > width * 1.7);
         // As large as the window, as far as the screen lets it, and never squeezing its contents.
         // The amount dialog of the additional currency is wider than this 800-pixel screen already at its designed
@@ -205,6 +212,8 @@ private slots:
                                                   << "Width=0 Height=0";
         QTest::newRow("maximised from the minimum size") << QByteArray() << "smallest maximise"
                                                          << "Width=%w Height=%h Maximised=True";
+        QTest::newRow("maximised by a desktop that sizes first") << QByteArray() << "fill maximise"
+                                                                 << "Width=0 Height=0 Maximised=True";
         QTest::newRow("width after a language round trip") << QByteArray() << "Greek English"
                                                            << "Width=0 Height=0";
         QTest::newRow("resized meanwhile") << QByteArray() << "Greek resize English"
@@ -221,6 +230,8 @@ private slots:
         for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
             if (step == QLatin1String("resize") || step == QLatin1String("smallest"))
                 m_main->resize(step == QLatin1String("resize") ? QSize(610, 620) : QSize(1, 1));
+            else if (step == QLatin1String("fill"))
+                m_main->resize(m_main->screen()->availableSize());
             else if (step == QLatin1String("maximise"))
                 m_main->showMaximized();
             else
