@@ -56,8 +56,10 @@ QRect OpeningPlace(const std::optional<WindowPlace> &kept, QSize designed, const
     const bool sized = !kept->geometry.isEmpty();
     const QRect place(kept->geometry.topLeft(), sized ? kept->geometry.size() : designed);
     const bool onScreen = std::any_of(screens.cbegin(), screens.cend(), [&](const ScreenArea &screen) {
-        return screen.pixelRatio == kept->pixelRatio && screen.available.contains(place.marginsAdded(frame));
+        return screen.pixelRatio == kept->pixelRatio && screen.available.contains(place);
     });
+    // Its frame is not known yet: a guess larger than the desktop's would move
+    // a window kept at a screen's edge. The frame is fitted once it is drawn.
     if (onScreen)
         return place;
     // A size taken under another ratio is no size the user chose here.

@@ -54,9 +54,9 @@ struct ScreenArea
     int pixelRatio = 100;
 };
 
-// Where the main window opens: where it was last, when that place, framed,
-// still lies wholly on a screen of the pixel ratio it was kept under
-// (at its designed size where the user chose none). Otherwise centred on the
+// Where the main window opens: where it was last, when that place still lies
+// wholly on a screen of the pixel ratio it was kept under (at its designed
+// size where the user chose none). Otherwise centred on the
 // main screen, at the size the user gave it under this ratio, else at its
 // designed size, reduced to fit.
 QRect OpeningPlace(const std::optional<WindowPlace> &kept, QSize designed, const QList<ScreenArea> &screens,
