@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QThread>
 #include <QWidget>
 
 #include <tuple>
@@ -107,6 +108,10 @@ QString RunChooser(QFileDialog &dialog, ChooserIconProvider &types)
 
 QtPlatformServices::EarlyLock QtPlatformServices::lockEarly()
 {
+    // The toolkit takes the first thread that asks it for its thread for the
+    // main one: this one asks before the helper does, or the application made
+    // next would run its events on a thread the toolkit thinks is not its own.
+    QThread::currentThread();
     return std::async(std::launch::async, [] {
         auto lock = std::make_unique<InstanceLock>();
         const InstanceLock::Result result = lock->acquire();

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSpacerItem>
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -18,6 +19,10 @@
 #include <cmath>
 
 namespace {
+
+// How often and how long the frame is looked for after the window shows.
+constexpr int FrameLookMs = 50;
+constexpr int FrameLooks = 40;
 
 // A change of scale smaller than this is not worth laying the window out again:
 // no text grows by a visible step.
@@ -54,6 +59,12 @@ Resizer::Resizer(QWidget *window)
     , m_window(window)
 {
     setObjectName(QStringLiteral("resizer"));
+    m_frameTimer.setInterval(FrameLookMs);
+    connect(&m_frameTimer, &QTimer::timeout, this, [this] {
+        fitFramed();
+        if (m_framed || ++m_frameLooks >= FrameLooks)
+            m_frameTimer.stop();
+    });
 }
 
 Resizer *Resizer::install(QWidget *window, double scale)
@@ -129,8 +140,7 @@ void Resizer::updateMinimum()
     if (const QScreen *screen = m_window->parentWidget() ? m_window->parentWidget()->screen() : m_window->screen())
         room = screen->availableGeometry().marginsRemoved(frameMargins()).size();
     m_floor = room.isEmpty() ? MinimumScale : ScaleFloor(m_designed, m_fixed, room);
-    const QSize least = ScaledSize(m_designed, m_floor, m_fixed);
-    setWindowMinimum(room.isEmpty() ? least : least.boundedTo(room));
+    setWindowMinimum(ScaledSize(m_designed, m_floor, m_fixed));
 }
 
 QSize Resizer::sizeAt(double scale)
@@ -319,6 +329,7 @@ void Resizer::fitContents()
         if (ownSize && m_sizes.beforeGrowth.isEmpty())
             m_sizes.beforeGrowth = m_window->size();
         resizeWindow(m_window->size().expandedTo(needed));
+        keepOnScreen();
     } else if (ownSize && m_designed == m_base && !m_sizes.beforeGrowth.isEmpty()) {
         // The contents that needed the room are gone (the language that needed
         // it): the window gives it back, unless its user sized it meanwhile.
@@ -352,13 +363,21 @@ void Resizer::fitFramed()
     if (!handle || handle->frameMargins().isNull())
         return;
     m_framed = true;
-    const QScreen *screen = m_window->screen();
-    if (!screen || SizedByDesktop(m_window) || m_window->size() != m_sizes.placed)
+    if (SizedByDesktop(m_window) || m_window->size() != m_sizes.placed)
         return;
     updateMinimum();
+    keepOnScreen();
+}
+
+void Resizer::keepOnScreen()
+{
+    const QScreen *screen = m_window->screen();
+    if (!screen || !m_window->isVisible())
+        return;
+    const QMargins frame = frameMargins();
     const QRect available = screen->availableGeometry();
-    if (!available.contains(m_window->frameGeometry()))
-        setWindowGeometry(FitToScreen(m_window->size(), available, handle->frameMargins()));
+    if (!available.contains(m_window->geometry().marginsAdded(frame)))
+        setWindowGeometry(FitToScreen(m_window->size(), available, frame));
 }
 
 void Resizer::noteSize()
@@ -399,9 +418,13 @@ bool Resizer::eventFilter(QObject *watched, QEvent *event)
         } else if (event->type() == QEvent::WindowStateChange) {
             noteState();
         }
-        // Whichever comes once the desktop has framed the window.
+        // Whichever comes once the desktop has framed the window; a desktop
+        // that frames it later than it first paints sends none, so the frame
+        // is also looked for a few times after the window shows.
         if (!m_framed && (event->type() == QEvent::Paint || event->type() == QEvent::Move))
             fitFramed();
+        if (!m_framed && event->type() == QEvent::Show && !m_frameTimer.isActive())
+            m_frameTimer.start();
     }
     return QObject::eventFilter(watched, event);
 }

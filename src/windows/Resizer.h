@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QSize>
 #include <QSizePolicy>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -75,8 +76,11 @@ private:
     void fitContents();
     // Once shown and framed, a window whose frame leaves the screen is fitted again.
     void fitFramed();
+    // A shown window the program resized is fitted again where it and its
+    // frame (as far as it is known) leave the screen.
+    void keepOnScreen();
     // The least size the window takes: its size at the smallest scale its
-    // screen leaves it, never more than the screen holds.
+    // screen leaves it.
     void updateMinimum();
     // A size or place the program gives the window, not its user.
     void resizeWindow(QSize size);
@@ -127,6 +131,8 @@ private:
     QSize m_scaledMinimum;
     std::function<void()> m_afterScaling;
     bool m_framed = false;
+    QTimer m_frameTimer;
+    int m_frameLooks = 0;
 
     // The sizes, whoever gave them.
     struct Sizes

@@ -160,16 +160,14 @@ private slots:
                                  + QStringLiteral(" is not installed: no screen of the test's own to frame "
                                                   "the window on (scripts/debian-packages.txt lists it)")));
         }
-        int number = 90;
-        while (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))
-               || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-            ++number;
-        const QString display = QStringLiteral(":%1").arg(number);
+        // The server picks a free display itself and says which.
         QProcess screen, desktop;
-        screen.start(QStringLiteral("Xvfb"), {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)), 10000);
+        screen.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        QVERIFY(screen.waitForReadyRead(10000));
+        const QString display = u':' + QString::fromLatin1(screen.readAllStandardOutput()).trimmed();
         const QDir folder(m_dir.filePath(QStringLiteral("small")));
         QVERIFY(folder.mkpath(QStringLiteral(".")));
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QProcessEnvironment environment = m_environment;
         environment.insert(QStringLiteral("DISPLAY"), display);
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
@@ -177,8 +175,9 @@ private slots:
         desktop.start(QStringLiteral("openbox"), {"--sm-disable"});
         QVERIFY(desktop.waitForStarted());
         // The window manager says it manages the screen once it does.
-        QTRY_VERIFY_WITH_TIMEOUT(xdotool({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}, display).contains(u'#'),
-                                 15000);
+        QTRY_VERIFY2_WITH_TIMEOUT(xdotool({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}, display).contains(u'#'),
+                                  qPrintable(display + u' ' + QString::fromLocal8Bit(desktop.readAllStandardError())),
+                                  15000);
         QVERIFY(QFile::copy(m_program, folder.filePath(QStringLiteral("euro-changeover-adviser"))));
         // Starts a copy, gives its window and the frame round it, and ends it as Ctrl+Q does.
         const auto run = [&](const QString &scale) {
