@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdarg>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -25,6 +28,14 @@ bool Hit(int descriptor, WriteFault fault)
     const QByteArray link = "/proc/self/fd/" + QByteArray::number(descriptor);
     const ssize_t size = ::readlink(link.constData(), target, sizeof target);
     return size > folder.size() && std::memcmp(target, folder.constData(), size_t(folder.size())) == 0;
+}
+
+// Whether the path names the folder or lies under it.
+bool Under(const char *path, WriteFault fault)
+{
+    const qsizetype length = folder.size() - 1;
+    return planted && kind == fault && std::strncmp(path, folder.constData(), size_t(length)) == 0
+        && (path[length] == '\0' || path[length] == '/');
 }
 
 int Sync(const char *name, int descriptor)
@@ -63,3 +74,37 @@ extern "C" ssize_t write(int descriptor, const void *data, size_t size)
 
 extern "C" int fsync(int descriptor) { return Sync("fsync", descriptor); }
 extern "C" int fdatasync(int descriptor) { return Sync("fdatasync", descriptor); }
+
+extern "C" int fchmod(int descriptor, mode_t mode)
+{
+    static const auto real = reinterpret_cast<int (*)(int, mode_t)>(::dlsym(RTLD_NEXT, "fchmod"));
+    if (!Hit(descriptor, WriteFault::NoModes))
+        return real(descriptor, mode);
+    errno = ENOSYS;
+    return -1;
+}
+
+extern "C" int open(const char *path, int flags, ...)
+{
+    static const auto real = reinterpret_cast<int (*)(const char *, int, ...)>(::dlsym(RTLD_NEXT, "open"));
+    mode_t mode = 0;
+    if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) {
+        va_list arguments;
+        va_start(arguments, flags);
+        mode = va_arg(arguments, mode_t);
+        va_end(arguments);
+    }
+    if ((flags & O_TMPFILE) != O_TMPFILE || !Under(path, WriteFault::NoUnnamedFiles))
+        return real(path, flags, mode);
+    errno = EOPNOTSUPP;
+    return -1;
+}
+
+extern "C" int lstat(const char *path, struct stat *info)
+{
+    static const auto real = reinterpret_cast<int (*)(const char *, struct stat *)>(::dlsym(RTLD_NEXT, "lstat"));
+    const int result = real(path, info);
+    if (result == 0 && Under(path, WriteFault::OtherOwner))
+        info->st_uid = ::geteuid() + 1;
+    return result;
+}

@@ -116,15 +116,16 @@ QString PrintJob::ChooseFile(const QString &title, const QString &fileName, cons
     return path;
 }
 
-void PrintJob::refuseFile(const Failure &failure) const
+void PrintJob::refuseFile(const QString &file, const Failure &failure) const
 {
     // Not an unexpected error: the user chose a file that cannot be written,
-    // and can simply choose another.
+    // and can simply choose another. A folder at fault is named too.
     const Language language = m_context.app().language();
-    m_context.dialogs().ShowMessageBox(
-        m_owner, m_context.app().ProgramTitle,
-        Text(TextId::PrintFileUnwritable, language).arg(failure.path, ErrorDescription(failure.code, language)),
-        MessageStyle::Exclamation);
+    const QString reason =
+        failure.path == file ? ErrorDescription(failure.code, language) : FailureDescription(failure, language);
+    m_context.dialogs().ShowMessageBox(m_owner, m_context.app().ProgramTitle,
+                                       Text(TextId::PrintFileUnwritable, language).arg(file, reason),
+                                       MessageStyle::Exclamation);
 }
 
 PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
@@ -156,7 +157,7 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
     if (toFile) {
         file.emplace(filePath);
         if (const Failure failure = file->open(); failure.failed()) {
-            refuseFile(failure);
+            refuseFile(filePath, failure);
             return Outcome::NotStarted;
         }
     }
@@ -171,7 +172,7 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
     if (!pdfPath.isEmpty()) {
         pdf.emplace(pdfPath);
         if (!pdf->open()) {
-            refuseFile(pdf->failure());
+            refuseFile(pdfPath, pdf->failure());
             return Outcome::NotStarted;
         }
     }
@@ -184,7 +185,7 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
             {app.ProgramTitle, m_context.pageSetup().FontName, fit.pointSize, pdf ? &*pdf : nullptr, fit.landscape});
         if (!printer) {
             if (pdf) {
-                refuseFile({ErrorCode::PathFileAccess, pdfPath});
+                refuseFile(pdfPath, {ErrorCode::PathFileAccess, pdfPath});
                 return Outcome::NotStarted;
             }
             trap.check(Failure{ErrorCode::DeviceIo, platform.printerName()});

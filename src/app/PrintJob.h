@@ -78,7 +78,7 @@ private:
     std::vector<ReportStep> steps(ReportForms forms) const;
     PageFit fitOf(const std::vector<ReportStep> &steps) const;
     QString ChooseFile(const QString &title, const QString &fileName, const QString &filter) const;
-    void refuseFile(const Failure &failure) const;
+    void refuseFile(const QString &file, const Failure &failure) const;
 
     AppContext &m_context;
     QWidget *m_owner;

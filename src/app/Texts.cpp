@@ -139,6 +139,7 @@ constexpr std::array Entries = {
     Entry{TextId::ErrorNotRegularFile, "Not a regular file", "Δεν είναι κανονικό αρχείο"},
     Entry{TextId::ErrorUnknown, "Application-defined or object-defined error",
           "Σφάλμα που ορίζεται από την εφαρμογή ή από αντικείμενο"},
+    Entry{TextId::ErrorNameTooLong, "File name too long", "Το όνομα του αρχείου είναι υπερβολικά μεγάλο"},
     Entry{TextId::SettingsTooLarge,
           "The settings file '%1' is larger than %2 MB, so it cannot be the settings file of this program. The "
           "program starts with its default settings and leaves that file as it is.",
@@ -495,6 +496,8 @@ QString ErrorDescription(ErrorCode code, Language language)
         return Text(TextId::ErrorPathNotFound, language);
     case ErrorCode::NotRegularFile:
         return Text(TextId::ErrorNotRegularFile, language);
+    case ErrorCode::NameTooLong:
+        return Text(TextId::ErrorNameTooLong, language);
     case ErrorCode::None:
     case ErrorCode::Unknown:
         break;

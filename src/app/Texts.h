@@ -138,6 +138,7 @@ enum class TextId {
     ErrorPathNotFound,
     ErrorNotRegularFile,
     ErrorUnknown,
+    ErrorNameTooLong,
 
     // Start-up, when the settings file is far too large to be ours, and when
     // nothing can keep a second copy from running.

@@ -20,6 +20,7 @@ enum class ErrorCode : quint8 {
     PathNotFound,
     NotRegularFile, // a folder, a FIFO, a device or a socket where a file was meant
     Unknown,
+    NameTooLong, // a path or one of its names longer than the system takes
 };
 
 // The number the error report shows for a code. Users and support know these
@@ -47,6 +48,7 @@ constexpr qint32 ErrorNumber(ErrorCode code)
         return 70;
     case ErrorCode::PathFileAccess:
     case ErrorCode::NotRegularFile:
+    case ErrorCode::NameTooLong: // reported as a path/file access error before it had words of its own
         return 75;
     case ErrorCode::PathNotFound:
         return 76;

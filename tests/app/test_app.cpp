@@ -388,7 +388,7 @@ private slots:
         row("PDF cancelled", "", "PRN_Euro.txt", "", "");
         row("PDF chosen", "", "PRN_Euro.txt", "out.pdf", "");
         row("text file cannot be made", "Laser", "gone/PRN_Euro.txt", "",
-            "Το αρχείο «%1/gone/PRN_Euro.txt» δεν μπορεί να γραφτεί (Η διαδρομή δεν βρέθηκε). Δεν εκτυπώθηκε");
+            "Το αρχείο «%1/gone/PRN_Euro.txt» δεν μπορεί να γραφτεί (Η διαδρομή δεν βρέθηκε: %1/gone). Δεν εκτυπώθηκε");
         row("printer refuses", "Laser", "PRN_Euro.txt", "",
             "Παρουσιάσθηκε το σφάλμα με αριθμό 57 και περιγραφή «Σφάλμα εισόδου/εξόδου συσκευής: Laser»");
     }
