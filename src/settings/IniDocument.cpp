@@ -335,7 +335,8 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
 
 Failure IniDocument::save(const QString &path) const
 {
-    SafeFile file(path);
+    // The settings file is the user's own: a link there is theirs, and stays.
+    SafeFile file(path, LinkAtTarget::Followed);
     if (!file.open())
         return file.failure();
     file.write(m_bytes);

@@ -32,14 +32,22 @@ static const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
 // A file's bytes; anything else unopened (a FIFO would block).
 static QByteArray Contents(const QString &path) { return QFileInfo(path).isFile() ? ReadFile(path) : "<not a file>"; }
 
-// Puts at path what a row names: a link to "victim" beside it, a link to "nowhere", a FIFO, a file left empty or
-// holding garbage, a folder, or a folder holding a file ("full").
+// Puts at path what a row names: a link to "victim" (0600) beside it, a relative one to "dotfiles/victim", one to
+// a link to "victim" ("chain"), a link to "nowhere", a FIFO, a file left empty or holding garbage, a folder, or a
+// folder holding a file ("full").
 static bool Plant(const QString &what, const QString &path)
 {
     const QString beside = QFileInfo(path).path() + u'/';
-    if (what == u"link" || what == u"dangling")
-        return (what == u"dangling" || WriteFile(beside + "victim", "victim"))
-            && QFile::link(beside + (what == u"link" ? "victim" : "nowhere"), path);
+    if (what == u"link" || what == u"relative" || what == u"chain") {
+        const QString victim = what == u"relative" ? "dotfiles/victim" : "victim";
+        const QString linked = what == u"relative" ? victim : beside + (what == u"chain" ? "middle" : "victim");
+        return QDir(beside).mkpath(QFileInfo(victim).path()) && WriteFile(beside + victim, "victim")
+            && ::chmod(QFile::encodeName(beside + victim).constData(), 0600) == 0
+            && (what != u"chain" || QFile::link(beside + victim, beside + "middle"))
+            && ::symlink(QFile::encodeName(linked).constData(), QFile::encodeName(path).constData()) == 0;
+    }
+    if (what == u"dangling")
+        return QFile::link(beside + "nowhere", path);
     if (what == u"fifo")
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
     if (what == u"empty" || what == u"garbage") // as a crash or a full disk can leave a lock file
@@ -424,8 +432,10 @@ private slots:
         QCOMPARE(progress.first() + " / " + progress.last(), Localized("7 7.14285714285714 % / 100 100 %"));
     }
 
-    // A failed write keeps the old file and says so, naming it ("%t"); a link at the target is replaced, never
-    // written through; a FIFO or a folder there is refused before it is opened.
+    // A failed write keeps the old file and says so, naming it ("%t"); a FIFO or a folder at the target is refused
+    // before it is opened. A link at an export's or a report's target is replaced, never written through; one at
+    // the program's own files (settings, saved paths, an import over them) is the user's: it stays, and the file it
+    // points to takes the bytes in its own mode, a link to nothing creating it.
     void nothingLostOnFailedWrites_data()
     {
         QTest::addColumn<QString>("writer");  // import, export, text or pdf
@@ -452,6 +462,12 @@ private slots:
         row("text onto a folder", "text", "folder", cannot);
         row("export onto a FIFO", "export", "fifo", notFile);
         row("import from a FIFO", "import", "fifo", notFile);
+        row("settings through a link to a 0600 file", "settings", "link", "");
+        row("settings through a relative link", "settings", "relative", "");
+        row("settings through a dangling link", "settings", "dangling", "");
+        row("settings through a link to a link", "settings", "chain", "");
+        row("saved paths through a dangling link", "saved", "dangling", "");
+        row("import through a link", "import", "link", "");
     }
     void nothingLostOnFailedWrites()
     {
@@ -460,18 +476,22 @@ private slots:
         QFETCH(QString, message);
         ScriptedProgram program;
         const QString own = program.dir.path() + Name, out = program.path("out"), source = out + Name;
-        const QString target = writer == u"import" ? (plant == u"fifo" ? source : own)
-                                                   : out + (writer == u"export" ? Name : "/PRN_Euro." + writer.left(3));
+        const bool ownFile = writer == u"settings" || writer == u"saved" || (writer == u"import" && plant != u"fifo");
+        const QString target = writer == u"saved"   ? out + "/saved paths"
+            : writer == u"import" && plant == u"fifo" ? source
+            : ownFile                                 ? own
+                      : out + (writer == u"export" ? Name : "/PRN_Euro." + writer.left(3));
+        // The copies an import takes from are to be deleted, unless it succeeds.
         const QString ini = "[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n[ImportSettings]\r\nIni=True\r\nDeleteAfter="
-                            "True\r\nFolder=%1";
-        QVERIFY(QDir().mkdir(out) && WriteFile(source, "[Last]\r\nID=7\r\n") && WriteFile(own, ini.arg(out).toUtf8()));
-        QVERIFY(target == own || target == source || WriteFile(target, "old"));
+                            "%2\r\nFolder=%1";
+        QVERIFY(QDir().mkdir(out) && WriteFile(source, "[Last]\r\nID=7\r\n") && WriteFile(own, ini.arg(out, message.isEmpty() ? "False" : "True").toUtf8()));
+        QVERIFY(ownFile || target == source || WriteFile(target, "old"));
         SettingsExport exporting(program.context.dialogs(), program.context.settings(), SavedPathsFile);
         SettingsImport importing(program.context.dialogs(), program.context.settings(), SavedPathsFile);
         exporting.load(nullptr);
         importing.load(nullptr);
         const int fault = QStringList{"full", "io", "sync", "full 4k"}.indexOf(plant); // in the order of WriteFault
-        QVERIFY(fault >= 0 || (QFile::remove(target) && Plant(plant, target)));
+        QVERIFY(fault >= 0 || ((QFile::remove(target) || !QFileInfo::exists(target)) && Plant(plant, target)));
         const QString folder = QFileInfo(target).path();
         const QByteArray before = Contents(target);
         const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden);
@@ -488,19 +508,35 @@ private slots:
             importing.importFiles(nullptr);
         } else if (writer == u"export") {
             exporting.exportFiles(nullptr);
+        } else if (writer == u"settings") {
+            program.controller.setLanguage(Language::Greek);
+        } else if (writer == u"saved") {
+            StoreSavedPath(program.context.dialogs(), nullptr, QStringLiteral("/Δ"), target, false, false);
         } else {
             PrintJob(program.context, nullptr).print(writer == u"text" ? PrintJob::ToFile : PrintJob::ToPrinter, {});
         }
         planted.reset();
         QVERIFY2(LastMessage(program.platform).contains(message.replace("%t", target)),
                  qPrintable(LastMessage(program.platform)));
-        QVERIFY(!program.platform.ended && QFile::exists(source) && !QFile::exists(folder + "/nowhere"));
-        QVERIFY(plant != u"link" || ReadFile(folder + "/victim") == "victim");
-        if (message.isEmpty()) // the link replaced by the file
+        QCOMPARE(program.platform.ended, writer == u"import" && message.isEmpty()); // an import's end
+        QVERIFY(QFile::exists(source));
+        QCOMPARE(QFile::exists(folder + "/nowhere"), ownFile && plant == u"dangling");
+        QVERIFY(ownFile || plant != u"link" || ReadFile(folder + "/victim") == "victim");
+        const QByteArray mark = writer == u"settings" ? "Language=True" : writer == u"saved" ? "/Δ" : "ID=7";
+        struct stat linked = {};
+        if (ownFile && message.isEmpty()) {
+            // The link kept, the bytes in the file it points to in its mode, nothing left beside either.
+            QVERIFY(QFileInfo(target).isSymLink() && ReadFile(target).contains(mark)
+                    && ::stat(QFile::encodeName(target).constData(), &linked) == 0);
+            QVERIFY(plant == u"dangling" || (linked.st_mode & 0777) == 0600);
+            for (const QString &place : {folder, folder + "/dotfiles"})
+                QVERIFY(QDir(place).entryList({".zkEuroChangeoverAdviser-*"}, QDir::Files | QDir::Hidden).isEmpty());
+        } else if (message.isEmpty()) { // the link replaced by the file
             QVERIFY(!QFileInfo(target).isSymLink() && ReadFile(target).size() > 10);
-        else // as it was, and nothing left beside it
+        } else { // as it was, and nothing left beside it
             QCOMPARE(Contents(target) + QDir(folder).entryList(QDir::AllEntries | QDir::Hidden).join(u' ').toUtf8(),
                      before + entries.join(u' ').toUtf8());
+        }
     }
 
     // At the start, what is left beside the settings file and what stands where the lock belongs ("%l"); what a
