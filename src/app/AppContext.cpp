@@ -4,6 +4,7 @@
 #include "app/ErrorTrap.h"
 #include "app/SettingsLocation.h"
 #include "app/Texts.h"
+#include "files/SafeFile.h"
 #include "platform/PlatformServices.h"
 #include "settings/IniAccess.h"
 #include "settings/StateStore.h"
@@ -42,6 +43,7 @@ bool AppContext::startUp()
     const PlatformServices::Instance instance = m_platform.otherInstanceRunning();
     if (CheckSingleInstance(m_app.ProgramTitle, instance == PlatformServices::Instance::OtherRunning))
         return false;
+    RemoveLeftoversBeforeWrites(instance == PlatformServices::Instance::Alone);
     if (instance == PlatformServices::Instance::Alone)
         m_settings.removeSaveLeftovers();
     if (instance != PlatformServices::Instance::Alone) {

@@ -539,27 +539,31 @@ private slots:
         }
     }
 
-    // At the start, what is left beside the settings file and what stands where the lock belongs ("%l"); what a
-    // stored folder reads back as ("%d": the program's folder); an import too large.
+    // At the start, what is left beside the settings file and what stands where the lock belongs ("%l"), and what
+    // an export finds left in its folder; what a stored folder reads back as ("%d": the program's folder); an
+    // export into a folder whose name is too long; an import too large.
     void startUpFoldersLockAndLimits_data()
     {
         QTest::addColumn<QString>("plant");
-        QTest::addColumn<QString>("after");   // the program's folder ("~" its name); the folder read back; the lock
+        QTest::addColumn<QString>("after");   // the program's folder ("~" its name) | the export's; the folder read
+                                              // back; the lock
         QTest::addColumn<QString>("message"); // in the last message; empty: none
         const auto row = [](const char *tag, const QString &plant, const char *after, const char *message) {
             QTest::newRow(tag) << plant << QString(after) << QString(message);
         };
-        const char *users = "~.ini ~.ini.202406 ~.ini.Backup ~.ini.OLD001 ~.ini.v2copy";
-        row("only own leftovers removed", "leftovers", users, "");
-        const QByteArray all = ".~-0123456789abcdef.tmp " + QByteArray(users);
-        row("a second copy removes nothing", "leftovers:second", all.constData(),
-            "The application is already active");
-        row("a copy without a lock removes nothing", "leftovers:unlocked", all.constData(), "only once: its lock");
+        // A name that ends in a line break is the user's, however it starts.
+        const QByteArray users = ".~-0123456789abcdef.tmp\n ~.ini ~.ini.202406 ~.ini.Backup ~.ini.OLD001 ~.ini.v2copy";
+        const QByteArray all = ".~-0123456789abcdef.tmp " + users, left = " | .~-fedcba9876543210.tmp";
+        row("only own leftovers removed, the export's too", "leftovers", users + " | ~.ini", "");
+        row("a second copy removes nothing", "leftovers:second", all + left, "The application is already active");
+        row("a copy without a lock removes nothing", "leftovers:unlocked", all + left + " ~.ini",
+            "only once: its lock");
         row("a trailing space", "folder:trail ", "kept", "");
         row("a trailing tab", "folder:trail\t", "kept", "");
         row("4096 characters", "folder:4096", "kept", "");
         row("4097 characters refused", "folder:4097", "none",
             "The path of the folder is longer than 4096 characters");
+        row("an export into 4095 characters", "export:4095", "none", "'File name too long: %d/xxx");
         row("a line break refused", "folder:line\nbreak", "none",
             "The name of the folder '%d/line\nbreak' holds a line break");
         row("a lock file left empty", "lock:empty", "lock file", "");
@@ -582,7 +586,11 @@ private slots:
         const QString lock = run + "/zkEuroChangeoverAdviser.lock", socket = run + "/zkEuroChangeoverAdviser.socket";
         for (const char *name : {".Backup", ".202406", ".OLD001", ".v2copy"})
             QVERIFY(kind != u"leftovers" || WriteFile(own + name, "mine"));
-        QVERIFY(kind != u"leftovers" || WriteFile(program.path(".zkEuroChangeoverAdviser-0123456789abcdef.tmp"), "x"));
+        for (const char *name : {".zkEuroChangeoverAdviser-0123456789abcdef.tmp", "in/.zkEuroChangeoverAdviser-fedcba9876543210.tmp",
+                                 ".zkEuroChangeoverAdviser-0123456789abcdef.tmp\n"})
+            QVERIFY(kind != u"leftovers" || WriteWithFolder(program.path(name), "x"));
+        const QByteArray exported = "[ExportSettings]\r\nIni=True\r\nFolder=" + QFile::encodeName(in);
+        QVERIFY((kind != u"leftovers" && kind != u"export") || WriteFile(own, exported));
         program.platform.instance = what == u"second" ? PlatformServices::Instance::OtherRunning
             : what == u"unlocked"                     ? PlatformServices::Instance::Unavailable
                                                       : PlatformServices::Instance::Alone;
@@ -605,17 +613,24 @@ private slots:
         SettingsExport exporting(program.context.dialogs(), program.context.settings(), SavedPathsFile);
         SettingsImport importing(program.context.dialogs(), program.context.settings(), SavedPathsFile);
         importing.load(nullptr);
+        exporting.load(nullptr);
         if (kind == u"folder") {
             exporting.ChooseFolder(nullptr);
             exporting.apply(nullptr);
             exporting.load(nullptr);
+        } else if (kind == u"export" || (kind == u"leftovers" && what != u"second")) {
+            if (kind == u"export")
+                exporting.ChooseFolder(nullptr);
+            exporting.exportFiles(nullptr);
         } else if (kind == u"import") {
             importing.importFiles(nullptr);
         }
         QString listing = QDir(program.dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(u' ');
+        listing += " | " + QDir(in).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(u' ');
         listing.replace(QLatin1String("zkEuroChangeoverAdviser"), QLatin1String("~"));
         const bool locked = QFileInfo(lock).isFile() && !QFileInfo(lock).isSymLink();
         const QString after = kind == u"leftovers" ? listing
+            : kind == u"export"                    ? (QFileInfo::exists(chosen) ? "made" : "none")
             : kind == u"folder"                    ? (exporting.folder() == chosen       ? "kept"
                                                           : exporting.folder().isEmpty() ? "none"
                                                                                          : exporting.folder())

@@ -295,8 +295,9 @@ private slots:
             + (after.st_ino == before.st_ino ? "in place" : "renamed");
         seen += Attribute(file, AccessList) == NewsMayWrite ? " acl" : "";
         seen += Attribute(file, "user.note") == "x" ? " note" : "";
-        for (const QString &kept : QDir(cache + "/test_files").entryList(QDir::Files))
-            seen += " cache:" + QString::fromUtf8(ReadFile(cache + "/test_files/" + kept)).section(u' ', 0, 0);
+        const QDir kept(cache + u'/' + QCoreApplication::applicationName());
+        for (const QString &copy : kept.entryList(QDir::Files))
+            seen += " cache:" + QString::fromUtf8(ReadFile(kept.filePath(copy))).section(u' ', 0, 0);
         QTEST(seen, "after");
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), {"file"});
         QVERIFY(!plant.startsWith(u"hardlink") || ReadFile(other) == ReadFile(file));
