@@ -19,7 +19,8 @@ AppContext::AppContext(PlatformServices &platform)
 bool AppContext::startUp()
 {
     m_app.setProgramFolder(m_platform.programFolder());
-    m_settings = SettingsStore(SettingsFilePath(m_app.ProgramFolder, UserConfigFolder(), AdministratorsSettingsFile()));
+    const SettingsPlace place = PrepareSettingsFile(ProgramSettingsFile(m_app.ProgramFolder));
+    m_settings = SettingsStore(place.file, place.firstStart);
     const Failure unreadable = m_settings.load();
     // A first start follows the desktop's language; the window then stores it.
     const std::optional<bool> storedGreek = ReadIniStoredBoolean(m_settings.document(), Setting::Language);

@@ -161,8 +161,7 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
     // The settings the window would use, read where it would find them: the
     // administrator's starting settings until a first start copied them.
     Failure unreadable;
-    const IniDocument ini = IniDocument::load(
-        FindSettingsFile(programFolder, UserConfigFolder(), AdministratorsSettingsFile()).current(), &unreadable);
+    const IniDocument ini = IniDocument::load(ProgramSettingsFile(programFolder).current(), &unreadable);
     // The stored language is a boolean, true for Greek.
     const Language language =
         m_language.value_or(ReadIniBoolean(ini, Setting::Language) ? Language::Greek : Language::English);

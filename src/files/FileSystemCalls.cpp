@@ -131,7 +131,7 @@ Failure CheckReplaceable(const QString &path, struct stat *entry, Replacement *h
         // A file the user made read-only is left alone, though the folder would let us replace it.
         if (S_ISREG(info.st_mode) && ::access(name.constData(), W_OK) != 0)
             return {CodeOfErrno(errno, path), path};
-    } else if (errno != ENOENT) {
+    } else if (errno != ENOENT && errno != ENOTDIR) { // a missing folder is named below
         return {CodeOfErrno(errno, path), path};
     } else {
         info.st_mode = 0;

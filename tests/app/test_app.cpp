@@ -16,6 +16,7 @@
 #include "app/Texts.h"
 #include "app/WindowGeometry.h"
 #include "platform/QtPlatformServices.h"
+#include "settings/IniAccess.h"
 #include "settings/SettingsStore.h"
 
 #include <QRegularExpression>
@@ -762,21 +763,32 @@ private slots:
         QVERIFY(!result.failure.failed());
     }
 
+    // Where the window keeps its settings, and what it reads, which the command line reads too: the program's
+    // folder, or the user's configuration folder with the administrator's file copied on a first start.
     void location_data()
     {
         QTest::addColumn<bool>("writable");
-        QTest::addColumn<bool>("menuEntry"); // the install tree's, beside the bin folder
-        QTest::addColumn<QByteArray>("beside");
-        QTest::addColumn<QByteArray>("administrators");
-        QTest::addColumn<QByteArray>("users");
-        QTest::addColumn<QString>("expected"); // the folder chosen, then the file's text
-        const QByteArray no, a("A"), b("B"), u("U");
-        QTest::newRow("portable") << true << false << b << a << u << "bin B";
-        QTest::newRow("portable, first start") << true << false << no << a << no << "bin ";
-        QTest::newRow("read-only, first start") << false << false << no << no << no << "config ";
-        QTest::newRow("read-only, prepared") << false << false << no << a << no << "config A";
-        QTest::newRow("installed, writable") << true << true << b << a << no << "config A";
-        QTest::newRow("user's own kept") << false << true << no << a << u << "config U";
+        QTest::addColumn<bool>("menuEntry");          // the install tree's, beside the bin folder
+        QTest::addColumn<QByteArray>("beside");       // "ro:": without write bits
+        QTest::addColumn<QByteArray>("administrators"); // in /etc/xdg
+        QTest::addColumn<QByteArray>("users");        // "->": a link to nothing; "blocked": no folder can be made
+        QTest::addColumn<QString>("expected");        // the folder chosen, then the settings read
+        const auto row = [](const char *name, bool writable, bool menuEntry, const char *beside,
+                            const char *administrators, const char *users, const char *expected) {
+            QTest::newRow(name) << writable << menuEntry << QByteArray(beside) << QByteArray(administrators)
+                                << QByteArray(users) << QString(expected);
+        };
+        row("portable", true, false, "B", "A", "U", "bin B");
+        row("portable, first start", true, false, "", "A", "", "bin ");
+        row("read-only, first start", false, false, "", "", "", "config ");
+        row("read-only, prepared", false, false, "", "A", "", "config A");
+        row("read-only, a writable file beside it kept", false, false, "B", "A", "", "bin B");
+        row("read-only, a read-only file beside is the administrator's", false, false, "ro:B", "", "", "config B");
+        row("installed, /etc/xdg before the file beside", true, true, "B", "A", "", "config A");
+        row("installed, the file beside alone", false, true, "B", "", "", "config B");
+        row("user's own kept", false, true, "", "A", "U", "config U");
+        row("no configuration folder: the administrator's read", false, true, "", "A", "blocked", "config A");
+        row("a first start through a link to nothing", false, true, "", "A", "->", "config A");
     }
     void location()
     {
@@ -791,28 +803,45 @@ private slots:
                 && !IsWritableFolder(bare));
         if (!writable && RanUnprivileged())
             return;
-        const QString bin = m_dir->filePath("bin"), config = m_dir->filePath("home/.config/euro");
-        const QString name = QStringLiteral("/zkEuroChangeoverAdviser.ini"), etc = m_dir->filePath("etc/euro") + name;
-        QVERIFY(QDir().mkpath(bin));
+        const QString bin = m_dir->filePath("bin"), name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
+        const QString etc = m_dir->filePath("etc/" + QCoreApplication::applicationName()) + name;
+        const QString home = m_dir->filePath(users == "blocked" ? "blocked/.config" : "home/.config");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_dir->filePath("etc")));
+        const auto environment = qScopeGuard([] {
+            qunsetenv("XDG_CONFIG_HOME");
+            qunsetenv("XDG_CONFIG_DIRS");
+        });
+        const QString config = UserConfigFolder();
+        QVERIFY(QDir().mkpath(bin) && (users != "blocked" || WriteFile(m_dir->filePath("blocked"), "")));
         QVERIFY(!menuEntry
                 || WriteWithFolder(m_dir->filePath("share/applications/euro-changeover-adviser.desktop"), ""));
-        QVERIFY(beside.isEmpty() || WriteFile(bin + name, beside));
+        const QByteArray besideText = beside.startsWith("ro:") ? beside.mid(3) : beside;
+        QVERIFY(beside.isEmpty() || WriteFile(bin + name, besideText));
+        QVERIFY(!beside.startsWith("ro:") || QFile::setPermissions(bin + name, QFile::ReadOwner));
         QVERIFY(administrators.isEmpty()
                 || (WriteWithFolder(etc, administrators) && QFile::setPermissions(etc, QFile::ReadOwner)));
-        QVERIFY(users.isEmpty() || WriteWithFolder(config + name, users));
+        QVERIFY(users != "U" || WriteWithFolder(config + name, users));
+        QVERIFY(users != "->" || (QDir().mkpath(config) && QFile::link(config + "/nowhere", config + name)));
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
         QVERIFY(QFile::setPermissions(bin, writable ? readOnly | QFile::WriteOwner : readOnly));
 
-        const QString path = SettingsFilePath(bin, config, etc);
+        const SettingsPlace place = PrepareSettingsFile(ProgramSettingsFile(bin));
+        SettingsStore store(place.file, place.firstStart);
+        QVERIFY(!store.load().failed());
+        // The command line reads what the window reads.
+        QCOMPARE(ReadFile(ProgramSettingsFile(bin).current()).replace("<missing>", ""), store.document().bytes());
+        const Failure written = store.edit([](IniDocument &ini) { WriteIniBoolean(ini, Setting::Language, true); });
 
         QFile::setPermissions(bin, readOnly | QFile::WriteOwner);
-        QFile file(path);
-        const QString folder = path == bin + name ? "bin" : path == config + name ? "config" : path;
-        QTEST(folder + u' ' + (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()), "expected");
-        // The folder is made, ready for the first write; a copied file takes the user's changes.
-        QVERIFY(folder == u"bin"
-                || (QFileInfo(config).isDir() && (!file.exists() || file.permissions() & QFile::WriteOwner)));
-        QCOMPARE(QDir(bin).entryList(QDir::Files).size(), beside.isEmpty() ? 0 : 1);
+        const QString folder = place.file == bin + name ? "bin" : place.file == config + name ? "config" : place.file;
+        QTEST(folder + u' ' + store.document().bytes(), "expected");
+        // Kept where it was read, ready for the first write; a copied file takes the user's changes; the folder
+        // that cannot be made is named.
+        const Failure named = users == "blocked" ? Failure{ErrorCode::PathNotFound, config} : Failure{};
+        QVERIFY2(written == named, qPrintable(written.path));
+        QCOMPARE(QFileInfo(place.file).isSymLink(), users == "->");
+        QCOMPARE(QDir(bin).entryList(QDir::Files).size(), beside.isEmpty() && folder != u"bin" ? 0 : 1);
     }
 };
 
