@@ -67,6 +67,9 @@ QString AppContext::lockMessage(PlatformServices::Instance instance) const
     case PlatformServices::Instance::LinkInTheWay:
         what = TextId::LockInTheWayLink;
         break;
+    case PlatformServices::Instance::DanglingLinkInTheWay:
+        what = TextId::LockInTheWayDanglingLink;
+        break;
     case PlatformServices::Instance::SpecialInTheWay:
         break;
     default:

@@ -161,6 +161,8 @@ constexpr std::array Entries = {
     Entry{TextId::LockInTheWayLink, "a link to an existing file or folder",
           "ένας σύνδεσμος προς υπάρχον αρχείο ή φάκελλο"},
     Entry{TextId::LockInTheWaySpecial, "a FIFO, a socket or a device", "ένα FIFO, μία υποδοχή ή μία συσκευή"},
+    Entry{TextId::LockInTheWayDanglingLink, "a link to nothing that it may not remove",
+          "ένας σύνδεσμος προς ανύπαρκτο αρχείο, τον οποίο δεν επιτρέπεται να αφαιρέσει"},
     // Help lines are wrapped to fit a terminal 80 characters wide; option
     // descriptions start in column 31.
     Entry{TextId::CommandUsage, "Usage: %1 [OPTION]...", "Χρήση: %1 [ΕΠΙΛΟΓΗ]..."},

@@ -149,6 +149,7 @@ enum class TextId {
     LockInTheWayFolder,
     LockInTheWayLink,
     LockInTheWaySpecial,
+    LockInTheWayDanglingLink,
     // The command line: its help, in the order printed, and its complaints.
     CommandUsage,
     CommandAbout,

@@ -130,6 +130,8 @@ PlatformServices::Instance QtPlatformServices::otherInstanceRunning()
         return Instance::LinkInTheWay;
     case InstanceLock::Result::SpecialInTheWay:
         return Instance::SpecialInTheWay;
+    case InstanceLock::Result::DanglingLinkInTheWay:
+        return Instance::DanglingLinkInTheWay;
     }
     return Instance::Unavailable;
 }

@@ -1,7 +1,10 @@
 #include "TestFiles.h"
+#include "Unprivileged.h"
 
 #include "app/AppContext.h"
 #include "app/PrintJob.h"
+#include "platform/InstanceLock.h"
+#include "platform/OwnFolder.h"
 #include "platform/QtPlatformServices.h"
 
 #include <QFontDatabase>
@@ -11,6 +14,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <pwd.h>
 
 namespace {
 
@@ -47,6 +52,61 @@ class TestPlatform : public QObject
     QtPlatformServices m_platform;
 
 private slots:
+    // The lock and its socket lie in a folder of the user's alone: the runtime folder, else one in the cache
+    // folder, never the shared temporary folder; what another user left at the lock is named for what it is.
+    void lockPlace_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<QString>("expected"); // where the lock lies (and its folder's mode), then the result
+        QTest::newRow("the runtime folder") << "runtime" << "runtime 700 acquired";
+        QTest::newRow("no runtime folder: one of the user's own in the cache") << "cache" << "cache 700 acquired";
+        QTest::newRow("the cache folder open to others: no lock") << "cache 777" << "none unavailable";
+        QTest::newRow("the cache folder a link: no lock") << "cache link" << "none unavailable";
+        QTest::newRow("another user's folder: not taken") << "other" << "none unavailable";
+        QTest::newRow("a link to nothing not ours to remove") << "runtime dangling" << "runtime 500 dangling link";
+    }
+    void lockPlace()
+    {
+        QFETCH(QString, plant);
+        if ((plant == u"other" || plant.endsWith(u"dangling")) && RanUnprivileged())
+            return;
+        QTemporaryDir dir;
+        const QString run = dir.filePath("run"), tmp = dir.filePath("tmp"), cache = dir.filePath("cache");
+        const QString own = cache + u'/' + QCoreApplication::applicationName();
+        const QByteArray variables[] = {"XDG_RUNTIME_DIR", "TMPDIR", "XDG_CACHE_HOME"};
+        QByteArray kept[3];
+        for (int i = 0; i < 3; ++i)
+            kept[i] = qgetenv(variables[i]);
+        const auto restore = qScopeGuard([&] {
+            for (int i = 0; i < 3; ++i)
+                kept[i].isNull() ? qunsetenv(variables[i]) : qputenv(variables[i], kept[i]);
+            ::chmod(QFile::encodeName(run).constData(), 0700);
+        });
+        // No runtime folder: none set, and the toolkit's own fall-back in the temporary folder is in the way.
+        QVERIFY(QDir().mkpath(run) && QDir().mkpath(tmp) && ::chmod(QFile::encodeName(run).constData(), 0700) == 0);
+        QVERIFY(WriteFile(tmp + "/runtime-" + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name), "in the way"));
+        plant.startsWith(u"runtime") ? qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run)) : qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(tmp));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
+        QVERIFY(plant != u"cache 777" || (QDir().mkpath(own) && ::chmod(QFile::encodeName(own).constData(), 0777) == 0));
+        QVERIFY(plant != u"cache link" || (QDir().mkpath(cache) && QFile::link(run, own)));
+        QVERIFY(!plant.endsWith(u"dangling")
+                || (QFile::link(run + "/nowhere", run + "/zkEuroChangeoverAdviser.lock")
+                    && ::chmod(QFile::encodeName(run).constData(), 0500) == 0));
+
+        // A folder another user owns, though no one else may write it; a runtime folder the user closed.
+        const QString folder = plant == u"other" ? OwnFolder(QStringLiteral("/usr"))
+            : plant.endsWith(u"dangling")      ? run
+                                               : InstanceLock::userFolder();
+        InstanceLock lock(folder);
+        const char *results[] = {"acquired", "held", "unavailable", "folder", "link", "special", "dangling link"};
+        struct stat info = {};
+        ::stat(QFile::encodeName(folder).constData(), &info);
+        const QString where = folder == run ? "runtime" : folder == own ? "cache" : folder.isEmpty() ? "none" : folder;
+        const QString mode = folder.isEmpty() ? QString() : QStringLiteral(" %1").arg(info.st_mode & 0777, 0, 8);
+        QTEST(where + mode + u' ' + results[int(lock.acquire())], "expected");
+    }
+
     void compactPath_data()
     {
         QTest::addColumn<QString>("path");
