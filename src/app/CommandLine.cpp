@@ -5,14 +5,18 @@
 #include "app/SettingsLocation.h"
 #include "app/StatusTexts.h"
 #include "core/NumberText.h"
+#include "files/FileSystemCalls.h"
 #include "report/ReportSteps.h"
 #include "settings/IniAccess.h"
 #include "settings/StateStore.h"
 
 #include <QCommandLineParser>
+#include <QStringEncoder>
 #include <QTextStream>
 
 #include <array>
+#include <cerrno>
+#include <langinfo.h>
 
 namespace {
 
@@ -52,6 +56,53 @@ bool DisplayAvailable(const QCommandLineParser &parser)
 
 QString Dashed(const QString &name) { return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name; }
 
+// An option as the user typed it ("-AAAA" stays so), without a value given to it.
+QString Typed(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        const QString option = argument.section(u'=', 0, 0);
+        if (option == u'-' + name || option == QStringLiteral("--") + name)
+            return option;
+    }
+    return Dashed(name);
+}
+
+// What a complaint repeats of an argument: its start, when it is long.
+QString Echoed(const QString &argument)
+{
+    constexpr qsizetype Shown = 60;
+    if (argument.size() <= Shown)
+        return argument;
+    const qsizetype cut = argument.at(Shown - 1).isHighSurrogate() ? Shown - 1 : Shown;
+    return argument.left(cut) + QStringLiteral("...");
+}
+
+// Direction overrides and isolates, and the marks that steer them: from a
+// settings file they would reorder what the terminal shows.
+bool IsDirectionControl(char16_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// The text as the terminal is to receive it. A control character other than
+// the line break (an escape sequence could retitle, clear or rewrite the
+// terminal) or a direction control becomes the replacement character. The
+// bytes follow the locale's character set; an ASCII locale (C, POSIX) is taken
+// as UTF-8, as the toolkit takes it, so that Greek stays readable.
+QByteArray ForTerminal(QString text)
+{
+    for (QChar &c : text) {
+        if ((c.category() == QChar::Other_Control && c != u'\n') || IsDirectionControl(c.unicode()))
+            c = QChar::ReplacementCharacter;
+    }
+    const QByteArray charset(::nl_langinfo(CODESET));
+    QStringEncoder encoder(charset.constData());
+    if (charset == "UTF-8" || charset == "ANSI_X3.4-1968" || !encoder.isValid())
+        return text.toUtf8();
+    // A character the set lacks comes out as the substitute control character.
+    return QByteArray(encoder.encode(text)).replace('\x1a', '?');
+}
+
 // The slot of a currency code, in any letter case; -1 when there is none.
 int SlotOfCode(const QString &code)
 {
@@ -87,7 +138,7 @@ CommandLine::CommandLine(const QStringList &arguments)
     const auto misused = [this](TextId problem, const QString &subject) {
         m_action = Action::Wrong;
         m_problem = problem;
-        m_subject = subject;
+        m_subject = Echoed(subject);
     };
     const bool parsed = parser.parse(arguments);
     // The last of --greek and --english wins, as later options do elsewhere;
@@ -102,7 +153,7 @@ CommandLine::CommandLine(const QStringList &arguments)
         const QStringList unknown = parser.unknownOptionNames();
         const QString &last = arguments.constLast();
         if (!unknown.isEmpty())
-            misused(TextId::CommandUnknownOption, Dashed(unknown.constFirst()));
+            misused(TextId::CommandUnknownOption, Typed(arguments, unknown.constFirst()));
         else if (last == QLatin1String("--convert") || last == QLatin1String("-convert"))
             misused(TextId::CommandConvertNeeds, QStringLiteral("--convert"));
         else
@@ -152,9 +203,32 @@ QString CommandLine::HelpText(Language language, bool full)
     return help;
 }
 
-int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream &err) const
+int CommandLine::run(const QString &programFolder, int out, int err) const
+{
+    QString answered;
+    QString complaint;
+    QTextStream answerStream(&answered);
+    QTextStream complaintStream(&complaint);
+    Language language = Language::English;
+    int code = answer(programFolder, answerStream, complaintStream, language);
+    answerStream.flush();
+    complaintStream.flush();
+    // As cat and printf do: an answer lost on a full disk or a closed output is no success.
+    const QByteArray bytes = ForTerminal(answered);
+    if (FileSystem::WriteAll(out, bytes.constData(), bytes.size()) != bytes.size()) {
+        const ErrorCode error = FileSystem::CodeOfErrno(errno, QString());
+        complaint += Text(TextId::CommandOutputFailed, language).arg(ErrorDescription(error, language)) + u'\n';
+        code = Failed;
+    }
+    const QByteArray said = ForTerminal(complaint);
+    FileSystem::WriteAll(err, said.constData(), said.size());
+    return code;
+}
+
+int CommandLine::answer(const QString &programFolder, QTextStream &out, QTextStream &err, Language &language) const
 {
     if (m_action == Action::Version) {
+        language = m_language.value_or(Language::English);
         out << ProgramName << u' ' << QStringLiteral(EURO_VERSION) << u'\n';
         return Done;
     }
@@ -163,8 +237,7 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
     Failure unreadable;
     const IniDocument ini = IniDocument::load(ProgramSettingsFile(programFolder).current(), &unreadable);
     // The stored language is a boolean, true for Greek.
-    const Language language =
-        m_language.value_or(ReadIniBoolean(ini, Setting::Language) ? Language::Greek : Language::English);
+    language = m_language.value_or(ReadIniBoolean(ini, Setting::Language) ? Language::Greek : Language::English);
     switch (m_action) {
     case Action::Help:
         out << HelpText(language, true);
@@ -191,7 +264,7 @@ int CommandLine::convert(const IniDocument &ini, Language language, QTextStream 
     FillConversionState(state, ini);
     const int slot = SlotOfCode(m_code);
     if (slot < 0) {
-        err << Text(TextId::CommandUnknownCode, language).arg(m_code) << u'\n';
+        err << Text(TextId::CommandUnknownCode, language).arg(Echoed(m_code)) << u'\n';
         return Misused;
     }
     // What the amount dialog refuses, in its order and with its words.

@@ -36,8 +36,12 @@ public:
     bool opensWindow() const { return m_action == Action::Window; }
 
     // Does what the arguments ask for, other than opening the window, reading
-    // the settings of the program in programFolder. Returns the exit code.
-    int run(const QString &programFolder, QTextStream &out, QTextStream &err) const;
+    // the settings of the program in programFolder, and writes the answer and
+    // any complaint to the descriptors. What is written has no control
+    // character but the line break, and follows the locale's character set. An
+    // answer that cannot be written all is a failure, said on `err`. Returns
+    // the exit code.
+    int run(const QString &programFolder, int out, int err) const;
 
     // The help in the chosen language: the usage and the options, and when
     // full, what the program does, the currency codes and the exit codes.
@@ -53,6 +57,7 @@ private:
         Wrong, // m_problem says how, about m_subject
     };
 
+    int answer(const QString &programFolder, QTextStream &out, QTextStream &err, Language &language) const;
     int convert(const IniDocument &ini, Language language, QTextStream &out, QTextStream &err) const;
 
     Action m_action = Action::Window;

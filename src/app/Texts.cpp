@@ -213,6 +213,8 @@ constexpr std::array Entries = {
           "Δεν υπάρχει οθόνη για να ανοίξει το παράθυρο: δεν έχει ορισθεί ούτε η DISPLAY ούτε η WAYLAND_DISPLAY. "
           "Ξεκινήστε την εφαρμογή σε μια συνεδρία επιφάνειας εργασίας· η «%1 --convert ΠΟΣΟ ΚΩΔΙΚΟΣ» λειτουργεί "
           "και χωρίς οθόνη."},
+    Entry{TextId::CommandOutputFailed, "The answer could not be written to the standard output: %1.",
+          "Η απάντηση δεν μπόρεσε να γραφεί στην τυπική έξοδο: %1."},
 
     Entry{TextId::ReportCurrencyTitle, "Currency                      ", "Νόμισμα                       "},
     Entry{TextId::ReportRateTitle, "Exchange rate", "     Ισοτιμία"},

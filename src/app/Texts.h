@@ -167,6 +167,7 @@ enum class TextId {
     CommandLanguageAlone,
     CommandUnknownCode,
     CommandNoDisplay,
+    CommandOutputFailed,
     // The column titles of the printed report, each exactly as wide as its column.
     ReportCurrencyTitle,
     ReportRateTitle,

@@ -231,6 +231,23 @@ ErrorCode MakeFolderPath(const QString &folder)
     return ErrorCode::None;
 }
 
+qsizetype WriteAll(int descriptor, const char *data, qsizetype size)
+{
+    qsizetype done = 0;
+    while (done < size) {
+        const ssize_t written = ::write(descriptor, data + done, size_t(size - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
+            break;
+        }
+        done += written;
+    }
+    return done;
+}
+
 int OpenClosedStandardDescriptors()
 {
     int closed = 0;

@@ -85,6 +85,11 @@ QString FolderOf(const QString &path);
 // Creates the folder with its missing parents.
 ErrorCode MakeFolderPath(const QString &folder);
 
+// Writes the bytes at the descriptor's position. Returns how many were
+// written; fewer than all of them, and errno says why (ENOSPC where a full
+// file system said so by writing nothing).
+qsizetype WriteAll(int descriptor, const char *data, qsizetype size);
+
 // Opens /dev/null on each closed standard descriptor (0 to 2): a file opened
 // later would otherwise take its number and receive what is meant for the
 // terminal. Returns the descriptors that were closed, a bit each (1 << fd).

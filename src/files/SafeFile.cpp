@@ -35,25 +35,6 @@ QByteArray Native(const QString &path) { return QFile::encodeName(path); }
 // An unnamed file is given its name through its descriptor's entry in /proc.
 bool CanNameUnnamedFiles() { return QFileInfo(QStringLiteral("/proc/self/fd")).isDir(); }
 
-// Writes the bytes at the descriptor's position. Returns how many were
-// written; fewer than all of them, and errno says why.
-qsizetype WriteAll(int descriptor, const char *data, qsizetype size)
-{
-    qsizetype done = 0;
-    while (done < size) {
-        const ssize_t written = ::write(descriptor, data + done, size_t(size - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0) // no room left, said as 0 bytes written by some file systems
-                errno = ENOSPC;
-            break;
-        }
-        done += written;
-    }
-    return done;
-}
-
 // Writes the bytes over the file from its start, cuts it to their length and
 // syncs it. `changed`: whether the file may differ from before, also after a failure.
 bool Rewrite(int descriptor, const QByteArray &bytes, bool &changed)
@@ -61,7 +42,7 @@ bool Rewrite(int descriptor, const QByteArray &bytes, bool &changed)
     changed = false;
     if (::lseek(descriptor, 0, SEEK_SET) != 0)
         return false;
-    const qsizetype written = WriteAll(descriptor, bytes.constData(), bytes.size());
+    const qsizetype written = FileSystem::WriteAll(descriptor, bytes.constData(), bytes.size());
     changed = written > 0 || bytes.isEmpty();
     return written == bytes.size() && ::ftruncate(descriptor, bytes.size()) == 0 && ::fsync(descriptor) == 0;
 }
@@ -152,7 +133,7 @@ qint64 SafeFile::writeData(const char *data, qint64 size)
 
 bool SafeFile::flushBuffer()
 {
-    if (WriteAll(m_descriptor, m_buffer.constData(), m_buffer.size()) != m_buffer.size())
+    if (FileSystem::WriteAll(m_descriptor, m_buffer.constData(), m_buffer.size()) != m_buffer.size())
         return failWithErrno();
     m_buffer.clear();
     return true;

@@ -4,6 +4,7 @@
 
 #include <QDirIterator>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -79,6 +80,13 @@ private slots:
             "Incorrect exchange rate.");
         row("refused amount", {"--convert", "-5", "GRD"}, greek, none, 2, "", "Ανακριβές ποσό.");
         row("unknown code", {"--convert", "5", "XEU"}, none, none, 2, "", "Unknown currency code 'XEU'.");
+        // What is echoed is as typed, and cut; what a settings file names is shown, never obeyed by the terminal.
+        row("an option as typed", {"-AAAA"}, none, none, 2, "", "Unknown option '-AAAA'.\nUsage:");
+        row("a long argument cut", {QString(128 * 1024 - 1, u'A')}, none, none, 2, "", // as long as the system takes
+            "Unexpected argument '" + QString(60, u'A') + "...'.\nUsage:");
+        row("control characters from the file", {"--convert", "3", "other"},
+            "[General]\r\nOtherCurrency=\x1b]0;x\x07\xe2\x80\xaeGold\r\n[Rates]\r\n13=0.5\r\n", none, 0,
+            "3 \uFFFD]0;x\uFFFD\uFFFDGold → 6.00 EUR → 3.0000 → 3.00 \uFFFD]0;x\uFFFD\uFFFDGold\n", "");
         row("overflow", {"--convert", "922,337,203,685,477", "eur"}, none, none, 1,
             "Overflow: the program holds at most 922,337,203,685,477.5807 (922,337,203,685,477 EUR)\nCurrency", "");
     }
@@ -121,6 +129,51 @@ private slots:
         QCOMPARE(errors.left(err.isEmpty() ? errors.size() : err.size()), err);
         // Nothing is written, copied or locked, whatever the arguments.
         QCOMPARE(snapshot(), before);
+    }
+
+    // An answer that cannot be written is no success, as with cat and printf; a locale's own character set is
+    // followed.
+    void output_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("output"); // where standard output goes: "full", "closed", or a locale's set
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString lost = "The answer could not be written to the standard output: ";
+        QTest::newRow("help to a full disk") << QStringList{"--help"} << "full" << 1 << "" << lost + "Disk full.\n";
+        QTest::newRow("version to a full disk") << QStringList{"-v"} << "full" << 1 << "" << lost + "Disk full.\n";
+        QTest::newRow("a conversion to a full disk")
+            << QStringList{"--convert", "5", "EUR"} << "full" << 1 << "" << lost + "Disk full.\n";
+        QTest::newRow("a conversion to a closed output")
+            << QStringList{"--convert", "5", "EUR"} << "closed" << 1 << "" << lost + "Path/File access error.\n";
+        QTest::newRow("Greek in ISO-8859-7") << QStringList{"--greek", "--help"} << "ISO-8859-7" << 0
+                                             << "Χρήση: euro-changeover-adviser [ΕΠΙΛΟΓΗ]...\n" << "";
+    }
+    void output()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, output);
+        QProcessEnvironment environment = m_environment;
+        const bool charset = output.startsWith(u"ISO");
+        if (charset) {
+            QVERIFY(QDir().mkpath(path("locale"))
+                    && QProcess::execute("localedef", {"-i", "el_GR", "-f", output, path("locale/el_GR." + output)}) == 0);
+            environment.insert("LOCPATH", path("locale"));
+            environment.insert("LC_ALL", "el_GR." + output);
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        const QString redirect = output == u"full" ? " >/dev/full" : output == u"closed" ? " >&-" : "";
+        program.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\"" + redirect, path("bin/euro-changeover-adviser")}
+                                     + arguments);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QTEST(program.exitCode(), "exitCode");
+        QFETCH(QString, out);
+        const QByteArray expected = charset ? QByteArray(QStringEncoder(qPrintable(output)).encode(out)) : out.toUtf8();
+        QCOMPARE(program.readAllStandardOutput().left(expected.size()), expected);
+        QTEST(QString::fromUtf8(program.readAllStandardError()), "err");
     }
 };
 

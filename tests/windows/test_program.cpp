@@ -137,6 +137,16 @@ private slots:
         QCOMPARE(program->exitCode(), 0);
         QCOMPARE(ReadFile(settingsFile()), QByteArray("[General]\r\nLanguage=False\r\n"));
     }
+
+    // Started with standard error closed and no runtime folder: the toolkit's warning about the folder must not
+    // go into the display connection, which then took descriptor 2, or the window never appears.
+    void closedStandardErrorLeavesTheDisplayAlone()
+    {
+        auto program = launch(QStringLiteral("exec 2>&-; unset XDG_RUNTIME_DIR"));
+        QVERIFY2(!waitForTitled(*program, QStringLiteral("Euro changeover adviser")).isEmpty(), "no window");
+        program->terminate();
+        QVERIFY(program->waitForFinished(5000));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProgram)
