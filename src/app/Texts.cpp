@@ -191,15 +191,15 @@ constexpr std::array Entries = {
           "with the separators of your regional settings. The rates, the decimals and\n"
           "the additional currency come from the settings file, which is read and never\n"
           "written.\n\n"
-          "Exit status: 0 done, 1 an overflow or no display for the window, 2 a wrong\n"
-          "option, amount or code.",
+          "Exit status: 0 done, 1 an overflow, no display for the window or an answer\n"
+          "that could not be written, 2 a wrong option, amount or code.",
           "Ο ΚΩΔΙΚΟΣ είναι ένας από τους EUR, ATS, BEF, DEM, ESP, FIM, FRF, GRD, IEP, ITL,\n"
           "LUF, NLG, PTE ή OTHER για το επιπλέον νόμισμα, με κεφαλαία ή πεζά. Το ΠΟΣΟ\n"
           "γράφεται με τα διαχωριστικά των τοπικών σας ρυθμίσεων. Οι ισοτιμίες, τα\n"
           "δεκαδικά και το επιπλέον νόμισμα προέρχονται από το αρχείο ρυθμίσεων, το οποίο\n"
           "διαβάζεται και δεν γράφεται ποτέ.\n\n"
-          "Κατάσταση εξόδου: 0 επιτυχία, 1 υπερχείλιση ή καμία οθόνη για το παράθυρο,\n"
-          "2 λανθασμένη επιλογή, ποσό ή κωδικός."},
+          "Κατάσταση εξόδου: 0 επιτυχία, 1 υπερχείλιση, καμία οθόνη για το παράθυρο ή\n"
+          "απάντηση που δεν μπόρεσε να γραφεί, 2 λανθασμένη επιλογή, ποσό ή κωδικός."},
     Entry{TextId::CommandUnknownOption, "Unknown option '%1'.", "Άγνωστη επιλογή «%1»."},
     Entry{TextId::CommandStrayArgument, "Unexpected argument '%1'.", "Απρόσμενο όρισμα «%1»."},
     Entry{TextId::CommandConvertNeeds, "'%1' needs an amount and a currency code.",
