@@ -84,6 +84,16 @@ extern "C" int fchmod(int descriptor, mode_t mode)
     return -1;
 }
 
+extern "C" int fsetxattr(int descriptor, const char *name, const void *value, size_t size, int flags)
+{
+    static const auto real =
+        reinterpret_cast<int (*)(int, const char *, const void *, size_t, int)>(::dlsym(RTLD_NEXT, "fsetxattr"));
+    if (!Hit(descriptor, WriteFault::NoModes))
+        return real(descriptor, name, value, size, flags);
+    errno = ENOTSUP;
+    return -1;
+}
+
 extern "C" int open(const char *path, int flags, ...)
 {
     static const auto real = reinterpret_cast<int (*)(const char *, int, ...)>(::dlsym(RTLD_NEXT, "open"));

@@ -9,7 +9,7 @@ enum class WriteFault {
     DiskFull,       // writes succeed for the budget's bytes, then fail with ENOSPC
     IoError,        // the same with EIO
     SyncFails,      // every sync fails with EIO
-    NoModes,        // fchmod fails with ENOSYS, as on a FAT stick through FUSE
+    NoModes,        // fchmod fails with ENOSYS and fsetxattr with ENOTSUP, as on a FAT stick through FUSE
     NoUnnamedFiles, // open with O_TMPFILE fails with EOPNOTSUPP
     OtherOwner,     // lstat says another user owns what lies there
 };

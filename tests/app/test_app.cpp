@@ -826,21 +826,23 @@ private slots:
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
         QVERIFY(QFile::setPermissions(bin, writable ? readOnly | QFile::WriteOwner : readOnly));
 
-        const SettingsPlace place = PrepareSettingsFile(ProgramSettingsFile(bin));
-        SettingsStore store(place.file, place.firstStart);
-        QVERIFY(!store.load().failed());
+        ScriptedPlatform platform(bin);
+        AppContext window(platform);
+        QVERIFY(window.startUp() && platform.messages.isEmpty());
+        SettingsStore &store = window.settings();
         // The command line reads what the window reads.
         QCOMPARE(ReadFile(ProgramSettingsFile(bin).current()).replace("<missing>", ""), store.document().bytes());
         const Failure written = store.edit([](IniDocument &ini) { WriteIniBoolean(ini, Setting::Language, true); });
 
         QFile::setPermissions(bin, readOnly | QFile::WriteOwner);
-        const QString folder = place.file == bin + name ? "bin" : place.file == config + name ? "config" : place.file;
+        const QString file = store.path();
+        const QString folder = file == bin + name ? "bin" : file == config + name ? "config" : file;
         QTEST(folder + u' ' + store.document().bytes(), "expected");
         // Kept where it was read, ready for the first write; a copied file takes the user's changes; the folder
         // that cannot be made is named.
         const Failure named = users == "blocked" ? Failure{ErrorCode::PathNotFound, config} : Failure{};
         QVERIFY2(written == named, qPrintable(written.path));
-        QCOMPARE(QFileInfo(place.file).isSymLink(), users == "->");
+        QCOMPARE(QFileInfo(file).isSymLink(), users == "->");
         QCOMPARE(QDir(bin).entryList(QDir::Files).size(), beside.isEmpty() && folder != u"bin" ? 0 : 1);
     }
 };
