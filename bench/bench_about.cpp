@@ -7,7 +7,7 @@
 // which other work on a shared machine disturbs less. Run it on the display
 // you care about, e.g. under xvfb-run, or with QT_QPA_PLATFORM=offscreen.
 #include "BenchPlatform.h"
-#include "app/AppContext.h"
+#include "app/services/AppContext.h"
 #include "windows/dialogs/frmAbout.h"
 #include "windows/main/frmMain.h"
 

@@ -1,4 +1,4 @@
-#include "app/RowTexts.h"
+#include "app/texts/RowTexts.h"
 #include "core/Conversion.h"
 
 #include <benchmark/benchmark.h>

@@ -18,7 +18,7 @@
 // and controls are scaled and the window is laid out and painted again. One
 // frame of a smooth drag is 16 ms.
 #include "BenchPlatform.h"
-#include "app/AppContext.h"
+#include "app/services/AppContext.h"
 #include "windows/Resizer.h"
 #include "windows/main/frmMain.h"
 

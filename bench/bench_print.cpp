@@ -3,9 +3,9 @@
 // the destination finished. Targets: under 5 ms to the text file (the save to
 // disk included), under 200 ms to a PDF file.
 #include "BenchPlatform.h"
-#include "app/AppContext.h"
-#include "app/MainController.h"
-#include "app/PrintJob.h"
+#include "app/logic/MainController.h"
+#include "app/logic/PrintJob.h"
+#include "app/services/AppContext.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "app/ReportTexts.h"
-#include "app/Texts.h"
+#include "app/texts/ReportTexts.h"
+#include "app/texts/Texts.h"
 #include "report/ReportFileWriter.h"
 #include "report/ReportLines.h"
 #include "report/ReportSteps.h"

@@ -1,5 +1,5 @@
-#include "app/AppContext.h"
-#include "app/CommandLine.h"
+#include "app/services/AppContext.h"
+#include "app/services/CommandLine.h"
 #include "files/FileSystemCalls.h"
 #include "platform/QtPlatformServices.h"
 #include "windows/main/frmMain.h"

@@ -3,8 +3,8 @@
 #include "ScriptedPlatform.h"
 #include "TestFiles.h"
 
-#include "app/AppContext.h"
-#include "app/MainController.h"
+#include "app/logic/MainController.h"
+#include "app/services/AppContext.h"
 
 #include <QTemporaryDir>
 

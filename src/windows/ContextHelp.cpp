@@ -1,6 +1,6 @@
 #include "windows/ContextHelp.h"
 
-#include "app/HelpTopics.h"
+#include "app/texts/HelpTopics.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

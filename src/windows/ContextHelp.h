@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Language.h"
+#include "app/texts/Language.h"
 
 #include <QObject>
 #include <QPoint>

@@ -1,6 +1,6 @@
 #include "windows/ModalDialog.h"
 
-#include "app/SharedDialogs.h"
+#include "app/services/SharedDialogs.h"
 #include "windows/Resizer.h"
 
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "windows/Resizer.h"
 
-#include "app/WindowGeometry.h"
+#include "app/logic/WindowGeometry.h"
 
 #include <QAbstractButton>
 #include <QEvent>

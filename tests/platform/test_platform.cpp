@@ -1,8 +1,8 @@
 #include "TestFiles.h"
 #include "Unprivileged.h"
 
-#include "app/AppContext.h"
-#include "app/PrintJob.h"
+#include "app/logic/PrintJob.h"
+#include "app/services/AppContext.h"
 #include "platform/InstanceLock.h"
 #include "platform/OwnFolder.h"
 #include "platform/QtPlatformServices.h"

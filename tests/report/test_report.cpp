@@ -1,6 +1,6 @@
 #include "TestLocale.h"
-#include "app/ReportTexts.h"
-#include "app/Texts.h"
+#include "app/texts/ReportTexts.h"
+#include "app/texts/Texts.h"
 #include "core/NumberText.h"
 #include "report/ReportLines.h"
 #include "report/ReportSteps.h"

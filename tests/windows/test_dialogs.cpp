@@ -1,8 +1,8 @@
 #include "WindowFixture.h"
 
-#include "app/HelpTopics.h"
-#include "app/PrintJob.h"
-#include "app/Texts.h"
+#include "app/logic/PrintJob.h"
+#include "app/texts/HelpTopics.h"
+#include "app/texts/Texts.h"
 #include "windows/ContextHelp.h"
 #include "windows/ModalDialog.h"
 #include "windows/dialogs/UpDown.h"

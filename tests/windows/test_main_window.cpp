@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 
-#include "app/WindowGeometry.h"
+#include "app/logic/WindowGeometry.h"
 #include "windows/Resizer.h"
 #include "windows/dialogs/frmInputCurrency.h"
 

@@ -1,7 +1,7 @@
 #include "windows/dialogs/BusyProcess.h"
 
-#include "app/SharedDialogs.h"
-#include "app/Texts.h"
+#include "app/services/SharedDialogs.h"
+#include "app/texts/Texts.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "windows/dialogs/PrintCommands.h"
 
-#include "app/AppContext.h"
-#include "app/Texts.h"
+#include "app/services/AppContext.h"
+#include "app/texts/Texts.h"
 #include "platform/PlatformServices.h"
 #include "windows/ModalDialog.h"
 #include "windows/dialogs/frmPageSetup.h"

@@ -1,6 +1,6 @@
 #include "windows/dialogs/SettingsTransferDialog.h"
 
-#include "app/SharedDialogs.h"
+#include "app/services/SharedDialogs.h"
 #include "windows/ContextHelp.h"
 #include "windows/NamedWidgets.h"
 #include "windows/dialogs/BusyProcess.h"

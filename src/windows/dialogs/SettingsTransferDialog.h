@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/SettingsTransfer.h"
-#include "app/Texts.h"
+#include "app/logic/SettingsTransfer.h"
+#include "app/texts/Texts.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "windows/dialogs/frmAbout.h"
 
-#include "app/ErrorTrap.h"
-#include "app/SharedDialogs.h"
+#include "app/services/ErrorTrap.h"
+#include "app/services/SharedDialogs.h"
 #include "windows/ContextHelp.h"
 #include "windows/NamedWidgets.h"
 #include "windows/Pictures.h"

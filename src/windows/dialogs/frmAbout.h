@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AboutModel.h"
+#include "app/logic/AboutModel.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "windows/dialogs/frmInputCurrency.h"
 
-#include "app/InputHints.h"
-#include "app/SharedDialogs.h"
+#include "app/services/SharedDialogs.h"
+#include "app/texts/InputHints.h"
 #include "platform/PlatformServices.h"
 #include "windows/ContextHelp.h"
 #include "windows/NamedComboBox.h"

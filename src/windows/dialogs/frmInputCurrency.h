@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AmountEntry.h"
+#include "app/logic/AmountEntry.h"
 
 #include <QDialog>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PageSetupEditor.h"
+#include "app/logic/PageSetupEditor.h"
 
 #include <QDialog>
 

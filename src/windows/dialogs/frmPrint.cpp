@@ -1,7 +1,7 @@
 #include "windows/dialogs/frmPrint.h"
 
-#include "app/AppContext.h"
-#include "app/Texts.h"
+#include "app/services/AppContext.h"
+#include "app/texts/Texts.h"
 #include "windows/ContextHelp.h"
 #include "windows/NamedWidgets.h"
 #include "windows/Pictures.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PrintJob.h"
+#include "app/logic/PrintJob.h"
 #include "windows/dialogs/BusyProcess.h"
 
 #include <QDialog>

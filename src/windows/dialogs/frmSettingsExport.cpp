@@ -1,6 +1,6 @@
 #include "windows/dialogs/frmSettingsExport.h"
 
-#include "app/PathKeeping.h"
+#include "app/logic/PathKeeping.h"
 
 frmSettingsExport::frmSettingsExport(SharedDialogs &dialogs, SettingsStore &settings, QWidget *parent)
     : SettingsTransferDialog(

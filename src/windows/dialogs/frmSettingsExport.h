@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsExport.h"
+#include "app/logic/SettingsExport.h"
 #include "windows/dialogs/SettingsTransferDialog.h"
 
 // The export dialog: copies the program's settings file into a folder the user chooses.

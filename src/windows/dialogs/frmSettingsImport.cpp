@@ -1,7 +1,7 @@
 #include "windows/dialogs/frmSettingsImport.h"
 
-#include "app/PathKeeping.h"
-#include "app/SharedDialogs.h"
+#include "app/logic/PathKeeping.h"
+#include "app/services/SharedDialogs.h"
 
 #include <QCheckBox>
 #include <QSignalBlocker>

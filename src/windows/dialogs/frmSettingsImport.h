@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsImport.h"
+#include "app/logic/SettingsImport.h"
 #include "windows/dialogs/SettingsTransferDialog.h"
 
 class QCheckBox;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Texts.h"
+#include "app/texts/Texts.h"
 #include "core/Currencies.h"
 #include "windows/main/frmMain.h"
 

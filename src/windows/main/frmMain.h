@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainController.h"
-#include "app/Texts.h"
+#include "app/logic/MainController.h"
+#include "app/texts/Texts.h"
 #include "core/Currencies.h"
 
 #include <QMainWindow>

@@ -1,7 +1,0 @@
-#pragma once
-
-#include "app/Language.h"
-#include "report/ReportWords.h"
-
-// The report's words in the chosen language, from the text table.
-ReportWords ReportWordsFor(Language language);

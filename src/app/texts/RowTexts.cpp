@@ -1,0 +1,53 @@
+#include "app/texts/RowTexts.h"
+
+#include "app/texts/Texts.h"
+#include "core/NumberText.h"
+
+QString RowTitle(const ConversionState &state, int slot, Language language)
+{
+    if (slot == OtherCurrencyIndex && !state.otherCurrencyUnnamed())
+        return state.OtherCurrencyName;
+    return CurrencyCaption(slot, language);
+}
+
+std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state,
+                                            Language language, bool hideToolTips, const QLocale &locale)
+{
+    // The five display patterns, built once: a conversion shows fourteen rows.
+    static const std::array<QString, Money::Decimals + 1> patterns = {
+        BuildAmountFormat(0), BuildAmountFormat(1), BuildAmountFormat(2), BuildAmountFormat(3), BuildAmountFormat(4)};
+    std::array<RowText, CurrencyCount> rows;
+    for (std::size_t slot = 0; slot < rows.size(); ++slot) {
+        RowText &row = rows[slot];
+        if (!result.overflow) {
+            const QString &pattern = patterns[std::size_t(state.decimalsOf(int(slot)))];
+            row.caption = FormatAmount(result.rounded[slot], pattern, locale) + u' ';
+            row.toolTip = u' ' + FormatAmount(result.unrounded[slot], UnroundedPattern, locale) + u' ';
+        } else {
+            // Wherever the range was left, the overflow is reported in the row converted
+            // from; every other row simply has no result.
+            const bool source = int(slot) == result.source;
+            row.caption = Text(source ? TextId::OverflowCaption : TextId::UndefinedCaption, language);
+            row.toolTip = Text(source ? TextId::OverflowToolTip : TextId::UndefinedToolTip, language);
+        }
+        if (hideToolTips)
+            row.toolTip.clear();
+    }
+    return rows;
+}
+
+QString AmountTail(const QString &caption, const QLocale &locale)
+{
+    qsizetype start = caption.size();
+    while (start > 0 && caption[start - 1] == u' ')
+        --start;
+    const qsizetype padding = start;
+    while (start > 0 && caption[start - 1].isDigit())
+        --start;
+    const QString point = locale.decimalPoint();
+    const qsizetype separator = start - point.size();
+    if (start < padding && separator > 0 && caption[separator - 1].isDigit()
+        && QStringView(caption).mid(separator, point.size()) == point)
+        return caption.mid(separator);
+    return caption.mid(padding);
+}
