@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
         QCoreApplication application(argc, argv);
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
+        return commandLine.run(QCoreApplication::applicationDirPath(), QtPlatformServices::systemLanguages(), out, err);
     }
 
     QApplication application(argc, argv);

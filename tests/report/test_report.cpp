@@ -1,5 +1,5 @@
 #include "TestLocale.h"
-#include "app/texts/ReportTexts.h"
+#include "app/conversion/ReportTexts.h"
 #include "app/texts/Texts.h"
 #include "core/NumberText.h"
 #include "report/ReportLines.h"

@@ -111,7 +111,7 @@ private slots:
             });
         }
         QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        const ConversionState &state = context().state();
+        const ConversionState &state = context().conversion().state();
         QCOMPARE(m_opened, converted.isEmpty() ? 0 : 1);
         QCOMPARE(m_opened ? QStringLiteral("%1 %2").arg(state.CurrentCurrency).arg(state.CurrentAmount.raw()) : "",
                  converted);

@@ -17,7 +17,8 @@ class QTextStream;
 // Without options the window opens. --help and --version print and end.
 // --convert AMOUNT CODE converts as the window does, with the settings the
 // window would use, and prints the road of the conversion, then the report's
-// column titles and data lines as the report file has them. It reads the
+// column titles and data lines as the report file has them. The code of a
+// currency fixed later converts as the additional currency at its official rate. It reads the
 // settings and never writes them, and takes no single-instance lock, so it may
 // run while the window is open.
 class CommandLine
@@ -36,8 +37,11 @@ public:
     bool opensWindow() const { return m_action == Action::Window; }
 
     // Does what the arguments ask for, other than opening the window, reading
-    // the settings of the program in programFolder. Returns the exit code.
-    int run(const QString &programFolder, QTextStream &out, QTextStream &err) const;
+    // the settings of the program in programFolder, in the language the window
+    // would start in on a desktop of these interface languages, unless one was
+    // asked for. Returns the exit code.
+    int run(const QString &programFolder, const QStringList &desktopLanguages, QTextStream &out,
+            QTextStream &err) const;
 
     // The help in the chosen language: the usage and the options, and when
     // full, what the program does, the currency codes and the exit codes.
