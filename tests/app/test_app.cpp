@@ -124,6 +124,12 @@ private slots:
                                  << QStringList{"en"} << "GRD - Δραχμή Ελλάδος|Απροσδιόριστο | Απροσδιόριστο "
                                  << QByteArray("ID=13\r\n")
                                  << "Κανένα αποτέλεσμα: η ισοτιμία του «Άλλο νόμισμα» είναι 0 (5 Άλλο νόμισμα)";
+        // A currency fixed later goes by its code on the road, as the twelve do.
+        QTest::newRow("named by its code")
+            << "[General]\r\nOtherCurrency=BGN - Bulgarian Lev\r\n[Rates]\r\n13=1.95583\r\n[Last]\r\nID=13\r\n"
+               "Amount=100\r\n"
+            << QStringList{"en"} << "GRD - Greek Drachma|17,423 | 17,422.5475 "
+            << QByteArray("OtherCurrency=BGN - Bulgarian Lev\r\n") << "100 BGN → 51.13 EUR → 17,422.5475 → 17,423 GRD";
         QTest::newRow("unnamed currency")
             << "[General]\r\nOtherCurrency=?\r\n[Last]\r\nID=13\r\nAmount=5\r\n[Rates]\r\n13=2\r\n"
             << QStringList{"en"} << "GRD - Greek Drachma|852 | 851.8750 " << QByteArray("OtherCurrency=?\r\n")

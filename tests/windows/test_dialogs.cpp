@@ -321,8 +321,8 @@ private slots:
                 && child<QLabel>("lblConvertReason")->text().isEmpty());
     }
 
-    // Typed or pasted, only digits and separators get in, with a beep for the rest; a failure word already
-    // there can still be deleted.
+    // Typed or pasted, only digits and separators get in, with a beep for the rest; a paste at the cursor puts in
+    // what it keeps of the paste alone; a failure word already there can still be deleted.
     void amountKeyFilterRefusesAndBeeps()
     {
         openAmount(7, Overflowing);
@@ -332,11 +332,11 @@ private slots:
         QCOMPARE(platform().beeps, 0);
         QTest::keyClicks(amount, QStringLiteral("a-3"));
         QCOMPARE(platform().beeps, 2);
-        for (const char *pasted : {"4x", "4,5"}) {
+        for (const char *pasted : {"4x", "4,5", " 6\n"}) {
             QApplication::clipboard()->setText(QLatin1String(pasted));
             amount->paste();
         }
-        QCOMPARE(amount->text(), QStringLiteral("Overflo34,5"));
+        QCOMPARE(amount->text(), QStringLiteral("Overflo34,56"));
         QCOMPARE(platform().beeps, 3);
     }
 
