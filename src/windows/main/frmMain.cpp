@@ -140,12 +140,12 @@ void frmMain::buildMenus()
             m_menuTexts.emplace_back(current->menuAction(), *line.words);
             continue;
         }
-        QAction *action = line.words ? current->addAction(QString()) : current->addSeparator();
-        action->setObjectName(QLatin1String(line.name));
-        ApplyInitially(action, line.initially);
-        m_actions[actions++] = action;
+        QAction *item = line.words ? current->addAction(QString()) : current->addSeparator();
+        item->setObjectName(QLatin1String(line.name));
+        ApplyInitially(item, line.initially);
+        m_actions[actions++] = item;
         if (line.words)
-            m_menuTexts.emplace_back(action, *line.words);
+            m_menuTexts.emplace_back(item, *line.words);
     }
     action(MainAction::mnuFilePrint)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     action(MainAction::mnuToolsRefresh)->setShortcut(QKeySequence(Qt::Key_F5));
@@ -189,15 +189,15 @@ void frmMain::buildButtons()
             bar->addStretch();
         else if (line.before == Before::Gap)
             bar->addSpacing(12);
-        auto *button = NewNamed<QToolButton>(centralWidget(), line.name);
-        button->setIcon(Picture(line.picture));
-        button->setIconSize(QSize(28, 28));
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::StrongFocus);
-        ApplyInitially(button, line.initially);
-        bar->addWidget(button);
-        m_buttons[index++] = button;
-        m_buttonTips.emplace_back(button, line.toolTip);
+        auto *tool = NewNamed<QToolButton>(centralWidget(), line.name);
+        tool->setIcon(Picture(line.picture));
+        tool->setIconSize(QSize(28, 28));
+        tool->setAutoRaise(true);
+        tool->setFocusPolicy(Qt::StrongFocus);
+        ApplyInitially(tool, line.initially);
+        bar->addWidget(tool);
+        m_buttons[index++] = tool;
+        m_buttonTips.emplace_back(tool, line.toolTip);
     }
     connect(button(MainButton::cmdEndApplication), &QToolButton::clicked, this, &QWidget::close);
     // The flag of the active language stays pressed; pressing it again still
