@@ -110,6 +110,10 @@ private slots:
             "1 EUR → 1.0000 → 1.00 EUR\nCurrency" + QString(30, u' ') + "Exchange rate", "");
         row("administrator's before a first start", {"--convert", "3", "Other"}, none, gold, "en", 0,
             "3 Gold → 6.00 EUR → 3.0000 → 3 Gold\n", "");
+        // A rate of more digits than the amount dialog shows converts as the window converts it at its start.
+        row("a rate of seventeen digits", {"--convert", "300,000,000,000", "other"},
+            "[General]\r\nOtherCurrency=Gold\r\n[Rates]\r\n13=1.2345678901234567\r\n", none, "en", 0,
+            "300,000,000,000 Gold → 243,000,002,187.00 EUR → 300,000,000,000.0000 → 300,000,000,000.00 Gold\n", "");
         // What the amount dialog refuses, in its order and with its words.
         row("user's own, no rate", {"--convert", "-3", "OTHER"}, "[General]\r\nOtherCurrency=Silver\r\n", gold, "en", 2,
             "", "Incorrect exchange rate.");

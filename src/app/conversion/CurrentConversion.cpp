@@ -59,7 +59,12 @@ void CurrentConversion::take(int slot, const InputCurrencyValues &values)
     m_state.CurrencyDecimals[std::size_t(slot)] = values.decimals;
     if (slot != OtherCurrencyIndex)
         return;
-    m_state.CurrencyRates[std::size_t(slot)] = values.rate;
+    // A rate confirmed as it was shown (its shortest text, at most 15 digits)
+    // keeps the exact value it stood for, so that converting again converts
+    // as before.
+    double &rate = m_state.CurrencyRates[std::size_t(slot)];
+    if (ParseDouble(FormatDouble(rate)) != values.rate)
+        rate = values.rate;
     // The built-in name of either language is what the dialog proposes for an
     // unnamed currency; kept as a name it would pin that language's word.
     const bool builtIn = values.name == CurrencyCaption(OtherCurrencyIndex, Language::English)

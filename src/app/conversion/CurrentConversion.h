@@ -77,7 +77,8 @@ public:
 
     // An accepted input for a slot becomes the state's last currency and
     // amount, with the slot's decimals, and for the additional currency its
-    // rate and name (none while it is one of the built-in names).
+    // rate (unless it is the rate as shown) and name (none while it is one of
+    // the built-in names).
     void take(int slot, const InputCurrencyValues &values);
     // Converts the last amount from the last currency, and keeps the result.
     void convert();
