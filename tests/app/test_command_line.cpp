@@ -146,26 +146,20 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("road");
         QTest::addColumn<QString>("row"); // the additional currency's data line, its blanks run together
-        const auto row = [](const char *code, const char *language, const char *road, const char *line) {
-            QTest::newRow(code) << QString(code) << QString(language) << QString(road) << QString(line);
-        };
-        row("sit", "--english", "100 SIT → 0.42 EUR → 100.6488 → 100.65 SIT",
-            "SIT - Slovenian Tolar 239.64 100.65 100.6488");
-        row("Cyp", "--greek", "100 CYP → 170.86 EUR → 99.9999 → 100.00 CYP",
-            "CYP - Κυπριακή λίρα 0.585274 100.00 99.9999");
-        row("MTL", "--english", "100 MTL → 232.94 EUR → 100.0011 → 100.00 MTL",
-            "MTL - Maltese Lira 0.4293 100.00 100.0011");
-        row("skk", "--greek", "100 SKK → 3.32 EUR → 100.0183 → 100.02 SKK",
-            "SKK - Σλοβακική κορόνα 30.126 100.02 100.0183");
-        row("EEK", "--english", "100 EEK → 6.39 EUR → 99.9818 → 99.98 EEK",
-            "EEK - Estonian Kroon 15.6466 99.98 99.9818");
-        row("lVl", "--greek", "100 LVL → 142.29 EUR → 100.0020 → 100.00 LVL",
-            "LVL - Λετονικό λατς 0.702804 100.00 100.002");
-        row("ltl", "--english", "100 LTL → 28.96 EUR → 99.9931 → 99.99 LTL",
-            "LTL - Lithuanian Litas 3.4528 99.99 99.9931");
-        row("HRK", "--greek", "100 HRK → 13.27 EUR → 99.9828 → 99.98 HRK", "HRK - Κροατική κούνα 7.5345 99.98 99.9828");
-        row("bgn", "--english", "100 BGN → 51.13 EUR → 100.0016 → 100.00 BGN",
-            "BGN - Bulgarian Lev 1.95583 100.00 100.0016");
+        const QStringList rows = {
+            "sit|--english|100 SIT → 0.42 EUR → 100.6488 → 100.65 SIT|SIT - Slovenian Tolar 239.64 100.65 100.6488",
+            "Cyp|--greek|100 CYP → 170.86 EUR → 99.9999 → 100.00 CYP|CYP - Κυπριακή λίρα 0.585274 100.00 99.9999",
+            "MTL|--english|100 MTL → 232.94 EUR → 100.0011 → 100.00 MTL|MTL - Maltese Lira 0.4293 100.00 100.0011",
+            "skk|--greek|100 SKK → 3.32 EUR → 100.0183 → 100.02 SKK|SKK - Σλοβακική κορόνα 30.126 100.02 100.0183",
+            "EEK|--english|100 EEK → 6.39 EUR → 99.9818 → 99.98 EEK|EEK - Estonian Kroon 15.6466 99.98 99.9818",
+            "lVl|--greek|100 LVL → 142.29 EUR → 100.0020 → 100.00 LVL|LVL - Λετονικό λατς 0.702804 100.00 100.002",
+            "ltl|--english|100 LTL → 28.96 EUR → 99.9931 → 99.99 LTL|LTL - Lithuanian Litas 3.4528 99.99 99.9931",
+            "HRK|--greek|100 HRK → 13.27 EUR → 99.9828 → 99.98 HRK|HRK - Κροατική κούνα 7.5345 99.98 99.9828",
+            "bgn|--english|100 BGN → 51.13 EUR → 100.0016 → 100.00 BGN|BGN - Bulgarian Lev 1.95583 100.00 100.0016"};
+        for (const QString &row : rows) {
+            const QStringList parts = row.split(u'|');
+            QTest::newRow(qPrintable(parts[0])) << parts[0] << parts[1] << parts[2] << parts[3];
+        }
     }
     void laterCurrencies()
     {
