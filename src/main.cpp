@@ -24,8 +24,8 @@ int main(int argc, char *argv[])
         // why the window cannot open.
         QCoreApplication application(argc, argv);
         // An answer to a standard output that was closed is lost, as to a full disk.
-        return commandLine.run(QCoreApplication::applicationDirPath(), closed & 2 ? -1 : STDOUT_FILENO,
-                               STDERR_FILENO);
+        return commandLine.run(QCoreApplication::applicationDirPath(), QtPlatformServices::systemLanguages(),
+                               closed & 2 ? -1 : STDOUT_FILENO, STDERR_FILENO);
     }
 
     QApplication application(argc, argv);

@@ -147,10 +147,7 @@ void QtPlatformServices::whenCalledByOtherInstance(std::function<void()> called)
     m_calledByOther = std::move(called);
 }
 
-QString QtPlatformServices::instanceLockPath() const
-{
-    return m_instanceLock ? m_instanceLock->filePath() : QString();
-}
+QString QtPlatformServices::instanceLockPath() const { return m_instanceLock ? m_instanceLock->filePath() : QString(); }
 
 MessageAnswer QtPlatformServices::messageBox(QWidget *owner, const QString &caption, const QString &text,
                                              MessageStyle style, const MessageButtons &buttons)
@@ -208,7 +205,9 @@ void QtPlatformServices::endProgram()
     QCoreApplication::exit(0);
 }
 
-QStringList QtPlatformServices::desktopLanguages() const
+QStringList QtPlatformServices::desktopLanguages() const { return systemLanguages(); }
+
+QStringList QtPlatformServices::systemLanguages()
 {
     // On Linux this follows LANGUAGE, then LC_ALL, LC_MESSAGES and LANG.
     return QLocale::system().uiLanguages();

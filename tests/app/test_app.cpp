@@ -5,16 +5,16 @@
 
 #include "app/logic/AboutModel.h"
 #include "app/logic/AmountEntry.h"
-#include "app/services/FileChooserFolder.h"
-#include "app/texts/HelpTopics.h"
-#include "app/texts/InputHints.h"
 #include "app/logic/PathKeeping.h"
 #include "app/logic/PrintJob.h"
 #include "app/logic/SettingsExport.h"
 #include "app/logic/SettingsImport.h"
-#include "app/services/SettingsLocation.h"
-#include "app/texts/Texts.h"
 #include "app/logic/WindowGeometry.h"
+#include "app/services/FileChooserFolder.h"
+#include "app/services/SettingsLocation.h"
+#include "app/texts/HelpTopics.h"
+#include "app/texts/InputHints.h"
+#include "app/texts/Texts.h"
 #include "platform/QtPlatformServices.h"
 #include "settings/IniAccess.h"
 #include "settings/SettingsStore.h"
@@ -85,7 +85,12 @@ class TestApp : public QObject
         m_controller->finishStartUp(nullptr);
         return true;
     }
-    QString caption(int slot) const { return m_controller->rowText(slot).caption; }
+    RowText row(int slot) const
+    {
+        const AppValues &app = m_context->app();
+        return m_context->conversion().rowTexts(app.language(), app.HideToolTips)[std::size_t(slot)];
+    }
+    QString caption(int slot) const { return row(slot).caption; }
 
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
@@ -128,6 +133,12 @@ private slots:
                                  << QStringList{"en"} << "GRD - Δραχμή Ελλάδος|Απροσδιόριστο | Απροσδιόριστο "
                                  << QByteArray("ID=13\r\n")
                                  << "Κανένα αποτέλεσμα: η ισοτιμία του «Άλλο νόμισμα» είναι 0 (5 Άλλο νόμισμα)";
+        // A currency fixed later goes by its code on the road, as the twelve do.
+        QTest::newRow("named by its code")
+            << "[General]\r\nOtherCurrency=BGN - Bulgarian Lev\r\n[Rates]\r\n13=1.95583\r\n[Last]\r\nID=13\r\n"
+               "Amount=100\r\n"
+            << QStringList{"en"} << "GRD - Greek Drachma|17,423 | 17,422.5475 "
+            << QByteArray("OtherCurrency=BGN - Bulgarian Lev\r\n") << "100 BGN → 51.13 EUR → 17,422.5475 → 17,423 GRD";
         QTest::newRow("unnamed currency")
             << "[General]\r\nOtherCurrency=?\r\n[Last]\r\nID=13\r\nAmount=5\r\n[Rates]\r\n13=2\r\n"
             << QStringList{"en"} << "GRD - Greek Drachma|852 | 851.8750 " << QByteArray("OtherCurrency=?\r\n")
@@ -147,10 +158,13 @@ private slots:
         QVERIFY(m_context->startUp());
         QCOMPARE(ReadFile(iniPath()), ini.toUtf8()); // nothing written before the window shows
         m_controller->finishStartUp(nullptr);
-        const RowText shown = m_controller->rowText(7);
-        QCOMPARE(QStringList({m_controller->rowTitle(7), shown.caption, shown.toolTip}).join(u'|'), Localized(row));
+        const RowText shown = this->row(7);
+        const CurrentConversion &conversion = m_context->conversion();
+        const Language language = m_context->app().language();
+        QCOMPARE(QStringList({conversion.rowTitle(7, language), shown.caption, shown.toolTip}).join(u'|'),
+                 Localized(row));
         QVERIFY2(ReadFile(iniPath()).contains(written), ReadFile(iniPath()));
-        QCOMPARE(m_controller->statusLine(7), Localized(road));
+        QCOMPARE(conversion.road(7, language), Localized(road));
         QVERIFY(m_platform->messages.isEmpty());
     }
 
@@ -248,7 +262,7 @@ private slots:
         QFETCH(Language, language);
         QFETCH(QStringList, typed);
         QVERIFY(start());
-        AmountEntry entry(m_context->state(), slot, m_controller->rowText(slot).caption, language);
+        AmountEntry entry(m_context->conversion(), slot, language);
         const QString locks =
             QString(entry.nameAndRateLocked() ? "name rate" : "") + (entry.decimalsLocked() ? " decimals" : "");
         QFETCH(QString, opened);
@@ -263,9 +277,9 @@ private slots:
         entry.setAmount(typed[2].isEmpty() ? typed[2] : Localized(typed[2]));
         const AmountEntry::Outcome outcome = entry.validate();
         QString shown;
-        if (const auto *refusal = std::get_if<AmountEntry::Refusal>(&outcome))
+        if (const auto *refusal = std::get_if<CurrentConversion::Refusal>(&outcome))
             shown = Text(refusal->message, Language::Greek)
-                + (refusal->field == AmountEntry::Field::Rate ? " rate" : " amount");
+                + (refusal->field == CurrentConversion::Field::Rate ? " rate" : " amount");
         else if (const auto *values = std::get_if<InputCurrencyValues>(&outcome))
             shown = QStringLiteral("%1 %2 %3 %4")
                         .arg(values->amount.raw())
@@ -279,7 +293,7 @@ private slots:
     // The rate line follows only when the rate or the name is left.
     void amountEntryFollowsTheRate()
     {
-        AmountEntry entry(ConversionState(), OtherCurrencyIndex, QStringLiteral("1.00 "), Language::English);
+        AmountEntry entry(CurrentConversion(), OtherCurrencyIndex, Language::English);
         QString seen;
         for (const char *rate : {"2.5", ",", "", ",", "0", "1"}) {
             entry.setRate(Localized(QLatin1String(rate)));
@@ -325,18 +339,32 @@ private slots:
         QFETCH(QString, rate);
         ConversionState state;
         state.CurrencyDecimals[OtherCurrencyIndex] = 4;
-        AmountEntry english(state, OtherCurrencyIndex, QStringLiteral("1 "), Language::English);
-        AmountEntry el(state, OtherCurrencyIndex, QStringLiteral("1 "), Language::Greek);
+        const CurrentConversion before(state);
+        AmountEntry english(before, OtherCurrencyIndex, Language::English);
+        AmountEntry el(before, OtherCurrencyIndex, Language::Greek);
         QCOMPARE(english.laterChoices().value(index), choice);
-        QCOMPARE(AmountEntry(ConversionState(), 7, QStringLiteral("1 "), Language::English).laterChoices(), {});
+        QCOMPARE(AmountEntry(before, 7, Language::English).laterChoices(), {});
         english.chooseLater(index);
         el.chooseLater(index);
         QVERIFY(el.name() == greek && greek.size() <= 29);
         QCOMPARE(english.rateLine(), "(EUR - Euro) 1 = " + Localized(rate) + " (" + choice.chopped(7) + ")");
+        english.setAmount(QStringLiteral("1"));
+        el.setAmount(QStringLiteral("1"));
         const auto values = std::get<InputCurrencyValues>(english.validate());
         QCOMPARE(QStringLiteral("%1 %2 %3").arg(values.name).arg(values.decimals).arg(values.amount.raw()),
                  choice.chopped(7) + " 2 10000");
         QCOMPARE(values.rate, rate.toDouble());
+        // Its name follows the language, whichever it was chosen in; a name typed stays as typed.
+        QStringList titles;
+        CurrentConversion chosen(state);
+        for (const InputCurrencyValues &taken :
+             {values, std::get<InputCurrencyValues>(el.validate()), InputCurrencyValues{{}, 2, 1, greek + u' '}}) {
+            chosen.take(OtherCurrencyIndex, taken);
+            titles << chosen.rowTitle(OtherCurrencyIndex, Language::Greek)
+                   << chosen.rowTitle(OtherCurrencyIndex, Language::English);
+        }
+        const QString named = greek + u'|' + choice.chopped(7);
+        QCOMPARE(titles.join(u'|'), named + u'|' + named + u'|' + greek + u' ' + u'|' + greek + u' ');
     }
 
     // The scale is the smaller ratio to the designed size, within 0.6 and 3.
@@ -366,12 +394,12 @@ private slots:
         QTest::addColumn<QRect>("place");
         const QRect one(0, 0, 1280, 1024), two(1280, 0, 1920, 1080), elsewhere(1400, 100, 600, 700);
         QTest::newRow("first start") << QRect() << QList{one} << QRect(390, 222, 500, 600);
-        QTest::newRow("twice the scale on 1600 by 1000") << QRect() << QList{QRect(0, 0, 800, 500)}
-                                                         << QRect(150, 20, 500, 480);
+        QTest::newRow("twice the scale on 1600 by 1000")
+            << QRect() << QList{QRect(0, 0, 800, 500)} << QRect(150, 20, 500, 480);
         QTest::newRow("on the second screen") << elsewhere << QList{one, two} << elsewhere;
         QTest::newRow("second screen gone") << elsewhere << QList{one} << QRect(340, 172, 600, 700);
-        QTest::newRow("partly off the screen") << QRect(-50, 100, 600, 700) << QList{one, two}
-                                               << QRect(340, 172, 600, 700);
+        QTest::newRow("partly off the screen")
+            << QRect(-50, 100, 600, 700) << QList{one, two} << QRect(340, 172, 600, 700);
         QTest::newRow("larger than the screen") << QRect(0, 30, 2000, 1500) << QList{one} << QRect(0, 20, 1280, 1004);
     }
     void openingPlace()
@@ -600,7 +628,8 @@ private slots:
         program.platform.real = running ? &qt : nullptr;
         QVERIFY(!running
                 || (QDir().mkdir(run) && ::chmod(QFile::encodeName(run).constData(), 0700) == 0
-                    && Plant(what, kind == u"lock" ? lock : socket) && qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run))));
+                    && Plant(what, kind == u"lock" ? lock : socket)
+                    && qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run))));
         QFile big(in + Name);
         QVERIFY(kind != u"import"
                 || (QDir().mkdir(in) && big.open(QIODevice::WriteOnly) && big.resize(IniDocument::MaximumFileSize + 1)

@@ -166,7 +166,9 @@ private slots:
         platform.printer().setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         AppContext context(platform);
         context.app().setLanguage(language);
-        context.state().CurrencyRates[OtherCurrencyIndex] = rate;
+        ConversionState state;
+        state.CurrencyRates[OtherCurrencyIndex] = rate;
+        context.conversion() = CurrentConversion(state);
         context.pageSetup() = {CourierNewGreek, qint16(size), 0, qint16(margin), 30};
         PrintJob job(context, nullptr);
         const QString caption = job.caption(PrintJob::ToBoth);

@@ -3,8 +3,6 @@
 #include "app/services/AppContext.h"
 #include "app/services/ErrorTrap.h"
 #include "app/services/FileChooserFolder.h"
-#include "app/texts/ReportTexts.h"
-#include "app/texts/RowTexts.h"
 #include "app/texts/Texts.h"
 #include "core/NumberText.h"
 #include "files/SafeFile.h"
@@ -80,20 +78,10 @@ QString PrintJob::progressText(int current, int total, const QLocale &locale)
     return FormatDouble(progressPercent(current, total), locale) + QStringLiteral(" %");
 }
 
-ReportModel PrintJob::model() const
-{
-    std::array<QString, CurrencyCount> names;
-    for (int slot = 0; slot < CurrencyCount; ++slot)
-        names[std::size_t(slot)] = RowTitle(m_context.state(), slot, m_context.app().language());
-    const ConversionState &state = m_context.state();
-    const std::optional<ConversionResult> &last = m_context.lastResult();
-    return BuildReportModel(last ? *last : Convert(state), state, names);
-}
-
 std::vector<ReportStep> PrintJob::steps(ReportForms forms) const
 {
-    return BuildReportSteps(model(), ReportWordsFor(m_context.app().language()), ReportDateTimeText(), forms,
-                            m_context.pageSetup());
+    return m_context.conversion().reportSteps(m_context.app().language(), forms, m_context.pageSetup(),
+                                              ReportDateTimeText());
 }
 
 PageFit PrintJob::fitOf(const std::vector<ReportStep> &steps) const

@@ -2,7 +2,6 @@
 
 #include "core/ErrorCode.h"
 #include "report/PageFit.h"
-#include "report/ReportModel.h"
 #include "report/ReportSteps.h"
 
 #include <QLocale>
@@ -74,7 +73,6 @@ public:
     static QString progressText(int current, int total, const QLocale &locale = QLocale());
 
 private:
-    ReportModel model() const;
     std::vector<ReportStep> steps(ReportForms forms) const;
     PageFit fitOf(const std::vector<ReportStep> &steps) const;
     QString ChooseFile(const QString &title, const QString &fileName, const QString &filter) const;

@@ -7,7 +7,6 @@
 #include "files/SafeFile.h"
 #include "platform/PlatformServices.h"
 #include "settings/IniAccess.h"
-#include "settings/StateStore.h"
 
 AppContext::AppContext(PlatformServices &platform)
     : m_platform(platform)
@@ -23,8 +22,7 @@ bool AppContext::startUp()
     m_settings = SettingsStore(place.file, place.firstStart);
     const Failure unreadable = m_settings.load();
     // A first start follows the desktop's language; the window then stores it.
-    const std::optional<bool> storedGreek = ReadIniStoredBoolean(m_settings.document(), Setting::Language);
-    m_app.GreekLanguage = storedGreek ? *storedGreek : DesktopPrefersGreek(m_platform.desktopLanguages());
+    m_app.setLanguage(StartingLanguage(m_settings.document(), m_platform.desktopLanguages()));
     m_app.ProgramTitle = Text(TextId::ProgramTitle, m_app.language());
 
     if (unreadable.code == ErrorCode::FileTooLarge) {
@@ -95,5 +93,5 @@ void AppContext::loadSettings()
     m_app.HideToolTips = ReadIniBoolean(ini, Setting::ToolTipText);
     m_printDestination = ReadIniInteger(ini, Setting::PrintDestination);
     m_pageSetup = LoadPageSetup(ini);
-    FillConversionState(m_state, ini);
+    m_conversion.load(ini);
 }

@@ -1,14 +1,10 @@
 #include "app/services/CommandLine.h"
 
+#include "app/conversion/CurrentConversion.h"
+#include "app/services/DesktopLanguage.h"
 #include "app/services/SettingsLocation.h"
-#include "app/texts/ReportTexts.h"
-#include "app/texts/RowTexts.h"
-#include "app/texts/StatusTexts.h"
-#include "core/NumberText.h"
 #include "files/FileSystemCalls.h"
-#include "report/ReportSteps.h"
-#include "settings/IniAccess.h"
-#include "settings/StateStore.h"
+#include "settings/IniDocument.h"
 
 #include <QCommandLineParser>
 #include <QStringEncoder>
@@ -103,16 +99,36 @@ QByteArray ForTerminal(QString text)
     return QByteArray(encoder.encode(text)).replace('\x1a', '?');
 }
 
-// The slot of a currency code, in any letter case; -1 when there is none.
-int SlotOfCode(const QString &code)
+// What a currency code names, in any letter case: a slot, and for a currency
+// fixed later its index in LaterChangeovers, which converts in the additional
+// currency's slot. A slot of -1: no currency has the code.
+struct NamedCurrency
+{
+    int slot = -1;
+    int later = -1;
+};
+NamedCurrency CurrencyOfCode(const QString &code)
 {
     if (code.compare(QLatin1String("OTHER"), Qt::CaseInsensitive) == 0)
-        return OtherCurrencyIndex;
+        return {OtherCurrencyIndex};
     for (int slot = 0; slot < OtherCurrencyIndex; ++slot) {
         if (code.compare(QLatin1String(CurrencyCodes[std::size_t(slot)]), Qt::CaseInsensitive) == 0)
-            return slot;
+            return {slot};
     }
-    return -1;
+    for (int later = 0; later < int(LaterChangeovers.size()); ++later) {
+        if (code.compare(QLatin1String(LaterChangeovers[std::size_t(later)].code), Qt::CaseInsensitive) == 0)
+            return {OtherCurrencyIndex, later};
+    }
+    return {};
+}
+
+// The codes of the currencies fixed later, for the help: "SIT, CYP, ..., BGN".
+QString LaterCodes()
+{
+    QStringList codes;
+    for (const LaterChangeover &later : LaterChangeovers)
+        codes << QLatin1String(later.code);
+    return codes.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -198,19 +214,23 @@ QString CommandLine::HelpText(Language language, bool full)
         names = names.size() < DescriptionColumn - 1 ? names.leftJustified(DescriptionColumn) : names + u'\n' + indent;
         help += names + Text(entry.description, language).replace(u'\n', u'\n' + indent) + u'\n';
     }
-    if (full)
-        help += u'\n' + Text(TextId::CommandDetails, language) + u'\n';
+    if (full) {
+        // The later currencies' codes follow the paragraph on the codes.
+        QStringList details = Text(TextId::CommandDetails, language).split(QStringLiteral("\n\n"));
+        details.insert(1, Text(TextId::CommandLaterCodes, language).arg(LaterCodes()));
+        help += u'\n' + details.join(QStringLiteral("\n\n")) + u'\n';
+    }
     return help;
 }
 
-int CommandLine::run(const QString &programFolder, int out, int err) const
+int CommandLine::run(const QString &programFolder, const QStringList &desktopLanguages, int out, int err) const
 {
     QString answered;
     QString complaint;
     QTextStream answerStream(&answered);
     QTextStream complaintStream(&complaint);
     Language language = Language::English;
-    int code = answer(programFolder, answerStream, complaintStream, language);
+    int code = answer(programFolder, desktopLanguages, answerStream, complaintStream, language);
     answerStream.flush();
     complaintStream.flush();
     // As cat and printf do: an answer lost on a full disk or a closed output is no success.
@@ -225,7 +245,8 @@ int CommandLine::run(const QString &programFolder, int out, int err) const
     return code;
 }
 
-int CommandLine::answer(const QString &programFolder, QTextStream &out, QTextStream &err, Language &language) const
+int CommandLine::answer(const QString &programFolder, const QStringList &desktopLanguages, QTextStream &out,
+                        QTextStream &err, Language &language) const
 {
     if (m_action == Action::Version) {
         language = m_language.value_or(Language::English);
@@ -236,8 +257,8 @@ int CommandLine::answer(const QString &programFolder, QTextStream &out, QTextStr
     // administrator's starting settings until a first start copied them.
     Failure unreadable;
     const IniDocument ini = IniDocument::load(ProgramSettingsFile(programFolder).current(), &unreadable);
-    // The stored language is a boolean, true for Greek.
-    language = m_language.value_or(ReadIniBoolean(ini, Setting::Language) ? Language::Greek : Language::English);
+    // The language the window would start in, unless one was asked for.
+    language = m_language.value_or(StartingLanguage(ini, desktopLanguages));
     switch (m_action) {
     case Action::Help:
         out << HelpText(language, true);
@@ -260,37 +281,27 @@ int CommandLine::answer(const QString &programFolder, QTextStream &out, QTextStr
 
 int CommandLine::convert(const IniDocument &ini, Language language, QTextStream &out, QTextStream &err) const
 {
-    ConversionState state;
-    FillConversionState(state, ini);
-    const int slot = SlotOfCode(m_code);
-    if (slot < 0) {
+    CurrentConversion conversion;
+    conversion.load(ini);
+    const NamedCurrency currency = CurrencyOfCode(m_code);
+    if (currency.slot < 0) {
         err << Text(TextId::CommandUnknownCode, language).arg(Echoed(m_code)) << u'\n';
         return Misused;
     }
-    // What the amount dialog refuses, in its order and with its words.
-    const std::optional<Money> amount = ParseAmount(m_amount);
-    const bool badRate = !(state.CurrencyRates[std::size_t(slot)] > 0);
-    if (badRate || !amount || amount->raw() < 0) {
-        err << Text(badRate ? TextId::BadRate : TextId::BadAmount, language) << u'\n';
+    // A currency fixed later stands in for the additional currency for this
+    // conversion only; the stored one is neither used nor changed.
+    ConversionInput input = currency.later >= 0 ? CurrentConversion::laterInput(currency.later, language)
+                                                : conversion.inputFor(currency.slot, language);
+    input.amount = m_amount;
+    const CurrentConversion::Acceptance accepted = CurrentConversion::accept(input, language);
+    if (const auto *refusal = std::get_if<CurrentConversion::Refusal>(&accepted)) {
+        err << Text(refusal->message, language) << u'\n';
         return Misused;
     }
-    state.CurrentCurrency = qint16(slot);
-    state.CurrentAmount = *amount;
-    const ConversionResult result = Convert(state);
-
-    std::array<QString, CurrencyCount> names;
-    for (int row = 0; row < CurrencyCount; ++row)
-        names[std::size_t(row)] = RowTitle(state, row, language);
-    out << ConversionRoad(result, state, slot, names[OtherCurrencyIndex], language) << u'\n';
-    // The report file's lines: its column titles, then the data line that ends each row.
-    constexpr std::size_t ColumnTitleLine = 3;
-    const std::vector<ReportStep> steps =
-        BuildReportSteps(BuildReportModel(result, state, names), ReportWordsFor(language), QString(), ReportForm::File,
-                         PageSetupValues());
-    out << steps[ColumnTitleLine].text << u'\n';
-    for (const ReportStep &step : steps) {
-        if (step.endsRow)
-            out << step.text << u'\n';
-    }
-    return result.overflow ? Failed : Done;
+    conversion.take(currency.slot, std::get<InputCurrencyValues>(accepted));
+    conversion.convert();
+    out << conversion.road(currency.slot, language) << u'\n';
+    for (const QString &line : conversion.reportTable(language))
+        out << line << u'\n';
+    return conversion.overflowed() ? Failed : Done;
 }
