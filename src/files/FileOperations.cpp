@@ -72,8 +72,7 @@ Failure MoveFile(const QString &source, const QString &target)
     if (errno != EXDEV)
         return {CodeOfErrno(errno, source), source};
     // Another file system: rename cannot cross it. The file keeps its own mode, as with a rename.
-    if (const Failure copied = CopyFile(source, target, LinkAtTarget::Replaced, info.st_mode & 07777);
-        copied.failed())
+    if (const Failure copied = CopyFile(source, target, LinkAtTarget::Replaced, info.st_mode & 07777); copied.failed())
         return copied;
     if (::unlink(sourceName.constData()) != 0)
         return {CodeOfErrno(errno, source), source};
@@ -125,7 +124,8 @@ Failure CopyOrMoveFiles(FileTransfer transfer, const QStringList &files, const Q
         if (name.isEmpty() || name == u"." || name == u"..")
             return {ErrorCode::PathFileAccess, source};
         const QString target = destination.filePath(name);
-        const Failure failure = transfer == FileTransfer::Copy ? CopyFile(source, target, link) : MoveFile(source, target);
+        const Failure failure =
+            transfer == FileTransfer::Copy ? CopyFile(source, target, link) : MoveFile(source, target);
         if (failure.failed())
             return failure;
     }

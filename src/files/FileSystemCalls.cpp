@@ -211,7 +211,8 @@ mode_t ModeBeforeAccessList(mode_t mode, const std::vector<Attribute> &attribute
 void GiveAttributes(int descriptor, const std::vector<Attribute> &attributes)
 {
     for (const Attribute &attribute : attributes)
-        ::fsetxattr(descriptor, attribute.name.constData(), attribute.value.constData(), size_t(attribute.value.size()), 0);
+        ::fsetxattr(descriptor, attribute.name.constData(), attribute.value.constData(), size_t(attribute.value.size()),
+                    0);
 }
 
 ErrorCode MakeFolderPath(const QString &folder)

@@ -6,9 +6,9 @@
 #include <QString>
 
 #include <optional>
-#include <vector>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <vector>
 
 // The system calls behind the file procedures. Qt's file classes reduce most
 // failures to "could not open"; these keep the reason (errno), so the user

@@ -26,7 +26,10 @@ constexpr qsizetype BufferSize = 64 * 1024;
 const QString TemporaryPrefix = QStringLiteral(".zkEuroChangeoverAdviser-");
 const QString TemporarySuffix = QStringLiteral(".tmp");
 
-QString RandomDigits() { return QStringLiteral("%1").arg(QRandomGenerator::system()->generate64(), 16, 16, QChar(u'0')); }
+QString RandomDigits()
+{
+    return QStringLiteral("%1").arg(QRandomGenerator::system()->generate64(), 16, 16, QChar(u'0'));
+}
 
 QString NewTemporaryName() { return TemporaryPrefix + RandomDigits() + TemporarySuffix; }
 
@@ -258,9 +261,9 @@ void SafeFile::discard()
 bool IsOwnTemporaryName(const QString &fileName)
 {
     // The whole name: "$" alone would also match before a final line break.
-    static const QRegularExpression own(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(TemporaryPrefix) + QStringLiteral("[0-9a-f]{16}")
-        + QRegularExpression::escape(TemporarySuffix)));
+    static const QRegularExpression own(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(TemporaryPrefix) + QStringLiteral("[0-9a-f]{16}")
+                                            + QRegularExpression::escape(TemporarySuffix)));
     return own.match(fileName).hasMatch();
 }
 

@@ -85,7 +85,7 @@ private:
     QString m_path;
     LinkAtTarget m_link;
     QString m_target; // the file written: m_path, or the file a link there points to
-    QString m_folder;  // where the temporary file lies
+    QString m_folder; // where the temporary file lies
     std::optional<mode_t> m_mode;
     std::vector<FileSystem::Attribute> m_attributes;
     bool m_inPlace = false;

@@ -25,9 +25,9 @@ public:
         HeldByOther, // another copy of this user runs
         Unavailable, // the lock file cannot be made: nothing keeps a second copy out
         // Not a lock file stands at the lock's path, and it is not ours to remove:
-        FolderInTheWay,  // a folder that is not empty
-        LinkInTheWay,    // a link to something that exists
-        SpecialInTheWay, // a FIFO, a socket or a device
+        FolderInTheWay,       // a folder that is not empty
+        LinkInTheWay,         // a link to something that exists
+        SpecialInTheWay,      // a FIFO, a socket or a device
         DanglingLinkInTheWay, // a link to nothing that this user may not remove
     };
 

@@ -110,9 +110,9 @@ public:
         Alone,
         OtherRunning,
         Unavailable,
-        FolderInTheWay,  // a folder that is not empty
-        LinkInTheWay,    // a link to something that exists
-        SpecialInTheWay, // a FIFO, a socket or a device
+        FolderInTheWay,       // a folder that is not empty
+        LinkInTheWay,         // a link to something that exists
+        SpecialInTheWay,      // a FIFO, a socket or a device
         DanglingLinkInTheWay, // a link to nothing that this user may not remove
     };
     virtual Instance otherInstanceRunning() = 0;

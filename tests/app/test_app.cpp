@@ -506,14 +506,15 @@ private slots:
         ScriptedProgram program;
         const QString own = program.dir.path() + Name, out = program.path("out"), source = out + Name;
         const bool ownFile = writer == u"settings" || writer == u"saved" || (writer == u"import" && plant != u"fifo");
-        const QString target = writer == u"saved"   ? out + "/saved paths"
+        const QString target = writer == u"saved"     ? out + "/saved paths"
             : writer == u"import" && plant == u"fifo" ? source
             : ownFile                                 ? own
                       : out + (writer == u"export" ? Name : "/PRN_Euro." + writer.left(3));
         // The copies an import takes from are to be deleted, unless it succeeds.
         const QString ini = "[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n[ImportSettings]\r\nIni=True\r\nDeleteAfter="
                             "%2\r\nFolder=%1";
-        QVERIFY(QDir().mkdir(out) && WriteFile(source, "[Last]\r\nID=7\r\n") && WriteFile(own, ini.arg(out, message.isEmpty() ? "False" : "True").toUtf8()));
+        QVERIFY(QDir().mkdir(out) && WriteFile(source, "[Last]\r\nID=7\r\n")
+                && WriteFile(own, ini.arg(out, message.isEmpty() ? "False" : "True").toUtf8()));
         QVERIFY(ownFile || target == source || WriteFile(target, "old"));
         SettingsExport exporting(program.context.dialogs(), program.context.settings(), SavedPathsFile);
         SettingsImport importing(program.context.dialogs(), program.context.settings(), SavedPathsFile);
@@ -590,8 +591,7 @@ private slots:
         row("a trailing space", "folder:trail ", "kept", "");
         row("a trailing tab", "folder:trail\t", "kept", "");
         row("4096 characters", "folder:4096", "kept", "");
-        row("4097 characters refused", "folder:4097", "none",
-            "The path of the folder is longer than 4096 characters");
+        row("4097 characters refused", "folder:4097", "none", "The path of the folder is longer than 4096 characters");
         row("an export into 4095 characters", "export:4095", "none", "'File name too long: %d/xxx");
         row("a line break refused", "folder:line\nbreak", "none",
             "The name of the folder '%d/line\nbreak' holds a line break");
@@ -615,8 +615,9 @@ private slots:
         const QString lock = run + "/zkEuroChangeoverAdviser.lock", socket = run + "/zkEuroChangeoverAdviser.socket";
         for (const char *name : {".Backup", ".202406", ".OLD001", ".v2copy"})
             QVERIFY(kind != u"leftovers" || WriteFile(own + name, "mine"));
-        for (const char *name : {".zkEuroChangeoverAdviser-0123456789abcdef.tmp", "in/.zkEuroChangeoverAdviser-fedcba9876543210.tmp",
-                                 ".zkEuroChangeoverAdviser-0123456789abcdef.tmp\n"})
+        for (const char *name :
+             {".zkEuroChangeoverAdviser-0123456789abcdef.tmp", "in/.zkEuroChangeoverAdviser-fedcba9876543210.tmp",
+              ".zkEuroChangeoverAdviser-0123456789abcdef.tmp\n"})
             QVERIFY(kind != u"leftovers" || WriteWithFolder(program.path(name), "x"));
         const QByteArray exported = "[ExportSettings]\r\nIni=True\r\nFolder=" + QFile::encodeName(in);
         QVERIFY((kind != u"leftovers" && kind != u"export") || WriteFile(own, exported));
@@ -797,11 +798,11 @@ private slots:
     void location_data()
     {
         QTest::addColumn<bool>("writable");
-        QTest::addColumn<bool>("menuEntry");          // the install tree's, beside the bin folder
-        QTest::addColumn<QByteArray>("beside");       // "ro:": without write bits
+        QTest::addColumn<bool>("menuEntry");            // the install tree's, beside the bin folder
+        QTest::addColumn<QByteArray>("beside");         // "ro:": without write bits
         QTest::addColumn<QByteArray>("administrators"); // in /etc/xdg
-        QTest::addColumn<QByteArray>("users");        // "->": a link to nothing; "blocked": no folder can be made
-        QTest::addColumn<QString>("expected");        // the folder chosen, then the settings read
+        QTest::addColumn<QByteArray>("users");          // "->": a link to nothing; "blocked": no folder can be made
+        QTest::addColumn<QString>("expected");          // the folder chosen, then the settings read
         const auto row = [](const char *name, bool writable, bool menuEntry, const char *beside,
                             const char *administrators, const char *users, const char *expected) {
             QTest::newRow(name) << writable << menuEntry << QByteArray(beside) << QByteArray(administrators)

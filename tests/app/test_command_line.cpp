@@ -200,8 +200,9 @@ private slots:
             << QStringList{"--convert", "5", "EUR"} << "full" << 1 << "" << lost + "Disk full.\n";
         QTest::newRow("a conversion to a closed output")
             << QStringList{"--convert", "5", "EUR"} << "closed" << 1 << "" << lost + "Path/File access error.\n";
-        QTest::newRow("Greek in ISO-8859-7") << QStringList{"--greek", "--help"} << "ISO-8859-7" << 0
-                                             << "Χρήση: euro-changeover-adviser [ΕΠΙΛΟΓΗ]...\n" << "";
+        QTest::newRow("Greek in ISO-8859-7")
+            << QStringList{"--greek", "--help"} << "ISO-8859-7" << 0 << "Χρήση: euro-changeover-adviser [ΕΠΙΛΟΓΗ]...\n"
+            << "";
     }
     void output()
     {
@@ -212,15 +213,17 @@ private slots:
         const bool charset = output.startsWith(u"ISO");
         if (charset) {
             QVERIFY(QDir().mkpath(path("locale"))
-                    && QProcess::execute("localedef", {"-i", "el_GR", "-f", output, path("locale/el_GR." + output)}) == 0);
+                    && QProcess::execute("localedef", {"-i", "el_GR", "-f", output, path("locale/el_GR." + output)})
+                        == 0);
             environment.insert("LOCPATH", path("locale"));
             environment.insert("LC_ALL", "el_GR." + output);
         }
         QProcess program;
         program.setProcessEnvironment(environment);
         const QString redirect = output == u"full" ? " >/dev/full" : output == u"closed" ? " >&-" : "";
-        program.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\"" + redirect, path("bin/euro-changeover-adviser")}
-                                     + arguments);
+        program.start("/bin/sh",
+                      QStringList{"-c", "exec \"$0\" \"$@\"" + redirect, path("bin/euro-changeover-adviser")}
+                          + arguments);
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QTEST(program.exitCode(), "exitCode");

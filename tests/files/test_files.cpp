@@ -227,10 +227,11 @@ private slots:
 
         const Failure failure = CopyOrMoveFiles(transfer, {sourcePath}, folderPath);
         QTEST(failure.code, "error");
-        QCOMPARE(failure.path, !failure.failed()   ? QString()
-                               : folder == u"ro"   ? folderPath
-                               : source == u"file" ? targetPath
-                                                   : sourcePath);
+        QCOMPARE(failure.path,
+                 !failure.failed()       ? QString()
+                     : folder == u"ro"   ? folderPath
+                     : source == u"file" ? targetPath
+                                         : sourcePath);
         QTEST(ReadFile(targetPath), "result");
         const bool moved = transfer == FileTransfer::Move && !failure.failed();
         // A copy takes the mode of the file it replaces; a moved file keeps its own.
@@ -272,10 +273,12 @@ private slots:
         qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
         QVERIFY(QDir().mkdir(folder) && Write(file, OldBytes, 0600));
         QVERIFY(!plant.startsWith(u"hardlink") || ::link(QFile::encodeName(file), QFile::encodeName(other)) == 0);
-        QVERIFY(!plant.startsWith(u"acl") || (SetAttribute(file, AccessList, NewsMayWrite) && SetAttribute(file, "user.note", "x")));
+        QVERIFY(!plant.startsWith(u"acl")
+                || (SetAttribute(file, AccessList, NewsMayWrite) && SetAttribute(file, "user.note", "x")));
         QVERIFY(plant != u"rofolder" || Chmod(folder, 0555));
         const struct stat before = Stat(file);
-        const QStringList faults = {"full", "io", "sync", "nomodes", "nounnamed", "owner"}; // in the order of WriteFault
+        const QStringList faults = {"full",    "io",        "sync",
+                                    "nomodes", "nounnamed", "owner"}; // in the order of WriteFault
         const int fault = faults.indexOf(plant.section(u' ', -1));
         std::optional<PlantedFault> planted;
         if (fault >= 0)

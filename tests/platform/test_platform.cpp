@@ -58,12 +58,18 @@ private slots:
     {
         QTest::addColumn<QString>("plant");
         QTest::addColumn<QString>("expected"); // where the lock lies (and its folder's mode), then the result
-        QTest::newRow("the runtime folder") << "runtime" << "runtime 700 acquired";
-        QTest::newRow("no runtime folder: one of the user's own in the cache") << "cache" << "cache 700 acquired";
-        QTest::newRow("the cache folder open to others: no lock") << "cache 777" << "none unavailable";
-        QTest::newRow("the cache folder a link: no lock") << "cache link" << "none unavailable";
-        QTest::newRow("another user's folder: not taken") << "other" << "none unavailable";
-        QTest::newRow("a link to nothing not ours to remove") << "runtime dangling" << "runtime 500 dangling link";
+        QTest::newRow("the runtime folder") << "runtime"
+                                            << "runtime 700 acquired";
+        QTest::newRow("no runtime folder: one of the user's own in the cache") << "cache"
+                                                                               << "cache 700 acquired";
+        QTest::newRow("the cache folder open to others: no lock") << "cache 777"
+                                                                  << "none unavailable";
+        QTest::newRow("the cache folder a link: no lock") << "cache link"
+                                                          << "none unavailable";
+        QTest::newRow("another user's folder: not taken") << "other"
+                                                          << "none unavailable";
+        QTest::newRow("a link to nothing not ours to remove") << "runtime dangling"
+                                                              << "runtime 500 dangling link";
     }
     void lockPlace()
     {
@@ -85,10 +91,12 @@ private slots:
         // No runtime folder: none set, and the toolkit's own fall-back in the temporary folder is in the way.
         QVERIFY(QDir().mkpath(run) && QDir().mkpath(tmp) && ::chmod(QFile::encodeName(run).constData(), 0700) == 0);
         QVERIFY(WriteFile(tmp + "/runtime-" + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name), "in the way"));
-        plant.startsWith(u"runtime") ? qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run)) : qunsetenv("XDG_RUNTIME_DIR");
+        plant.startsWith(u"runtime") ? qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run))
+                                     : qunsetenv("XDG_RUNTIME_DIR");
         qputenv("TMPDIR", QFile::encodeName(tmp));
         qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
-        QVERIFY(plant != u"cache 777" || (QDir().mkpath(own) && ::chmod(QFile::encodeName(own).constData(), 0777) == 0));
+        QVERIFY(plant != u"cache 777"
+                || (QDir().mkpath(own) && ::chmod(QFile::encodeName(own).constData(), 0777) == 0));
         QVERIFY(plant != u"cache link" || (QDir().mkpath(cache) && QFile::link(run, own)));
         QVERIFY(!plant.endsWith(u"dangling")
                 || (QFile::link(run + "/nowhere", run + "/zkEuroChangeoverAdviser.lock")
@@ -96,8 +104,8 @@ private slots:
 
         // A folder another user owns, though no one else may write it; a runtime folder the user closed.
         const QString folder = plant == u"other" ? OwnFolder(QStringLiteral("/usr"))
-            : plant.endsWith(u"dangling")      ? run
-                                               : InstanceLock::userFolder();
+            : plant.endsWith(u"dangling")        ? run
+                                                 : InstanceLock::userFolder();
         InstanceLock lock(folder);
         const char *results[] = {"acquired", "held", "unavailable", "folder", "link", "special", "dangling link"};
         struct stat info = {};

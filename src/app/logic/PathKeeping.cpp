@@ -35,8 +35,7 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
     const QString title = Text(TextId::StorePathTitle, language);
     PathKeepingResult result;
     if (!FileExists(savedPathsFile)) {
-        if (const ErrorCode error = CreateEmptyFile(savedPathsFile, LinkAtTarget::Followed);
-            error != ErrorCode::None) {
+        if (const ErrorCode error = CreateEmptyFile(savedPathsFile, LinkAtTarget::Followed); error != ErrorCode::None) {
             result.failure = {error, savedPathsFile};
             return result;
         }

@@ -59,8 +59,8 @@ private:
         Wrong, // m_problem says how, about m_subject
     };
 
-    int answer(const QString &programFolder, const QStringList &desktopLanguages, QTextStream &out,
-               QTextStream &err, Language &language) const;
+    int answer(const QString &programFolder, const QStringList &desktopLanguages, QTextStream &out, QTextStream &err,
+               Language &language) const;
     int convert(const IniDocument &ini, Language language, QTextStream &out, QTextStream &err) const;
 
     Action m_action = Action::Window;
