@@ -5,10 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdarg>
 #include <cstring>
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -91,22 +89,6 @@ extern "C" int fsetxattr(int descriptor, const char *name, const void *value, si
     if (!Hit(descriptor, WriteFault::NoModes))
         return real(descriptor, name, value, size, flags);
     errno = ENOTSUP;
-    return -1;
-}
-
-extern "C" int open(const char *path, int flags, ...)
-{
-    static const auto real = reinterpret_cast<int (*)(const char *, int, ...)>(::dlsym(RTLD_NEXT, "open"));
-    mode_t mode = 0;
-    if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) {
-        va_list arguments;
-        va_start(arguments, flags);
-        mode = va_arg(arguments, mode_t);
-        va_end(arguments);
-    }
-    if ((flags & O_TMPFILE) != O_TMPFILE || !Under(path, WriteFault::NoUnnamedFiles))
-        return real(path, flags, mode);
-    errno = EOPNOTSUPP;
     return -1;
 }
 

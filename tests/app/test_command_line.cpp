@@ -4,7 +4,6 @@
 
 #include <QDirIterator>
 #include <QProcess>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -67,6 +66,10 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(PROGRAM_PATH), path("bin/euro-changeover-adviser")));
         // No write bit: an installed program, for root too.
         QVERIFY(QFile::setPermissions(path("bin"), QFile::ReadOwner | QFile::ExeOwner));
+        // A locale in the Greek character set of its own, made where nothing else sees it.
+        QVERIFY(QDir().mkpath(path("locale"))
+                && QProcess::execute("localedef", {"-i", "el_GR", "-f", "ISO-8859-7", path("locale/el_GR.ISO-8859-7")})
+                    == 0);
         for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             m_environment.remove(display);
         for (const char *folder : {"XDG_CONFIG_HOME=home", "XDG_CONFIG_DIRS=etc", "XDG_RUNTIME_DIR=run", "TMPDIR=tmp"})
@@ -188,48 +191,34 @@ private slots:
     // followed.
     void output_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("output"); // where standard output goes: "full", "closed", or a locale's set
+        QTest::addColumn<QString>("command"); // for the shell; "$0" is the program
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("out");
+        QTest::addColumn<QByteArray>("out"); // how it starts
         QTest::addColumn<QString>("err");
         const QString lost = "The answer could not be written to the standard output: ";
-        QTest::newRow("help to a full disk") << QStringList{"--help"} << "full" << 1 << "" << lost + "Disk full.\n";
-        QTest::newRow("version to a full disk") << QStringList{"-v"} << "full" << 1 << "" << lost + "Disk full.\n";
-        QTest::newRow("a conversion to a full disk")
-            << QStringList{"--convert", "5", "EUR"} << "full" << 1 << "" << lost + "Disk full.\n";
-        QTest::newRow("a conversion to a closed output")
-            << QStringList{"--convert", "5", "EUR"} << "closed" << 1 << "" << lost + "Path/File access error.\n";
-        QTest::newRow("Greek in ISO-8859-7")
-            << QStringList{"--greek", "--help"} << "ISO-8859-7" << 0 << "Χρήση: euro-changeover-adviser [ΕΠΙΛΟΓΗ]...\n"
-            << "";
+        const auto row = [](const char *name, const char *command, int exitCode, const char *out, const QString &err) {
+            QTest::newRow(name) << QString(command) << exitCode << QByteArray(out) << err;
+        };
+        row("help to a full disk", "\"$0\" --help >/dev/full", 1, "", lost + "Disk full.\n");
+        row("version to a full disk", "\"$0\" -v >/dev/full", 1, "", lost + "Disk full.\n");
+        row("a conversion to a full disk", "\"$0\" --convert 5 EUR >/dev/full", 1, "", lost + "Disk full.\n");
+        row("a conversion to a closed output", "\"$0\" --convert 5 EUR >&-", 1, "", lost + "Path/File access error.\n");
+        row("Greek in ISO-8859-7", "LC_ALL=el_GR.ISO-8859-7 \"$0\" --greek --help", 0, "\xd7\xf1\xde\xf3\xe7: euro",
+            "");
     }
     void output()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, output);
+        QFETCH(QString, command);
+        QProcess program;
         QProcessEnvironment environment = m_environment;
         environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-        const bool charset = output.startsWith(u"ISO");
-        if (charset) {
-            QVERIFY(QDir().mkpath(path("locale"))
-                    && QProcess::execute("localedef", {"-i", "el_GR", "-f", output, path("locale/el_GR." + output)})
-                        == 0);
-            environment.insert("LOCPATH", path("locale"));
-            environment.insert("LC_ALL", "el_GR." + output);
-        }
-        QProcess program;
+        environment.insert(QStringLiteral("LOCPATH"), path("locale"));
         program.setProcessEnvironment(environment);
-        const QString redirect = output == u"full" ? " >/dev/full" : output == u"closed" ? " >&-" : "";
-        program.start("/bin/sh",
-                      QStringList{"-c", "exec \"$0\" \"$@\"" + redirect, path("bin/euro-changeover-adviser")}
-                          + arguments);
+        program.start("/bin/sh", {"-c", "exec env " + command, path("bin/euro-changeover-adviser")});
         QVERIFY(program.waitForFinished(10000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QTEST(program.exitCode(), "exitCode");
-        QFETCH(QString, out);
-        const QByteArray expected = charset ? QByteArray(QStringEncoder(qPrintable(output)).encode(out)) : out.toUtf8();
-        QCOMPARE(program.readAllStandardOutput().left(expected.size()), expected);
+        QFETCH(QByteArray, out);
+        QCOMPARE(program.readAllStandardOutput().left(out.size()), out);
         QTEST(QString::fromUtf8(program.readAllStandardError()), "err");
     }
 };

@@ -53,66 +53,54 @@ class TestPlatform : public QObject
 
 private slots:
     // The lock and its socket lie in a folder of the user's alone: the runtime folder, else one in the cache
-    // folder, never the shared temporary folder; what another user left at the lock is named for what it is.
+    // folder, never the shared temporary folder; what stands at the lock is named for what it is.
     void lockPlace_data()
     {
         QTest::addColumn<QString>("plant");
         QTest::addColumn<QString>("expected"); // where the lock lies (and its folder's mode), then the result
-        QTest::newRow("the runtime folder") << "runtime"
-                                            << "runtime 700 acquired";
-        QTest::newRow("no runtime folder: one of the user's own in the cache") << "cache"
-                                                                               << "cache 700 acquired";
-        QTest::newRow("the cache folder open to others: no lock") << "cache 777"
-                                                                  << "none unavailable";
-        QTest::newRow("the cache folder a link: no lock") << "cache link"
-                                                          << "none unavailable";
-        QTest::newRow("another user's folder: not taken") << "other"
-                                                          << "none unavailable";
-        QTest::newRow("a link to nothing not ours to remove") << "runtime dangling"
-                                                              << "runtime 500 dangling link";
+        const auto row = [](const char *name, const char *plant, const char *expected) {
+            QTest::newRow(name) << QString(plant) << QString(expected);
+        };
+        row("the runtime folder", "runtime", "runtime 700 acquired");
+        row("no runtime folder: one of the user's own in the cache", "cache", "cache 700 acquired");
+        row("the cache's open to others: no lock", "cache 777", "none unavailable");
+        row("the cache's a link: no lock", "cache link", "none unavailable");
+        row("another user's folder not taken", "/usr", "none unavailable");
+        row("a link to nothing not ours to remove", "dangling", "runtime 500 dangling link");
     }
     void lockPlace()
     {
         QFETCH(QString, plant);
-        if ((plant == u"other" || plant.endsWith(u"dangling")) && RanUnprivileged())
+        if ((plant == u"/usr" || plant == u"dangling") && RanUnprivileged())
             return;
         QTemporaryDir dir;
-        const QString run = dir.filePath("run"), tmp = dir.filePath("tmp"), cache = dir.filePath("cache");
-        const QString own = cache + u'/' + QCoreApplication::applicationName();
-        const QByteArray variables[] = {"XDG_RUNTIME_DIR", "TMPDIR", "XDG_CACHE_HOME"};
-        QByteArray kept[3];
-        for (int i = 0; i < 3; ++i)
-            kept[i] = qgetenv(variables[i]);
-        const auto restore = qScopeGuard([&] {
-            for (int i = 0; i < 3; ++i)
-                kept[i].isNull() ? qunsetenv(variables[i]) : qputenv(variables[i], kept[i]);
-            ::chmod(QFile::encodeName(run).constData(), 0700);
-        });
-        // No runtime folder: none set, and the toolkit's own fall-back in the temporary folder is in the way.
-        QVERIFY(QDir().mkpath(run) && QDir().mkpath(tmp) && ::chmod(QFile::encodeName(run).constData(), 0700) == 0);
-        QVERIFY(WriteFile(tmp + "/runtime-" + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name), "in the way"));
-        plant.startsWith(u"runtime") ? qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run))
-                                     : qunsetenv("XDG_RUNTIME_DIR");
-        qputenv("TMPDIR", QFile::encodeName(tmp));
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
-        QVERIFY(plant != u"cache 777"
-                || (QDir().mkpath(own) && ::chmod(QFile::encodeName(own).constData(), 0777) == 0));
-        QVERIFY(plant != u"cache link" || (QDir().mkpath(cache) && QFile::link(run, own)));
-        QVERIFY(!plant.endsWith(u"dangling")
+        const QString run = dir.filePath("run"), own = dir.filePath("cache/" + QCoreApplication::applicationName());
+        const QByteArray run8 = QFile::encodeName(run), own8 = QFile::encodeName(own), temporary = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard([&] { qputenv("TMPDIR", temporary); });
+        // No runtime folder: none set, and the toolkit's fall-back, runtime-<user> in the temporary folder, in the way.
+        qputenv("XDG_RUNTIME_DIR", plant == u"runtime" ? run8 : QByteArray());
+        qputenv("TMPDIR", QFile::encodeName(dir.path()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath("cache")));
+        QVERIFY(QDir().mkpath(run) && ::chmod(run8.constData(), 0700) == 0 && QDir().mkpath(dir.filePath("cache"))
+                && WriteFile(dir.filePath("runtime-") + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name), ""));
+        QVERIFY(plant != u"cache 777" || (QDir().mkdir(own) && ::chmod(own8.constData(), 0777) == 0));
+        QVERIFY(plant != u"cache link" || QFile::link(run, own));
+        QVERIFY(plant != u"dangling"
                 || (QFile::link(run + "/nowhere", run + "/zkEuroChangeoverAdviser.lock")
-                    && ::chmod(QFile::encodeName(run).constData(), 0500) == 0));
+                    && ::chmod(run8.constData(), 0500) == 0));
 
         // A folder another user owns, though no one else may write it; a runtime folder the user closed.
-        const QString folder = plant == u"other" ? OwnFolder(QStringLiteral("/usr"))
-            : plant.endsWith(u"dangling")        ? run
-                                                 : InstanceLock::userFolder();
-        InstanceLock lock(folder);
+        const QString folder = plant == u"/usr" ? OwnFolder(plant)
+            : plant == u"dangling"              ? run
+                                                : InstanceLock::userFolder();
         const char *results[] = {"acquired", "held", "unavailable", "folder", "link", "special", "dangling link"};
         struct stat info = {};
-        ::stat(QFile::encodeName(folder).constData(), &info);
         const QString where = folder == run ? "runtime" : folder == own ? "cache" : folder.isEmpty() ? "none" : folder;
-        const QString mode = folder.isEmpty() ? QString() : QStringLiteral(" %1").arg(info.st_mode & 0777, 0, 8);
-        QTEST(where + mode + u' ' + results[int(lock.acquire())], "expected");
+        const QString mode = ::stat(QFile::encodeName(folder).constData(), &info) == 0
+            ? QStringLiteral(" %1").arg(info.st_mode & 0777, 0, 8)
+            : QString();
+        QTEST(where + mode + u' ' + results[int(InstanceLock(folder).acquire())], "expected");
+        ::chmod(run8.constData(), 0700);
     }
 
     void compactPath_data()
