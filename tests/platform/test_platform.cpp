@@ -63,6 +63,7 @@ private slots:
         };
         row("the runtime folder", "runtime", "runtime 700 acquired");
         row("no runtime folder: one of the user's own in the cache", "cache", "cache 700 acquired");
+        row("no runtime folder, no cache folder yet", "cache new", "cache 700 acquired");
         row("the cache's open to others: no lock", "cache 777", "none unavailable");
         row("the cache's a link: no lock", "cache link", "none unavailable");
         row("another user's folder not taken", "/usr", "none unavailable");
@@ -81,7 +82,8 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", plant == u"runtime" ? run8 : QByteArray());
         qputenv("TMPDIR", QFile::encodeName(dir.path()));
         qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath("cache")));
-        QVERIFY(QDir().mkpath(run) && ::chmod(run8.constData(), 0700) == 0 && QDir().mkpath(dir.filePath("cache"))
+        QVERIFY(QDir().mkpath(run) && ::chmod(run8.constData(), 0700) == 0
+                && (plant == u"cache new" || QDir().mkpath(dir.filePath("cache")))
                 && WriteFile(dir.filePath("runtime-") + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name), ""));
         QVERIFY(plant != u"cache 777" || (QDir().mkdir(own) && ::chmod(own8.constData(), 0777) == 0));
         QVERIFY(plant != u"cache link" || QFile::link(run, own));
