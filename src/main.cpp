@@ -1,14 +1,19 @@
 #include "app/services/AppContext.h"
 #include "app/services/CommandLine.h"
+#include "files/FileSystemCalls.h"
 #include "platform/QtPlatformServices.h"
 #include "windows/ProgramStyle.h"
 #include "windows/main/frmMain.h"
 
 #include <QApplication>
-#include <QTextStream>
+
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
+    // Before anything opens a file or a display connection: neither may take the
+    // number of a closed standard stream and receive what is meant for it.
+    const int closed = FileSystem::OpenClosedStandardDescriptors();
     // Names the configuration folders, whatever the program file is called.
     QCoreApplication::setApplicationName(ProgramName);
     QStringList arguments;
@@ -19,9 +24,9 @@ int main(int argc, char *argv[])
         // No window, so no display either: help, version, a conversion, or
         // why the window cannot open.
         QCoreApplication application(argc, argv);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
+        // An answer to a standard output that was closed is lost, as to a full disk.
+        return commandLine.run(QCoreApplication::applicationDirPath(), QtPlatformServices::systemLanguages(),
+                               closed & 2 ? -1 : STDOUT_FILENO, STDERR_FILENO);
     }
 
     // The instance lock is taken while the toolkit starts: its file's way to

@@ -19,7 +19,8 @@ namespace {
 using FileSystem::CodeOfErrno;
 
 // The copy takes the mode of the file it replaces, or the given one.
-Failure CopyFile(const QString &source, const QString &target, std::optional<mode_t> mode = std::nullopt)
+Failure CopyFile(const QString &source, const QString &target, LinkAtTarget link,
+                 std::optional<mode_t> mode = std::nullopt)
 {
     ErrorCode error = ErrorCode::None;
     FileSystem::Identity sourceIdentity;
@@ -32,11 +33,12 @@ Failure CopyFile(const QString &source, const QString &target, std::optional<mod
         return {ErrorCode::PathFileAccess, source};
     }
     // A file is never copied onto itself, as the shell refuses it too. A link
-    // there to the source is only a name: it is replaced like any other.
-    if (FileSystem::EntryIdentityOf(target) == sourceIdentity)
+    // there to the source is only a name, unless it is followed.
+    if ((link == LinkAtTarget::Followed ? FileSystem::IdentityOf(target) : FileSystem::EntryIdentityOf(target))
+        == sourceIdentity)
         return {ErrorCode::PathFileAccess, target};
 
-    SafeFile output(target, mode);
+    SafeFile output(target, link, mode);
     if (!output.open())
         return output.failure();
     QByteArray buffer(1 << 16, Qt::Uninitialized);
@@ -62,15 +64,15 @@ Failure MoveFile(const QString &source, const QString &target)
         return {ErrorCode::NotRegularFile, source};
     if (FileSystem::EntryIdentityOf(target) == FileSystem::Identity{info.st_dev, info.st_ino})
         return {ErrorCode::PathFileAccess, target};
-    if (const ErrorCode inTheWay = FileSystem::CheckReplaceable(target); inTheWay != ErrorCode::None)
-        return {inTheWay, target};
+    if (const Failure inTheWay = FileSystem::CheckReplaceable(target); inTheWay.failed())
+        return inTheWay;
 
     if (::rename(sourceName.constData(), QFile::encodeName(target).constData()) == 0)
         return {};
     if (errno != EXDEV)
         return {CodeOfErrno(errno, source), source};
     // Another file system: rename cannot cross it. The file keeps its own mode, as with a rename.
-    if (const Failure copied = CopyFile(source, target, info.st_mode & 07777); copied.failed())
+    if (const Failure copied = CopyFile(source, target, LinkAtTarget::Replaced, info.st_mode & 07777); copied.failed())
         return copied;
     if (::unlink(sourceName.constData()) != 0)
         return {CodeOfErrno(errno, source), source};
@@ -101,15 +103,16 @@ bool HomeTrashUsable()
 
 } // namespace
 
-ErrorCode CreateEmptyFile(const QString &path)
+ErrorCode CreateEmptyFile(const QString &path, LinkAtTarget link)
 {
-    SafeFile file(path);
+    SafeFile file(path, link);
     if (!file.open())
         return file.failure().code;
     return file.commit().code;
 }
 
-Failure CopyOrMoveFiles(FileTransfer transfer, const QStringList &files, const QString &destinationFolder)
+Failure CopyOrMoveFiles(FileTransfer transfer, const QStringList &files, const QString &destinationFolder,
+                        LinkAtTarget link)
 {
     if (files.isEmpty())
         return {};
@@ -121,7 +124,8 @@ Failure CopyOrMoveFiles(FileTransfer transfer, const QStringList &files, const Q
         if (name.isEmpty() || name == u"." || name == u"..")
             return {ErrorCode::PathFileAccess, source};
         const QString target = destination.filePath(name);
-        const Failure failure = transfer == FileTransfer::Copy ? CopyFile(source, target) : MoveFile(source, target);
+        const Failure failure =
+            transfer == FileTransfer::Copy ? CopyFile(source, target, link) : MoveFile(source, target);
         if (failure.failed())
             return failure;
     }

@@ -3,10 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace FileSystem {
@@ -61,6 +64,8 @@ ErrorCode CodeOfErrno(int error, const QString &path)
     case EEXIST:
     case ENOTEMPTY:
         return ErrorCode::FileAlreadyExists;
+    case ENAMETOOLONG:
+        return ErrorCode::NameTooLong;
     default: // a folder where a file should be, a name too long, a loop of links...
         return ErrorCode::PathFileAccess;
     }
@@ -114,47 +119,151 @@ int OpenRegularFile(const QString &path, ErrorCode &error, Identity *identity)
     return descriptor;
 }
 
-ErrorCode CheckReplaceable(const QString &path, struct stat *entry)
+Failure CheckReplaceable(const QString &path, struct stat *entry, Replacement *how)
 {
     struct stat info = {};
     const QByteArray name = Native(path);
     if (path.isEmpty())
-        return ErrorCode::FileNotFound;
+        return {ErrorCode::FileNotFound, path};
     if (::lstat(name.constData(), &info) == 0) {
         if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode))
-            return ErrorCode::NotRegularFile;
+            return {ErrorCode::NotRegularFile, path};
         // A file the user made read-only is left alone, though the folder would let us replace it.
         if (S_ISREG(info.st_mode) && ::access(name.constData(), W_OK) != 0)
-            return CodeOfErrno(errno, path);
-    } else if (errno != ENOENT) {
-        return CodeOfErrno(errno, path);
+            return {CodeOfErrno(errno, path), path};
+    } else if (errno != ENOENT && errno != ENOTDIR) { // a missing folder is named below
+        return {CodeOfErrno(errno, path), path};
     } else {
         info.st_mode = 0;
     }
-    // The new file is made in the folder, so the folder must let us write.
+    // A new file is made in the folder, so the folder must let us write, unless the file is rewritten where it is.
     const QString folder = FolderOf(path);
-    if (::access(Native(folder).constData(), W_OK | X_OK) != 0)
-        return errno == ENOENT ? ErrorCode::PathNotFound : CodeOfErrno(errno, folder);
+    const bool folderOpen = ::access(Native(folder).constData(), W_OK | X_OK) == 0;
+    const int folderError = errno;
+    const bool inPlace = how && S_ISREG(info.st_mode)
+        && (info.st_nlink > 1 || info.st_uid != ::geteuid() || (!folderOpen && folderError == EACCES));
+    if (!folderOpen && !inPlace)
+        return {folderError == ENOENT ? ErrorCode::PathNotFound : CodeOfErrno(folderError, folder), folder};
+    if (how)
+        *how = inPlace ? Replacement::InPlace : Replacement::Rename;
     if (entry)
         *entry = info;
-    return ErrorCode::None;
+    return {};
+}
+
+QString LinkedFile(const QString &path)
+{
+    QString file = path;
+    // As many links as the system itself follows before it calls it a loop.
+    for (int links = 0; links <= 40; ++links) {
+        QByteArray target(PATH_MAX, Qt::Uninitialized);
+        const ssize_t size = ::readlink(Native(file).constData(), target.data(), size_t(target.size()));
+        if (size < 0)
+            return file;
+        const QString next = QFile::decodeName(target.left(size));
+        file = QDir::cleanPath(QDir::isAbsolutePath(next) ? next : FolderOf(file) + u'/' + next);
+    }
+    return QString();
+}
+
+namespace {
+
+const QByteArray AccessList = QByteArrayLiteral("system.posix_acl_access");
+
+bool Carried(const QByteArray &name) { return name == AccessList || name.startsWith("user."); }
+
+} // namespace
+
+std::vector<Attribute> CarriedAttributes(const QString &path)
+{
+    std::vector<Attribute> attributes;
+    const QByteArray file = Native(path);
+    QByteArray names(qMax<ssize_t>(::listxattr(file.constData(), nullptr, 0), 0), Qt::Uninitialized);
+    names.resize(qMax<ssize_t>(::listxattr(file.constData(), names.data(), size_t(names.size())), 0));
+    for (const QByteArray &name : names.split('\0')) {
+        QByteArray value(qMax<ssize_t>(::getxattr(file.constData(), name.constData(), nullptr, 0), 0),
+                         Qt::Uninitialized);
+        const ssize_t size = ::getxattr(file.constData(), name.constData(), value.data(), size_t(value.size()));
+        if (Carried(name) && size >= 0)
+            attributes.push_back({name, value.left(size)});
+    }
+    return attributes;
+}
+
+mode_t ModeBeforeAccessList(mode_t mode, const std::vector<Attribute> &attributes)
+{
+    for (const Attribute &attribute : attributes) {
+        if (attribute.name != AccessList)
+            continue;
+        // The list as the kernel keeps it: a 4-byte version, then 8 bytes an entry: tag, permissions, id,
+        // little-endian. The owning group's entry is tagged 4.
+        const QByteArray &list = attribute.value;
+        mode_t group = 0;
+        for (qsizetype at = 4; at + 8 <= list.size(); at += 8) {
+            if (qFromLittleEndian<quint16>(list.constData() + at) == 4)
+                group = qFromLittleEndian<quint16>(list.constData() + at + 2) & 7;
+        }
+        return (mode & ~mode_t(S_IRWXG)) | (group << 3);
+    }
+    return mode;
+}
+
+void GiveAttributes(int descriptor, const std::vector<Attribute> &attributes)
+{
+    for (const Attribute &attribute : attributes)
+        ::fsetxattr(descriptor, attribute.name.constData(), attribute.value.constData(), size_t(attribute.value.size()),
+                    0);
 }
 
 ErrorCode MakeFolderPath(const QString &folder)
 {
     if (folder.isEmpty())
         return ErrorCode::PathNotFound;
-    if (QFileInfo(folder).isDir() || QDir().mkpath(folder))
-        return ErrorCode::None;
-    // mkpath keeps no reason: look at the nearest part of the path that exists.
-    QString existing = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    while (!QFileInfo::exists(existing) && existing != QDir::rootPath())
-        existing = QFileInfo(existing).absolutePath();
-    if (!QFileInfo(existing).isDir())
-        return ErrorCode::PathNotFound; // a file stands where a folder should be
-    if (::access(Native(existing).constData(), W_OK | X_OK) != 0)
-        return CodeOfErrno(errno, existing);
-    return ErrorCode::PathFileAccess;
+    const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    struct stat info;
+    if (::stat(Native(clean).constData(), &info) == 0)
+        return S_ISDIR(info.st_mode) ? ErrorCode::None : ErrorCode::PathNotFound; // a file where a folder should be
+    if (errno != ENOENT)
+        return CodeOfErrno(errno, clean);
+    if (const ErrorCode parent = MakeFolderPath(FolderOf(clean)); parent != ErrorCode::None)
+        return parent;
+    if (::mkdir(Native(clean).constData(), 0777) != 0 && errno != EEXIST)
+        return CodeOfErrno(errno, clean);
+    return ErrorCode::None;
+}
+
+qsizetype WriteAll(int descriptor, const char *data, qsizetype size)
+{
+    qsizetype done = 0;
+    while (done < size) {
+        const ssize_t written = ::write(descriptor, data + done, size_t(size - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
+            break;
+        }
+        done += written;
+    }
+    return done;
+}
+
+int OpenClosedStandardDescriptors()
+{
+    int closed = 0;
+    // In order: open() takes the lowest free number, the closed one.
+    for (int descriptor = 0; descriptor <= 2; ++descriptor) {
+        if (::fcntl(descriptor, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        closed |= 1 << descriptor;
+        const int opened = ::open("/dev/null", descriptor == 0 ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != descriptor) {
+            ::dup2(opened, descriptor);
+            ::close(opened);
+        }
+    }
+    return closed;
 }
 
 } // namespace FileSystem

@@ -1,5 +1,7 @@
 #include "platform/InstanceLock.h"
 
+#include "platform/OwnFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
@@ -13,12 +15,12 @@
 
 QString InstanceLock::userFolder()
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    const QString runtime = OwnFolder(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    return runtime.isEmpty() ? OwnFolder(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)) : runtime;
 }
 
 InstanceLock::InstanceLock(const QString &folder)
-    : m_path(QDir(folder).filePath(QStringLiteral("zkEuroChangeoverAdviser.lock")))
+    : m_path(folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("zkEuroChangeoverAdviser.lock")))
     , m_lock(m_path)
 {
     // A running copy holds the lock however long it runs; only a lock whose
@@ -38,14 +40,17 @@ std::optional<InstanceLock::Result> InstanceLock::clearWay() const
         return ::rmdir(name.constData()) == 0 ? std::nullopt : std::optional(Result::FolderInTheWay);
     if (S_ISLNK(entry.st_mode)) {
         struct stat target;
-        const bool dangling = ::stat(name.constData(), &target) != 0 && errno == ENOENT;
-        return dangling && ::unlink(name.constData()) == 0 ? std::nullopt : std::optional(Result::LinkInTheWay);
+        if (::stat(name.constData(), &target) == 0 || errno != ENOENT)
+            return Result::LinkInTheWay;
+        return ::unlink(name.constData()) == 0 ? std::nullopt : std::optional(Result::DanglingLinkInTheWay);
     }
     return Result::SpecialInTheWay;
 }
 
 InstanceLock::Result InstanceLock::acquire()
 {
+    if (m_path.isEmpty())
+        return Result::Unavailable;
     if (m_lock.isLocked())
         return Result::Acquired;
     if (const std::optional<Result> inTheWay = clearWay())
@@ -107,6 +112,8 @@ bool InstanceLock::listen(std::function<void()> called)
 
 bool InstanceLock::callHolder() const
 {
+    if (m_path.isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(socketPath());
     constexpr int WaitMs = 2000;

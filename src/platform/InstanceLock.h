@@ -10,8 +10,9 @@
 class QLocalServer;
 
 // The lock that keeps a user to one running copy of the program. It lives in
-// the user's runtime folder, so that another user's copy neither blocks this
-// user nor can be taken over by them. The lock is held for as long as the
+// a folder of the user's own (their runtime folder, else one in their cache
+// folder), never in a folder others may write: there another user could plant
+// a lock that keeps every start out, or listen at the socket's name. The lock is held for as long as the
 // object lives; a lock whose owner is gone (a crashed copy), and a lock file
 // that holds nothing readable, are stale and taken over. Something else at the
 // lock's path is no running copy: an empty folder or a link to nothing is taken
@@ -24,12 +25,15 @@ public:
         HeldByOther, // another copy of this user runs
         Unavailable, // the lock file cannot be made: nothing keeps a second copy out
         // Not a lock file stands at the lock's path, and it is not ours to remove:
-        FolderInTheWay,  // a folder that is not empty
-        LinkInTheWay,    // a link to something that exists
-        SpecialInTheWay, // a FIFO, a socket or a device
+        FolderInTheWay,       // a folder that is not empty
+        LinkInTheWay,         // a link to something that exists
+        SpecialInTheWay,      // a FIFO, a socket or a device
+        DanglingLinkInTheWay, // a link to nothing that this user may not remove
     };
 
-    // The user's runtime folder, or the temporary folder when there is none.
+    // The user's runtime folder; where there is none, a folder of the user's
+    // own in their cache folder (OwnFolder). Empty when neither can be had:
+    // then no lock can be taken.
     static QString userFolder();
 
     explicit InstanceLock(const QString &folder = userFolder());

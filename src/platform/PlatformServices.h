@@ -110,9 +110,10 @@ public:
         Alone,
         OtherRunning,
         Unavailable,
-        FolderInTheWay,  // a folder that is not empty
-        LinkInTheWay,    // a link to something that exists
-        SpecialInTheWay, // a FIFO, a socket or a device
+        FolderInTheWay,       // a folder that is not empty
+        LinkInTheWay,         // a link to something that exists
+        SpecialInTheWay,      // a FIFO, a socket or a device
+        DanglingLinkInTheWay, // a link to nothing that this user may not remove
     };
     virtual Instance otherInstanceRunning() = 0;
     // After OtherRunning: asks the copy that runs to bring its window to the

@@ -156,6 +156,8 @@ PlatformServices::Instance QtPlatformServices::otherInstanceRunning()
         return Instance::LinkInTheWay;
     case InstanceLock::Result::SpecialInTheWay:
         return Instance::SpecialInTheWay;
+    case InstanceLock::Result::DanglingLinkInTheWay:
+        return Instance::DanglingLinkInTheWay;
     }
     return Instance::Unavailable;
 }
@@ -171,10 +173,7 @@ void QtPlatformServices::whenCalledByOtherInstance(std::function<void()> called)
     m_calledByOther = std::move(called);
 }
 
-QString QtPlatformServices::instanceLockPath() const
-{
-    return m_instanceLock ? m_instanceLock->filePath() : QString();
-}
+QString QtPlatformServices::instanceLockPath() const { return m_instanceLock ? m_instanceLock->filePath() : QString(); }
 
 MessageAnswer QtPlatformServices::messageBox(QWidget *owner, const QString &caption, const QString &text,
                                              MessageStyle style, const MessageButtons &buttons)
@@ -232,7 +231,9 @@ void QtPlatformServices::endProgram()
     QCoreApplication::exit(0);
 }
 
-QStringList QtPlatformServices::desktopLanguages() const
+QStringList QtPlatformServices::desktopLanguages() const { return systemLanguages(); }
+
+QStringList QtPlatformServices::systemLanguages()
 {
     // On Linux this follows LANGUAGE, then LC_ALL, LC_MESSAGES and LANG.
     return QLocale::system().uiLanguages();

@@ -36,6 +36,8 @@ public:
     void beep() override;
     void endProgram() override;
     QStringList desktopLanguages() const override;
+    // The same without a platform: what the command line follows.
+    static QStringList systemLanguages();
 
     QString chooseSaveFile(QWidget *owner, const SaveFileChoice &choice) override;
     QString printerName() override;

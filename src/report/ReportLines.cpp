@@ -118,6 +118,19 @@ QString ReportDateTimeText(const QDateTime &when, const QLocale &locale)
         + locale.toString(when, locale.timeFormat(QLocale::LongFormat)).trimmed();
 }
 
+QString ReportColumnTitles(const ReportWords &words, const ReportColumnGrowth &growth)
+{
+    const QString titles[] = {words.currencyTitle, words.rateTitle, words.roundedTitle, words.unroundedTitle};
+    const int grown[] = {0, growth.rate, growth.rounded, growth.unrounded};
+    QString columnTitles;
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0)
+            columnTitles += QString(ColumnGaps[i - 1], Space);
+        columnTitles += QString(grown[i], Space) + titles[i].leftJustified(ColumnTitleWidths[i], Space);
+    }
+    return columnTitles;
+}
+
 std::array<QString, ReportLayout::HeaderLines> ReportHeaderLines(const ReportWords &words, const QString &dateTime,
                                                                  const ReportColumnGrowth &growth)
 {
@@ -125,19 +138,15 @@ std::array<QString, ReportLayout::HeaderLines> ReportHeaderLines(const ReportWor
     const QString rule(width, u'-');
     const qsizetype gap = std::max<qsizetype>(1, width - words.title.size() - dateTime.size());
 
-    const QString titles[] = {words.currencyTitle, words.rateTitle, words.roundedTitle, words.unroundedTitle};
     const int grown[] = {0, growth.rate, growth.rounded, growth.unrounded};
-    QString columnTitles;
     QString columnRule;
     for (int i = 0; i < 4; ++i) {
-        if (i > 0) {
-            columnTitles += QString(ColumnGaps[i - 1], Space);
+        if (i > 0)
             columnRule += QString(ColumnGaps[i - 1], Space);
-        }
-        columnTitles += QString(grown[i], Space) + titles[i].leftJustified(ColumnTitleWidths[i], Space);
         columnRule += QString(ColumnTitleWidths[i] + grown[i], u'-');
     }
-    return {words.title + QString(gap, Space) + dateTime, rule, QString(), columnTitles, columnRule};
+    return {words.title + QString(gap, Space) + dateTime, rule, QString(), ReportColumnTitles(words, growth),
+            columnRule};
 }
 
 ReportColumnGrowth ReportColumnGrowthOf(const ReportModel &model, const QLocale &locale)

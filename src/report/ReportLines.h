@@ -46,6 +46,9 @@ QString ReportDateTimeText(const QDateTime &when = QDateTime::currentDateTime(),
 std::array<QString, ReportLayout::HeaderLines> ReportHeaderLines(const ReportWords &words, const QString &dateTime,
                                                                  const ReportColumnGrowth &growth = {});
 
+// The column titles line of the page header alone.
+QString ReportColumnTitles(const ReportWords &words, const ReportColumnGrowth &growth = {});
+
 // Two empty lines and the data line of a row. After an overflow both amount
 // columns hold the failure word instead of a number.
 std::array<QString, ReportLayout::LinesPerRow> ReportRowLines(const ReportRow &row, const ReportWords &words,

@@ -71,3 +71,12 @@ std::vector<ReportStep> BuildReportSteps(const ReportModel &model, const ReportW
     }
     return steps;
 }
+
+QStringList ReportFileTable(const ReportModel &model, const ReportWords &words, const QLocale &locale)
+{
+    const ReportColumnGrowth growth = ReportColumnGrowthOf(model, locale);
+    QStringList table{WithoutTrailingSpaces(ReportColumnTitles(words, growth))};
+    for (const ReportRow &row : model)
+        table << WithoutTrailingSpaces(ReportRowLines(row, words, locale, growth).back());
+    return table;
+}

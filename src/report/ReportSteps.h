@@ -7,6 +7,7 @@
 #include <QFlags>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -47,3 +48,8 @@ int ReportPageCount(int rowCount, int linesPerPage);
 std::vector<ReportStep> BuildReportSteps(const ReportModel &model, const ReportWords &words, const QString &dateTime,
                                          ReportForms forms, const PageSetupValues &page,
                                          const QLocale &locale = QLocale());
+
+// The table of the report as its file holds it, without the page header's
+// title and rules: the column titles, then the data line of every row, trailing
+// spaces removed; laid out for the widest number as the whole report is.
+QStringList ReportFileTable(const ReportModel &model, const ReportWords &words, const QLocale &locale = QLocale());

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The words of the report in the language it is printed in. The report lays out
-// numbers; the layer that owns the texts fills these (app/texts/ReportTexts.h).
+// numbers; the layer that owns the texts fills these (app/conversion/ReportTexts.h).
 struct ReportWords
 {
     QString title;         // the program title, first on the page header

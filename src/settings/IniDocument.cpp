@@ -1,5 +1,6 @@
 #include "settings/IniDocument.h"
 
+#include "files/FileSystemCalls.h"
 #include "files/SafeFile.h"
 
 #include <QFile>
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unistd.h>
 
 struct IniDocument::Line
 {
@@ -152,10 +154,16 @@ IniDocument IniDocument::load(const QString &path, Failure *failure)
     // memory; such a file is not the program's and is left alone.
     if (info.size() > MaximumFileSize)
         return fail(ErrorCode::FileTooLarge);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.error() == QFileDevice::PermissionsError ? ErrorCode::PermissionDenied
-                                                                  : ErrorCode::PathFileAccess);
+    // Opened by the system call itself, which keeps the reason it was refused.
+    ErrorCode refused = ErrorCode::None;
+    const int descriptor = FileSystem::OpenRegularFile(path, refused);
+    QFile file;
+    if (descriptor < 0)
+        return fail(refused);
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return fail(ErrorCode::PathFileAccess);
+    }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fail(ErrorCode::DeviceIo);
@@ -335,7 +343,8 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
 
 Failure IniDocument::save(const QString &path) const
 {
-    SafeFile file(path);
+    // The settings file is the user's own: a link there is theirs, and stays.
+    SafeFile file(path, LinkAtTarget::Followed);
     if (!file.open())
         return file.failure();
     file.write(m_bytes);

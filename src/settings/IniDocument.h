@@ -45,7 +45,8 @@ public:
     const QByteArray &bytes() const { return m_bytes; }
 
     // Writes the document over the file as a SafeFile: whole or not at all, a
-    // failure reported and the old file kept, the file's mode kept.
+    // failure reported and the old file kept, the file's mode kept, a link at
+    // the path followed.
     Failure save(const QString &path) const;
 
 private:

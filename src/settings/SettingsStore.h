@@ -14,13 +14,15 @@
 class SettingsStore
 {
 public:
-    explicit SettingsStore(QString path = QString());
+    // startingFrom: the settings read while the file does not exist yet (the
+    // administrator's); the first edit writes them to the file with the change.
+    explicit SettingsStore(QString path = QString(), QString startingFrom = QString());
 
     const QString &path() const { return m_path; }
 
     // Reads the file; a missing file is no failure (every setting has its
-    // default). The failure of a file that exists but cannot be read is kept:
-    // every later edit reports it instead of writing.
+    // default, or the starting settings'). The failure of a file that exists
+    // but cannot be read is kept: every later edit reports it instead of writing.
     Failure load();
     const IniDocument &document() const { return m_document; }
 
@@ -40,7 +42,11 @@ public:
     void removeSaveLeftovers() const;
 
 private:
+    // The file read: the settings file, or the starting one while there is none.
+    QString readPath() const;
+
     QString m_path;
+    QString m_startingFrom;
     IniDocument m_document;
     Failure m_unreadable;
     bool m_frozen = false;

@@ -5,17 +5,18 @@
 
 #include "app/logic/AboutModel.h"
 #include "app/logic/AmountEntry.h"
-#include "app/services/FileChooserFolder.h"
-#include "app/texts/HelpTopics.h"
-#include "app/texts/InputHints.h"
 #include "app/logic/PathKeeping.h"
 #include "app/logic/PrintJob.h"
 #include "app/logic/SettingsExport.h"
 #include "app/logic/SettingsImport.h"
-#include "app/services/SettingsLocation.h"
-#include "app/texts/Texts.h"
 #include "app/logic/WindowGeometry.h"
+#include "app/services/FileChooserFolder.h"
+#include "app/services/SettingsLocation.h"
+#include "app/texts/HelpTopics.h"
+#include "app/texts/InputHints.h"
+#include "app/texts/Texts.h"
 #include "platform/QtPlatformServices.h"
+#include "settings/IniAccess.h"
 #include "settings/SettingsStore.h"
 
 #include <QRegularExpression>
@@ -32,14 +33,22 @@ static const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
 // A file's bytes; anything else unopened (a FIFO would block).
 static QByteArray Contents(const QString &path) { return QFileInfo(path).isFile() ? ReadFile(path) : "<not a file>"; }
 
-// Puts at path what a row names: a link to "victim" beside it, a link to "nowhere", a FIFO, a file left empty or
-// holding garbage, a folder, or a folder holding a file ("full").
+// Puts at path what a row names: a link to "victim" (0600) beside it, a relative one to "dotfiles/victim", one to
+// a link to "victim" ("chain"), a link to "nowhere", a FIFO, a file left empty or holding garbage, a folder, or a
+// folder holding a file ("full").
 static bool Plant(const QString &what, const QString &path)
 {
     const QString beside = QFileInfo(path).path() + u'/';
-    if (what == u"link" || what == u"dangling")
-        return (what == u"dangling" || WriteFile(beside + "victim", "victim"))
-            && QFile::link(beside + (what == u"link" ? "victim" : "nowhere"), path);
+    if (what == u"link" || what == u"relative" || what == u"chain") {
+        const QString victim = what == u"relative" ? "dotfiles/victim" : "victim";
+        const QString linked = what == u"relative" ? victim : beside + (what == u"chain" ? "middle" : "victim");
+        return QDir(beside).mkpath(QFileInfo(victim).path()) && WriteFile(beside + victim, "victim")
+            && ::chmod(QFile::encodeName(beside + victim).constData(), 0600) == 0
+            && (what != u"chain" || QFile::link(beside + victim, beside + "middle"))
+            && ::symlink(QFile::encodeName(linked).constData(), QFile::encodeName(path).constData()) == 0;
+    }
+    if (what == u"dangling")
+        return QFile::link(beside + "nowhere", path);
     if (what == u"fifo")
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
     if (what == u"empty" || what == u"garbage") // as a crash or a full disk can leave a lock file
@@ -76,7 +85,12 @@ class TestApp : public QObject
         m_controller->finishStartUp(nullptr);
         return true;
     }
-    QString caption(int slot) const { return m_controller->rowText(slot).caption; }
+    RowText row(int slot) const
+    {
+        const AppValues &app = m_context->app();
+        return m_context->conversion().rowTexts(app.language(), app.HideToolTips)[std::size_t(slot)];
+    }
+    QString caption(int slot) const { return row(slot).caption; }
 
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
@@ -119,6 +133,12 @@ private slots:
                                  << QStringList{"en"} << "GRD - Δραχμή Ελλάδος|Απροσδιόριστο | Απροσδιόριστο "
                                  << QByteArray("ID=13\r\n")
                                  << "Κανένα αποτέλεσμα: η ισοτιμία του «Άλλο νόμισμα» είναι 0 (5 Άλλο νόμισμα)";
+        // A currency fixed later goes by its code on the road, as the twelve do.
+        QTest::newRow("named by its code")
+            << "[General]\r\nOtherCurrency=BGN - Bulgarian Lev\r\n[Rates]\r\n13=1.95583\r\n[Last]\r\nID=13\r\n"
+               "Amount=100\r\n"
+            << QStringList{"en"} << "GRD - Greek Drachma|17,423 | 17,422.5475 "
+            << QByteArray("OtherCurrency=BGN - Bulgarian Lev\r\n") << "100 BGN → 51.13 EUR → 17,422.5475 → 17,423 GRD";
         QTest::newRow("unnamed currency")
             << "[General]\r\nOtherCurrency=?\r\n[Last]\r\nID=13\r\nAmount=5\r\n[Rates]\r\n13=2\r\n"
             << QStringList{"en"} << "GRD - Greek Drachma|852 | 851.8750 " << QByteArray("OtherCurrency=?\r\n")
@@ -138,10 +158,13 @@ private slots:
         QVERIFY(m_context->startUp());
         QCOMPARE(ReadFile(iniPath()), ini.toUtf8()); // nothing written before the window shows
         m_controller->finishStartUp(nullptr);
-        const RowText shown = m_controller->rowText(7);
-        QCOMPARE(QStringList({m_controller->rowTitle(7), shown.caption, shown.toolTip}).join(u'|'), Localized(row));
+        const RowText shown = this->row(7);
+        const CurrentConversion &conversion = m_context->conversion();
+        const Language language = m_context->app().language();
+        QCOMPARE(QStringList({conversion.rowTitle(7, language), shown.caption, shown.toolTip}).join(u'|'),
+                 Localized(row));
         QVERIFY2(ReadFile(iniPath()).contains(written), ReadFile(iniPath()));
-        QCOMPARE(m_controller->statusLine(7), Localized(road));
+        QCOMPARE(conversion.road(7, language), Localized(road));
         QVERIFY(m_platform->messages.isEmpty());
     }
 
@@ -239,7 +262,7 @@ private slots:
         QFETCH(Language, language);
         QFETCH(QStringList, typed);
         QVERIFY(start());
-        AmountEntry entry(m_context->state(), slot, m_controller->rowText(slot).caption, language);
+        AmountEntry entry(m_context->conversion(), slot, language);
         const QString locks =
             QString(entry.nameAndRateLocked() ? "name rate" : "") + (entry.decimalsLocked() ? " decimals" : "");
         QFETCH(QString, opened);
@@ -254,9 +277,9 @@ private slots:
         entry.setAmount(typed[2].isEmpty() ? typed[2] : Localized(typed[2]));
         const AmountEntry::Outcome outcome = entry.validate();
         QString shown;
-        if (const auto *refusal = std::get_if<AmountEntry::Refusal>(&outcome))
+        if (const auto *refusal = std::get_if<CurrentConversion::Refusal>(&outcome))
             shown = Text(refusal->message, Language::Greek)
-                + (refusal->field == AmountEntry::Field::Rate ? " rate" : " amount");
+                + (refusal->field == CurrentConversion::Field::Rate ? " rate" : " amount");
         else if (const auto *values = std::get_if<InputCurrencyValues>(&outcome))
             shown = QStringLiteral("%1 %2 %3 %4")
                         .arg(values->amount.raw())
@@ -270,7 +293,7 @@ private slots:
     // The rate line follows only when the rate or the name is left.
     void amountEntryFollowsTheRate()
     {
-        AmountEntry entry(ConversionState(), OtherCurrencyIndex, QStringLiteral("1.00 "), Language::English);
+        AmountEntry entry(CurrentConversion(), OtherCurrencyIndex, Language::English);
         QString seen;
         for (const char *rate : {"2.5", ",", "", ",", "0", "1"}) {
             entry.setRate(Localized(QLatin1String(rate)));
@@ -316,18 +339,32 @@ private slots:
         QFETCH(QString, rate);
         ConversionState state;
         state.CurrencyDecimals[OtherCurrencyIndex] = 4;
-        AmountEntry english(state, OtherCurrencyIndex, QStringLiteral("1 "), Language::English);
-        AmountEntry el(state, OtherCurrencyIndex, QStringLiteral("1 "), Language::Greek);
+        const CurrentConversion before(state);
+        AmountEntry english(before, OtherCurrencyIndex, Language::English);
+        AmountEntry el(before, OtherCurrencyIndex, Language::Greek);
         QCOMPARE(english.laterChoices().value(index), choice);
-        QCOMPARE(AmountEntry(ConversionState(), 7, QStringLiteral("1 "), Language::English).laterChoices(), {});
+        QCOMPARE(AmountEntry(before, 7, Language::English).laterChoices(), {});
         english.chooseLater(index);
         el.chooseLater(index);
         QVERIFY(el.name() == greek && greek.size() <= 29);
         QCOMPARE(english.rateLine(), "(EUR - Euro) 1 = " + Localized(rate) + " (" + choice.chopped(7) + ")");
+        english.setAmount(QStringLiteral("1"));
+        el.setAmount(QStringLiteral("1"));
         const auto values = std::get<InputCurrencyValues>(english.validate());
         QCOMPARE(QStringLiteral("%1 %2 %3").arg(values.name).arg(values.decimals).arg(values.amount.raw()),
                  choice.chopped(7) + " 2 10000");
         QCOMPARE(values.rate, rate.toDouble());
+        // Its name follows the language, whichever it was chosen in; a name typed stays as typed.
+        QStringList titles;
+        CurrentConversion chosen(state);
+        for (const InputCurrencyValues &taken :
+             {values, std::get<InputCurrencyValues>(el.validate()), InputCurrencyValues{{}, 2, 1, greek + u' '}}) {
+            chosen.take(OtherCurrencyIndex, taken);
+            titles << chosen.rowTitle(OtherCurrencyIndex, Language::Greek)
+                   << chosen.rowTitle(OtherCurrencyIndex, Language::English);
+        }
+        const QString named = greek + u'|' + choice.chopped(7);
+        QCOMPARE(titles.join(u'|'), named + u'|' + named + u'|' + greek + u' ' + u'|' + greek + u' ');
     }
 
     // The scale is the smaller ratio to the designed size, within 0.6 and 3.
@@ -422,7 +459,7 @@ private slots:
         row("PDF cancelled", "", "PRN_Euro.txt", "", "");
         row("PDF chosen", "", "PRN_Euro.txt", "out.pdf", "");
         row("text file cannot be made", "Laser", "gone/PRN_Euro.txt", "",
-            "Το αρχείο «%1/gone/PRN_Euro.txt» δεν μπορεί να γραφτεί (Η διαδρομή δεν βρέθηκε). Δεν εκτυπώθηκε");
+            "Το αρχείο «%1/gone/PRN_Euro.txt» δεν μπορεί να γραφτεί (Η διαδρομή δεν βρέθηκε: %1/gone). Δεν εκτυπώθηκε");
         row("printer refuses", "Laser", "PRN_Euro.txt", "",
             "Παρουσιάσθηκε το σφάλμα με αριθμό 57 και περιγραφή «Σφάλμα εισόδου/εξόδου συσκευής: Laser»");
     }
@@ -458,8 +495,10 @@ private slots:
         QCOMPARE(progress.first() + " / " + progress.last(), Localized("7 7.14285714285714 % / 100 100 %"));
     }
 
-    // A failed write keeps the old file and says so, naming it ("%t"); a link at the target is replaced, never
-    // written through; a FIFO or a folder there is refused before it is opened.
+    // A failed write keeps the old file and says so, naming it ("%t"); a FIFO or a folder at the target is refused
+    // before it is opened. A link at an export's or a report's target is replaced, never written through; one at
+    // the program's own files (settings, saved paths, an import over them) is the user's: it stays, and the file it
+    // points to takes the bytes in its own mode, a link to nothing creating it.
     void nothingLostOnFailedWrites_data()
     {
         QTest::addColumn<QString>("writer");  // import, export, text or pdf
@@ -486,6 +525,12 @@ private slots:
         row("text onto a folder", "text", "folder", cannot);
         row("export onto a FIFO", "export", "fifo", notFile);
         row("import from a FIFO", "import", "fifo", notFile);
+        row("settings through a link to a 0600 file", "settings", "link", "");
+        row("settings through a relative link", "settings", "relative", "");
+        row("settings through a dangling link", "settings", "dangling", "");
+        row("settings through a link to a link", "settings", "chain", "");
+        row("saved paths through a dangling link", "saved", "dangling", "");
+        row("import through a link", "import", "link", "");
     }
     void nothingLostOnFailedWrites()
     {
@@ -494,18 +539,23 @@ private slots:
         QFETCH(QString, message);
         ScriptedProgram program;
         const QString own = program.dir.path() + Name, out = program.path("out"), source = out + Name;
-        const QString target = writer == u"import" ? (plant == u"fifo" ? source : own)
-                                                   : out + (writer == u"export" ? Name : "/PRN_Euro." + writer.left(3));
+        const bool ownFile = writer == u"settings" || writer == u"saved" || (writer == u"import" && plant != u"fifo");
+        const QString target = writer == u"saved"     ? out + "/saved paths"
+            : writer == u"import" && plant == u"fifo" ? source
+            : ownFile                                 ? own
+                      : out + (writer == u"export" ? Name : "/PRN_Euro." + writer.left(3));
+        // The copies an import takes from are to be deleted, unless it succeeds.
         const QString ini = "[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n[ImportSettings]\r\nIni=True\r\nDeleteAfter="
-                            "True\r\nFolder=%1";
-        QVERIFY(QDir().mkdir(out) && WriteFile(source, "[Last]\r\nID=7\r\n") && WriteFile(own, ini.arg(out).toUtf8()));
-        QVERIFY(target == own || target == source || WriteFile(target, "old"));
+                            "%2\r\nFolder=%1";
+        QVERIFY(QDir().mkdir(out) && WriteFile(source, "[Last]\r\nID=7\r\n")
+                && WriteFile(own, ini.arg(out, message.isEmpty() ? "False" : "True").toUtf8()));
+        QVERIFY(ownFile || target == source || WriteFile(target, "old"));
         SettingsExport exporting(program.context.dialogs(), program.context.settings(), SavedPathsFile);
         SettingsImport importing(program.context.dialogs(), program.context.settings(), SavedPathsFile);
         exporting.load(nullptr);
         importing.load(nullptr);
         const int fault = QStringList{"full", "io", "sync", "full 4k"}.indexOf(plant); // in the order of WriteFault
-        QVERIFY(fault >= 0 || (QFile::remove(target) && Plant(plant, target)));
+        QVERIFY(fault >= 0 || ((QFile::remove(target) || !QFileInfo::exists(target)) && Plant(plant, target)));
         const QString folder = QFileInfo(target).path();
         const QByteArray before = Contents(target);
         const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden);
@@ -522,42 +572,61 @@ private slots:
             importing.importFiles(nullptr);
         } else if (writer == u"export") {
             exporting.exportFiles(nullptr);
+        } else if (writer == u"settings") {
+            program.controller.setLanguage(Language::Greek);
+        } else if (writer == u"saved") {
+            StoreSavedPath(program.context.dialogs(), nullptr, QStringLiteral("/Δ"), target, false, false);
         } else {
             PrintJob(program.context, nullptr).print(writer == u"text" ? PrintJob::ToFile : PrintJob::ToPrinter, {});
         }
         planted.reset();
         QVERIFY2(LastMessage(program.platform).contains(message.replace("%t", target)),
                  qPrintable(LastMessage(program.platform)));
-        QVERIFY(!program.platform.ended && QFile::exists(source) && !QFile::exists(folder + "/nowhere"));
-        QVERIFY(plant != u"link" || ReadFile(folder + "/victim") == "victim");
-        if (message.isEmpty()) // the link replaced by the file
+        QCOMPARE(program.platform.ended, writer == u"import" && message.isEmpty()); // an import's end
+        QVERIFY(QFile::exists(source));
+        QCOMPARE(QFile::exists(folder + "/nowhere"), ownFile && plant == u"dangling");
+        QVERIFY(ownFile || plant != u"link" || ReadFile(folder + "/victim") == "victim");
+        const QByteArray mark = writer == u"settings" ? "Language=True" : writer == u"saved" ? "/Δ" : "ID=7";
+        struct stat linked = {};
+        if (ownFile && message.isEmpty()) {
+            // The link kept, the bytes in the file it points to in its mode, nothing left beside either.
+            QVERIFY(QFileInfo(target).isSymLink() && ReadFile(target).contains(mark)
+                    && ::stat(QFile::encodeName(target).constData(), &linked) == 0);
+            QVERIFY(plant == u"dangling" || (linked.st_mode & 0777) == 0600);
+            for (const QString &place : {folder, folder + "/dotfiles"})
+                QVERIFY(QDir(place).entryList({".zkEuroChangeoverAdviser-*"}, QDir::Files | QDir::Hidden).isEmpty());
+        } else if (message.isEmpty()) { // the link replaced by the file
             QVERIFY(!QFileInfo(target).isSymLink() && ReadFile(target).size() > 10);
-        else // as it was, and nothing left beside it
+        } else { // as it was, and nothing left beside it
             QCOMPARE(Contents(target) + QDir(folder).entryList(QDir::AllEntries | QDir::Hidden).join(u' ').toUtf8(),
                      before + entries.join(u' ').toUtf8());
+        }
     }
 
-    // At the start, what is left beside the settings file and what stands where the lock belongs ("%l"); what a
-    // stored folder reads back as ("%d": the program's folder); an import too large.
+    // At the start, what is left beside the settings file and what stands where the lock belongs ("%l"), and what
+    // an export finds left in its folder; what a stored folder reads back as ("%d": the program's folder); an
+    // export into a folder whose name is too long; an import too large.
     void startUpFoldersLockAndLimits_data()
     {
         QTest::addColumn<QString>("plant");
-        QTest::addColumn<QString>("after");   // the program's folder ("~" its name); the folder read back; the lock
+        QTest::addColumn<QString>("after");   // the program's folder ("~" its name) | the export's; the folder read
+                                              // back; the lock
         QTest::addColumn<QString>("message"); // in the last message; empty: none
         const auto row = [](const char *tag, const QString &plant, const char *after, const char *message) {
             QTest::newRow(tag) << plant << QString(after) << QString(message);
         };
-        const char *users = "~.ini ~.ini.202406 ~.ini.Backup ~.ini.OLD001 ~.ini.v2copy";
-        row("only own leftovers removed", "leftovers", users, "");
-        const QByteArray all = ".~-0123456789abcdef.tmp " + QByteArray(users);
-        row("a second copy removes nothing", "leftovers:second", all.constData(),
-            "The application is already active");
-        row("a copy without a lock removes nothing", "leftovers:unlocked", all.constData(), "only once: its lock");
+        // A name that ends in a line break is the user's, however it starts.
+        const QByteArray users = ".~-0123456789abcdef.tmp\n ~.ini ~.ini.202406 ~.ini.Backup ~.ini.OLD001 ~.ini.v2copy";
+        const QByteArray all = ".~-0123456789abcdef.tmp " + users, left = " | .~-fedcba9876543210.tmp";
+        row("only own leftovers removed, the export's too", "leftovers", users + " | ~.ini", "");
+        row("a second copy removes nothing", "leftovers:second", all + left, "The application is already active");
+        row("a copy without a lock removes nothing", "leftovers:unlocked", all + left + " ~.ini",
+            "only once: its lock");
         row("a trailing space", "folder:trail ", "kept", "");
         row("a trailing tab", "folder:trail\t", "kept", "");
         row("4096 characters", "folder:4096", "kept", "");
-        row("4097 characters refused", "folder:4097", "none",
-            "The path of the folder is longer than 4096 characters");
+        row("4097 characters refused", "folder:4097", "none", "The path of the folder is longer than 4096 characters");
+        row("an export into 4095 characters", "export:4095", "none", "'File name too long: %d/xxx");
         row("a line break refused", "folder:line\nbreak", "none",
             "The name of the folder '%d/line\nbreak' holds a line break");
         row("a lock file left empty", "lock:empty", "lock file", "");
@@ -580,7 +649,12 @@ private slots:
         const QString lock = run + "/zkEuroChangeoverAdviser.lock", socket = run + "/zkEuroChangeoverAdviser.socket";
         for (const char *name : {".Backup", ".202406", ".OLD001", ".v2copy"})
             QVERIFY(kind != u"leftovers" || WriteFile(own + name, "mine"));
-        QVERIFY(kind != u"leftovers" || WriteFile(program.path(".zkEuroChangeoverAdviser-0123456789abcdef.tmp"), "x"));
+        for (const char *name :
+             {".zkEuroChangeoverAdviser-0123456789abcdef.tmp", "in/.zkEuroChangeoverAdviser-fedcba9876543210.tmp",
+              ".zkEuroChangeoverAdviser-0123456789abcdef.tmp\n"})
+            QVERIFY(kind != u"leftovers" || WriteWithFolder(program.path(name), "x"));
+        const QByteArray exported = "[ExportSettings]\r\nIni=True\r\nFolder=" + QFile::encodeName(in);
+        QVERIFY((kind != u"leftovers" && kind != u"export") || WriteFile(own, exported));
         program.platform.instance = what == u"second" ? PlatformServices::Instance::OtherRunning
             : what == u"unlocked"                     ? PlatformServices::Instance::Unavailable
                                                       : PlatformServices::Instance::Alone;
@@ -589,7 +663,8 @@ private slots:
         program.platform.real = running ? &qt : nullptr;
         QVERIFY(!running
                 || (QDir().mkdir(run) && ::chmod(QFile::encodeName(run).constData(), 0700) == 0
-                    && Plant(what, kind == u"lock" ? lock : socket) && qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run))));
+                    && Plant(what, kind == u"lock" ? lock : socket)
+                    && qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run))));
         QFile big(in + Name);
         QVERIFY(kind != u"import"
                 || (QDir().mkdir(in) && big.open(QIODevice::WriteOnly) && big.resize(IniDocument::MaximumFileSize + 1)
@@ -603,17 +678,24 @@ private slots:
         SettingsExport exporting(program.context.dialogs(), program.context.settings(), SavedPathsFile);
         SettingsImport importing(program.context.dialogs(), program.context.settings(), SavedPathsFile);
         importing.load(nullptr);
+        exporting.load(nullptr);
         if (kind == u"folder") {
             exporting.ChooseFolder(nullptr);
             exporting.apply(nullptr);
             exporting.load(nullptr);
+        } else if (kind == u"export" || (kind == u"leftovers" && what != u"second")) {
+            if (kind == u"export")
+                exporting.ChooseFolder(nullptr);
+            exporting.exportFiles(nullptr);
         } else if (kind == u"import") {
             importing.importFiles(nullptr);
         }
         QString listing = QDir(program.dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(u' ');
+        listing += " | " + QDir(in).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(u' ');
         listing.replace(QLatin1String("zkEuroChangeoverAdviser"), QLatin1String("~"));
         const bool locked = QFileInfo(lock).isFile() && !QFileInfo(lock).isSymLink();
         const QString after = kind == u"leftovers" ? listing
+            : kind == u"export"                    ? (QFileInfo::exists(chosen) ? "made" : "none")
             : kind == u"folder"                    ? (exporting.folder() == chosen       ? "kept"
                                                           : exporting.folder().isEmpty() ? "none"
                                                                                          : exporting.folder())
@@ -794,21 +876,32 @@ private slots:
         QVERIFY(!result.failure.failed());
     }
 
+    // Where the window keeps its settings, and what it reads, which the command line reads too: the program's
+    // folder, or the user's configuration folder with the administrator's file copied on a first start.
     void location_data()
     {
         QTest::addColumn<bool>("writable");
-        QTest::addColumn<bool>("menuEntry"); // the install tree's, beside the bin folder
-        QTest::addColumn<QByteArray>("beside");
-        QTest::addColumn<QByteArray>("administrators");
-        QTest::addColumn<QByteArray>("users");
-        QTest::addColumn<QString>("expected"); // the folder chosen, then the file's text
-        const QByteArray no, a("A"), b("B"), u("U");
-        QTest::newRow("portable") << true << false << b << a << u << "bin B";
-        QTest::newRow("portable, first start") << true << false << no << a << no << "bin ";
-        QTest::newRow("read-only, first start") << false << false << no << no << no << "config ";
-        QTest::newRow("read-only, prepared") << false << false << no << a << no << "config A";
-        QTest::newRow("installed, writable") << true << true << b << a << no << "config A";
-        QTest::newRow("user's own kept") << false << true << no << a << u << "config U";
+        QTest::addColumn<bool>("menuEntry");            // the install tree's, beside the bin folder
+        QTest::addColumn<QByteArray>("beside");         // "ro:": without write bits
+        QTest::addColumn<QByteArray>("administrators"); // in /etc/xdg
+        QTest::addColumn<QByteArray>("users");          // "->": a link to nothing; "blocked": no folder can be made
+        QTest::addColumn<QString>("expected");          // the folder chosen, then the settings read
+        const auto row = [](const char *name, bool writable, bool menuEntry, const char *beside,
+                            const char *administrators, const char *users, const char *expected) {
+            QTest::newRow(name) << writable << menuEntry << QByteArray(beside) << QByteArray(administrators)
+                                << QByteArray(users) << QString(expected);
+        };
+        row("portable", true, false, "B", "A", "U", "bin B");
+        row("portable, first start", true, false, "", "A", "", "bin ");
+        row("read-only, first start", false, false, "", "", "", "config ");
+        row("read-only, prepared", false, false, "", "A", "", "config A");
+        row("read-only, a writable file beside it kept", false, false, "B", "A", "", "bin B");
+        row("read-only, a read-only file beside is the administrator's", false, false, "ro:B", "", "", "config B");
+        row("installed, /etc/xdg before the file beside", true, true, "B", "A", "", "config A");
+        row("installed, the file beside alone", false, true, "B", "", "", "config B");
+        row("user's own kept", false, true, "", "A", "U", "config U");
+        row("no configuration folder: the administrator's read", false, true, "", "A", "blocked", "config A");
+        row("a first start through a link to nothing", false, true, "", "A", "->", "config A");
     }
     void location()
     {
@@ -823,28 +916,47 @@ private slots:
                 && !IsWritableFolder(bare));
         if (!writable && RanUnprivileged())
             return;
-        const QString bin = m_dir->filePath("bin"), config = m_dir->filePath("home/.config/euro");
-        const QString name = QStringLiteral("/zkEuroChangeoverAdviser.ini"), etc = m_dir->filePath("etc/euro") + name;
-        QVERIFY(QDir().mkpath(bin));
+        const QString bin = m_dir->filePath("bin"), name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
+        const QString etc = m_dir->filePath("etc/" + QCoreApplication::applicationName()) + name;
+        const QString home = m_dir->filePath(users == "blocked" ? "blocked/.config" : "home/.config");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_dir->filePath("etc")));
+        const auto environment = qScopeGuard([] {
+            qunsetenv("XDG_CONFIG_HOME");
+            qunsetenv("XDG_CONFIG_DIRS");
+        });
+        const QString config = UserConfigFolder();
+        QVERIFY(QDir().mkpath(bin) && (users != "blocked" || WriteFile(m_dir->filePath("blocked"), "")));
         QVERIFY(!menuEntry
                 || WriteWithFolder(m_dir->filePath("share/applications/euro-changeover-adviser.desktop"), ""));
-        QVERIFY(beside.isEmpty() || WriteFile(bin + name, beside));
+        const QByteArray besideText = beside.startsWith("ro:") ? beside.mid(3) : beside;
+        QVERIFY(beside.isEmpty() || WriteFile(bin + name, besideText));
+        QVERIFY(!beside.startsWith("ro:") || QFile::setPermissions(bin + name, QFile::ReadOwner));
         QVERIFY(administrators.isEmpty()
                 || (WriteWithFolder(etc, administrators) && QFile::setPermissions(etc, QFile::ReadOwner)));
-        QVERIFY(users.isEmpty() || WriteWithFolder(config + name, users));
+        QVERIFY(users != "U" || WriteWithFolder(config + name, users));
+        QVERIFY(users != "->" || (QDir().mkpath(config) && QFile::link(config + "/nowhere", config + name)));
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
         QVERIFY(QFile::setPermissions(bin, writable ? readOnly | QFile::WriteOwner : readOnly));
 
-        const QString path = SettingsFilePath(bin, config, etc);
+        ScriptedPlatform platform(bin);
+        AppContext window(platform);
+        QVERIFY(window.startUp() && platform.messages.isEmpty());
+        SettingsStore &store = window.settings();
+        // The command line reads what the window reads.
+        QCOMPARE(ReadFile(ProgramSettingsFile(bin).current()).replace("<missing>", ""), store.document().bytes());
+        const Failure written = store.edit([](IniDocument &ini) { WriteIniBoolean(ini, Setting::Language, true); });
 
         QFile::setPermissions(bin, readOnly | QFile::WriteOwner);
-        QFile file(path);
-        const QString folder = path == bin + name ? "bin" : path == config + name ? "config" : path;
-        QTEST(folder + u' ' + (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()), "expected");
-        // The folder is made, ready for the first write; a copied file takes the user's changes.
-        QVERIFY(folder == u"bin"
-                || (QFileInfo(config).isDir() && (!file.exists() || file.permissions() & QFile::WriteOwner)));
-        QCOMPARE(QDir(bin).entryList(QDir::Files).size(), beside.isEmpty() ? 0 : 1);
+        const QString file = store.path();
+        const QString folder = file == bin + name ? "bin" : file == config + name ? "config" : file;
+        QTEST(folder + u' ' + store.document().bytes(), "expected");
+        // Kept where it was read, ready for the first write; a copied file takes the user's changes; the folder
+        // that cannot be made is named.
+        const Failure named = users == "blocked" ? Failure{ErrorCode::PathNotFound, config} : Failure{};
+        QVERIFY2(written == named, qPrintable(written.path));
+        QCOMPARE(QFileInfo(file).isSymLink(), users == "->");
+        QCOMPARE(QDir(bin).entryList(QDir::Files).size(), beside.isEmpty() && folder != u"bin" ? 0 : 1);
     }
 };
 

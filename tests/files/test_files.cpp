@@ -2,10 +2,12 @@
 #include "files/FileOperations.h"
 #include "files/FolderIdentity.h"
 #include "files/PathParts.h"
+#include "files/SafeFile.h"
 
 #include "TestFiles.h"
 #include "TestLocale.h"
 #include "Unprivileged.h"
+#include "WriteFaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +16,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -27,6 +31,27 @@ bool Chmod(const QString &path, mode_t mode) { return ::chmod(QFile::encodeName(
 bool Write(const QString &path, const QByteArray &bytes = NewBytes, mode_t mode = 0644)
 {
     return WriteFile(path, bytes) && Chmod(path, mode);
+}
+
+const char *const AccessList = "system.posix_acl_access";
+// u::rw, u:news:rw, g::---, m::rw, o::--- as the kernel keeps it: a version, then tag, permissions and id an entry.
+const QByteArray NewsMayWrite = QByteArray::fromHex("02000000"
+                                                    "01000600ffffffff"
+                                                    "0200060009000000"
+                                                    "04000000ffffffff"
+                                                    "10000600ffffffff"
+                                                    "20000000ffffffff");
+
+QByteArray Attribute(const QString &path, const char *name)
+{
+    QByteArray value(256, 0);
+    const ssize_t size = ::getxattr(QFile::encodeName(path).constData(), name, value.data(), size_t(value.size()));
+    return size < 0 ? QByteArray() : value.left(size);
+}
+
+bool SetAttribute(const QString &path, const char *name, const QByteArray &value)
+{
+    return ::setxattr(QFile::encodeName(path).constData(), name, value.constData(), size_t(value.size()), 0) == 0;
 }
 
 } // namespace
@@ -151,7 +176,8 @@ private slots:
         QTest::addColumn<QString>("source");  // at src/data.ini: file, fifo or none
         QTest::addColumn<QString>("folder");  // "ro": dst made read-only; "shm": on another file system
         QTest::addColumn<QString>("target");  // at <folder>/data.ini before: none, old, link (to the source)
-        QTest::addColumn<ErrorCode>("error"); // naming the source, or the target when the source is a file
+        QTest::addColumn<ErrorCode>("error"); // naming the source, or the target when the source is a file, or the
+                                              // folder when it is at fault
         QTest::addColumn<QByteArray>("result");
         const auto copy = FileTransfer::Copy, move = FileTransfer::Move;
         const auto ok = ErrorCode::None, denied = ErrorCode::PermissionDenied;
@@ -161,7 +187,7 @@ private slots:
         };
         row("copy, folders made", copy, "file", "dst/new/er", "none", ok, NewBytes);
         row("copy, replaces", copy, "file", "dst", "old", ok, NewBytes);
-        row("copy, read-only", copy, "file", "ro", "old", denied, OldBytes);
+        row("copy, a read-only folder named", copy, "file", "ro", "none", denied, "<missing>");
         row("copy, a link to the source replaced", copy, "file", "dst", "link", ok, NewBytes);
         row("copy, fifo", copy, "fifo", "dst", "none", ErrorCode::NotRegularFile, "<missing>");
         row("copy, no source", copy, "none", "dst", "none", ErrorCode::FileNotFound, "<missing>");
@@ -194,7 +220,11 @@ private slots:
 
         const Failure failure = CopyOrMoveFiles(transfer, {sourcePath}, folderPath);
         QTEST(failure.code, "error");
-        QCOMPARE(failure.path, !failure.failed() ? QString() : source == u"file" ? targetPath : sourcePath);
+        QCOMPARE(failure.path,
+                 !failure.failed()       ? QString()
+                     : folder == u"ro"   ? folderPath
+                     : source == u"file" ? targetPath
+                                         : sourcePath);
         QTEST(ReadFile(targetPath), "result");
         const bool moved = transfer == FileTransfer::Move && !failure.failed();
         // A copy takes the mode of the file it replaces; a moved file keeps its own.
@@ -202,6 +232,74 @@ private slots:
                 || bool(QFile::permissions(targetPath) & QFile::ReadOther) == moved);
         QCOMPARE(QFile::exists(sourcePath), source != u"none" && !moved);
         QVERIFY(source != u"file" || moved || ReadFile(sourcePath) == NewBytes);
+    }
+
+    // How a new file takes an old one's place: renamed over it, carrying its mode, access list and the user's
+    // attributes as far as the file system keeps them; rewritten in place where a rename would break another's
+    // hold on it, the old bytes kept in the cache folder until the new ones are safe.
+    void replacement_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<ErrorCode>("error"); // naming the file
+        QTest::addColumn<QString>("after");   // bytes, mode, the inode kept or not, attributes kept, the cache's files
+        const auto row = [](const char *name, const char *plant, ErrorCode error, const char *after) {
+            QTest::newRow(name) << QString(plant) << error << QString(after);
+        };
+        const auto ok = ErrorCode::None, io = ErrorCode::DeviceIo;
+        row("an access list and attributes carried", "acl", ok, "new 660 renamed acl note");
+        row("no modes or lists: written, no more open than before", "acl nomodes", ok, "new 600 renamed");
+        row("a second name: in place", "hardlink", ok, "new 600 in place");
+        row("another owner: in place", "owner", ok, "new 600 in place");
+        row("a closed folder, an open file: in place", "rofolder", ok, "new 600 in place");
+        row("in place, an I/O error: nothing changed", "hardlink io", io, "old 600 in place");
+        row("in place, a failed sync: the old bytes back and kept", "hardlink sync", io, "old 600 in place cache:old");
+    }
+    void replacement()
+    {
+        QFETCH(QString, plant);
+        if (plant == u"rofolder" && RanUnprivileged())
+            return;
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("folder")), file = folder + QStringLiteral("/file");
+        const QString other = dir.filePath(QStringLiteral("other")), cache = dir.filePath(QStringLiteral("cache"));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
+        QVERIFY(QDir().mkdir(folder) && Write(file, OldBytes, 0600));
+        QVERIFY(!plant.startsWith(u"hardlink") || ::link(QFile::encodeName(file), QFile::encodeName(other)) == 0);
+        QVERIFY(!plant.startsWith(u"acl")
+                || (SetAttribute(file, AccessList, NewsMayWrite) && SetAttribute(file, "user.note", "x")));
+        QVERIFY(plant != u"rofolder" || Chmod(folder, 0555));
+        const auto stat = [&file] {
+            struct stat info = {};
+            ::stat(QFile::encodeName(file).constData(), &info);
+            return info;
+        };
+        const struct stat before = stat();
+        // In the order of WriteFault.
+        const int fault = QStringLiteral("full io sync nomodes owner").split(u' ').indexOf(plant.section(u' ', -1));
+        std::optional<PlantedFault> planted;
+        if (fault >= 0)
+            planted.emplace(WriteFault(fault), folder);
+
+        SafeFile output(file);
+        QVERIFY(output.open());
+        output.write(NewBytes);
+        const Failure failure = output.commit();
+        planted.reset();
+        Chmod(folder, 0755);
+        QTEST(failure.code, "error");
+        QCOMPARE(failure.path, failure.failed() ? file : QString());
+        const struct stat after = stat();
+        QString seen = QString::fromUtf8(ReadFile(file)).section(u' ', 0, 0)
+            + QStringLiteral(" %1 ").arg(after.st_mode & 0777, 0, 8)
+            + (after.st_ino == before.st_ino ? "in place" : "renamed");
+        seen += Attribute(file, AccessList) == NewsMayWrite ? " acl" : "";
+        seen += Attribute(file, "user.note") == "x" ? " note" : "";
+        const QDir kept(cache + u'/' + QCoreApplication::applicationName());
+        for (const QString &copy : kept.entryList(QDir::Files))
+            seen += " cache:" + QString::fromUtf8(ReadFile(kept.filePath(copy))).section(u' ', 0, 0);
+        QTEST(seen, "after");
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), {"file"});
+        QVERIFY(!plant.startsWith(u"hardlink") || ReadFile(other) == ReadFile(file));
     }
 
     void deleteFiles_data()

@@ -1,7 +1,10 @@
 #include "TestFiles.h"
+#include "Unprivileged.h"
 
 #include "app/logic/PrintJob.h"
 #include "app/services/AppContext.h"
+#include "platform/InstanceLock.h"
+#include "platform/OwnFolder.h"
 #include "platform/QtPlatformServices.h"
 
 #include <QFontDatabase>
@@ -11,6 +14,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <pwd.h>
 
 namespace {
 
@@ -47,6 +52,59 @@ class TestPlatform : public QObject
     QtPlatformServices m_platform;
 
 private slots:
+    // The lock and its socket lie in a folder of the user's alone: the runtime folder, else one in the cache
+    // folder, never the shared temporary folder; what stands at the lock is named for what it is.
+    void lockPlace_data()
+    {
+        QTest::addColumn<QString>("plant");
+        QTest::addColumn<QString>("expected"); // where the lock lies (and its folder's mode), then the result
+        const auto row = [](const char *name, const char *plant, const char *expected) {
+            QTest::newRow(name) << QString(plant) << QString(expected);
+        };
+        row("the runtime folder", "runtime", "runtime 700 acquired");
+        row("no runtime folder: one of the user's own in the cache", "cache", "cache 700 acquired");
+        row("no runtime folder, no cache folder yet", "cache new", "cache 700 acquired");
+        row("the cache's open to others: no lock", "cache 777", "none unavailable");
+        row("the cache's a link: no lock", "cache link", "none unavailable");
+        row("another user's folder not taken", "/usr", "none unavailable");
+        row("a link to nothing not ours to remove", "dangling", "runtime 500 dangling link");
+    }
+    void lockPlace()
+    {
+        QFETCH(QString, plant);
+        if ((plant == u"/usr" || plant == u"dangling") && RanUnprivileged())
+            return;
+        QTemporaryDir dir;
+        const QString run = dir.filePath("run"), own = dir.filePath("cache/" + QCoreApplication::applicationName());
+        const QByteArray run8 = QFile::encodeName(run), own8 = QFile::encodeName(own), temporary = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard([&] { qputenv("TMPDIR", temporary); });
+        // No runtime folder: none set, and the toolkit's fall-back, runtime-<user> in the temporary folder, in the way.
+        qputenv("XDG_RUNTIME_DIR", plant == u"runtime" ? run8 : QByteArray());
+        qputenv("TMPDIR", QFile::encodeName(dir.path()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath("cache")));
+        QVERIFY(QDir().mkpath(run) && ::chmod(run8.constData(), 0700) == 0
+                && (plant == u"cache new" || QDir().mkpath(dir.filePath("cache")))
+                && WriteFile(dir.filePath("runtime-") + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name), ""));
+        QVERIFY(plant != u"cache 777" || (QDir().mkdir(own) && ::chmod(own8.constData(), 0777) == 0));
+        QVERIFY(plant != u"cache link" || QFile::link(run, own));
+        QVERIFY(plant != u"dangling"
+                || (QFile::link(run + "/nowhere", run + "/zkEuroChangeoverAdviser.lock")
+                    && ::chmod(run8.constData(), 0500) == 0));
+
+        // A folder another user owns, though no one else may write it; a runtime folder the user closed.
+        const QString folder = plant == u"/usr" ? OwnFolder(plant)
+            : plant == u"dangling"              ? run
+                                                : InstanceLock::userFolder();
+        const char *results[] = {"acquired", "held", "unavailable", "folder", "link", "special", "dangling link"};
+        struct stat info = {};
+        const QString where = folder == run ? "runtime" : folder == own ? "cache" : folder.isEmpty() ? "none" : folder;
+        const QString mode = ::stat(QFile::encodeName(folder).constData(), &info) == 0
+            ? QStringLiteral(" %1").arg(info.st_mode & 0777, 0, 8)
+            : QString();
+        QTEST(where + mode + u' ' + results[int(InstanceLock(folder).acquire())], "expected");
+        ::chmod(run8.constData(), 0700);
+    }
+
     void compactPath_data()
     {
         QTest::addColumn<QString>("path");
@@ -106,7 +164,9 @@ private slots:
         platform.printer().setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         AppContext context(platform);
         context.app().setLanguage(language);
-        context.state().CurrencyRates[OtherCurrencyIndex] = rate;
+        ConversionState state;
+        state.CurrencyRates[OtherCurrencyIndex] = rate;
+        context.conversion() = CurrentConversion(state);
         context.pageSetup() = {CourierNewGreek, qint16(size), 0, qint16(margin), 30};
         PrintJob job(context, nullptr);
         const QString caption = job.caption(PrintJob::ToBoth);

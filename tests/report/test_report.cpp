@@ -1,5 +1,5 @@
 #include "TestLocale.h"
-#include "app/texts/ReportTexts.h"
+#include "app/conversion/ReportTexts.h"
 #include "app/texts/Texts.h"
 #include "core/NumberText.h"
 #include "report/ReportLines.h"
@@ -96,14 +96,26 @@ private slots:
         QFETCH(double, rate);
         QFETCH(int, source);
         QFETCH(qint64, amount);
-        const auto steps = BuildReportSteps(model(qint16(source), amount, rate), ReportWordsFor(Language::English), "",
-                                            ReportForm::File, {});
-        QString separators(120, u' ');
+        const ReportModel report = model(qint16(source), amount, rate);
+        const ReportWords words = ReportWordsFor(Language::English);
+        const auto steps = BuildReportSteps(report, words, "", ReportForm::File, {});
+        // The file's table is the file's own lines: its column titles, the column rule under them, and the line
+        // that ends each row.
+        const QStringList table = ReportFileTable(report, words);
+        QStringList rows;
+        QString rule;
+        for (std::size_t i = 0; i + 1 < steps.size(); ++i)
+            rule = steps[i].text == table[0] ? steps[i + 1].text : rule;
         for (const ReportStep &step : steps)
-            for (qsizetype at = 30; step.endsRow && (at = step.text.indexOf(QLocale().decimalPoint(), at + 1)) > 0;)
+            if (step.endsRow)
+                rows << step.text;
+        QCOMPARE(table.mid(1), rows);
+        QString separators(120, u' ');
+        for (const QString &line : rows)
+            for (qsizetype at = 30; (at = line.indexOf(QLocale().decimalPoint(), at + 1)) > 0;)
                 separators[at] = u'.';
         QStringList columns;
-        for (const QString &line : {separators, steps[4].text, steps[3].text}) { // parts apart by 3 spaces or more
+        for (const QString &line : {separators, rule, table[0]}) { // parts apart by 3 spaces or more
             QStringList ends;
             for (const auto &part : QRegularExpression(QStringLiteral("\\S+( {1,2}\\S+)*")).globalMatch(line))
                 ends << QString::number(part.capturedEnd());

@@ -28,6 +28,9 @@ class TestDialogs : public WindowFixture
 {
     Q_OBJECT
 
+    // Settings whose conversion overflows in the drachma's row.
+    inline static const QByteArray Overflowing = "[Last]\r\nID=7\r\nAmount=922337203685477\r\n";
+
     QStringList m_shown; // the help topics shown since the last click
 
     // Every dialog, opened in the language of the moment over the main window; every window's help is recorded.
@@ -37,7 +40,7 @@ class TestDialogs : public WindowFixture
             new frmPageSetup(context(), m_main.get()),
             new frmPrint(context(), m_main.get()),
             new frmInputCurrency(context().dialogs(),
-                                 AmountEntry(context().state(), OtherCurrencyIndex, "1 ", context().app().language()),
+                                 AmountEntry(context().conversion(), OtherCurrencyIndex, context().app().language()),
                                  QIcon(), m_main.get()),
             new frmAbout(context().dialogs(), m_main.get()),
             new frmSettingsExport(context().dialogs(), context().settings(), m_main.get()),
@@ -89,11 +92,12 @@ class TestDialogs : public WindowFixture
             && child<QGroupBox>("fraPrintDestination")->isEnabled();
     }
 
-    void openAmount(int slot, const QString &amount)
+    // The amount dialog opened for a slot, its amount what the conversion of `ini` left in the slot's row.
+    void openAmount(int slot, const QByteArray &ini = {})
     {
-        start();
+        start(ini);
         showDialog(new frmInputCurrency(context().dialogs(),
-                                        AmountEntry(context().state(), slot, amount, Language::English), {}));
+                                        AmountEntry(context().conversion(), slot, Language::English), {}));
     }
 
 private slots:
@@ -140,7 +144,7 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(child<QProgressBar>("prbProgressBar"))->text(QAccessible::Name),
                  QStringLiteral("Print progress"));
         m_dialog.reset();
-        openAmount(OtherCurrencyIndex, QStringLiteral("1.00 "));
+        openAmount(OtherCurrencyIndex);
         QAccessibleInterface *decimals = QAccessible::queryAccessibleInterface(child<QWidget>("cboDecimals"));
         QCOMPARE(decimals->text(QAccessible::Name) + u'|' + decimals->text(QAccessible::Value),
                  QStringLiteral("Decimals:| 2 - Two"));
@@ -278,25 +282,25 @@ private slots:
     void amountDialogShowsItsEntry_data()
     {
         QTest::addColumn<int>("slot");
-        QTest::addColumn<QString>("amount");    // the row's amount caption
+        QTest::addColumn<QByteArray>("ini");    // what the row's amount shows, as the conversion of these settings
         QTest::addColumn<QStringList>("typed"); // name, rate, amount; "-" leaves a field as it opened
         QTest::addColumn<QString>("shown");     // title|rate line once typed, then the values or the refused field
-        QTest::newRow("named") << 13 << "1.00 " << QStringList{"Dollar", "1.1", "1,000.5"}
+        QTest::newRow("named") << 13 << QByteArray() << QStringList{"Dollar", "1.1", "1,000.5"}
                                << "Convert 'Dollar' to all other currencies|(EUR - Euro) 1 = 1.1 (Dollar)|10005000 2";
-        QTest::newRow("not a rate") << 13 << "1.00 " << QStringList{"-", "2,", "2"}
+        QTest::newRow("not a rate") << 13 << QByteArray() << QStringList{"-", "2,", "2"}
                                     << "Convert 'Other currency' to all other currencies|(EUR - Euro) 1 = 2, (Other "
                                        "currency)|txtCurrencyRate";
-        QTest::newRow("failure word") << 7 << "Overflow " << QStringList{"-", "-", "-"}
+        QTest::newRow("failure word") << 7 << Overflowing << QStringList{"-", "-", "-"}
                                       << "Convert 'GRD - Greek Drachma' to all other currencies|(EUR - Euro) 1 = "
                                          "340.75 (GRD - Greek Drachma)|txtAmount";
     }
     void amountDialogShowsItsEntry()
     {
         QFETCH(int, slot);
-        QFETCH(QString, amount);
+        QFETCH(QByteArray, ini);
         QFETCH(QStringList, typed);
         QFETCH(QString, shown);
-        openAmount(slot, amount);
+        openAmount(slot, ini);
         for (const char *name : {"txtCurrencyName", "txtCurrencyRate"})
             QVERIFY(field(name)->isReadOnly() == (slot != OtherCurrencyIndex)
                     && (field(name)->focusPolicy() == Qt::ClickFocus) == (slot != OtherCurrencyIndex));
@@ -318,22 +322,22 @@ private slots:
                 && child<QLabel>("lblConvertReason")->text().isEmpty());
     }
 
-    // Typed or pasted, only digits and separators get in, with a beep for the rest; a failure word already
-    // there can still be deleted.
+    // Typed or pasted, only digits and separators get in, with a beep for the rest; a paste at the cursor puts in
+    // what it keeps of the paste alone; a failure word already there can still be deleted.
     void amountKeyFilterRefusesAndBeeps()
     {
-        openAmount(7, QStringLiteral("Overflow "));
+        openAmount(7, Overflowing);
         QLineEdit *amount = field("txtAmount");
         amount->end(false);
         QTest::keyClick(amount, Qt::Key_Backspace);
         QCOMPARE(platform().beeps, 0);
         QTest::keyClicks(amount, QStringLiteral("a-3"));
         QCOMPARE(platform().beeps, 2);
-        for (const char *pasted : {"4x", "4,5"}) {
+        for (const char *pasted : {"4x", "4,5", " 6\n"}) {
             QApplication::clipboard()->setText(QLatin1String(pasted));
             amount->paste();
         }
-        QCOMPARE(amount->text(), QStringLiteral("Overflo34,5"));
+        QCOMPARE(amount->text(), QStringLiteral("Overflo34,56"));
         QCOMPARE(platform().beeps, 3);
     }
 

@@ -113,11 +113,69 @@ private slots:
             });
         }
         QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        const ConversionState &state = context().state();
+        const ConversionState &state = context().conversion().state();
         QCOMPARE(m_opened, converted.isEmpty() ? 0 : 1);
         QCOMPARE(m_opened ? QStringLiteral("%1 %2").arg(state.CurrentCurrency).arg(state.CurrentAmount.raw()) : "",
                  converted);
         QTEST(platform().beeps, "beeps");
+    }
+
+    // What the amount dialog converts and stores is what its fields show, whatever is pasted over them: blanks and
+    // line ends around a number go, grouping separators and the field's own currency are taken; anything else
+    // leaves the field as it was, with a beep and the reason. 777 GRD (2.28 EUR, 4.46 DEM or BGN) was converted last.
+    void pasteConvertsWhatTheFieldShows_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("pasted");    // numbers written the en_US way, swapped under el_GR
+        QTest::addColumn<QString>("shown");     // the field after the paste|the reason it was not taken
+        QTest::addColumn<QByteArray>("stored"); // in the settings file after Convert
+        const QString notNumber = "|The pasted text was not taken: it is not a number.";
+        const QString other = "|The pasted text was not taken: it names another currency.";
+        const auto row = [](const char *name, int slot, const char *field, const char *pasted, const QString &shown,
+                            const char *stored) {
+            QTest::newRow(name) << slot << QString(field) << QString(pasted) << shown << QByteArray(stored);
+        };
+        row("amount: a line end", 7, "txtAmount", "1500\n", "1500|", "Amount=1500\r\n");
+        row("amount: blanks around", 7, "txtAmount", " \t3 ", "3|", "Amount=3\r\n");
+        row("amount: a letter", 7, "txtAmount", "12abc", "777" + notNumber, "Amount=777\r\n");
+        row("amount: a minus", 7, "txtAmount", "-5", "777|The pasted text was not taken: the number is negative.",
+            "Amount=777\r\n");
+        row("amount: grouping separators", 7, "txtAmount", "1,000,000.5", "1,000,000.5|", "Amount=1000000.5\r\n");
+        row("amount: a euro sign, in euros", 0, "txtAmount", "€ 1,234.56", "1,234.56|", "Amount=1234.56\r\n");
+        row("amount: a euro sign, in marks", 3, "txtAmount", "€1,234.56", "4.46" + other, "Amount=4.46\r\n");
+        row("amount: the row's code", 3, "txtAmount", "1,234.56 DEM\r\n", "1,234.56|", "Amount=1234.56\r\n");
+        row("amount: another code", 3, "txtAmount", "5 GRD", "4.46" + other, "Amount=4.46\r\n");
+        row("rate: blanks around", 13, "txtCurrencyRate", " 3 ", "3|", "13=3\r\n");
+        row("rate: a letter", 13, "txtCurrencyRate", "2x", "1.95583" + notNumber, "13=1.95583\r\n");
+        row("rate: its code, a line end", 13, "txtCurrencyRate", "bgn 1.9\n", "1.9|", "13=1.9\r\n");
+    }
+    void pasteConvertsWhatTheFieldShows()
+    {
+        QFETCH(int, slot);
+        QFETCH(QString, field);
+        QFETCH(QString, pasted);
+        start("[General]\r\nOtherCurrency=BGN - Bulgarian Lev\r\n[Rates]\r\n13=1.95583\r\n[Last]\r\nID=7\r\n"
+              "Amount=777\r\n");
+        QString seen;
+        whenDialogOpens([&](frmInputCurrency *dialog) {
+            auto *edit = dialog->findChild<QLineEdit *>(field);
+            edit->setFocus();
+            edit->selectAll();
+            QGuiApplication::clipboard()->setText(Localized(pasted));
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            seen = edit->text() + u'|' + dialog->findChild<QLabel *>(QStringLiteral("lblPasteRefused"))->text();
+            QTest::keyClick(edit, Qt::Key_Return);
+            if (dialog->isVisible()) // Convert refused what the field does not show
+                seen += QStringLiteral(" (still open)"), dialog->reject();
+        });
+        QTest::mouseClick(goButton(slot), Qt::LeftButton);
+        QFETCH(QString, shown);
+        QCOMPARE(seen.section(u'|', 0, 0), Localized(shown.section(u'|', 0, 0)));
+        QCOMPARE(seen.section(u'|', 1), shown.section(u'|', 1));
+        QCOMPARE(platform().beeps, seen.endsWith(u'|') ? 0 : 1);
+        QFETCH(QByteArray, stored);
+        QVERIFY2(m_program->ini().contains(Localized(QString::fromLatin1(stored)).toLatin1()), m_program->ini());
     }
 
     // Fonts, pictures and controls grow with the window, and with them the dialogs it opens (within the 800 by 600

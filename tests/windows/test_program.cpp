@@ -222,6 +222,16 @@ private slots:
         screen.terminate();
         QVERIFY(screen.waitForFinished(5000));
     }
+
+    // Started with standard error closed and no runtime folder: the toolkit's warning about the folder must not
+    // go into the display connection, which then took descriptor 2, or the window never appears.
+    void closedStandardErrorLeavesTheDisplayAlone()
+    {
+        auto program = launch(QStringLiteral("exec 2>&-; unset XDG_RUNTIME_DIR"));
+        QVERIFY2(!waitForTitled(*program, QStringLiteral("Euro changeover adviser")).isEmpty(), "no window");
+        program->terminate();
+        QVERIFY(program->waitForFinished(5000));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProgram)

@@ -1,7 +1,5 @@
 #include "app/logic/AmountEntry.h"
 
-#include "app/texts/RowTexts.h"
-#include "core/ConversionState.h"
 #include "core/NumberText.h"
 
 namespace {
@@ -15,8 +13,7 @@ std::optional<QString> AmountStart(const QString &typed, bool keypad, const QLoc
     if (typed.size() != 1)
         return std::nullopt;
     const QChar key = typed.front();
-    if ((key >= u'0' && key <= u'9') || typed == locale.decimalPoint() || key == u'-'
-        || typed == locale.negativeSign())
+    if ((key >= u'0' && key <= u'9') || typed == locale.decimalPoint() || key == u'-' || typed == locale.negativeSign())
         return typed;
     // Whatever the keyboard layout puts on the keypad's separator key, it means the decimal separator.
     if (keypad && IsDecimalSeparator(typed))
@@ -24,17 +21,18 @@ std::optional<QString> AmountStart(const QString &typed, bool keypad, const QLoc
     return std::nullopt;
 }
 
-AmountEntry::AmountEntry(const ConversionState &state, int slot, const QString &amountCaption, Language language)
+AmountEntry::AmountEntry(const CurrentConversion &conversion, int slot, Language language)
     : m_slot(slot)
     , m_language(language)
-    , m_rowTitle(RowTitle(state, slot, language))
-    , m_euroTitle(RowTitle(state, 0, language))
-    , m_name(m_rowTitle)
-    , m_rate(FormatDouble(state.CurrencyRates[std::size_t(slot)]))
-    , m_amount(amountCaption.trimmed())
-    , m_decimals(state.decimalsOf(slot))
-    , m_captionName(m_rowTitle)
+    , m_rowTitle(conversion.rowTitle(slot, language))
+    , m_euroTitle(conversion.rowTitle(0, language))
 {
+    const ConversionInput opened = conversion.inputFor(slot, language);
+    m_name = opened.name;
+    m_rate = opened.rate;
+    m_amount = opened.amount;
+    m_decimals = opened.decimals;
+    m_captionName = m_rowTitle;
     rateLeft();
 }
 
@@ -77,8 +75,7 @@ void AmountEntry::rateLeft()
 
 void AmountEntry::nameLeft()
 {
-    if (m_name.trimmed().isEmpty())
-        m_name = CurrencyCaption(OtherCurrencyIndex, m_language);
+    m_name = CurrentConversion::acceptedName(m_name, m_language);
     m_captionName = m_name;
     rateLeft();
 }
@@ -86,18 +83,25 @@ void AmountEntry::nameLeft()
 AmountEntry::Outcome AmountEntry::validate()
 {
     nameLeft();
-    const std::optional<double> rate = ParseDouble(m_rate);
-    if (!rate || *rate <= 0)
-        return Refusal{TextId::BadRate, Field::Rate};
-    const std::optional<Money> amount = ParseAmount(m_amount);
-    if (!amount || amount->raw() < 0)
-        return Refusal{TextId::BadAmount, Field::Amount};
-    return InputCurrencyValues{*amount, qint16(m_decimals), *rate, m_name};
+    return CurrentConversion::accept({m_name, m_rate, m_amount, m_decimals}, m_language);
+}
+
+PastedNumber AmountEntry::paste(const QString &pasted) const
+{
+    QStringList units;
+    if (m_slot == 0)
+        units << QStringLiteral("€");
+    const QString code =
+        m_slot == OtherCurrencyIndex ? CodeOfName(m_name) : QString::fromLatin1(CurrencyCodes[std::size_t(m_slot)]);
+    if (!code.isEmpty())
+        units << code;
+    return PasteNumber(pasted, units);
 }
 
 bool AmountEntry::typeFirst(const QString &typed)
 {
-    const bool taken = typed.size() == 1 && ((typed.front() >= u'0' && typed.front() <= u'9') || IsDecimalSeparator(typed));
+    const bool taken =
+        typed.size() == 1 && ((typed.front() >= u'0' && typed.front() <= u'9') || IsDecimalSeparator(typed));
     if (taken) {
         m_amount = typed;
         m_typedFirst = true;
@@ -111,16 +115,17 @@ QStringList AmountEntry::laterChoices() const
     if (nameAndRateLocked())
         return choices;
     for (int index = 0; index < int(LaterChangeovers.size()); ++index)
-        choices << QStringLiteral("%1 (%2)").arg(LaterCurrencyName(index, m_language)).arg(LaterChangeovers[std::size_t(index)].year);
+        choices << QStringLiteral("%1 (%2)")
+                       .arg(LaterCurrencyName(index, m_language))
+                       .arg(LaterChangeovers[std::size_t(index)].year);
     return choices;
 }
 
 void AmountEntry::chooseLater(int index)
 {
-    m_name = LaterCurrencyName(index, m_language);
-    // The official text, trailing zeros and all, with the regional separator.
-    m_rate = QLatin1String(LaterChangeovers[std::size_t(index)].rate);
-    m_rate.replace(u'.', QLocale().decimalPoint());
-    m_decimals = LaterChangeoverDecimals;
+    const ConversionInput later = CurrentConversion::laterInput(index, m_language);
+    m_name = later.name;
+    m_rate = later.rate;
+    m_decimals = later.decimals;
     nameLeft();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/logic/InputCurrencyValues.h"
+#include "app/conversion/CurrentConversion.h"
+#include "app/conversion/NumberPaste.h"
 #include "app/texts/Texts.h"
 
 #include <QLocale>
@@ -8,9 +9,6 @@
 #include <QStringList>
 
 #include <optional>
-#include <variant>
-
-struct ConversionState;
 
 // What a key typed on the main window starts an amount with: a digit, the
 // decimal separator (the keypad's separator key types the locale's), or a
@@ -20,27 +18,20 @@ std::optional<QString> AmountStart(const QString &typed, bool keypad, const QLoc
 
 // The amount dialog's logic, without its widgets: what its fields open with for
 // a slot, which of them are locked, the captions that follow the typed name and
-// rate, when Convert is enabled, and the check of what was typed. The dialog
-// hands in its fields' texts as they change and tells when a field is left;
-// it shows this state, as the settings dialogs show theirs.
+// rate, when Convert is enabled, what a paste puts in a number field, and the
+// check of what was typed, which is the conversion's own (CurrentConversion::accept).
+// The dialog hands in its fields' texts as they change and tells when a field
+// is left; it shows this state, as the settings dialogs show theirs.
 class AmountEntry
 {
 public:
-    enum class Field {
-        Rate,
-        Amount
-    };
-    // Why Convert was refused: the message, and the field that takes the focus.
-    struct Refusal
-    {
-        TextId message;
-        Field field;
-    };
-    using Outcome = std::variant<InputCurrencyValues, Refusal>;
+    using Field = CurrentConversion::Field;
+    using Refusal = CurrentConversion::Refusal;
+    using Outcome = CurrentConversion::Acceptance;
 
-    // For a slot of the state, with the amount caption its row shows (a
-    // number, or a failure word after an overflow).
-    AmountEntry(const ConversionState &state, int slot, const QString &amountCaption, Language language);
+    // For a slot of the conversion; the amount opens with what its row shows
+    // (a number, or a failure word after an overflow).
+    AmountEntry(const CurrentConversion &conversion, int slot, Language language);
 
     int slot() const { return m_slot; }
     Language language() const { return m_language; }
@@ -74,6 +65,11 @@ public:
     void setAmount(const QString &amount) { m_amount = amount; }
     void setDecimals(int decimals) { m_decimals = decimals; }
 
+    // What a paste into the amount or the rate field puts there, or why it
+    // does not: the field's own currency is its slot's code (and for the euro
+    // its sign too), for the additional currency the code its name starts with.
+    PastedNumber paste(const QString &pasted) const;
+
     // The amount opens holding a key typed on the main window instead of the
     // row's amount, when its field would take that key (a digit or a
     // separator); false when it would refuse it.
@@ -93,8 +89,8 @@ public:
     // language; the caption and the rate line follow it.
     void nameLeft();
 
-    // Convert: leaves the name first, then checks the rate (a number above 0)
-    // and the amount (a number, 0 or more).
+    // Convert: leaves the name first, then checks what was typed as every
+    // conversion is checked.
     Outcome validate();
 
 private:
@@ -107,7 +103,7 @@ private:
     QString m_name;
     QString m_rate;
     QString m_amount;
-    int m_decimals;
+    int m_decimals = 0;
     QString m_captionName;
     QString m_rateLine;
     bool m_convertEnabled = true;

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "app/logic/AmountEntry.h"
-#include "app/logic/InputCurrencyValues.h"
-#include "app/texts/RowSpeech.h"
-#include "app/texts/RowTexts.h"
+#include "app/conversion/InputCurrencyValues.h"
 #include "app/texts/ToolkitTranslator.h"
-#include "core/Conversion.h"
 #include "settings/StateStore.h"
 
-#include <QString>
-
-#include <array>
 #include <functional>
 #include <optional>
 
@@ -30,9 +23,11 @@ struct MainChanges
 using AmountQuestion = std::function<std::optional<InputCurrencyValues>(int slot)>;
 
 // The main window's logic, without its widgets: the start-up's last steps, the
-// language, the conversion flow with its save and its error report, and what
-// the rows read. The window builds the widgets, forwards its events here and
-// shows what each step changed.
+// language, and the flow of a conversion the user starts: ask for the amount,
+// mark the row, convert, save, with the error report. What the rows, the status
+// line and the reports show, the conversion itself gives (AppContext::conversion()).
+// The window builds the widgets, forwards its events here and shows what each
+// step changed.
 class MainController
 {
 public:
@@ -48,30 +43,14 @@ public:
     void setLanguage(Language language);
 
     // A conversion the user started from a slot: asks for the amount, and when
-    // it was confirmed takes it into the conversion state, converts, keeps the
-    // state in the settings file and shows every row. The mark ends on the
-    // current row either way. Nothing happens while another conversion waits
-    // for its amount, or once the program is ending.
+    // it was confirmed takes it into the conversion, converts, keeps the state
+    // in the settings file and shows every row. The mark ends on the current
+    // row either way. Nothing happens while another conversion waits for its
+    // amount, or once the program is ending.
     MainChanges ConvertFrom(int slot, const AmountQuestion &askAmount, QWidget *owner);
     // Re-runs the current conversion without asking, as after a re-layout; not
     // while a conversion waits for its amount (that one shows the rows itself).
     MainChanges refreshConversion(QWidget *owner);
-
-    // What the rows show, in the current language.
-    QString rowTitle(int slot) const;
-    // Before the first conversion, the lower end of the amount range.
-    RowText rowText(int slot) const;
-    // All fourteen at once, for showing every row: one pass, not fourteen.
-    std::array<RowText, CurrencyCount> rowTexts() const;
-    // What a screen reader says for each row, in the current language.
-    std::array<RowSpeech, CurrencyCount> rowSpeech() const;
-    // What Ctrl+C copies from a row: its rounded amount as shown, or its
-    // unrounded amount (also while the tooltips are hidden), without padding.
-    QString copyText(int slot, bool unrounded) const;
-    // The status bar's road of the last conversion for a row (StatusTexts.h).
-    QString statusLine(int slot) const;
-    // What the amount dialog for a slot opens with.
-    AmountEntry amountEntry(int slot) const;
 
     // Where the window was when the program last ended; none at a first start.
     std::optional<WindowPlace> keptWindowPlace() const;
@@ -80,11 +59,8 @@ public:
     void keepWindowPlace(const WindowPlace &place);
 
 private:
-    // A confirmed amount for the slot changes the conversion state.
-    void confirmInput(int slot, const InputCurrencyValues &values);
-    // Converts CurrentAmount from CurrentCurrency, keeps the result for the
-    // rows and the state in the settings file; a failed save is reported (once
-    // per cause) with the conversion's error location.
+    // Converts the current amount, keeps the state in the settings file; a
+    // failed save is reported (once per cause) with the conversion's error location.
     void convertCurrent(QWidget *owner);
     // The mark's place after a conversion: the current row, or none once the program is ending.
     std::optional<int> markedRow() const;

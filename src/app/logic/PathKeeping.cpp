@@ -35,7 +35,7 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
     const QString title = Text(TextId::StorePathTitle, language);
     PathKeepingResult result;
     if (!FileExists(savedPathsFile)) {
-        if (const ErrorCode error = CreateEmptyFile(savedPathsFile); error != ErrorCode::None) {
+        if (const ErrorCode error = CreateEmptyFile(savedPathsFile, LinkAtTarget::Followed); error != ErrorCode::None) {
             result.failure = {error, savedPathsFile};
             return result;
         }
@@ -72,7 +72,8 @@ PathKeepingResult StoreSavedPath(const SharedDialogs &dialogs, QWidget *owner, c
         return result;
     }
 
-    SafeFile output(savedPathsFile);
+    // The program's own file: a link the user put there stays, and the file it points to is written.
+    SafeFile output(savedPathsFile, LinkAtTarget::Followed);
     bool written = output.open() && output.write(path.toUtf8() + LineEnd) >= 0;
     for (const QByteArray &line : std::as_const(lines)) {
         written = written && output.write(line + LineEnd) >= 0;

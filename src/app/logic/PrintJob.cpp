@@ -3,8 +3,6 @@
 #include "app/services/AppContext.h"
 #include "app/services/ErrorTrap.h"
 #include "app/services/FileChooserFolder.h"
-#include "app/texts/ReportTexts.h"
-#include "app/texts/RowTexts.h"
 #include "app/texts/Texts.h"
 #include "core/NumberText.h"
 #include "files/SafeFile.h"
@@ -80,20 +78,10 @@ QString PrintJob::progressText(int current, int total, const QLocale &locale)
     return FormatDouble(progressPercent(current, total), locale) + QStringLiteral(" %");
 }
 
-ReportModel PrintJob::model() const
-{
-    std::array<QString, CurrencyCount> names;
-    for (int slot = 0; slot < CurrencyCount; ++slot)
-        names[std::size_t(slot)] = RowTitle(m_context.state(), slot, m_context.app().language());
-    const ConversionState &state = m_context.state();
-    const std::optional<ConversionResult> &last = m_context.lastResult();
-    return BuildReportModel(last ? *last : Convert(state), state, names);
-}
-
 std::vector<ReportStep> PrintJob::steps(ReportForms forms) const
 {
-    return BuildReportSteps(model(), ReportWordsFor(m_context.app().language()), ReportDateTimeText(), forms,
-                            m_context.pageSetup());
+    return m_context.conversion().reportSteps(m_context.app().language(), forms, m_context.pageSetup(),
+                                              ReportDateTimeText());
 }
 
 PageFit PrintJob::fitOf(const std::vector<ReportStep> &steps) const
@@ -116,15 +104,16 @@ QString PrintJob::ChooseFile(const QString &title, const QString &fileName, cons
     return path;
 }
 
-void PrintJob::refuseFile(const Failure &failure) const
+void PrintJob::refuseFile(const QString &file, const Failure &failure) const
 {
     // Not an unexpected error: the user chose a file that cannot be written,
-    // and can simply choose another.
+    // and can simply choose another. A folder at fault is named too.
     const Language language = m_context.app().language();
-    m_context.dialogs().ShowMessageBox(
-        m_owner, m_context.app().ProgramTitle,
-        Text(TextId::PrintFileUnwritable, language).arg(failure.path, ErrorDescription(failure.code, language)),
-        MessageStyle::Exclamation);
+    const QString reason =
+        failure.path == file ? ErrorDescription(failure.code, language) : FailureDescription(failure, language);
+    m_context.dialogs().ShowMessageBox(m_owner, m_context.app().ProgramTitle,
+                                       Text(TextId::PrintFileUnwritable, language).arg(file, reason),
+                                       MessageStyle::Exclamation);
 }
 
 PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
@@ -156,7 +145,7 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
     if (toFile) {
         file.emplace(filePath);
         if (const Failure failure = file->open(); failure.failed()) {
-            refuseFile(failure);
+            refuseFile(filePath, failure);
             return Outcome::NotStarted;
         }
     }
@@ -171,7 +160,7 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
     if (!pdfPath.isEmpty()) {
         pdf.emplace(pdfPath);
         if (!pdf->open()) {
-            refuseFile(pdf->failure());
+            refuseFile(pdfPath, pdf->failure());
             return Outcome::NotStarted;
         }
     }
@@ -184,7 +173,7 @@ PrintJob::Outcome PrintJob::print(qint16 destination, const Window &window)
             {app.ProgramTitle, m_context.pageSetup().FontName, fit.pointSize, pdf ? &*pdf : nullptr, fit.landscape});
         if (!printer) {
             if (pdf) {
-                refuseFile({ErrorCode::PathFileAccess, pdfPath});
+                refuseFile(pdfPath, {ErrorCode::PathFileAccess, pdfPath});
                 return Outcome::NotStarted;
             }
             trap.check(Failure{ErrorCode::DeviceIo, platform.printerName()});

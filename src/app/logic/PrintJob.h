@@ -2,7 +2,6 @@
 
 #include "core/ErrorCode.h"
 #include "report/PageFit.h"
-#include "report/ReportModel.h"
 #include "report/ReportSteps.h"
 
 #include <QLocale>
@@ -48,7 +47,7 @@ public:
     int pageCount() const;
     // "Print - Number of pages: 1.", and when the destination takes in the
     // printer and the report's line does not fit the page as it is set up, how
-    // the print holds it: "Landscape, size 9."
+    // the print holds it: "Landscape orientation, size 9."
     QString caption(qint16 destination) const;
     // How the next print sets the report on the printer's page.
     PageFit pageFit() const;
@@ -75,11 +74,10 @@ public:
     static QString progressText(int current, int total, const QLocale &locale = QLocale());
 
 private:
-    ReportModel model() const;
     std::vector<ReportStep> steps(ReportForms forms) const;
     PageFit fitOf(const std::vector<ReportStep> &steps) const;
     QString ChooseFile(const QString &title, const QString &fileName, const QString &filter) const;
-    void refuseFile(const Failure &failure) const;
+    void refuseFile(const QString &file, const Failure &failure) const;
 
     AppContext &m_context;
     QWidget *m_owner;

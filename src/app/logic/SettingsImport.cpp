@@ -79,7 +79,8 @@ TransferOutcome SettingsImport::importFiles(QWidget *owner)
             != MessageAnswer::Yes)
         return TransferOutcome::StayOpen;
 
-    const Failure copied = CopyOrMoveFiles(FileTransfer::Copy, sources, ownFolder());
+    // Over the program's own files: a link the user put in their place stays.
+    const Failure copied = CopyOrMoveFiles(FileTransfer::Copy, sources, ownFolder(), LinkAtTarget::Followed);
     dialogs().BringWindowToFront(owner);
     if (refusedAsNotRegular(owner, copied))
         return TransferOutcome::StayOpen;

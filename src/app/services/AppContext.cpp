@@ -4,9 +4,9 @@
 #include "app/services/ErrorTrap.h"
 #include "app/services/SettingsLocation.h"
 #include "app/texts/Texts.h"
+#include "files/SafeFile.h"
 #include "platform/PlatformServices.h"
 #include "settings/IniAccess.h"
-#include "settings/StateStore.h"
 
 AppContext::AppContext(PlatformServices &platform)
     : m_platform(platform)
@@ -18,11 +18,11 @@ AppContext::AppContext(PlatformServices &platform)
 bool AppContext::startUp()
 {
     m_app.setProgramFolder(m_platform.programFolder());
-    m_settings = SettingsStore(SettingsFilePath(m_app.ProgramFolder, UserConfigFolder(), AdministratorsSettingsFile()));
+    const SettingsPlace place = PrepareSettingsFile(ProgramSettingsFile(m_app.ProgramFolder));
+    m_settings = SettingsStore(place.file, place.firstStart);
     const Failure unreadable = m_settings.load();
     // A first start follows the desktop's language; the window then stores it.
-    const std::optional<bool> storedGreek = ReadIniStoredBoolean(m_settings.document(), Setting::Language);
-    m_app.GreekLanguage = storedGreek ? *storedGreek : DesktopPrefersGreek(m_platform.desktopLanguages());
+    m_app.setLanguage(StartingLanguage(m_settings.document(), m_platform.desktopLanguages()));
     m_app.ProgramTitle = Text(TextId::ProgramTitle, m_app.language());
 
     if (unreadable.code == ErrorCode::FileTooLarge) {
@@ -42,6 +42,7 @@ bool AppContext::startUp()
     const PlatformServices::Instance instance = m_platform.otherInstanceRunning();
     if (CheckSingleInstance(m_app.ProgramTitle, instance == PlatformServices::Instance::OtherRunning))
         return false;
+    RemoveLeftoversBeforeWrites(instance == PlatformServices::Instance::Alone);
     if (instance == PlatformServices::Instance::Alone)
         m_settings.removeSaveLeftovers();
     if (instance != PlatformServices::Instance::Alone) {
@@ -63,6 +64,9 @@ QString AppContext::lockMessage(PlatformServices::Instance instance) const
         break;
     case PlatformServices::Instance::LinkInTheWay:
         what = TextId::LockInTheWayLink;
+        break;
+    case PlatformServices::Instance::DanglingLinkInTheWay:
+        what = TextId::LockInTheWayDanglingLink;
         break;
     case PlatformServices::Instance::SpecialInTheWay:
         break;
@@ -89,5 +93,5 @@ void AppContext::loadSettings()
     m_app.HideToolTips = ReadIniBoolean(ini, Setting::ToolTipText);
     m_printDestination = ReadIniInteger(ini, Setting::PrintDestination);
     m_pageSetup = LoadPageSetup(ini);
-    FillConversionState(m_state, ini);
+    m_conversion.load(ini);
 }

@@ -1,18 +1,15 @@
 #pragma once
 
+#include "app/conversion/CurrentConversion.h"
 #include "app/services/AppValues.h"
 #include "app/services/SharedDialogs.h"
-#include "core/Conversion.h"
-#include "core/ConversionState.h"
 #include "platform/PlatformServices.h"
 #include "report/PageSetup.h"
 #include "settings/SettingsStore.h"
 
-#include <optional>
-
 // What lives for the whole run: the platform, the application values, the
-// shared dialogs, the settings file, the conversion state with the last result,
-// the page setup and the print destination. Filled by the start-up before any
+// shared dialogs, the settings file, the conversion (its state and its last
+// result), the page setup and the print destination. Filled by the start-up before any
 // window exists; the windows and their logic classes take from it what they use.
 class AppContext
 {
@@ -34,11 +31,10 @@ public:
     const SharedDialogs &dialogs() const { return m_dialogs; }
     // The settings file; its path is the one the program uses everywhere.
     SettingsStore &settings() { return m_settings; }
-    ConversionState &state() { return m_state; }
-    const ConversionState &state() const { return m_state; }
-    // The last conversion, which the rows show and the report prints; none before the first.
-    const std::optional<ConversionResult> &lastResult() const { return m_lastResult; }
-    void setLastResult(const ConversionResult &result) { m_lastResult = result; }
+    // The one conversion, whose views the rows, the status line, the report and
+    // the command line show.
+    CurrentConversion &conversion() { return m_conversion; }
+    const CurrentConversion &conversion() const { return m_conversion; }
     PageSetupValues &pageSetup() { return m_pageSetup; }
     const PageSetupValues &pageSetup() const { return m_pageSetup; }
     qint16 printDestination() const { return m_printDestination; }
@@ -55,8 +51,7 @@ private:
     AppValues m_app;
     SharedDialogs m_dialogs;
     SettingsStore m_settings;
-    ConversionState m_state;
-    std::optional<ConversionResult> m_lastResult;
+    CurrentConversion m_conversion;
     PageSetupValues m_pageSetup;
     qint16 m_printDestination = 0;
 };

@@ -8,9 +8,7 @@
 // The settings file's path has its one home in the settings store (AppContext::settings()).
 struct AppValues
 {
-    QString ProgramFolder; // without a trailing separator
-    QString GreekHelpFile;
-    QString EnglishHelpFile;
+    QString ProgramFolder;      // without a trailing separator
     bool GreekLanguage = false; // the interface language: ask language()
     QString ProgramTitle;
     bool HideToolTips = false; // when set, tooltips that show data are emptied
@@ -18,6 +16,6 @@ struct AppValues
     Language language() const { return GreekLanguage ? Language::Greek : Language::English; }
     void setLanguage(Language language) { GreekLanguage = language == Language::Greek; }
 
-    // Composes the help files' paths from the program's folder.
+    // The program's folder, cleaned of "." and ".." and a trailing separator.
     void setProgramFolder(const QString &folder);
 };

@@ -1,18 +1,18 @@
 #include "app/services/CommandLine.h"
 
+#include "app/conversion/CurrentConversion.h"
+#include "app/services/DesktopLanguage.h"
 #include "app/services/SettingsLocation.h"
-#include "app/texts/ReportTexts.h"
-#include "app/texts/RowTexts.h"
-#include "app/texts/StatusTexts.h"
-#include "core/NumberText.h"
-#include "report/ReportSteps.h"
-#include "settings/IniAccess.h"
-#include "settings/StateStore.h"
+#include "files/FileSystemCalls.h"
+#include "settings/IniDocument.h"
 
 #include <QCommandLineParser>
+#include <QStringEncoder>
 #include <QTextStream>
 
 #include <array>
+#include <cerrno>
+#include <langinfo.h>
 
 namespace {
 
@@ -52,16 +52,83 @@ bool DisplayAvailable(const QCommandLineParser &parser)
 
 QString Dashed(const QString &name) { return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name; }
 
-// The slot of a currency code, in any letter case; -1 when there is none.
-int SlotOfCode(const QString &code)
+// An option as the user typed it ("-AAAA" stays so), without a value given to it.
+QString Typed(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        const QString option = argument.section(u'=', 0, 0);
+        if (option == u'-' + name || option == QStringLiteral("--") + name)
+            return option;
+    }
+    return Dashed(name);
+}
+
+// What a complaint repeats of an argument: its start, when it is long.
+QString Echoed(const QString &argument)
+{
+    constexpr qsizetype Shown = 60;
+    if (argument.size() <= Shown)
+        return argument;
+    const qsizetype cut = argument.at(Shown - 1).isHighSurrogate() ? Shown - 1 : Shown;
+    return argument.left(cut) + QStringLiteral("...");
+}
+
+// Direction overrides and isolates, and the marks that steer them: from a
+// settings file they would reorder what the terminal shows.
+bool IsDirectionControl(char16_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// The text as the terminal is to receive it. A control character other than
+// the line break (an escape sequence could retitle, clear or rewrite the
+// terminal) or a direction control becomes the replacement character. The
+// bytes follow the locale's character set; an ASCII locale (C, POSIX) is taken
+// as UTF-8, as the toolkit takes it, so that Greek stays readable.
+QByteArray ForTerminal(QString text)
+{
+    for (QChar &c : text) {
+        if ((c.category() == QChar::Other_Control && c != u'\n') || IsDirectionControl(c.unicode()))
+            c = QChar::ReplacementCharacter;
+    }
+    const QByteArray charset(::nl_langinfo(CODESET));
+    QStringEncoder encoder(charset.constData());
+    if (charset == "UTF-8" || charset == "ANSI_X3.4-1968" || !encoder.isValid())
+        return text.toUtf8();
+    // A character the set lacks comes out as the substitute control character.
+    return QByteArray(encoder.encode(text)).replace('\x1a', '?');
+}
+
+// What a currency code names, in any letter case: a slot, and for a currency
+// fixed later its index in LaterChangeovers, which converts in the additional
+// currency's slot. A slot of -1: no currency has the code.
+struct NamedCurrency
+{
+    int slot = -1;
+    int later = -1;
+};
+NamedCurrency CurrencyOfCode(const QString &code)
 {
     if (code.compare(QLatin1String("OTHER"), Qt::CaseInsensitive) == 0)
-        return OtherCurrencyIndex;
+        return {OtherCurrencyIndex};
     for (int slot = 0; slot < OtherCurrencyIndex; ++slot) {
         if (code.compare(QLatin1String(CurrencyCodes[std::size_t(slot)]), Qt::CaseInsensitive) == 0)
-            return slot;
+            return {slot};
     }
-    return -1;
+    for (int later = 0; later < int(LaterChangeovers.size()); ++later) {
+        if (code.compare(QLatin1String(LaterChangeovers[std::size_t(later)].code), Qt::CaseInsensitive) == 0)
+            return {OtherCurrencyIndex, later};
+    }
+    return {};
+}
+
+// The codes of the currencies fixed later, for the help: "SIT, CYP, ..., BGN".
+QString LaterCodes()
+{
+    QStringList codes;
+    for (const LaterChangeover &later : LaterChangeovers)
+        codes << QLatin1String(later.code);
+    return codes.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -87,7 +154,7 @@ CommandLine::CommandLine(const QStringList &arguments)
     const auto misused = [this](TextId problem, const QString &subject) {
         m_action = Action::Wrong;
         m_problem = problem;
-        m_subject = subject;
+        m_subject = Echoed(subject);
     };
     const bool parsed = parser.parse(arguments);
     // The last of --greek and --english wins, as later options do elsewhere;
@@ -102,7 +169,7 @@ CommandLine::CommandLine(const QStringList &arguments)
         const QStringList unknown = parser.unknownOptionNames();
         const QString &last = arguments.constLast();
         if (!unknown.isEmpty())
-            misused(TextId::CommandUnknownOption, Dashed(unknown.constFirst()));
+            misused(TextId::CommandUnknownOption, Typed(arguments, unknown.constFirst()));
         else if (last == QLatin1String("--convert") || last == QLatin1String("-convert"))
             misused(TextId::CommandConvertNeeds, QStringLiteral("--convert"));
         else
@@ -147,25 +214,51 @@ QString CommandLine::HelpText(Language language, bool full)
         names = names.size() < DescriptionColumn - 1 ? names.leftJustified(DescriptionColumn) : names + u'\n' + indent;
         help += names + Text(entry.description, language).replace(u'\n', u'\n' + indent) + u'\n';
     }
-    if (full)
-        help += u'\n' + Text(TextId::CommandDetails, language) + u'\n';
+    if (full) {
+        // The later currencies' codes follow the paragraph on the codes.
+        QStringList details = Text(TextId::CommandDetails, language).split(QStringLiteral("\n\n"));
+        details.insert(1, Text(TextId::CommandLaterCodes, language).arg(LaterCodes()));
+        help += u'\n' + details.join(QStringLiteral("\n\n")) + u'\n';
+    }
     return help;
 }
 
-int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream &err) const
+int CommandLine::run(const QString &programFolder, const QStringList &desktopLanguages, int out, int err) const
+{
+    QString answered;
+    QString complaint;
+    QTextStream answerStream(&answered);
+    QTextStream complaintStream(&complaint);
+    Language language = Language::English;
+    int code = answer(programFolder, desktopLanguages, answerStream, complaintStream, language);
+    answerStream.flush();
+    complaintStream.flush();
+    // As cat and printf do: an answer lost on a full disk or a closed output is no success.
+    const QByteArray bytes = ForTerminal(answered);
+    if (FileSystem::WriteAll(out, bytes.constData(), bytes.size()) != bytes.size()) {
+        const ErrorCode error = FileSystem::CodeOfErrno(errno, QString());
+        complaint += Text(TextId::CommandOutputFailed, language).arg(ErrorDescription(error, language)) + u'\n';
+        code = Failed;
+    }
+    const QByteArray said = ForTerminal(complaint);
+    FileSystem::WriteAll(err, said.constData(), said.size());
+    return code;
+}
+
+int CommandLine::answer(const QString &programFolder, const QStringList &desktopLanguages, QTextStream &out,
+                        QTextStream &err, Language &language) const
 {
     if (m_action == Action::Version) {
+        language = m_language.value_or(Language::English);
         out << ProgramName << u' ' << QStringLiteral(EURO_VERSION) << u'\n';
         return Done;
     }
     // The settings the window would use, read where it would find them: the
     // administrator's starting settings until a first start copied them.
     Failure unreadable;
-    const IniDocument ini = IniDocument::load(
-        FindSettingsFile(programFolder, UserConfigFolder(), AdministratorsSettingsFile()).current(), &unreadable);
-    // The stored language is a boolean, true for Greek.
-    const Language language =
-        m_language.value_or(ReadIniBoolean(ini, Setting::Language) ? Language::Greek : Language::English);
+    const IniDocument ini = IniDocument::load(ProgramSettingsFile(programFolder).current(), &unreadable);
+    // The language the window would start in, unless one was asked for.
+    language = m_language.value_or(StartingLanguage(ini, desktopLanguages));
     switch (m_action) {
     case Action::Help:
         out << HelpText(language, true);
@@ -188,37 +281,27 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
 
 int CommandLine::convert(const IniDocument &ini, Language language, QTextStream &out, QTextStream &err) const
 {
-    ConversionState state;
-    FillConversionState(state, ini);
-    const int slot = SlotOfCode(m_code);
-    if (slot < 0) {
-        err << Text(TextId::CommandUnknownCode, language).arg(m_code) << u'\n';
+    CurrentConversion conversion;
+    conversion.load(ini);
+    const NamedCurrency currency = CurrencyOfCode(m_code);
+    if (currency.slot < 0) {
+        err << Text(TextId::CommandUnknownCode, language).arg(Echoed(m_code)) << u'\n';
         return Misused;
     }
-    // What the amount dialog refuses, in its order and with its words.
-    const std::optional<Money> amount = ParseAmount(m_amount);
-    const bool badRate = !(state.CurrencyRates[std::size_t(slot)] > 0);
-    if (badRate || !amount || amount->raw() < 0) {
-        err << Text(badRate ? TextId::BadRate : TextId::BadAmount, language) << u'\n';
+    // A currency fixed later stands in for the additional currency for this
+    // conversion only; the stored one is neither used nor changed.
+    ConversionInput input = currency.later >= 0 ? CurrentConversion::laterInput(currency.later, language)
+                                                : conversion.inputFor(currency.slot, language);
+    input.amount = m_amount;
+    const CurrentConversion::Acceptance accepted = CurrentConversion::accept(input, language);
+    if (const auto *refusal = std::get_if<CurrentConversion::Refusal>(&accepted)) {
+        err << Text(refusal->message, language) << u'\n';
         return Misused;
     }
-    state.CurrentCurrency = qint16(slot);
-    state.CurrentAmount = *amount;
-    const ConversionResult result = Convert(state);
-
-    std::array<QString, CurrencyCount> names;
-    for (int row = 0; row < CurrencyCount; ++row)
-        names[std::size_t(row)] = RowTitle(state, row, language);
-    out << ConversionRoad(result, state, slot, names[OtherCurrencyIndex], language) << u'\n';
-    // The report file's lines: its column titles, then the data line that ends each row.
-    constexpr std::size_t ColumnTitleLine = 3;
-    const std::vector<ReportStep> steps =
-        BuildReportSteps(BuildReportModel(result, state, names), ReportWordsFor(language), QString(), ReportForm::File,
-                         PageSetupValues());
-    out << steps[ColumnTitleLine].text << u'\n';
-    for (const ReportStep &step : steps) {
-        if (step.endsRow)
-            out << step.text << u'\n';
-    }
-    return result.overflow ? Failed : Done;
+    conversion.take(currency.slot, std::get<InputCurrencyValues>(accepted));
+    conversion.convert();
+    out << conversion.road(currency.slot, language) << u'\n';
+    for (const QString &line : conversion.reportTable(language))
+        out << line << u'\n';
+    return conversion.overflowed() ? Failed : Done;
 }

@@ -17,7 +17,8 @@ class QTextStream;
 // Without options the window opens. --help and --version print and end.
 // --convert AMOUNT CODE converts as the window does, with the settings the
 // window would use, and prints the road of the conversion, then the report's
-// column titles and data lines as the report file has them. It reads the
+// column titles and data lines as the report file has them. The code of a
+// currency fixed later converts as the additional currency at its official rate. It reads the
 // settings and never writes them, and takes no single-instance lock, so it may
 // run while the window is open.
 class CommandLine
@@ -36,8 +37,13 @@ public:
     bool opensWindow() const { return m_action == Action::Window; }
 
     // Does what the arguments ask for, other than opening the window, reading
-    // the settings of the program in programFolder. Returns the exit code.
-    int run(const QString &programFolder, QTextStream &out, QTextStream &err) const;
+    // the settings of the program in programFolder, in the language the window
+    // would start in on a desktop of these interface languages, unless one was
+    // asked for, and writes the answer and any complaint to the descriptors.
+    // What is written has no control character but the line break, and follows
+    // the locale's character set. An answer that cannot be written all is a
+    // failure, said on `err`. Returns the exit code.
+    int run(const QString &programFolder, const QStringList &desktopLanguages, int out, int err) const;
 
     // The help in the chosen language: the usage and the options, and when
     // full, what the program does, the currency codes and the exit codes.
@@ -53,6 +59,8 @@ private:
         Wrong, // m_problem says how, about m_subject
     };
 
+    int answer(const QString &programFolder, const QStringList &desktopLanguages, QTextStream &out, QTextStream &err,
+               Language &language) const;
     int convert(const IniDocument &ini, Language language, QTextStream &out, QTextStream &err) const;
 
     Action m_action = Action::Window;

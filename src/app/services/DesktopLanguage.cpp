@@ -1,5 +1,7 @@
 #include "app/services/DesktopLanguage.h"
 
+#include "settings/IniAccess.h"
+
 bool DesktopPrefersGreek(const QStringList &uiLanguages)
 {
     for (const QString &name : uiLanguages) {
@@ -11,4 +13,10 @@ bool DesktopPrefersGreek(const QStringList &uiLanguages)
             return false;
     }
     return false;
+}
+
+Language StartingLanguage(const IniDocument &ini, const QStringList &uiLanguages)
+{
+    const std::optional<bool> storedGreek = ReadIniStoredBoolean(ini, Setting::Language);
+    return storedGreek.value_or(DesktopPrefersGreek(uiLanguages)) ? Language::Greek : Language::English;
 }

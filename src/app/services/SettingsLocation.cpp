@@ -8,16 +8,15 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-bool IsWritableFolder(const QString &folder)
+namespace {
+
+bool IsWritable(const QFileInfo &info)
 {
-    const QFileInfo info(folder);
     constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     // isWritable() asks the system (access()), which also knows about read-only
-    // mounts and access lists; the bits catch the folder root was meant to leave alone.
-    return info.isDir() && info.isWritable() && (info.permissions() & anyWrite);
+    // mounts and access lists; the bits catch what root was meant to leave alone.
+    return info.isWritable() && (info.permissions() & anyWrite);
 }
-
-namespace {
 
 // The menu entry that the install rules put beside the program's bin folder.
 bool IsInstalled(const QString &programFolder)
@@ -27,35 +26,50 @@ bool IsInstalled(const QString &programFolder)
 
 } // namespace
 
+bool IsWritableFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && IsWritable(info);
+}
+
 SettingsPlace FindSettingsFile(const QString &programFolder, const QString &configFolder,
                                const QString &administratorsFile)
 {
-    if (configFolder.isEmpty() || (IsWritableFolder(programFolder) && !IsInstalled(programFolder)))
-        return {QDir(programFolder).filePath(SettingsFileName), QString()};
+    const QString beside = QDir(programFolder).filePath(SettingsFileName);
+    const QFileInfo besideInfo(beside);
+    const bool portable = !IsInstalled(programFolder)
+        && (IsWritableFolder(programFolder) || (besideInfo.isFile() && IsWritable(besideInfo)));
+    if (configFolder.isEmpty() || portable)
+        return {beside, QString()};
     const QString own = QDir(configFolder).filePath(SettingsFileName);
     if (QFileInfo::exists(own) || !QFileInfo::exists(administratorsFile))
         return {own, QString()};
     return {own, administratorsFile};
 }
 
-QString SettingsFilePath(const QString &programFolder, const QString &configFolder, const QString &administratorsFile)
+SettingsPlace ProgramSettingsFile(const QString &programFolder)
 {
-    const SettingsPlace place = FindSettingsFile(programFolder, configFolder, administratorsFile);
-    const bool usersOwn = !configFolder.isEmpty() && place.file == QDir(configFolder).filePath(SettingsFileName);
-    // Copied whole or not at all, so an interrupted copy never leaves half a
-    // settings file behind.
-    if (usersOwn && QDir().mkpath(configFolder) && !place.firstStart.isEmpty()
-        && !CopyOrMoveFiles(FileTransfer::Copy, {place.firstStart}, configFolder).failed()) {
-        // The administrator's file is usually read-only; the user's copy must
-        // take the user's changes.
-        QFile::setPermissions(place.file, QFile::permissions(place.file) | QFile::ReadOwner | QFile::WriteOwner);
-    }
-    return place.file;
+    return FindSettingsFile(programFolder, UserConfigFolder(), AdministratorsSettingsFile(programFolder));
+}
+
+SettingsPlace PrepareSettingsFile(const SettingsPlace &place)
+{
+    // The folder is made ready for the first write. The copy is made whole or
+    // not at all, so an interrupted copy never leaves half a settings file
+    // behind; a link the user put in its place is followed.
+    const QString folder = QFileInfo(place.file).absolutePath();
+    if (!QDir().mkpath(folder) || place.firstStart.isEmpty()
+        || CopyOrMoveFiles(FileTransfer::Copy, {place.firstStart}, folder, LinkAtTarget::Followed).failed())
+        return place;
+    // The administrator's file is usually read-only; the user's copy must
+    // take the user's changes.
+    QFile::setPermissions(place.file, QFile::permissions(place.file) | QFile::ReadOwner | QFile::WriteOwner);
+    return {place.file, QString()};
 }
 
 QString UserConfigFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation); }
 
-QString AdministratorsSettingsFile()
+QString AdministratorsSettingsFile(const QString &programFolder)
 {
     const QString own = UserConfigFolder();
     for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::AppConfigLocation)) {
@@ -63,5 +77,6 @@ QString AdministratorsSettingsFile()
         if (folder != own && QFileInfo(file).isFile())
             return file;
     }
-    return QString();
+    const QString beside = QDir(programFolder).filePath(SettingsFileName);
+    return QFileInfo(beside).isFile() ? beside : QString();
 }

@@ -4,7 +4,9 @@
 
 // Where the settings file lives. A program whose folder can be written (a build
 // folder, a copy on a USB stick) keeps the file beside itself, so that it can be
-// carried around with it. An installed program keeps it in the user's
+// carried around with it; so does one whose folder is read-only while the file
+// beside it can be written (a portable copy on a locked share): that file is
+// rewritten where it stands. An installed program keeps it in the user's
 // configuration folder; the administrator's starting settings, when there are
 // any, are copied there on the user's first start, so that they carry over. A
 // program counts as installed when its folder cannot be written, or when its
@@ -25,20 +27,27 @@ struct SettingsPlace
 SettingsPlace FindSettingsFile(const QString &programFolder, const QString &configFolder,
                                const QString &administratorsFile);
 
-// Decides, then makes the configuration folder and copies the administrator's
-// file there, as a start of the window does. Always returns a path; when the
-// folder cannot be made, the first write to the file fails and is reported as
-// any failed write is.
-QString SettingsFilePath(const QString &programFolder, const QString &configFolder, const QString &administratorsFile);
+// The one decision for the program in programFolder, which the window and the
+// command line both follow: the user's configuration folder, the
+// administrator's file.
+SettingsPlace ProgramSettingsFile(const QString &programFolder);
+
+// As a start of the window does: makes the configuration folder and copies the
+// administrator's file there. Where that cannot be done the administrator's
+// file stays the one read (firstStart), as the command line reads it; the first
+// write then fails and is reported as any failed write is.
+SettingsPlace PrepareSettingsFile(const SettingsPlace &place);
 
 // The user's configuration folder for the program ($XDG_CONFIG_HOME/euro-changeover-adviser).
 QString UserConfigFolder();
 // The administrator's starting settings: the first settings file in the
 // program's folder of the system's configuration folders ($XDG_CONFIG_DIRS,
-// /etc/xdg when unset). Empty when there is none.
-QString AdministratorsSettingsFile();
+// /etc/xdg when unset), else the one beside the program, where earlier
+// versions had the administrator put it. Empty when there is none.
+QString AdministratorsSettingsFile(const QString &programFolder);
 
 // Whether the program may keep its files in the folder. A folder without any
 // write permission bit counts as read-only even for root, who may write
-// anywhere: whoever took the bits away meant the folder to stay as it is.
+// anywhere: whoever took the bits away meant the folder to stay as it is. The
+// same for a file.
 bool IsWritableFolder(const QString &folder);

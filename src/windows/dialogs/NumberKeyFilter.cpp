@@ -9,27 +9,34 @@
 
 namespace {
 
-bool allowed(QChar c) { return c.isDigit() ? c.unicode() < 128 : (c == u',' || c == u'.'); }
-
-qsizetype refusedCount(const QString &text)
+qsizetype refusedCount(QStringView text)
 {
-    return std::count_if(text.cbegin(), text.cend(), [](QChar c) { return !allowed(c); });
+    return std::count_if(text.begin(), text.end(), [](QChar c) { return !IsNumberFieldCharacter(c); });
 }
 
 } // namespace
 
-NumberKeyFilter::NumberKeyFilter(QLineEdit *field, PlatformServices &platform)
-    : QObject(field)
+NumberKeyFilter::NumberKeyFilter(QLineEdit *field, PlatformServices &platform, PasteRule paste, Refused refused)
+    : QValidator(field)
     , m_field(field)
     , m_platform(platform)
-    , m_lastText(field->text())
+    , m_paste(std::move(paste))
+    , m_refused(std::move(refused))
 {
+    remember();
     field->installEventFilter(this);
-    connect(field, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_field->isModified())
-            m_lastText = text; // set by the program, not typed
-    });
-    connect(field, &QLineEdit::textEdited, this, &NumberKeyFilter::guardEdit);
+    field->setValidator(this);
+    connect(field, &QLineEdit::textChanged, this, &NumberKeyFilter::remember);
+    connect(field, &QLineEdit::selectionChanged, this, &NumberKeyFilter::remember);
+    connect(field, &QLineEdit::cursorPositionChanged, this, &NumberKeyFilter::remember);
+}
+
+void NumberKeyFilter::remember()
+{
+    m_text = m_field->text();
+    const bool selected = m_field->hasSelectedText();
+    m_replacedStart = selected ? m_field->selectionStart() : m_field->cursorPosition();
+    m_replacedEnd = selected ? m_field->selectionEnd() : m_field->cursorPosition();
 }
 
 bool NumberKeyFilter::eventFilter(QObject *watched, QEvent *event)
@@ -44,17 +51,34 @@ bool NumberKeyFilter::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QObject::eventFilter(watched, event);
+    return QValidator::eventFilter(watched, event);
 }
 
-void NumberKeyFilter::guardEdit(const QString &text)
+QValidator::State NumberKeyFilter::validate(QString &input, int &pos) const
 {
-    if (refusedCount(text) > refusedCount(m_lastText)) {
-        const int cursor = m_field->cursorPosition() - int(text.size() - m_lastText.size());
-        m_field->setText(m_lastText);
-        m_field->setCursorPosition(std::max(0, cursor));
-        m_platform.beep();
-        return;
+    // Text the program sets, and edits that bring in nothing the field refuses
+    // (typing, deleting, pasting digits), are the field's own.
+    if (!m_field->isModified() || refusedCount(input) <= refusedCount(m_text))
+        return Acceptable;
+    // The edit replaced what was selected (or nothing, at the cursor) and left
+    // the cursor after what it put in; where the field says otherwise, the whole
+    // text counts as pasted.
+    qsizetype start = m_replacedStart;
+    qsizetype end = pos;
+    const qsizetype kept = m_text.size() - m_replacedEnd;
+    if (end < start || input.size() - end != kept || QStringView(input).left(start) != QStringView(m_text).left(start)
+        || QStringView(input).mid(end) != QStringView(m_text).mid(m_replacedEnd)) {
+        start = 0;
+        end = input.size();
     }
-    m_lastText = text;
+    const PastedNumber pasted = m_paste(input.mid(start, end - start));
+    if (const auto *text = std::get_if<QString>(&pasted)) {
+        input = input.left(start) + *text + input.mid(end);
+        pos = int(start + text->size());
+        return Acceptable;
+    }
+    m_platform.beep();
+    if (m_refused)
+        m_refused(std::get<TextId>(pasted));
+    return Invalid;
 }

@@ -65,11 +65,17 @@ frmInputCurrency::frmInputCurrency(SharedDialogs &dialogs, AmountEntry entry, co
     showState();
 
     connect(m_txtCurrencyName, &QLineEdit::textChanged, this, [this](const QString &text) { m_entry.setName(text); });
+    // The number fields' guards undo a refused edit before it is told of, so
+    // that the entry only ever holds what the fields show.
     connect(m_txtCurrencyRate, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_entry.setRate(text);
+        m_lblPasteRefused->clear();
         showState();
     });
-    connect(m_txtAmount, &QLineEdit::textChanged, this, [this](const QString &text) { m_entry.setAmount(text); });
+    connect(m_txtAmount, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_entry.setAmount(text);
+        m_lblPasteRefused->clear();
+    });
     connect(m_cboDecimals, &QComboBox::currentIndexChanged, this, [this](int index) { m_entry.setDecimals(index); });
     connect(m_cboLaterCurrency, &QComboBox::activated, this, &frmInputCurrency::laterChosen);
     connect(m_cmdConvert, &QPushButton::clicked, this, &frmInputCurrency::convertClicked);
@@ -102,9 +108,13 @@ void frmInputCurrency::buildLayout()
     m_cboLaterCurrency = NewNamed<QComboBox>(m_fraCurrencyDetails, "cboLaterCurrency");
     for (QLineEdit *field : {m_txtCurrencyRate, m_txtAmount}) {
         field->setAlignment(Qt::AlignRight);
-        new NumberKeyFilter(field, m_dialogs.platform());
+        new NumberKeyFilter(
+            field, m_dialogs.platform(), [this](const QString &pasted) { return m_entry.paste(pasted); },
+            [this](TextId why) { m_lblPasteRefused->setText(Text(why, m_entry.language())); });
     }
     m_lblAmountHint = NewPlainLabel(m_fraCurrencyDetails, "lblAmountHint");
+    m_lblPasteRefused = NewPlainLabel(m_fraCurrencyDetails, "lblPasteRefused");
+    m_lblPasteRefused->setWordWrap(true);
     m_lblDecimals = NewNamed<QLabel>(m_fraCurrencyDetails, "lblDecimals");
     m_cboDecimals = NewNamed<NamedComboBox>(m_fraCurrencyDetails, "cboDecimals");
     m_lblDecimals->setBuddy(m_cboDecimals);
@@ -126,6 +136,7 @@ void frmInputCurrency::buildLayout()
     details->addWidget(m_lblAmountHint, 3, 2);
     details->addWidget(m_lblDecimals, 4, 1);
     details->addWidget(m_cboDecimals, 4, 2);
+    details->addWidget(m_lblPasteRefused, 5, 1, 1, 3);
     details->setColumnStretch(2, 1);
     details->setColumnMinimumWidth(2, fontMetrics().horizontalAdvance(QLatin1Char('0')) * 28);
 
@@ -234,6 +245,9 @@ void frmInputCurrency::laterChosen(int index)
 
 void frmInputCurrency::convertClicked()
 {
+    // What is converted is what the fields show.
+    m_entry.setRate(m_txtCurrencyRate->text());
+    m_entry.setAmount(m_txtAmount->text());
     const AmountEntry::Outcome outcome = m_entry.validate();
     showState();
     if (const auto *values = std::get_if<InputCurrencyValues>(&outcome)) {

@@ -55,8 +55,9 @@ private:
     QPushButton *m_cmdCurrencyFlag;
     QPushButton *m_cmdConvert;
     QPushButton *m_cmdCancel;
-    // What the amount field accepts, and why Convert is disabled when it is.
+    // What the amount field accepts, why a paste was not taken, and why Convert is disabled when it is.
     QLabel *m_lblAmountHint;
+    QLabel *m_lblPasteRefused;
     QLabel *m_lblConvertReason;
     bool m_keepAmountCursor = false;
 };

@@ -2,14 +2,16 @@
 
 #include "app/texts/Texts.h"
 #include "core/Currencies.h"
-#include "windows/main/frmMain.h"
+
+#include <QAction>
 
 #include <array>
+#include <cstddef>
 #include <optional>
-#include <vector>
 
-// The main window's menus and picture buttons as tables: names, texts, how each
-// starts. The window builds them from here; the captions follow the language.
+// The main window's menus and picture buttons as lists (MainMenus.inc,
+// MainButtons.inc): names, texts, how each starts. The window builds them from
+// here and finds each by its id; the captions follow the language.
 
 // How a control starts. Path keeping is not offered, so its controls stay
 // hidden for good; Help and Cancel of the button menus are usable only while
@@ -20,32 +22,82 @@ enum class Initially {
     Disabled
 };
 
-// The menu tree, in menu-bar order; an item without a text is a separator.
-struct MenuItem
-{
-    const char *name;
-    std::optional<TextId> text;
-    QAction *frmMain::Actions::*action;
-    Initially initially = Initially::Shown;
+// The menus of the bar, and the items of all menus, separators included, in order.
+enum class MainMenu {
+#define MENU(name, words, initially) name,
+#define ITEM(name, words, initially)
+#define SEPARATOR(name, initially)
+#include "windows/main/MainMenus.inc"
+#undef MENU
+#undef ITEM
+#undef SEPARATOR
+    Count
 };
-struct MenuEntry
-{
-    const char *name;
-    TextId text;
-    QMenu *frmMain::Menus::*menu;
-    Initially initially;
-    std::vector<MenuItem> items;
+enum class MainAction {
+#define MENU(name, words, initially)
+#define ITEM(name, words, initially) name,
+#define SEPARATOR(name, initially) name,
+#include "windows/main/MainMenus.inc"
+#undef MENU
+#undef ITEM
+#undef SEPARATOR
+    Count
 };
 
-// The picture buttons, left to right; a gap goes before the buttons that start a group.
-struct ButtonEntry
+// The words of each menu's title.
+inline constexpr TextId MenuTitles[] = {
+#define MENU(name, words, initially) TextId::words,
+#define ITEM(name, words, initially)
+#define SEPARATOR(name, initially)
+#include "windows/main/MainMenus.inc"
+#undef MENU
+#undef ITEM
+#undef SEPARATOR
+};
+
+// One line of the menu list: a menu, or an item of the menu above it.
+struct MenuLine
+{
+    bool menu;
+    const char *name;
+    std::optional<TextId> words; // none: a separator
+    Initially initially;
+};
+inline constexpr MenuLine MenuLines[] = {
+#define MENU(name, words, initially) {true, #name, TextId::words, Initially::initially},
+#define ITEM(name, words, initially) {false, #name, TextId::words, Initially::initially},
+#define SEPARATOR(name, initially) {false, #name, std::nullopt, Initially::initially},
+#include "windows/main/MainMenus.inc"
+#undef MENU
+#undef ITEM
+#undef SEPARATOR
+};
+
+// The picture buttons, left to right, and what stands before each.
+enum class Before {
+    None,
+    Gap,
+    Stretch
+};
+enum class MainButton {
+#define BUTTON(name, picture, tooltip, initially, before) name,
+#include "windows/main/MainButtons.inc"
+#undef BUTTON
+    Count
+};
+struct ButtonLine
 {
     const char *name;
     const char *picture;
     TextId toolTip;
-    QToolButton *frmMain::Buttons::*button;
-    Initially initially = Initially::Shown;
-    bool gapBefore = false;
+    Initially initially;
+    Before before;
+};
+inline constexpr ButtonLine ButtonLines[] = {
+#define BUTTON(name, picture, tooltip, initially, before)                                                              \
+    {#name, #picture, TextId::tooltip, Initially::initially, Before::before},
+#include "windows/main/MainButtons.inc"
+#undef BUTTON
 };
 
 // "Convert from" shortcuts, in slot order.
@@ -57,9 +109,10 @@ constexpr std::array<const char *, CurrencyCount> FlagPictures = {
     "flag_eur", "flag_ats", "flag_bef", "flag_dem", "flag_esp", "flag_fim", "flag_frf",
     "flag_grd", "flag_iep", "flag_itl", "flag_luf", "flag_nlg", "flag_pte", "flag_other"};
 
-// The menu tree, in menu-bar order.
-const std::vector<MenuEntry> &MenuTable();
-// The picture buttons, left to right.
-const std::vector<ButtonEntry> &ButtonTable();
-// Shows or hides, enables or disables an item as it starts.
-void ApplyInitially(QAction *action, Initially initially);
+// Shows or hides, enables or disables a control as it starts.
+template<typename Control>
+void ApplyInitially(Control *control, Initially initially)
+{
+    control->setVisible(initially != Initially::Hidden);
+    control->setEnabled(initially != Initially::Disabled);
+}

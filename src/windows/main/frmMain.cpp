@@ -1,12 +1,11 @@
 #include "windows/main/frmMain.h"
 
-#include "app/services/AppContext.h"
+#include "app/conversion/StatusTexts.h"
 #include "app/logic/MainController.h"
-#include "app/texts/MenuMnemonics.h"
 #include "app/logic/PathKeeping.h"
-#include "app/texts/RowTexts.h"
-#include "app/texts/StatusTexts.h"
 #include "app/logic/WindowGeometry.h"
+#include "app/services/AppContext.h"
+#include "app/texts/MenuMnemonics.h"
 #include "windows/ContextHelp.h"
 #include "windows/ModalDialog.h"
 #include "windows/NamedWidgets.h"
@@ -18,7 +17,6 @@
 #include "windows/dialogs/frmSettingsExport.h"
 #include "windows/dialogs/frmSettingsImport.h"
 #include "windows/main/ButtonMenu.h"
-#include "windows/main/MainWindowTables.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -82,7 +80,7 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     connect(&m_refreshTimer, &QTimer::timeout, this, &frmMain::refreshConversion);
     // The menu bar from the keyboard, as on other desktops.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
-            [this] { menuBar()->setActiveAction(m_menus.file->menuAction()); });
+            [this] { menuBar()->setActiveAction(menu(MainMenu::mnuFile)->menuAction()); });
     // A converted amount is there to be pasted elsewhere.
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             [this] { copyRow(focusedRow(), false); });
@@ -150,51 +148,54 @@ void frmMain::keepPlace()
 void frmMain::buildMenus()
 {
     QMenuBar *bar = menuBar();
-    for (const MenuEntry &entry : MenuTable()) {
-        QMenu *menu = bar->addMenu(QString());
-        menu->setObjectName(QLatin1String(entry.name));
-        menu->menuAction()->setObjectName(QLatin1String(entry.name));
-        ApplyInitially(menu->menuAction(), entry.initially);
-        m_menus.*entry.menu = menu;
-        m_menuTexts.emplace_back(menu->menuAction(), entry.text);
-        for (const MenuItem &item : entry.items) {
-            QAction *action = item.text ? menu->addAction(QString()) : menu->addSeparator();
-            action->setObjectName(QLatin1String(item.name));
-            ApplyInitially(action, item.initially);
-            if (item.action)
-                m_actions.*item.action = action;
-            if (item.text)
-                m_menuTexts.emplace_back(action, *item.text);
+    QMenu *current = nullptr;
+    std::size_t menus = 0, actions = 0;
+    for (const MenuLine &line : MenuLines) {
+        if (line.menu) {
+            current = bar->addMenu(QString());
+            current->setObjectName(QLatin1String(line.name));
+            current->menuAction()->setObjectName(QLatin1String(line.name));
+            ApplyInitially(current->menuAction(), line.initially);
+            m_menus[menus++] = current;
+            m_menuTexts.emplace_back(current->menuAction(), *line.words);
+            continue;
         }
+        QAction *item = line.words ? current->addAction(QString()) : current->addSeparator();
+        item->setObjectName(QLatin1String(line.name));
+        ApplyInitially(item, line.initially);
+        m_actions[actions++] = item;
+        if (line.words)
+            m_menuTexts.emplace_back(item, *line.words);
     }
-    m_actions.filePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_actions.toolsRefresh->setShortcut(QKeySequence(Qt::Key_F5));
+    action(MainAction::mnuFilePrint)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    action(MainAction::mnuToolsRefresh)->setShortcut(QKeySequence(Qt::Key_F5));
     // The desktop's quit key; where the platform names none, the usual Ctrl+Q.
     QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
     if (quit.isEmpty())
         quit = {QKeySequence(Qt::CTRL | Qt::Key_Q)};
-    m_actions.fileExit->setShortcuts(quit);
-    connect(m_actions.fileExit, &QAction::triggered, this, &QWidget::close);
+    action(MainAction::mnuFileExit)->setShortcuts(quit);
+    connect(action(MainAction::mnuFileExit), &QAction::triggered, this, &QWidget::close);
     // One language at a time: the menu shows the two as a choice.
     auto *languages = new QActionGroup(this);
-    for (QAction *language : {m_actions.toolsEnglish, m_actions.toolsGreek}) {
+    for (QAction *language : {action(MainAction::mnuToolsEnglish), action(MainAction::mnuToolsGreek)}) {
         language->setCheckable(true);
         languages->addAction(language);
     }
-    connect(m_actions.toolsEnglish, &QAction::triggered, this, [this] { chooseLanguage(Language::English); });
-    connect(m_actions.toolsGreek, &QAction::triggered, this, [this] { chooseLanguage(Language::Greek); });
+    connect(action(MainAction::mnuToolsEnglish), &QAction::triggered, this,
+            [this] { chooseLanguage(Language::English); });
+    connect(action(MainAction::mnuToolsGreek), &QAction::triggered, this, [this] { chooseLanguage(Language::Greek); });
 
     auto *checkMarks = new QActionGroup(this);
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         const QString caption =
             slot == OtherCurrencyIndex ? QStringLiteral("Other") : QLatin1String(CurrencyCodes[std::size_t(slot)]);
-        QAction *item = m_menus.convert->addAction(caption);
+        QAction *item = menu(MainMenu::mnuConvert)->addAction(caption);
         item->setObjectName(IndexedName("mnuConvertFrom", slot));
         item->setCheckable(true);
         item->setShortcut(QKeySequence(Qt::CTRL | ConvertKeys[std::size_t(slot)]));
         checkMarks->addAction(item);
         connect(item, &QAction::triggered, this, [this, slot] { ConvertFrom(slot); });
-        m_actions.convertFrom[std::size_t(slot)] = item;
+        m_convertFrom[std::size_t(slot)] = item;
     }
 }
 
@@ -202,35 +203,33 @@ void frmMain::buildButtons()
 {
     auto *bar = new QHBoxLayout;
     bar->setSpacing(2);
-    for (const ButtonEntry &entry : ButtonTable()) {
-        if (entry.button == &Buttons::languageEnglish)
+    std::size_t index = 0;
+    for (const ButtonLine &line : ButtonLines) {
+        if (line.before == Before::Stretch)
             bar->addStretch();
-        if (entry.gapBefore)
+        else if (line.before == Before::Gap)
             bar->addSpacing(12);
-        auto *button = NewNamed<QToolButton>(centralWidget(), entry.name);
-        button->setIcon(Picture(entry.picture));
-        button->setIconSize(QSize(28, 28));
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::StrongFocus);
-        button->setVisible(entry.initially != Initially::Hidden);
-        button->setEnabled(entry.initially != Initially::Disabled);
-        bar->addWidget(button);
-        m_buttons.*entry.button = button;
-        m_buttonTips.emplace_back(button, entry.toolTip);
+        auto *tool = NewNamed<QToolButton>(centralWidget(), line.name);
+        tool->setIcon(Picture(line.picture));
+        tool->setIconSize(QSize(28, 28));
+        tool->setAutoRaise(true);
+        tool->setFocusPolicy(Qt::StrongFocus);
+        ApplyInitially(tool, line.initially);
+        bar->addWidget(tool);
+        m_buttons[index++] = tool;
+        m_buttonTips.emplace_back(tool, line.toolTip);
     }
-    connect(m_buttons.endApplication, &QToolButton::clicked, this, &QWidget::close);
+    connect(button(MainButton::cmdEndApplication), &QToolButton::clicked, this, &QWidget::close);
     // The flag of the active language stays pressed; pressing it again still
     // applies the language, as the menu item does.
     auto *languages = new QButtonGroup(this);
-    for (QToolButton *language : {m_buttons.languageEnglish, m_buttons.languageGreek}) {
-        language->setCheckable(true);
-        // Raised for good, since not every style draws a flat button as pressed.
-        language->setAutoRaise(false);
-        languages->addButton(language);
-    }
-    const std::pair<QToolButton *, Language> flags[] = {{m_buttons.languageEnglish, Language::English},
-                                                        {m_buttons.languageGreek, Language::Greek}};
+    const std::pair<QToolButton *, Language> flags[] = {{button(MainButton::cmdLanguage_1), Language::English},
+                                                        {button(MainButton::cmdLanguage_0), Language::Greek}};
     for (const auto &[flag, language] : flags) {
+        flag->setCheckable(true);
+        // Raised for good, since not every style draws a flat button as pressed.
+        flag->setAutoRaise(false);
+        languages->addButton(flag);
         connect(flag, &QToolButton::clicked, this, [this, language] { chooseLanguage(language); });
         // A flag pressed without a click (a screen reader toggles it) applies its
         // language too, once the toggle is over; a click has applied it by then.
@@ -374,12 +373,12 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 int frmMain::focusedRow() const
 {
     const int slot = rowOf(focusWidget());
-    return slot >= 0 ? slot : m_context.state().CurrentCurrency;
+    return slot >= 0 ? slot : m_context.conversion().currentSlot();
 }
 
 void frmMain::copyRow(int slot, bool unrounded)
 {
-    const QString text = m_controller.copyText(slot, unrounded);
+    const QString text = m_context.conversion().copyText(slot, unrounded, m_context.app().language());
     QGuiApplication::clipboard()->setText(text);
     constexpr int ShownMs = 4000;
     statusBar()->showMessage(CopiedMessage(text, unrounded, m_context.app().language()), ShownMs);
@@ -393,7 +392,9 @@ void frmMain::followRoad(int slot)
 
 void frmMain::showStatus()
 {
-    const QString road = m_controller.statusLine(m_roadRow >= 0 ? m_roadRow : m_context.state().CurrentCurrency);
+    const CurrentConversion &conversion = m_context.conversion();
+    const QString road =
+        conversion.road(m_roadRow >= 0 ? m_roadRow : conversion.currentSlot(), m_context.app().language());
     if (road == m_road)
         return; // a refresh of the same conversion
     m_road = road;
@@ -473,8 +474,8 @@ void frmMain::showLanguage()
 {
     const Language language = m_context.app().language();
     const bool greek = language == Language::Greek;
-    (greek ? m_actions.toolsGreek : m_actions.toolsEnglish)->setChecked(true);
-    (greek ? m_buttons.languageGreek : m_buttons.languageEnglish)->setChecked(true);
+    action(greek ? MainAction::mnuToolsGreek : MainAction::mnuToolsEnglish)->setChecked(true);
+    button(greek ? MainButton::cmdLanguage_0 : MainButton::cmdLanguage_1)->setChecked(true);
     SetMainCaptions();
 }
 
@@ -485,14 +486,12 @@ void frmMain::SetMainCaptions()
         item->setText(Text(text, language));
     // Alt and a letter open the menus of the bar; hidden menus take no letter.
     QStringList titles;
-    for (const MenuEntry &entry : MenuTable()) {
-        const QMenu *menu = m_menus.*entry.menu;
-        titles << (menu->menuAction()->isVisible() ? Text(entry.text, language) : QString());
-    }
+    for (std::size_t i = 0; i < m_menus.size(); ++i)
+        titles << (m_menus[i]->menuAction()->isVisible() ? Text(MenuTitles[i], language) : QString());
     const QStringList marked = WithMnemonics(titles);
-    for (std::size_t i = 0; i < MenuTable().size(); ++i) {
+    for (std::size_t i = 0; i < m_menus.size(); ++i) {
         if (!marked[qsizetype(i)].isEmpty())
-            (m_menus.*MenuTable()[i].menu)->setTitle(marked[qsizetype(i)]);
+            m_menus[i]->setTitle(marked[qsizetype(i)]);
     }
     statusBar()->setAccessibleName(Text(TextId::StatusBarName, language));
     if (m_saved.isEmpty())
@@ -513,7 +512,7 @@ void frmMain::ApplyCurrencyCaptions()
     const Language language = m_context.app().language();
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         const Row &row = m_rows[std::size_t(slot)];
-        const QString title = m_controller.rowTitle(slot);
+        const QString title = m_context.conversion().rowTitle(slot, language);
         row.lblTitle->setText(LiteralAmpersands(title));
         // The picture-only controls of the row are named after it for screen readers.
         row.optCurrency->setAccessibleName(title);
@@ -521,14 +520,17 @@ void frmMain::ApplyCurrencyCaptions()
         row.cmdGo->setAccessibleName(convert);
         row.cmdGo->setToolTip(convert);
     }
-    m_actions.convertFrom[OtherCurrencyIndex]->setText(LiteralAmpersands(m_controller.rowTitle(OtherCurrencyIndex)));
+    m_convertFrom[OtherCurrencyIndex]->setText(
+        LiteralAmpersands(m_context.conversion().rowTitle(OtherCurrencyIndex, language)));
     showRows();
 }
 
 void frmMain::showRows()
 {
-    const std::array<RowText, CurrencyCount> texts = m_controller.rowTexts();
-    const std::array<RowSpeech, CurrencyCount> speech = m_controller.rowSpeech();
+    const CurrentConversion &conversion = m_context.conversion();
+    const Language language = m_context.app().language();
+    const std::array<RowText, CurrencyCount> texts = conversion.rowTexts(language, m_context.app().HideToolTips);
+    const std::array<RowSpeech, CurrencyCount> speech = conversion.rowSpeech(language);
     for (int slot = 0; slot < CurrencyCount; ++slot) {
         const RowText &text = texts[std::size_t(slot)];
         const Row &row = m_rows[std::size_t(slot)];
@@ -659,7 +661,7 @@ void frmMain::showChanges(const MainChanges &changes)
 void frmMain::markRow(int slot)
 {
     const Row &row = m_rows[std::size_t(slot)];
-    m_actions.convertFrom[std::size_t(slot)]->setChecked(true);
+    m_convertFrom[std::size_t(slot)]->setChecked(true);
     const QSignalBlocker marked(row.optCurrency);
     row.optCurrency->setChecked(true);
     row.cmdGo->setFocus();
@@ -668,12 +670,11 @@ void frmMain::markRow(int slot)
 std::optional<InputCurrencyValues> frmMain::askAmount(int slot)
 {
     markRow(slot);
-    AmountEntry entry = m_controller.amountEntry(slot);
+    AmountEntry entry(m_context.conversion(), slot, m_context.app().language());
     // A key the amount field would refuse is refused as it would be there.
     if (!m_typedFirst.isEmpty() && !entry.typeFirst(m_typedFirst))
         m_context.platform().beep();
-    frmInputCurrency dialog(m_context.dialogs(), std::move(entry), m_rows[std::size_t(slot)].optCurrency->icon(),
-                            this);
+    frmInputCurrency dialog(m_context.dialogs(), std::move(entry), m_rows[std::size_t(slot)].optCurrency->icon(), this);
     if (OpenModal(dialog, this, m_context.dialogs()) != QDialog::Accepted)
         return std::nullopt;
     return dialog.values();
@@ -681,24 +682,29 @@ std::optional<InputCurrencyValues> frmMain::askAmount(int slot)
 
 void frmMain::connectPrinting()
 {
-    connect(m_actions.filePageSetup, &QAction::triggered, this, [this] { OpenPageSetup(m_context, this); });
-    connect(m_actions.filePrintSetup, &QAction::triggered, this, [this] { OpenPrinterSetup(m_context, this); });
-    connect(m_actions.filePrint, &QAction::triggered, this, [this] { showSaved(OpenPrint(m_context, this)); });
+    connect(action(MainAction::mnuFilePageSetup), &QAction::triggered, this,
+            [this] { OpenPageSetup(m_context, this); });
+    connect(action(MainAction::mnuFilePrintSetup), &QAction::triggered, this,
+            [this] { OpenPrinterSetup(m_context, this); });
+    connect(action(MainAction::mnuFilePrint), &QAction::triggered, this, [this] { showSaved(OpenPrint(m_context, this)); });
     // Each button runs its menu item.
-    connect(m_buttons.pageSetup, &QToolButton::clicked, m_actions.filePageSetup, &QAction::trigger);
-    connect(m_buttons.printSetup, &QToolButton::clicked, m_actions.filePrintSetup, &QAction::trigger);
-    connect(m_buttons.print, &QToolButton::clicked, m_actions.filePrint, &QAction::trigger);
+    const std::pair<MainButton, MainAction> runs[] = {{MainButton::cmdPageSetup, MainAction::mnuFilePageSetup},
+                                                      {MainButton::cmdPrintSetup, MainAction::mnuFilePrintSetup},
+                                                      {MainButton::cmdPrint, MainAction::mnuFilePrint}};
+    for (const auto &[pressed, item] : runs)
+        connect(button(pressed), &QToolButton::clicked, action(item), &QAction::trigger);
 }
 
 void frmMain::connectHelp()
 {
     // Each button runs its menu item's handler.
-    connect(m_actions.helpTips, &QAction::triggered, this, &frmMain::showHints);
-    connect(m_buttons.help, &QToolButton::clicked, this, &frmMain::showHints);
-    connect(m_actions.helpAbout, &QAction::triggered, this, &frmMain::showAbout);
-    connect(m_buttons.copyright, &QToolButton::clicked, this, &frmMain::showAbout);
+    connect(action(MainAction::mnuHelpTips), &QAction::triggered, this, &frmMain::showHints);
+    connect(button(MainButton::cmdHelp), &QToolButton::clicked, this, &frmMain::showHints);
+    connect(action(MainAction::mnuHelpAbout), &QAction::triggered, this, &frmMain::showAbout);
+    connect(button(MainButton::cmdCopyright), &QToolButton::clicked, this, &frmMain::showAbout);
     // The Help item of the Settings button's menu explains the button, as a right-click on it does.
-    connect(m_actions.settingsHelp, &QAction::triggered, this, [this] { m_help->showFor(m_buttons.settings); });
+    connect(action(MainAction::mnuSettingsHelp), &QAction::triggered, this,
+            [this] { m_help->showFor(button(MainButton::cmdSettings)); });
 }
 
 void frmMain::showHints()
@@ -716,24 +722,27 @@ void frmMain::showAbout()
 
 void frmMain::connectButtonMenus()
 {
-    new ButtonMenu(m_buttons.settings, m_menus.settings, m_actions.settingsHelp, m_actions.settingsCancel);
-    new ButtonMenu(m_buttons.savePath, m_menus.savePath, m_actions.savePathHelp, m_actions.savePathCancel);
-    new ButtonMenu(m_buttons.recallSavedPath, m_menus.recallPath, m_actions.recallPathHelp, m_actions.recallPathCancel);
+    new ButtonMenu(button(MainButton::cmdSettings), menu(MainMenu::mnuSettings), action(MainAction::mnuSettingsHelp),
+                   action(MainAction::mnuSettingsCancel));
+    new ButtonMenu(button(MainButton::cmdSavePath), menu(MainMenu::mnuSavePath), action(MainAction::mnuSavePathHelp),
+                   action(MainAction::mnuSavePathCancel));
+    new ButtonMenu(button(MainButton::cmdRecallSavedPath), menu(MainMenu::mnuRecallPath),
+                   action(MainAction::mnuRecallPathHelp), action(MainAction::mnuRecallPathCancel));
 
-    connect(m_actions.settingsExport, &QAction::triggered, this, [this] {
+    connect(action(MainAction::mnuSettingsExport), &QAction::triggered, this, [this] {
         frmSettingsExport dialog(m_context.dialogs(), m_context.settings(), this);
         OpenModal(dialog, this, m_context.dialogs());
         showSaved(dialog.savedFiles());
     });
-    connect(m_actions.settingsImport, &QAction::triggered, this, [this] {
+    connect(action(MainAction::mnuSettingsImport), &QAction::triggered, this, [this] {
         frmSettingsImport dialog(m_context.dialogs(), m_context.settings(), this);
         OpenModal(dialog, this, m_context.dialogs());
     });
 
     // Path keeping is not offered, so these items stay hidden; they keep what
     // they would do.
-    connect(m_actions.savePathRecent, &QAction::triggered, this,
+    connect(action(MainAction::mnuSavePathRecent), &QAction::triggered, this,
             [this] { StoreRecentPath(m_context.dialogs(), this); });
-    connect(m_actions.savePathInitial, &QAction::triggered, this,
+    connect(action(MainAction::mnuSavePathInitial), &QAction::triggered, this,
             [this] { StoreInitialPath(m_context.dialogs(), m_context.settings(), this); });
 }

@@ -3,6 +3,7 @@
 #include "app/logic/MainController.h"
 #include "app/texts/Texts.h"
 #include "core/Currencies.h"
+#include "windows/main/MainWindowTables.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -38,65 +39,6 @@ public:
     // Restored when minimised and brought to the front, with the dialog open over it, if any.
     void comeToFront();
 
-    // The menu items, kept while the menus are built from their table.
-    struct Actions
-    {
-        QAction *filePageSetup = nullptr;
-        QAction *filePrintSetup = nullptr;
-        QAction *filePrint = nullptr;
-        QAction *fileExit = nullptr;
-        QAction *savePathRecent = nullptr;
-        QAction *savePathInitial = nullptr;
-        QAction *savePathHelp = nullptr;
-        QAction *savePathCancel = nullptr;
-        QAction *recallPathRecent = nullptr;
-        QAction *recallPathInitial = nullptr;
-        QAction *recallPathHelp = nullptr;
-        QAction *recallPathCancel = nullptr;
-        QAction *toolsRefresh = nullptr;
-        QAction *toolsDash77 = nullptr;
-        QAction *toolsUpOneLevel = nullptr;
-        QAction *toolsDash88 = nullptr;
-        QAction *toolsEnglish = nullptr;
-        QAction *toolsGreek = nullptr;
-        QAction *toolsDash99 = nullptr;
-        QAction *toolsOptions = nullptr;
-        QAction *toolsFactorySettings = nullptr;
-        QAction *settingsImport = nullptr;
-        QAction *settingsExport = nullptr;
-        QAction *settingsHelp = nullptr;
-        QAction *settingsCancel = nullptr;
-        QAction *helpTips = nullptr;
-        QAction *helpAbout = nullptr;
-        std::array<QAction *, CurrencyCount> convertFrom{};
-    };
-    struct Menus
-    {
-        QMenu *file = nullptr;
-        QMenu *savePath = nullptr;
-        QMenu *recallPath = nullptr;
-        QMenu *tools = nullptr;
-        QMenu *settings = nullptr;
-        QMenu *convert = nullptr;
-        QMenu *help = nullptr;
-    };
-    struct Buttons
-    {
-        QToolButton *pageSetup = nullptr;
-        QToolButton *printSetup = nullptr;
-        QToolButton *print = nullptr;
-        QToolButton *refresh = nullptr;
-        QToolButton *savePath = nullptr;
-        QToolButton *recallSavedPath = nullptr;
-        QToolButton *upOneLevel = nullptr;
-        QToolButton *settings = nullptr;
-        QToolButton *options = nullptr;
-        QToolButton *help = nullptr;
-        QToolButton *copyright = nullptr;
-        QToolButton *languageEnglish = nullptr; // cmdLanguage_1
-        QToolButton *languageGreek = nullptr;   // cmdLanguage_0
-        QToolButton *endApplication = nullptr;
-    };
     // One currency row.
     struct Row
     {
@@ -158,9 +100,14 @@ private:
     // The key typed on the window that opened the amount dialog, if one did.
     QString m_typedFirst;
 
-    Actions m_actions;
-    Menus m_menus;
-    Buttons m_buttons;
+    // The menus, their items and the picture buttons, by their ids in their lists.
+    QMenu *menu(MainMenu id) const { return m_menus[std::size_t(id)]; }
+    QAction *action(MainAction id) const { return m_actions[std::size_t(id)]; }
+    QToolButton *button(MainButton id) const { return m_buttons[std::size_t(id)]; }
+    std::array<QMenu *, std::size_t(MainMenu::Count)> m_menus{};
+    std::array<QAction *, std::size_t(MainAction::Count)> m_actions{};
+    std::array<QToolButton *, std::size_t(MainButton::Count)> m_buttons{};
+    std::array<QAction *, CurrencyCount> m_convertFrom{};
     std::array<Row, CurrencyCount> m_rows{};
     // Every caption and tooltip that follows the language.
     std::vector<std::pair<QAction *, TextId>> m_menuTexts;

@@ -1,4 +1,4 @@
-#include "app/texts/ReportTexts.h"
+#include "app/conversion/ReportTexts.h"
 
 #include "app/texts/Texts.h"
 

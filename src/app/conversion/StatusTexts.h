@@ -6,6 +6,9 @@
 #include <QLocale>
 #include <QString>
 
+// The arrow between two steps of a road.
+inline constexpr QStringView RoadArrow = u" → ";
+
 // The road of the last conversion through the euro, as the status bar under the
 // rows shows it for one row: the amount as entered, its euro amount, then the
 // row's unrounded and rounded amounts,
@@ -15,10 +18,8 @@
 // overflow the line says why, naming the largest amount the program can hold.
 // Shown whatever ToolTipText says: it is where the unrounded amounts stay
 // visible when the tooltips are hidden. `otherName` is the additional
-// currency's row title, which stands in for a currency code it does not have.
-// The arrow between two steps of a road.
-inline constexpr QStringView RoadArrow = u" → ";
-
+// currency's row title: the road names it by the code the title starts with
+// ("BGN - Bulgarian Lev" as BGN), else by the whole title.
 QString ConversionRoad(const ConversionResult &result, const ConversionState &state, int slot, const QString &otherName,
                        Language language, const QLocale &locale = QLocale());
 

@@ -1,4 +1,4 @@
-#include "app/texts/RowSpeech.h"
+#include "app/conversion/RowSpeech.h"
 
 RowSpeech SpeechOf(const QString &title, const RowText &text)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/texts/RowTexts.h"
+#include "app/conversion/RowTexts.h"
 
 #include <QString>
 

@@ -16,8 +16,14 @@ struct RowText
 };
 
 // A row's title in the chosen language: the additional currency's own name
-// once it has one, else the built-in caption.
+// once it has one, else the built-in caption. A name that is exactly one the
+// program gives a currency fixed later ("BGN - Bulgarian Lev", in either
+// language) follows the language; a name the user typed stays as typed.
 QString RowTitle(const ConversionState &state, int slot, Language language);
+
+// The three-letter code a currency's name starts with, as the program writes
+// its names ("BGN - Bulgarian Lev" is BGN); empty when it starts with none.
+QString CodeOfName(const QString &name);
 
 // The row texts of a result: "1,936 " and " 1,936.2700 " per slot, or after an
 // overflow the overflow word in the source row and the no-result word in every

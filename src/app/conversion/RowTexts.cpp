@@ -1,13 +1,30 @@
-#include "app/texts/RowTexts.h"
+#include "app/conversion/RowTexts.h"
 
 #include "app/texts/Texts.h"
 #include "core/NumberText.h"
 
 QString RowTitle(const ConversionState &state, int slot, Language language)
 {
-    if (slot == OtherCurrencyIndex && !state.otherCurrencyUnnamed())
+    if (slot == OtherCurrencyIndex && !state.otherCurrencyUnnamed()) {
+        // A currency fixed later keeps the name the program gave it, in the
+        // language of the moment; the file keeps whichever language it was chosen in.
+        for (int index = 0; index < int(LaterChangeovers.size()); ++index) {
+            for (const Language named : Languages) {
+                if (state.OtherCurrencyName == LaterCurrencyName(index, named))
+                    return LaterCurrencyName(index, language);
+            }
+        }
         return state.OtherCurrencyName;
+    }
     return CurrencyCaption(slot, language);
+}
+
+QString CodeOfName(const QString &name)
+{
+    const auto letter = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    if (name.size() > 6 && letter(name[0]) && letter(name[1]) && letter(name[2]) && name.mid(3, 3) == u" - ")
+        return name.left(3);
+    return QString();
 }
 
 std::array<RowText, CurrencyCount> RowTexts(const ConversionResult &result, const ConversionState &state,

@@ -1,5 +1,6 @@
-#include "app/texts/StatusTexts.h"
+#include "app/conversion/StatusTexts.h"
 
+#include "app/conversion/RowTexts.h"
 #include "app/texts/Texts.h"
 #include "core/NumberText.h"
 
@@ -24,8 +25,12 @@ int SignificantDecimals(Money amount)
 QString ConversionRoad(const ConversionResult &result, const ConversionState &state, int slot, const QString &otherName,
                        Language language, const QLocale &locale)
 {
-    const auto unit = [&otherName](int s) {
-        return s == OtherCurrencyIndex ? otherName : QString::fromLatin1(CurrencyCodes[std::size_t(s)]);
+    // The additional currency goes by its code where its name starts with one,
+    // as the twelve do, so that the line keeps room for the amounts.
+    const QString otherCode = CodeOfName(otherName);
+    const QString &otherUnit = otherCode.isEmpty() ? otherName : otherCode;
+    const auto unit = [&otherUnit](int s) {
+        return s == OtherCurrencyIndex ? otherUnit : QString::fromLatin1(CurrencyCodes[std::size_t(s)]);
     };
     const auto amount = [&locale](Money value, int decimals) {
         return FormatAmount(value, BuildAmountFormat(decimals), locale);
