@@ -3,14 +3,14 @@
 #include <QString>
 #include <QtGlobal>
 
-// What went wrong, as a code (ErrorCodes.inc). The layers below the texts
+// What went wrong, as a code (ErrorCodes.h). The layers below the texts
 // report codes; the layer that owns the words turns a code into a description
 // in the user's language, and the unexpected-error report shows the code's
 // classic number.
 enum class ErrorCode : quint8 {
     None,
 #define ERROR_CODE(name, number) name,
-#include "core/ErrorCodes.inc"
+#include "core/ErrorCodes.h"
 #undef ERROR_CODE
 };
 
@@ -23,7 +23,7 @@ constexpr qint32 ErrorNumber(ErrorCode code)
 #define ERROR_CODE(name, number)                                                                                       \
     case ErrorCode::name:                                                                                              \
         return number;
-#include "core/ErrorCodes.inc"
+#include "core/ErrorCodes.h"
 #undef ERROR_CODE
     }
     return ErrorNumber(ErrorCode::Unknown);

@@ -12,7 +12,7 @@ namespace {
 // The words of every text, in the order of TextId and, within an entry, of Language.
 constexpr std::array<std::array<const char *, Languages.size()>, std::size_t(TextId::TextCount)> Entries = {{
 #define TEXT(id, english, greek) {english, greek},
-#include "app/texts/TextEntries.inc"
+#include "app/texts/TextEntries.h"
 #undef TEXT
 }};
 
@@ -48,7 +48,7 @@ QString ErrorDescription(ErrorCode code, Language language)
 #define ERROR_CODE(name, number)                                                                                       \
     case ErrorCode::name:                                                                                              \
         return Text(TextId::Error##name, language);
-#include "core/ErrorCodes.inc"
+#include "core/ErrorCodes.h"
 #undef ERROR_CODE
     }
     return Text(TextId::ErrorUnknown, language);

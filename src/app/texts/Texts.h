@@ -9,10 +9,10 @@
 #include <span>
 
 // Every text the program shows, by its id; the ids and the words are one list
-// (TextEntries.inc).
+// (TextEntries.h).
 enum class TextId {
 #define TEXT(id, english, greek) id,
-#include "app/texts/TextEntries.inc"
+#include "app/texts/TextEntries.h"
 #undef TEXT
     TextCount
 };

@@ -9,8 +9,8 @@
 #include <cstddef>
 #include <optional>
 
-// The main window's menus and picture buttons as lists (MainMenus.inc,
-// MainButtons.inc): names, texts, how each starts. The window builds them from
+// The main window's menus and picture buttons as lists (MainMenus.h,
+// MainButtons.h): names, texts, how each starts. The window builds them from
 // here and finds each by its id; the captions follow the language.
 
 // How a control starts. Path keeping is not offered, so its controls stay
@@ -27,7 +27,7 @@ enum class MainMenu {
 #define MENU(name, words, initially) name,
 #define ITEM(name, words, initially)
 #define SEPARATOR(name, initially)
-#include "windows/main/MainMenus.inc"
+#include "windows/main/MainMenus.h"
 #undef MENU
 #undef ITEM
 #undef SEPARATOR
@@ -37,7 +37,7 @@ enum class MainAction {
 #define MENU(name, words, initially)
 #define ITEM(name, words, initially) name,
 #define SEPARATOR(name, initially) name,
-#include "windows/main/MainMenus.inc"
+#include "windows/main/MainMenus.h"
 #undef MENU
 #undef ITEM
 #undef SEPARATOR
@@ -49,7 +49,7 @@ inline constexpr TextId MenuTitles[] = {
 #define MENU(name, words, initially) TextId::words,
 #define ITEM(name, words, initially)
 #define SEPARATOR(name, initially)
-#include "windows/main/MainMenus.inc"
+#include "windows/main/MainMenus.h"
 #undef MENU
 #undef ITEM
 #undef SEPARATOR
@@ -67,7 +67,7 @@ inline constexpr MenuLine MenuLines[] = {
 #define MENU(name, words, initially) {true, #name, TextId::words, Initially::initially},
 #define ITEM(name, words, initially) {false, #name, TextId::words, Initially::initially},
 #define SEPARATOR(name, initially) {false, #name, std::nullopt, Initially::initially},
-#include "windows/main/MainMenus.inc"
+#include "windows/main/MainMenus.h"
 #undef MENU
 #undef ITEM
 #undef SEPARATOR
@@ -81,7 +81,7 @@ enum class Before {
 };
 enum class MainButton {
 #define BUTTON(name, picture, tooltip, initially, before) name,
-#include "windows/main/MainButtons.inc"
+#include "windows/main/MainButtons.h"
 #undef BUTTON
     Count
 };
@@ -96,7 +96,7 @@ struct ButtonLine
 inline constexpr ButtonLine ButtonLines[] = {
 #define BUTTON(name, picture, tooltip, initially, before)                                                              \
     {#name, #picture, TextId::tooltip, Initially::initially, Before::before},
-#include "windows/main/MainButtons.inc"
+#include "windows/main/MainButtons.h"
 #undef BUTTON
 };
 

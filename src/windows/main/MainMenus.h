@@ -1,11 +1,13 @@
 // The main window's menu bar, in order: each MENU, then its items. A name is
 // the control's object name and its id in the window (MainAction::mnuFilePrint);
-// the words are the id of its text in TextEntries.inc, and a separator has
+// the words are the id of its text in TextEntries.h, and a separator has
 // none; then how it starts. "Convert from" takes its items from the currency
 // slots. A new item is one line here and its words one line there.
 // MENU(name, words, initially)
 // ITEM(name, words, initially)
 // SEPARATOR(name, initially)
+// A list, not a header to include once: each use defines the entry macros and
+// includes it again, so it has no include guard.
 
 MENU(mnuFile, MenuFile, Shown)
 ITEM(mnuFilePageSetup, MenuFilePageSetup, Shown)

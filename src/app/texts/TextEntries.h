@@ -3,6 +3,8 @@
 // and Texts.cpp the table, so that a new text is one line here; an entry that
 // misses a language does not build.
 // TEXT(id, English, Greek)
+// A list, not a header to include once: each use defines the entry macros and
+// includes it again, so it has no include guard.
 
 TEXT(ProgramTitle, "Euro changeover adviser", "Σύμβουλος μετάβασης στο Ευρώ")
 TEXT(DuplicateInstance,

@@ -1,8 +1,10 @@
 // The main window's picture buttons, left to right: the object name, which is
 // also its id in the window (MainButton::cmdPrint), its picture, the id of its
-// tooltip in TextEntries.inc, how it starts, and what stands before it: None,
+// tooltip in TextEntries.h, how it starts, and what stands before it: None,
 // a Gap that starts a group, or the Stretch that pushes the rest to the right.
 // BUTTON(name, picture, tooltip, initially, before)
+// A list, not a header to include once: each use defines the entry macros and
+// includes it again, so it has no include guard.
 
 BUTTON(cmdPageSetup, icon_page_setup, TipPageSetup, Shown, None)
 BUTTON(cmdPrintSetup, icon_printer_setup, TipPrintSetup, Shown, None)

@@ -5,6 +5,8 @@
 // description (TextId::Error<name>), so that a new code is one line here and
 // its words one line there; a code without words does not build.
 // ERROR_CODE(name, number)
+// A list, not a header to include once: each use defines the entry macros and
+// includes it again, so it has no include guard.
 
 ERROR_CODE(Overflow, 6)
 ERROR_CODE(FileTooLarge, 7) // out of memory: what reading such a file would run into
