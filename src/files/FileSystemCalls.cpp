@@ -66,6 +66,20 @@ ErrorCode CodeOfErrno(int error, const QString &path)
     }
 }
 
+ErrorCode WriteAll(int descriptor, const char *data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(descriptor, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? CodeOfErrno(errno, QString()) : ErrorCode::DiskFull;
+        data += written;
+        size -= std::size_t(written);
+    }
+    return ErrorCode::None;
+}
+
 ErrorCode CodeOfFileError(QFileDevice::FileError error)
 {
     switch (error) {

@@ -34,6 +34,11 @@ ErrorCode CodeOfErrno(int error, const QString &path);
 // The code for a failed read or write of an open Qt file.
 ErrorCode CodeOfFileError(QFileDevice::FileError error);
 
+// Writes every byte to the descriptor, again after an interruption or a part
+// written. DiskFull when the system takes no more (some file systems say so
+// as 0 bytes written); otherwise the code for errno (path names nothing here).
+ErrorCode WriteAll(int descriptor, const char *data, std::size_t size);
+
 // Opens path for reading only when it is a regular file: a FIFO is never
 // waited on, a device never opened. Returns the descriptor, or -1 with the
 // reason in error. The caller closes the descriptor.
