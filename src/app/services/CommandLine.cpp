@@ -1,14 +1,20 @@
 #include "app/services/CommandLine.h"
 
+#include "app/conversion/CurrencyChoice.h"
 #include "app/conversion/CurrentConversion.h"
+#include "app/conversion/ListConversion.h"
 #include "app/services/DesktopLanguage.h"
+#include "app/services/ListCommand.h"
 #include "app/services/SettingsLocation.h"
+#include "app/texts/PrintableText.h"
 #include "settings/IniDocument.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
 
 #include <array>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -18,11 +24,14 @@ struct OptionEntry
     const char *shortName; // nullptr: none
     const char *name;
     TextId description;
+    std::optional<TextId> arguments = std::nullopt; // what follows it, in the help; none: it takes no value
 };
 constexpr std::array Options = {
     OptionEntry{"h", "help", TextId::CommandHelpOption},
     OptionEntry{"v", "version", TextId::CommandVersionOption},
-    OptionEntry{nullptr, "convert", TextId::CommandConvertOption}, // the only one with a value
+    OptionEntry{nullptr, "convert", TextId::CommandConvertOption, TextId::CommandConvertArguments},
+    OptionEntry{nullptr, "convert-list", TextId::CommandListOption, TextId::CommandListArguments},
+    OptionEntry{nullptr, "to", TextId::CommandToOption, TextId::CommandToArguments},
     OptionEntry{nullptr, "greek", TextId::CommandGreekOption},
     OptionEntry{nullptr, "english", TextId::CommandEnglishOption},
 };
@@ -48,29 +57,6 @@ bool DisplayAvailable(const QCommandLineParser &parser)
 
 QString Dashed(const QString &name) { return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name; }
 
-// What a currency code names, in any letter case: a slot, and for a currency
-// fixed later its index in LaterChangeovers, which converts in the additional
-// currency's slot. A slot of -1: no currency has the code.
-struct NamedCurrency
-{
-    int slot = -1;
-    int later = -1;
-};
-NamedCurrency CurrencyOfCode(const QString &code)
-{
-    if (code.compare(QLatin1String("OTHER"), Qt::CaseInsensitive) == 0)
-        return {OtherCurrencyIndex};
-    for (int slot = 0; slot < OtherCurrencyIndex; ++slot) {
-        if (code.compare(QLatin1String(CurrencyCodes[std::size_t(slot)]), Qt::CaseInsensitive) == 0)
-            return {slot};
-    }
-    for (int later = 0; later < int(LaterChangeovers.size()); ++later) {
-        if (code.compare(QLatin1String(LaterChangeovers[std::size_t(later)].code), Qt::CaseInsensitive) == 0)
-            return {OtherCurrencyIndex, later};
-    }
-    return {};
-}
-
 // The codes of the currencies fixed later, for the help: "SIT, CYP, ..., BGN".
 QString LaterCodes()
 {
@@ -91,9 +77,8 @@ CommandLine::CommandLine(const QStringList &arguments)
         QStringList names{QString::fromLatin1(entry.name)};
         if (entry.shortName)
             names.prepend(QString::fromLatin1(entry.shortName));
-        parser.addOption(entry.name == std::string_view("convert")
-                             ? QCommandLineOption(names, {}, QStringLiteral("amount"))
-                             : QCommandLineOption(names));
+        parser.addOption(entry.arguments ? QCommandLineOption(names, {}, QStringLiteral("value"))
+                                         : QCommandLineOption(names));
     }
     for (const QString &name : ToolkitValueOptions)
         parser.addOption(QCommandLineOption(name, {}, name));
@@ -121,20 +106,34 @@ CommandLine::CommandLine(const QStringList &arguments)
             misused(TextId::CommandUnknownOption, Dashed(unknown.constFirst()));
         else if (last == QLatin1String("--convert") || last == QLatin1String("-convert"))
             misused(TextId::CommandConvertNeeds, QStringLiteral("--convert"));
+        else if (const QString bare = QString(last).remove(0, last.startsWith(QLatin1String("--")) ? 2 : 1);
+                 bare == QLatin1String("convert-list") || bare == QLatin1String("to"))
+            misused(TextId::CommandNeedsCode, Dashed(bare));
         else
             misused(TextId::CommandUnknownOption, arguments.filter(QStringLiteral("=")).value(0, last));
         return;
     }
     const QStringList positional = parser.positionalArguments();
     const bool converting = parser.isSet(QStringLiteral("convert"));
+    const bool listing = parser.isSet(QStringLiteral("convert-list"));
     if (parser.isSet(QStringLiteral("help"))) {
         m_action = Action::Help;
     } else if (parser.isSet(QStringLiteral("version"))) {
         m_action = Action::Version;
+    } else if (converting && listing) {
+        misused(TextId::CommandListWithConvert, QStringLiteral("--convert"));
+    } else if (parser.isSet(QStringLiteral("to")) && !listing) {
+        misused(TextId::CommandToNeedsList, QStringLiteral("--to"));
     } else if (converting && positional.isEmpty()) {
         misused(TextId::CommandConvertNeeds, QStringLiteral("--convert"));
-    } else if (positional.size() > (converting ? 1 : 0)) {
+    } else if (positional.size() > (converting || listing ? 1 : 0)) {
         misused(TextId::CommandStrayArgument, positional.constLast());
+    } else if (listing) {
+        // At most one file; none, or "-", is standard input.
+        m_action = Action::ConvertList;
+        m_code = parser.value(QStringLiteral("convert-list"));
+        m_to = parser.value(QStringLiteral("to"));
+        m_file = positional.value(0);
     } else if (converting) {
         m_action = Action::Convert;
         m_amount = parser.value(QStringLiteral("convert"));
@@ -158,8 +157,8 @@ QString CommandLine::HelpText(Language language, bool full)
         QString names = entry.shortName ? QStringLiteral("  -%1, --").arg(QLatin1String(entry.shortName))
                                         : QStringLiteral("      --");
         names += QLatin1String(entry.name);
-        if (entry.description == TextId::CommandConvertOption)
-            names += u' ' + Text(TextId::CommandConvertArguments, language);
+        if (entry.arguments)
+            names += u' ' + Text(*entry.arguments, language);
         names = names.size() < DescriptionColumn - 1 ? names.leftJustified(DescriptionColumn) : names + u'\n' + indent;
         help += names + Text(entry.description, language).replace(u'\n', u'\n' + indent) + u'\n';
     }
@@ -167,6 +166,7 @@ QString CommandLine::HelpText(Language language, bool full)
         // The later currencies' codes follow the paragraph on the codes.
         QStringList details = Text(TextId::CommandDetails, language).split(QStringLiteral("\n\n"));
         details.insert(1, Text(TextId::CommandLaterCodes, language).arg(LaterCodes()));
+        details.insert(2, Text(TextId::CommandListDetails, language));
         help += u'\n' + details.join(QStringLiteral("\n\n")) + u'\n';
     }
     return help;
@@ -203,6 +203,8 @@ int CommandLine::run(const QString &programFolder, const QStringList &desktopLan
         err << FailureDescription(unreadable, language) << u'\n';
         return Failed;
     }
+    if (m_action == Action::ConvertList)
+        return convertList(ini, language, err);
     return convert(ini, language, out, err);
 }
 
@@ -210,7 +212,7 @@ int CommandLine::convert(const IniDocument &ini, Language language, QTextStream 
 {
     CurrentConversion conversion;
     conversion.load(ini);
-    const NamedCurrency currency = CurrencyOfCode(m_code);
+    const CurrencyChoice currency = CurrencyOfCode(m_code);
     if (currency.slot < 0) {
         err << Text(TextId::CommandUnknownCode, language).arg(m_code) << u'\n';
         return Misused;
@@ -231,4 +233,24 @@ int CommandLine::convert(const IniDocument &ini, Language language, QTextStream 
     for (const QString &line : conversion.reportTable(language))
         out << line << u'\n';
     return conversion.overflowed() ? Failed : Done;
+}
+
+int CommandLine::convertList(const IniDocument &ini, Language language, QTextStream &err) const
+{
+    CurrentConversion conversion;
+    conversion.load(ini);
+    const CurrencyChoice from = CurrencyOfCode(m_code);
+    const CurrencyChoice to = m_to.isEmpty() ? CurrencyChoice{0} : CurrencyOfCode(m_to);
+    for (const auto &[choice, code] : {std::pair(from, m_code), std::pair(to, m_to)}) {
+        if (!choice.valid()) {
+            err << Text(TextId::CommandUnknownCode, language).arg(PrintableText(code)) << u'\n';
+            return Misused;
+        }
+    }
+    const ListConversion list(conversion.state(), from, to, language);
+    if (const std::optional<TextId> refusal = list.refusal()) {
+        err << Text(*refusal, language) << u'\n';
+        return Misused;
+    }
+    return ListCommand(list, language).run(m_file, STDOUT_FILENO, err) ? Done : Failed;
 }
