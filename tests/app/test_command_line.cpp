@@ -222,6 +222,11 @@ private slots:
             "γραμμή 2: Ανακριβές ποσό.\nγραμμή 3: Υπερχείλιση: το αποτέλεσμα είναι μεγαλύτερο από όσο χωρά η "
             "εφαρμογή.\n"
             "γραμμή 4: Ανακριβές ποσό.\n");
+        // A line far longer than any amount is refused, echoed cut, whether it ends in the first read or not.
+        row("lines too long", {"--convert-list", "GRD", "FILE"}, {},
+            QString(1100, u'7') + "\n5\n" + QString(70000, u'7'), false, 1,
+            QString(1024, u'7') + "…\t\t\n5\t0.01\t0.0100\n" + QString(1024, u'7') + "…\t\t\n",
+            "line 1: Incorrect amount.\nline 3: Incorrect amount.\n");
         row("no rate to convert from", {"--convert-list", "OTHER"}, {}, "1\n", false, 2, "",
             "Incorrect exchange rate.\n");
         row("a missing file", {"--convert-list", "GRD", "$DIR/missing"}, {}, "", false, 1, "",

@@ -83,7 +83,7 @@ bool ListCommand::run(const QString &file, int output, QTextStream &err)
         while (start < end) {
             const char *lineEnd = static_cast<const char *>(std::memchr(start, '\n', std::size_t(end - start)));
             const char *partEnd = lineEnd ? lineEnd : end;
-            if (carried.empty() && !cut && lineEnd) {
+            if (carried.empty() && !cut && lineEnd && std::size_t(lineEnd - start) <= LongestLine) {
                 convertLine({start, std::size_t(lineEnd - start)}, false);
             } else {
                 const std::size_t room = LongestLine - std::min(LongestLine, carried.size());
