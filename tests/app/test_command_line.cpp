@@ -125,6 +125,14 @@ private slots:
             "", "Incorrect exchange rate.");
         row("refused amount", {"--convert", "-5", "GRD"}, greek, none, "en", 2, "", "Ανακριβές ποσό.");
         row("unknown code", {"--convert", "5", "XEU"}, none, none, "en", 2, "", "Unknown currency code 'XEU'.");
+        // A list's options: a currency code each, --to only with --convert-list, at most one file, one action.
+        row("list without a code", {"--convert-list"}, none, none, "en", 2, "",
+            "'--convert-list' needs a currency code.\nUsage:");
+        row("to without a list", {"--to", "DEM"}, none, none, "en", 2, "",
+            "'--to' chooses the currency '--convert-list' converts to: use it with '--convert-list'.\nUsage:");
+        row("two files", {"--convert-list", "GRD", "a", "b"}, none, none, "en", 2, "", "Unexpected argument 'b'.");
+        row("two actions", {"--convert", "5", "GRD", "--convert-list", "GRD"}, none, none, "en", 2, "",
+            "'--convert' and '--convert-list' do not go together.");
         row("overflow", {"--convert", "922,337,203,685,477", "eur"}, none, none, "en", 1,
             "Overflow: the program holds at most 922,337,203,685,477.5807 (922,337,203,685,477 EUR)\nCurrency", "");
     }
@@ -217,8 +225,8 @@ private slots:
         row("own and other units", {"--convert-list", "ITL"}, {}, "ITL 1,936.27\n1,000 DEM\n", false, 1,
             "ITL 1,936.27\t1.00\t1.0000\n1,000 DEM\t\t\n", "line 2: Incorrect amount.\n");
         row("refused, overflowing, printable", {"--greek", "--convert-list", "EUR", "--to", "GRD"}, {},
-            "5\n-5\n922,337,203,685,477\nab\x1b[2Jc\n", false, 1,
-            "5\t1,704\t1,703.7500\n-5\t\t\n922,337,203,685,477\t\t\nab\uFFFD[2Jc\t\t\n",
+            "5\n-5\n922,337,203,685,477\nab\x1b[2J\u202Ec\n", false, 1,
+            "5\t1,704\t1,703.7500\n-5\t\t\n922,337,203,685,477\t\t\nab\uFFFD[2J\uFFFDc\t\t\n",
             "γραμμή 2: Ανακριβές ποσό.\nγραμμή 3: Υπερχείλιση: το αποτέλεσμα είναι μεγαλύτερο από όσο χωρά η "
             "εφαρμογή.\n"
             "γραμμή 4: Ανακριβές ποσό.\n");
@@ -256,6 +264,23 @@ private slots:
         QFETCH(QString, out);
         QCOMPARE(ran.out, Localized(out));
         QCOMPARE(ran.err, QString(err).replace("$DIR", m_dir.path()));
+    }
+
+    // Typed at it line by line, --convert-list answers each line before it reads the next.
+    void convertListAnswersEachLine()
+    {
+        QProcess program;
+        program.setProcessEnvironment(m_environment);
+        program.start(path("bin/euro-changeover-adviser"), {"--convert-list", "EUR", "--to", "DEM"});
+        QStringList answers;
+        for (const char *line : {"1", "abc", "2"}) {
+            program.write(line + QByteArray("\n"));
+            while (program.bytesAvailable() == 0 && program.waitForReadyRead(10000)) { }
+            answers << QString::fromUtf8(program.readAll());
+        }
+        program.closeWriteChannel();
+        QVERIFY(program.waitForFinished(10000) && program.exitCode() == 1);
+        QCOMPARE(answers, QStringList({Localized("1\t1.96\t1.9558\n"), "abc\t\t\n", Localized("2\t3.91\t3.9117\n")}));
     }
 };
 

@@ -1,9 +1,14 @@
-// A list's lines are read fast where they are plain numbers: exactly as the amount dialog takes them pasted.
+// A list's lines are read fast where they are plain numbers: exactly as the amount dialog takes them pasted. The list
+// dialog's logic over them.
+#include "ScriptedPlatform.h"
 #include "TestLocale.h"
 
 #include "app/conversion/CurrentConversion.h"
 #include "app/conversion/ListConversion.h"
 #include "app/conversion/NumberPaste.h"
+#include "app/logic/AmountList.h"
+#include "app/services/CommandLine.h"
+#include "app/services/SharedDialogs.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -46,6 +51,52 @@ private slots:
             decided += plain.plain ? 1 : 0;
         }
         QVERIFY2(decided > 5000, qPrintable(QString::number(decided)));
+    }
+
+    // The help, which names --convert-list with an example, fits a terminal 80 characters wide in either language.
+    void helpFitsATerminal()
+    {
+        for (const Language language : Languages) {
+            const QString help = CommandLine::HelpText(language, true);
+            QVERIFY(help.contains(QStringLiteral("--convert-list GRD ledger.txt")));
+            for (const QString &line : help.split(u'\n'))
+                QVERIFY2(line.size() <= 80, qPrintable(line));
+        }
+    }
+
+    // The dialog's logic: the choices, the rows and the later currencies, starting from the row converted last to
+    // the euro; a list converted a part at a time shows only once whole; the summary names the first lines not
+    // converted and counts the rest; a sum beyond what the program holds says so, the other stays exact; a source
+    // without a rate refuses every line in the amount dialog's words.
+    void amountList()
+    {
+        ScriptedPlatform platform;
+        AppValues app;
+        SharedDialogs dialogs(platform, app);
+        ConversionState state;
+        state.CurrentCurrency = 9;
+        AmountList list(dialogs, CurrentConversion(state));
+        QVERIFY(list.choices().size() == 23 && list.choices()[22] == QStringLiteral("BGN - Bulgarian Lev (2026)"));
+        QVERIFY(list.from() == 9 && list.to() == 0);
+        list.setTo(22);
+        list.setInput(Localized("1,936.27\nx\n\nx\nx\nx\nx\nx\nx\n922,337,203,685,477\n922,337,203,685,477\n"));
+        QVERIFY(!list.convertSome(3) && list.lineCount() == 0 && list.progress() > 0 && list.progress() < 100);
+        QVERIFY(list.convertSome(100));
+        list.publish();
+        QCOMPARE(list.lineCount(), 11);
+        QCOMPARE(list.summary(),
+                 QStringLiteral("Converted: 3 of 10 amounts. Not converted: lines 2, 4, 5, 6, 7 and 2 more."));
+        QCOMPARE(list.totalAmounts(), QStringLiteral("Total of the amounts converted: Overflow"));
+        QCOMPARE(list.totalRounded(), Localized("Total of the rounded results: 1,863,309,118,135.46 BGN"));
+        QCOMPARE(list.columnTitle(0) + u'|' + list.columnTitle(2),
+                 QStringLiteral("Amount (ITL)|Unrounded amount (BGN)"));
+        QCOMPARE(QString::fromStdString(list.text()).section(u'\n', 0, 2),
+                 Localized("1,936.27\t1.96\t1.9558\nx\t\t\n"));
+        list.setFrom(13);
+        QVERIFY(list.convertSome(100));
+        list.publish();
+        QVERIFY(list.kind(0) == ListLine::Kind::Refused
+                && list.roundedText(0) == QStringLiteral("Incorrect exchange rate."));
     }
 };
 

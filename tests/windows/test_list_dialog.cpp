@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTableView>
+#include <QTimer>
 
 class TestListDialog : public WindowFixture
 {
@@ -75,6 +76,41 @@ private slots:
         QVERIFY(platform().messages.size() == 1 && platform().messages[0].text.contains(words[5])
                 && platform().messages[0].style == MessageStyle::Exclamation);
         QCOMPARE(platform().fileChoices.constLast().fileName, QStringLiteral("GRD-DEM.txt"));
+        child("cmdSave")->click(); // cancelled: nothing more is said or written
+        QVERIFY(platform().messages.size() == 1 && platform().fileChoices.size() == 3
+                && ReadFile(file) == text.toUtf8());
+    }
+
+    // From the Tools menu, whose item has a mnemonic: the dialog opens modal over the window, From at the row
+    // converted last, the keyboard in its field; the field, the table and the lists have names a screen reader says;
+    // Tab leaves the field, Enter elsewhere copies, Escape closes.
+    void fromTheMenuByKeyboard()
+    {
+        start("[Last]\r\nID=3\r\n");
+        QVERIFY(!QKeySequence::mnemonic(action("mnuToolsConvertList")->text()).isEmpty());
+        QStringList seen;
+        QTimer::singleShot(0, this, [&seen] {
+            auto *dialog = qobject_cast<frmConvertList *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *amounts = dialog->findChild<QPlainTextEdit *>("txtAmounts");
+            seen << dialog->findChild<QComboBox *>("cboFrom")->currentText()
+                 << QString::number(dialog->focusWidget() == amounts);
+            for (const char *name : {"txtAmounts", "tblResults", "cboFrom", "cboTo"})
+                seen << QAccessible::queryAccessibleInterface(dialog->findChild<QWidget *>(name))
+                            ->text(QAccessible::Name);
+            QTest::keyClicks(amounts, QStringLiteral("5"));
+            QTest::keyClick(amounts, Qt::Key_Tab);
+            seen << dialog->focusWidget()->objectName();
+            QTRY_VERIFY(dialog->findChild<QPushButton *>("cmdCopy")->isEnabled());
+            QTest::keyClick(dialog->findChild<QComboBox *>("cboTo"), Qt::Key_Return);
+            seen << QGuiApplication::clipboard()->text();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        action("mnuToolsConvertList")->trigger();
+        QCOMPARE(seen,
+                 QStringList({"DEM - German Mark", "1", "Amounts, one a line:", "Results:", "From:", "To:",
+                              "tblResults", Localized("5\t2.56\t2.5600\n")}));
     }
 };
 
