@@ -31,33 +31,20 @@ bool ConvertAll(const ConversionState &state, ConversionResult &result)
     const std::array<DecimalRate, CurrencyCount> &rates = DecimalRates(state.CurrencyRates);
     const int source = std::clamp(int(state.CurrentCurrency), 0, MaxCurrencyIndex);
 
-    // The amount as the source currency can hold it, then through the euro.
-    const std::optional<Money> roundedSource = state.CurrentAmount.roundedHalfEven(state.decimalsOf(source));
-    if (!roundedSource)
+    const std::optional<EuroStep> euro = ToEuro(
+        state.CurrentAmount, {rates[std::size_t(source)], state.decimalsOf(source), source == 0}, state.decimalsOf(0));
+    if (!euro)
         return false;
-    if (source == 0) {
-        result.euroAmount = *roundedSource;
-        result.roundedEuroAmount = *roundedSource;
-    } else {
-        const std::optional<Money> euro = DivideHalfEven(*roundedSource, rates[std::size_t(source)]);
-        if (!euro)
-            return false;
-        const std::optional<Money> roundedEuro = euro->roundedHalfEven(state.decimalsOf(0));
-        if (!roundedEuro)
-            return false;
-        result.euroAmount = *euro;
-        result.roundedEuroAmount = *roundedEuro;
-    }
+    result.euroAmount = euro->euroAmount;
+    result.roundedEuroAmount = euro->roundedEuroAmount;
 
     for (std::size_t slot = 0; slot < std::size_t(CurrencyCount); ++slot) {
-        const std::optional<Money> unrounded = MultiplyHalfAwayFromZero(result.roundedEuroAmount, rates[slot]);
-        if (!unrounded)
+        const std::optional<TargetAmount> target =
+            FromEuro(euro->roundedEuroAmount, {rates[slot], state.decimalsOf(int(slot))});
+        if (!target)
             return false;
-        const std::optional<Money> rounded = unrounded->roundedHalfEven(state.decimalsOf(int(slot)));
-        if (!rounded)
-            return false;
-        result.unrounded[slot] = *unrounded;
-        result.rounded[slot] = *rounded;
+        result.unrounded[slot] = target->unrounded;
+        result.rounded[slot] = target->rounded;
     }
     return true;
 }
@@ -76,4 +63,32 @@ ConversionResult Convert(const ConversionState &state)
     overflowed.overflow = true;
     overflowed.source = state.CurrentCurrency;
     return overflowed;
+}
+
+std::optional<EuroStep> ToEuro(Money amount, const ConversionSide &source, int euroDecimals)
+{
+    // The amount as the source currency can hold it, then through the euro.
+    const std::optional<Money> roundedSource = amount.roundedHalfEven(source.decimals);
+    if (!roundedSource)
+        return std::nullopt;
+    if (source.euro)
+        return EuroStep{*roundedSource, *roundedSource, *roundedSource};
+    const std::optional<Money> euro = DivideHalfEven(*roundedSource, source.rate);
+    if (!euro)
+        return std::nullopt;
+    const std::optional<Money> roundedEuro = euro->roundedHalfEven(euroDecimals);
+    if (!roundedEuro)
+        return std::nullopt;
+    return EuroStep{*roundedSource, *euro, *roundedEuro};
+}
+
+std::optional<TargetAmount> FromEuro(Money roundedEuroAmount, const ConversionSide &target)
+{
+    const std::optional<Money> unrounded = MultiplyHalfAwayFromZero(roundedEuroAmount, target.rate);
+    if (!unrounded)
+        return std::nullopt;
+    const std::optional<Money> rounded = unrounded->roundedHalfEven(target.decimals);
+    if (!rounded)
+        return std::nullopt;
+    return TargetAmount{*unrounded, *rounded};
 }

@@ -104,35 +104,53 @@ std::optional<NumberParts> SplitNumber(QStringView text, const Separators &separ
     return parts;
 }
 
+// What a number is written into: a QString, or UTF-8 bytes for many numbers in a row.
+void Put(QString &text, char c) { text += QChar::fromLatin1(c); }
+void Put(std::string &text, char c) { text += c; }
+void Put(QString &text, const char *digits, qsizetype length) { text += QLatin1String(digits, length); }
+void Put(std::string &text, const char *digits, qsizetype length) { text.append(digits, std::size_t(length)); }
+
 // Writes a magnitude held in units of 10^-kept with `decimals` decimals
-// (kept <= decimals; the extra ones are zeros), a minus when negative and not zero.
-QString ComposeNumber(bool negative, std::uint64_t units, int kept, int decimals, bool grouped, const QLocale &locale)
+// (kept <= decimals; the extra ones are zeros), a minus when negative and not
+// zero, grouped with `group` (none when empty).
+template<typename Text>
+void ComposeNumber(Text &text, bool negative, std::uint64_t units, int kept, int decimals, const Text &group,
+                   const Text &point)
 {
     const std::uint64_t scale = std::uint64_t(PowersOfTen[kept]);
     char integer[24];
     const char *integerEnd = std::to_chars(std::begin(integer), std::end(integer), units / scale).ptr;
     const qsizetype integerLength = integerEnd - integer;
 
-    const QString group = grouped ? locale.groupSeparator() : QString();
-    QString text;
-    text.reserve(integerLength + integerLength / 3 * group.size() + decimals + 2);
     if (negative && units != 0)
-        text += u'-';
+        Put(text, '-');
     for (qsizetype i = 0; i < integerLength; ++i) {
         if (i != 0 && (integerLength - i) % 3 == 0)
             text += group;
-        text += QChar::fromLatin1(integer[i]);
+        Put(text, integer[i]);
     }
     if (decimals > 0) {
-        text += locale.decimalPoint();
+        text += point;
         std::uint64_t fraction = units % scale;
         char digits[Money::Decimals];
         for (int i = kept - 1; i >= 0; --i, fraction /= 10)
             digits[i] = char('0' + fraction % 10);
-        text += QLatin1String(digits, kept);
-        text += QString(decimals - kept, u'0');
+        Put(text, digits, kept);
+        for (int zeros = decimals - kept; zeros > 0; --zeros)
+            Put(text, '0');
     }
-    return text;
+}
+
+// An amount with `decimals` decimals (0 and more), rounded half to even to at most four first.
+template<typename Text>
+void ComposeAmount(Text &text, Money amount, int decimals, const Text &group, const Text &point)
+{
+    const int kept = std::min(decimals, Money::Decimals);
+    // Rounded on the unsigned magnitude, which has room for the range ends
+    // rounding outwards (…477.5807 shows as …478 with no decimals).
+    const std::uint64_t step = std::uint64_t(PowersOfTen[Money::Decimals - kept]);
+    const std::uint64_t units = QuotientHalfEven(MagnitudeOf(amount), step);
+    ComposeNumber(text, amount.raw() < 0, units, kept, decimals, group, point);
 }
 
 } // namespace
@@ -149,12 +167,16 @@ QString FormatAmount(Money amount, const QString &pattern, const QLocale &locale
 {
     const qsizetype point = pattern.indexOf(u'.');
     const int decimals = point < 0 ? 0 : int(QStringView(pattern).mid(point + 1).count(u'0'));
-    const int kept = std::min(decimals, Money::Decimals);
-    // Rounded on the unsigned magnitude, which has room for the range ends
-    // rounding outwards (…477.5807 shows as …478 with no decimals).
-    const std::uint64_t step = std::uint64_t(PowersOfTen[Money::Decimals - kept]);
-    const std::uint64_t units = QuotientHalfEven(MagnitudeOf(amount), step);
-    return ComposeNumber(amount.raw() < 0, units, kept, decimals, pattern.contains(u','), locale);
+    QString text;
+    text.reserve(32);
+    ComposeAmount(text, amount, decimals, pattern.contains(u',') ? locale.groupSeparator() : QString(),
+                  locale.decimalPoint());
+    return text;
+}
+
+void AppendAmountUtf8(std::string &out, Money amount, int decimals, const NumberSeparators &separators)
+{
+    ComposeAmount(out, amount, decimals, separators.groupUtf8, separators.pointUtf8);
 }
 
 QString FormatAmountShort(Money amount, const QLocale &locale)
@@ -165,7 +187,23 @@ QString FormatAmountShort(Money amount, const QLocale &locale)
         units /= 10;
         --kept;
     }
-    return ComposeNumber(amount.raw() < 0, units, kept, kept, false, locale);
+    QString text;
+    ComposeNumber(text, amount.raw() < 0, units, kept, kept, QString(), locale.decimalPoint());
+    return text;
+}
+
+NumberSeparators::NumberSeparators(const QLocale &locale)
+    : group(locale.groupSeparator())
+    , point(locale.decimalPoint())
+    , groupUtf8(group.toStdString())
+    , pointUtf8(point.toStdString())
+{
+    // A column of plain numbers is read fast where the two separators are the
+    // comma and the point, as in most of Europe and the English-speaking world.
+    if ((group == u"," && point == u".") || (group == u"." && point == u",")) {
+        groupCharacter = char(group[0].unicode());
+        pointCharacter = char(point[0].unicode());
+    }
 }
 
 QString FormatDouble(double value, const QLocale &locale)
@@ -188,19 +226,16 @@ QString FormatDouble(double value, const QLocale &locale)
 
 namespace {
 
-std::optional<Money> AmountOf(const std::optional<NumberParts> &parts)
+// The amount of a sign and its digits, without separators.
+std::optional<Money> AmountOfDigits(bool negative, std::string_view integer, std::string_view fraction)
 {
-    if (!parts)
-        return std::nullopt;
-
     UInt128 units = 0;
-    for (char digit : parts->integerDigits) {
+    for (char digit : integer) {
         units = units * 10 + UInt128(digit - '0');
         // Stopping early keeps any number of digits from overflowing the sum.
         if (units > MoneyMagnitudeLimit)
             return std::nullopt;
     }
-    const std::string &fraction = parts->fractionDigits;
     for (std::size_t i = 0; i < std::size_t(Money::Decimals); ++i)
         units = units * 10 + UInt128(i < fraction.size() ? fraction[i] - '0' : 0);
 
@@ -212,7 +247,14 @@ std::optional<Money> AmountOf(const std::optional<NumberParts> &parts)
         if (first > '5' || (first == '5' && (beyondHalf || (units & 1) != 0)))
             ++units;
     }
-    return MoneyFromMagnitude(parts->negative, units);
+    return MoneyFromMagnitude(negative, units);
+}
+
+std::optional<Money> AmountOf(const std::optional<NumberParts> &parts)
+{
+    if (!parts)
+        return std::nullopt;
+    return AmountOfDigits(parts->negative, parts->integerDigits, parts->fractionDigits);
 }
 
 std::optional<double> DoubleOf(const std::optional<NumberParts> &parts)
@@ -231,6 +273,48 @@ std::optional<double> DoubleOf(const std::optional<NumberParts> &parts)
     return value;
 }
 
+// ReadPlainAmount for either kind of text: SplitNumber's grammar for a text
+// that holds nothing but digits and the two separators.
+template<typename Char>
+PlainReading ReadPlain(const Char *text, std::size_t size, const NumberSeparators &separators)
+{
+    const Char group = Char(separators.groupCharacter);
+    const Char point = Char(separators.pointCharacter);
+    const auto digit = [](Char c) { return c >= Char('0') && c <= Char('9'); };
+    if (group == 0 || size == 0 || size > PlainAmountLength
+        || !std::all_of(text, text + size, [&](Char c) { return digit(c) || c == group || c == point; }))
+        return {};
+    char integer[PlainAmountLength];
+    char fraction[PlainAmountLength];
+    std::size_t integerLength = 0;
+    std::size_t fractionLength = 0;
+    std::size_t i = 0;
+    bool grouped = false;
+    int groupLength = 0;
+    for (; i < size && text[i] != point; ++i) {
+        if (digit(text[i])) {
+            integer[integerLength++] = char(text[i]);
+            ++groupLength;
+            continue;
+        }
+        // One to three digits, then groups of exactly three.
+        if (grouped ? groupLength != 3 : groupLength < 1 || groupLength > 3)
+            return {true, std::nullopt};
+        grouped = true;
+        groupLength = 0;
+    }
+    if (grouped && groupLength != 3)
+        return {true, std::nullopt};
+    if (i < size) {
+        for (++i; i < size && digit(text[i]); ++i)
+            fraction[fractionLength++] = char(text[i]);
+    }
+    // Something after the decimals, or no digit at all.
+    if (i != size || (integerLength == 0 && fractionLength == 0))
+        return {true, std::nullopt};
+    return {true, AmountOfDigits(false, {integer, integerLength}, {fraction, fractionLength})};
+}
+
 } // namespace
 
 std::optional<Money> ParseAmount(const QString &text, const QLocale &locale)
@@ -241,6 +325,16 @@ std::optional<Money> ParseAmount(const QString &text, const QLocale &locale)
 std::optional<double> ParseDouble(const QString &text, const QLocale &locale)
 {
     return DoubleOf(SplitNumber(QStringView(text).trimmed(), RegionalSeparators(locale), Grammar::Scientific));
+}
+
+PlainReading ReadPlainAmount(std::string_view text, const NumberSeparators &separators)
+{
+    return ReadPlain(text.data(), text.size(), separators);
+}
+
+PlainReading ReadPlainAmount(QStringView text, const NumberSeparators &separators)
+{
+    return ReadPlain(text.utf16(), std::size_t(text.size()), separators);
 }
 
 std::optional<Money> ParseStoredAmount(const QString &text)

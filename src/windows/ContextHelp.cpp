@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QWhatsThis>
@@ -49,6 +50,10 @@ ContextHelp::ContextHelp(QWidget *window, Language language)
         ensureWhatsThisTexts();
         QWhatsThis::enterWhatsThisMode();
     });
+    // An open menu takes the keyboard from the window: its items' texts are
+    // there before it could be asked for one.
+    for (QMenu *menu : window->findChildren<QMenu *>())
+        connect(menu, &QMenu::aboutToShow, this, &ContextHelp::ensureWhatsThisTexts);
     // The question mark the hints speak of, where the window manager draws one.
     if (qobject_cast<QDialog *>(window) && !window->isVisible())
         window->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
@@ -76,6 +81,13 @@ void ContextHelp::setWhatsThisTexts()
         const QString text = topicOf(widget);
         if (!text.isEmpty())
             widget->setWhatsThis(text);
+    }
+    // A menu item with a topic shows it when clicked in What's This mode, or
+    // with F1 while it is the item chosen in its open menu.
+    for (QAction *item : m_window->findChildren<QAction *>()) {
+        const QString text = HelpTopics::topic(m_windowName, item->objectName(), m_language);
+        if (!text.isEmpty())
+            item->setWhatsThis(text);
     }
 }
 

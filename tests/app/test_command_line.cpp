@@ -36,8 +36,10 @@ class TestCommandLine : public QObject
         int exitCode = -1;
         QString out, err;
     };
+    // Standard input is `input`, standard output `output` when one is named.
     Ran runProgram(QStringList arguments, const QByteArray &users, const QByteArray &administrators,
-                   const QString &desktop = QStringLiteral("en"))
+                   const QString &desktop = QStringLiteral("en"), const QByteArray &input = {},
+                   const QString &output = {})
     {
         const QString settings = QStringLiteral("/euro-changeover-adviser/zkEuroChangeoverAdviser.ini");
         Ran ran;
@@ -51,7 +53,11 @@ class TestCommandLine : public QObject
         program.setProcessEnvironment(environment);
         for (QString &argument : arguments)
             argument = Localized(argument);
+        if (!output.isEmpty())
+            program.setStandardOutputFile(output);
         program.start(path("bin/euro-changeover-adviser"), arguments);
+        program.write(input);
+        program.closeWriteChannel();
         if (!program.waitForFinished(10000) || program.exitStatus() != QProcess::NormalExit || snapshot() != before)
             return ran;
         return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
@@ -130,6 +136,14 @@ private slots:
         row("control characters from the file", {"--convert", "3", "other"},
             "[General]\r\nOtherCurrency=\x1b]0;x\x07\xe2\x80\xaeGold\r\n[Rates]\r\n13=0.5\r\n", none, "en", 0,
             "3 \uFFFD]0;x\uFFFD\uFFFDGold → 6.00 EUR → 3.0000 → 3.00 \uFFFD]0;x\uFFFD\uFFFDGold\n", "");
+        // A list's options: a currency code each, --to only with --convert-list, at most one file, one action.
+        row("list without a code", {"--convert-list"}, none, none, "en", 2, "",
+            "'--convert-list' needs a currency code.\nUsage:");
+        row("to without a list", {"--to", "DEM"}, none, none, "en", 2, "",
+            "'--to' chooses the currency '--convert-list' converts to: use it with '--convert-list'.\nUsage:");
+        row("two files", {"--convert-list", "GRD", "a", "b"}, none, none, "en", 2, "", "Unexpected argument 'b'.");
+        row("two actions", {"--convert", "5", "GRD", "--convert-list", "GRD"}, none, none, "en", 2, "",
+            "'--convert' and '--convert-list' do not go together.");
         row("overflow", {"--convert", "922,337,203,685,477", "eur"}, none, none, "en", 1,
             "Overflow: the program holds at most 922,337,203,685,477.5807 (922,337,203,685,477 EUR)\nCurrency", "");
     }
@@ -220,6 +234,100 @@ private slots:
         QFETCH(QByteArray, out);
         QCOMPARE(program.readAllStandardOutput().left(out.size()), out);
         QTEST(QString::fromUtf8(program.readAllStandardError()), "err");
+    }
+
+    // --convert-list: each line converted as the window converts it, against the exact results, in the regional
+    // format; what is not an amount or overflows keeps its place and is named on standard error; the input is a file,
+    // "-" or standard input alike; an input that cannot be read or an output that cannot be written is never success.
+    void convertList_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // FILE: a file holding the input
+        QTest::addColumn<QByteArray>("users");
+        QTest::addColumn<QString>("input"); // written the en_US way, swapped under el_GR, as the expected output
+        QTest::addColumn<bool>("full");     // standard output is /dev/full
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err"); // $DIR: the test's folder
+        const QByteArray gold("[General]\r\nOtherCurrency=Gold\r\n[Rates]\r\n13=0.5\r\n[Decimals]\r\n13=0\r\n");
+        const QString drachmae("1000000\n1,000.5\n  340.75 \r\n\n999,999,999,999");
+        const QString euro("1000000\t2,934.70\t2,934.7000\n1,000.5\t2.93\t2.9300\n340.75\t1.00\t1.0000\n\n"
+                           "999,999,999,999\t2,934,702,861.33\t2,934,702,861.3300\n");
+        const auto row = [](const char *name, const QStringList &arguments, const QByteArray &users,
+                            const QString &input, bool full, int exitCode, const QString &out, const QString &err) {
+            QTest::newRow(name) << arguments << users << input << full << exitCode << out << err;
+        };
+        row("a file", {"--convert-list", "grd", "FILE"}, {}, drachmae, false, 0, euro, "");
+        row("standard input", {"--convert-list", "GRD"}, {}, drachmae, false, 0, euro, "");
+        row("standard input as -", {"--convert-list", "GRD", "--to", "eur", "-"}, {}, drachmae, false, 0, euro, "");
+        row("between two of the twelve", {"--convert-list", "DEM", "--to", "frf"}, {}, "100\n0.01\n12,345.678\n", false,
+            0, "100\t335.39\t335.3908\n0.01\t0.07\t0.0656\n12,345.678\t41,405.65\t41,405.6457\n", "");
+        row("between two fixed later", {"--convert-list", "sit", "--to", "Hrk"}, gold, "100\n1,234.56\n", false, 0,
+            "100\t3.16\t3.1645\n1,234.56\t38.80\t38.8027\n", "");
+        row("from the euro to one fixed later", {"--convert-list", "EUR", "--to", "BGN"}, {}, "100\n51.13\n", false, 0,
+            "100\t195.58\t195.5830\n51.13\t100.00\t100.0016\n", "");
+        row("the user's own", {"--convert-list", "other"}, gold, "3\n1.5", false, 0,
+            "3\t6.00\t6.0000\n1.5\t4.00\t4.0000\n", "");
+        // As a paste into the amount dialog: its own code is taken off, another currency's is refused.
+        row("own and other units", {"--convert-list", "ITL"}, {}, "ITL 1,936.27\n1,000 DEM\n", false, 1,
+            "ITL 1,936.27\t1.00\t1.0000\n1,000 DEM\t\t\n", "line 2: Incorrect amount.\n");
+        row("refused, overflowing, printable", {"--greek", "--convert-list", "EUR", "--to", "GRD"}, {},
+            "5\n-5\n922,337,203,685,477\nab\x1b[2J\u202Ec\n", false, 1,
+            "5\t1,704\t1,703.7500\n-5\t\t\n922,337,203,685,477\t\t\nab\uFFFD[2J\uFFFDc\t\t\n",
+            "γραμμή 2: Ανακριβές ποσό.\nγραμμή 3: Υπερχείλιση: το αποτέλεσμα είναι μεγαλύτερο από όσο χωρά η "
+            "εφαρμογή.\n"
+            "γραμμή 4: Ανακριβές ποσό.\n");
+        // A line far longer than any amount is refused, echoed cut, whether it ends in the first read or not.
+        row("lines too long", {"--convert-list", "GRD", "FILE"}, {},
+            QString(1100, u'7') + "\n5\n" + QString(70000, u'7'), false, 1,
+            QString(1024, u'7') + "…\t\t\n5\t0.01\t0.0100\n" + QString(1024, u'7') + "…\t\t\n",
+            "line 1: Incorrect amount.\nline 3: Incorrect amount.\n");
+        row("no rate to convert from", {"--convert-list", "OTHER"}, {}, "1\n", false, 2, "",
+            "Incorrect exchange rate.\n");
+        row("a missing file", {"--convert-list", "GRD", "$DIR/missing"}, {}, "", false, 1, "",
+            "File not found: $DIR/missing\n");
+        row("a folder", {"--convert-list", "GRD", "$DIR"}, {}, "", false, 1, "", "Not a regular file: $DIR\n");
+        row("an unknown code", {"--convert-list", "GRD", "--to", "XEU"}, {}, "1\n", false, 2, "",
+            "Unknown currency code 'XEU'.\n");
+        row("a full disk", {"--convert-list", "GRD"}, {}, drachmae, true, 1, "",
+            "The answer could not be written to the standard output: Disk full.\n");
+    }
+    void convertList()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, users);
+        QFETCH(QString, input);
+        QFETCH(bool, full);
+        QFETCH(QString, err);
+        const QByteArray bytes = Localized(input).toUtf8();
+        const qsizetype file = arguments.indexOf("FILE");
+        if (file >= 0) {
+            QVERIFY(WriteFile(path("list"), bytes)); // a name that reads the same under either locale
+            arguments[file] = path("list");
+        }
+        arguments.replaceInStrings("$DIR", m_dir.path());
+        const Ran ran = runProgram(arguments, users, {}, "en", file >= 0 ? QByteArray() : bytes,
+                                   full ? QStringLiteral("/dev/full") : QString());
+        QTEST(ran.exitCode, "exitCode");
+        QFETCH(QString, out);
+        QCOMPARE(ran.out, Localized(out));
+        QCOMPARE(ran.err, QString(err).replace("$DIR", m_dir.path()));
+    }
+
+    // Typed at it line by line, --convert-list answers each line before it reads the next.
+    void convertListAnswersEachLine()
+    {
+        QProcess program;
+        program.setProcessEnvironment(m_environment);
+        program.start(path("bin/euro-changeover-adviser"), {"--convert-list", "EUR", "--to", "DEM"});
+        QStringList answers;
+        for (const char *line : {"1", "abc", "2"}) {
+            program.write(line + QByteArray("\n"));
+            while (program.bytesAvailable() == 0 && program.waitForReadyRead(10000)) { }
+            answers << QString::fromUtf8(program.readAll());
+        }
+        program.closeWriteChannel();
+        QVERIFY(program.waitForFinished(10000) && program.exitCode() == 1);
+        QCOMPARE(answers, QStringList({Localized("1\t1.96\t1.9558\n"), "abc\t\t\n", Localized("2\t3.91\t3.9117\n")}));
     }
 };
 

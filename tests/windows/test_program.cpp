@@ -162,7 +162,10 @@ private slots:
         }
         // The server picks a free display itself and says which.
         QProcess screen, desktop;
-        screen.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        // Without -noreset it starts afresh whenever its last client leaves, and a
+        // client arriving meanwhile (the window manager) finds no display.
+        screen.start(QStringLiteral("Xvfb"),
+                     {"-displayfd", "1", "-noreset", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
         QVERIFY(screen.waitForReadyRead(10000));
         const QString display = u':' + QString::fromLatin1(screen.readAllStandardOutput()).trimmed();
         const QDir folder(m_dir.filePath(QStringLiteral("small")));
@@ -172,6 +175,7 @@ private slots:
         environment.insert(QStringLiteral("DISPLAY"), display);
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
         desktop.setProcessEnvironment(environment);
+        desktop.setStandardInputFile(QProcess::nullDevice());
         desktop.start(QStringLiteral("openbox"), {"--sm-disable"});
         QVERIFY(desktop.waitForStarted());
         // The window manager says it manages the screen once it does.

@@ -23,10 +23,18 @@ CurrentConversion::Acceptance CurrentConversion::accept(const ConversionInput &i
     const std::optional<double> rate = ParseDouble(input.rate, locale);
     if (!rate || *rate <= 0)
         return Refusal{TextId::BadRate, Field::Rate};
-    const std::optional<Money> amount = ParseAmount(input.amount, locale);
-    if (!amount || amount->raw() < 0)
+    const std::optional<Money> amount = acceptedAmount(input.amount, locale);
+    if (!amount)
         return Refusal{TextId::BadAmount, Field::Amount};
     return InputCurrencyValues{*amount, qint16(input.decimals), *rate, acceptedName(input.name, language)};
+}
+
+std::optional<Money> CurrentConversion::acceptedAmount(const QString &amount, const QLocale &locale)
+{
+    const std::optional<Money> value = ParseAmount(amount, locale);
+    if (!value || value->raw() < 0)
+        return std::nullopt;
+    return value;
 }
 
 QString CurrentConversion::acceptedName(const QString &name, Language language)

@@ -55,6 +55,9 @@ public:
     // then an amount that is a number, 0 or more. A blank name is the
     // language's built-in one (acceptedName).
     static Acceptance accept(const ConversionInput &input, Language language, const QLocale &locale = QLocale());
+    // The amount part of that rule, for an amount alone (a line of a list):
+    // none when it is not a number, 0 or more.
+    static std::optional<Money> acceptedAmount(const QString &amount, const QLocale &locale = QLocale());
     static QString acceptedName(const QString &name, Language language);
 
     // What a slot's input holds before anything is typed: its row's title, its

@@ -1,5 +1,7 @@
 #include "app/conversion/NumberPaste.h"
 
+#include "app/conversion/RowTexts.h"
+#include "core/Currencies.h"
 #include "core/NumberText.h"
 
 #include <algorithm>
@@ -76,4 +78,16 @@ PastedNumber PasteNumber(const QString &pasted, const QStringList &ownUnits, con
     if (IsFieldNumber(NumberBesideUnit(text), locale))
         return TextId::PasteOtherCurrency;
     return TextId::PasteNotNumber;
+}
+
+QStringList OwnUnits(int slot, const QString &name)
+{
+    QStringList units;
+    if (slot == 0)
+        units << QStringLiteral("€");
+    const QString code =
+        slot == OtherCurrencyIndex ? CodeOfName(name) : QString::fromLatin1(CurrencyCodes[std::size_t(slot)]);
+    if (!code.isEmpty())
+        units << code;
+    return units;
 }

@@ -20,3 +20,8 @@ bool IsNumberFieldCharacter(QChar c);
 // is not taken: it is not a number, it is negative, or it names another currency.
 using PastedNumber = std::variant<QString, TextId>;
 PastedNumber PasteNumber(const QString &pasted, const QStringList &ownUnits, const QLocale &locale = QLocale());
+
+// A currency's own units for that rule: its slot's code, and for the euro its
+// sign too; for the additional currency the code its name starts with
+// ("BGN - Bulgarian Lev"), if any.
+QStringList OwnUnits(int slot, const QString &name);

@@ -1,5 +1,6 @@
 #include "app/logic/AmountEntry.h"
 
+#include "app/conversion/CurrencyChoice.h"
 #include "core/NumberText.h"
 
 namespace {
@@ -86,17 +87,7 @@ AmountEntry::Outcome AmountEntry::validate()
     return CurrentConversion::accept({m_name, m_rate, m_amount, m_decimals}, m_language);
 }
 
-PastedNumber AmountEntry::paste(const QString &pasted) const
-{
-    QStringList units;
-    if (m_slot == 0)
-        units << QStringLiteral("€");
-    const QString code =
-        m_slot == OtherCurrencyIndex ? CodeOfName(m_name) : QString::fromLatin1(CurrencyCodes[std::size_t(m_slot)]);
-    if (!code.isEmpty())
-        units << code;
-    return PasteNumber(pasted, units);
-}
+PastedNumber AmountEntry::paste(const QString &pasted) const { return PasteNumber(pasted, OwnUnits(m_slot, m_name)); }
 
 bool AmountEntry::typeFirst(const QString &typed)
 {
@@ -115,9 +106,7 @@ QStringList AmountEntry::laterChoices() const
     if (nameAndRateLocked())
         return choices;
     for (int index = 0; index < int(LaterChangeovers.size()); ++index)
-        choices << QStringLiteral("%1 (%2)")
-                       .arg(LaterCurrencyName(index, m_language))
-                       .arg(LaterChangeovers[std::size_t(index)].year);
+        choices << LaterChoiceCaption(index, m_language);
     return choices;
 }
 

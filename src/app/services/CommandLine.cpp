@@ -1,8 +1,12 @@
 #include "app/services/CommandLine.h"
 
+#include "app/conversion/CurrencyChoice.h"
 #include "app/conversion/CurrentConversion.h"
+#include "app/conversion/ListConversion.h"
 #include "app/services/DesktopLanguage.h"
+#include "app/services/ListCommand.h"
 #include "app/services/SettingsLocation.h"
+#include "app/texts/PrintableText.h"
 #include "files/FileSystemCalls.h"
 #include "settings/IniDocument.h"
 
@@ -13,6 +17,7 @@
 #include <array>
 #include <cerrno>
 #include <langinfo.h>
+#include <optional>
 
 namespace {
 
@@ -22,11 +27,14 @@ struct OptionEntry
     const char *shortName; // nullptr: none
     const char *name;
     TextId description;
+    std::optional<TextId> arguments = std::nullopt; // what follows it, in the help; none: it takes no value
 };
 constexpr std::array Options = {
     OptionEntry{"h", "help", TextId::CommandHelpOption},
     OptionEntry{"v", "version", TextId::CommandVersionOption},
-    OptionEntry{nullptr, "convert", TextId::CommandConvertOption}, // the only one with a value
+    OptionEntry{nullptr, "convert", TextId::CommandConvertOption, TextId::CommandConvertArguments},
+    OptionEntry{nullptr, "convert-list", TextId::CommandListOption, TextId::CommandListArguments},
+    OptionEntry{nullptr, "to", TextId::CommandToOption, TextId::CommandToArguments},
     OptionEntry{nullptr, "greek", TextId::CommandGreekOption},
     OptionEntry{nullptr, "english", TextId::CommandEnglishOption},
 };
@@ -73,22 +81,15 @@ QString Echoed(const QString &argument)
     return argument.left(cut) + QStringLiteral("...");
 }
 
-// Direction overrides and isolates, and the marks that steer them: from a
-// settings file they would reorder what the terminal shows.
-bool IsDirectionControl(char16_t c)
-{
-    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
-}
-
-// The text as the terminal is to receive it. A control character other than
-// the line break (an escape sequence could retitle, clear or rewrite the
-// terminal) or a direction control becomes the replacement character. The
-// bytes follow the locale's character set; an ASCII locale (C, POSIX) is taken
-// as UTF-8, as the toolkit takes it, so that Greek stays readable.
+// The text as the terminal is to receive it. A character that is not printable
+// (an escape sequence could retitle, clear or rewrite the terminal, a direction
+// control reorder it) becomes the replacement character, the line break aside.
+// The bytes follow the locale's character set; an ASCII locale (C, POSIX) is
+// taken as UTF-8, as the toolkit takes it, so that Greek stays readable.
 QByteArray ForTerminal(QString text)
 {
     for (QChar &c : text) {
-        if ((c.category() == QChar::Other_Control && c != u'\n') || IsDirectionControl(c.unicode()))
+        if (c != u'\n' && IsUnprintable(c))
             c = QChar::ReplacementCharacter;
     }
     const QByteArray charset(::nl_langinfo(CODESET));
@@ -99,27 +100,12 @@ QByteArray ForTerminal(QString text)
     return QByteArray(encoder.encode(text)).replace('\x1a', '?');
 }
 
-// What a currency code names, in any letter case: a slot, and for a currency
-// fixed later its index in LaterChangeovers, which converts in the additional
-// currency's slot. A slot of -1: no currency has the code.
-struct NamedCurrency
+// Writes the text to the descriptor as the terminal is to receive it; false
+// when not all of it could be written.
+bool WriteForTerminal(int descriptor, const QString &text)
 {
-    int slot = -1;
-    int later = -1;
-};
-NamedCurrency CurrencyOfCode(const QString &code)
-{
-    if (code.compare(QLatin1String("OTHER"), Qt::CaseInsensitive) == 0)
-        return {OtherCurrencyIndex};
-    for (int slot = 0; slot < OtherCurrencyIndex; ++slot) {
-        if (code.compare(QLatin1String(CurrencyCodes[std::size_t(slot)]), Qt::CaseInsensitive) == 0)
-            return {slot};
-    }
-    for (int later = 0; later < int(LaterChangeovers.size()); ++later) {
-        if (code.compare(QLatin1String(LaterChangeovers[std::size_t(later)].code), Qt::CaseInsensitive) == 0)
-            return {OtherCurrencyIndex, later};
-    }
-    return {};
+    const QByteArray bytes = ForTerminal(text);
+    return FileSystem::WriteAll(descriptor, bytes.constData(), bytes.size()) == bytes.size();
 }
 
 // The codes of the currencies fixed later, for the help: "SIT, CYP, ..., BGN".
@@ -142,9 +128,8 @@ CommandLine::CommandLine(const QStringList &arguments)
         QStringList names{QString::fromLatin1(entry.name)};
         if (entry.shortName)
             names.prepend(QString::fromLatin1(entry.shortName));
-        parser.addOption(entry.name == std::string_view("convert")
-                             ? QCommandLineOption(names, {}, QStringLiteral("amount"))
-                             : QCommandLineOption(names));
+        parser.addOption(entry.arguments ? QCommandLineOption(names, {}, QStringLiteral("value"))
+                                         : QCommandLineOption(names));
     }
     for (const QString &name : ToolkitValueOptions)
         parser.addOption(QCommandLineOption(name, {}, name));
@@ -172,20 +157,34 @@ CommandLine::CommandLine(const QStringList &arguments)
             misused(TextId::CommandUnknownOption, Typed(arguments, unknown.constFirst()));
         else if (last == QLatin1String("--convert") || last == QLatin1String("-convert"))
             misused(TextId::CommandConvertNeeds, QStringLiteral("--convert"));
+        else if (const QString bare = QString(last).remove(0, last.startsWith(QLatin1String("--")) ? 2 : 1);
+                 bare == QLatin1String("convert-list") || bare == QLatin1String("to"))
+            misused(TextId::CommandNeedsCode, Dashed(bare));
         else
             misused(TextId::CommandUnknownOption, arguments.filter(QStringLiteral("=")).value(0, last));
         return;
     }
     const QStringList positional = parser.positionalArguments();
     const bool converting = parser.isSet(QStringLiteral("convert"));
+    const bool listing = parser.isSet(QStringLiteral("convert-list"));
     if (parser.isSet(QStringLiteral("help"))) {
         m_action = Action::Help;
     } else if (parser.isSet(QStringLiteral("version"))) {
         m_action = Action::Version;
+    } else if (converting && listing) {
+        misused(TextId::CommandListWithConvert, QStringLiteral("--convert"));
+    } else if (parser.isSet(QStringLiteral("to")) && !listing) {
+        misused(TextId::CommandToNeedsList, QStringLiteral("--to"));
     } else if (converting && positional.isEmpty()) {
         misused(TextId::CommandConvertNeeds, QStringLiteral("--convert"));
-    } else if (positional.size() > (converting ? 1 : 0)) {
+    } else if (positional.size() > (converting || listing ? 1 : 0)) {
         misused(TextId::CommandStrayArgument, positional.constLast());
+    } else if (listing) {
+        // At most one file; none, or "-", is standard input.
+        m_action = Action::ConvertList;
+        m_code = parser.value(QStringLiteral("convert-list"));
+        m_to = parser.value(QStringLiteral("to"));
+        m_file = positional.value(0);
     } else if (converting) {
         m_action = Action::Convert;
         m_amount = parser.value(QStringLiteral("convert"));
@@ -209,8 +208,8 @@ QString CommandLine::HelpText(Language language, bool full)
         QString names = entry.shortName ? QStringLiteral("  -%1, --").arg(QLatin1String(entry.shortName))
                                         : QStringLiteral("      --");
         names += QLatin1String(entry.name);
-        if (entry.description == TextId::CommandConvertOption)
-            names += u' ' + Text(TextId::CommandConvertArguments, language);
+        if (entry.arguments)
+            names += u' ' + Text(*entry.arguments, language);
         names = names.size() < DescriptionColumn - 1 ? names.leftJustified(DescriptionColumn) : names + u'\n' + indent;
         help += names + Text(entry.description, language).replace(u'\n', u'\n' + indent) + u'\n';
     }
@@ -218,6 +217,7 @@ QString CommandLine::HelpText(Language language, bool full)
         // The later currencies' codes follow the paragraph on the codes.
         QStringList details = Text(TextId::CommandDetails, language).split(QStringLiteral("\n\n"));
         details.insert(1, Text(TextId::CommandLaterCodes, language).arg(LaterCodes()));
+        details.insert(2, Text(TextId::CommandListDetails, language));
         help += u'\n' + details.join(QStringLiteral("\n\n")) + u'\n';
     }
     return help;
@@ -230,24 +230,24 @@ int CommandLine::run(const QString &programFolder, const QStringList &desktopLan
     QTextStream answerStream(&answered);
     QTextStream complaintStream(&complaint);
     Language language = Language::English;
-    int code = answer(programFolder, desktopLanguages, answerStream, complaintStream, language);
+    int code = answer(programFolder, desktopLanguages, {out, err, answerStream, complaintStream}, language);
     answerStream.flush();
     complaintStream.flush();
     // As cat and printf do: an answer lost on a full disk or a closed output is no success.
-    const QByteArray bytes = ForTerminal(answered);
-    if (FileSystem::WriteAll(out, bytes.constData(), bytes.size()) != bytes.size()) {
+    if (!WriteForTerminal(out, answered)) {
         const ErrorCode error = FileSystem::CodeOfErrno(errno, QString());
         complaint += Text(TextId::CommandOutputFailed, language).arg(ErrorDescription(error, language)) + u'\n';
         code = Failed;
     }
-    const QByteArray said = ForTerminal(complaint);
-    FileSystem::WriteAll(err, said.constData(), said.size());
+    WriteForTerminal(err, complaint);
     return code;
 }
 
-int CommandLine::answer(const QString &programFolder, const QStringList &desktopLanguages, QTextStream &out,
-                        QTextStream &err, Language &language) const
+int CommandLine::answer(const QString &programFolder, const QStringList &desktopLanguages, const Streams &streams,
+                        Language &language) const
 {
+    QTextStream &out = streams.answer;
+    QTextStream &err = streams.complaint;
     if (m_action == Action::Version) {
         language = m_language.value_or(Language::English);
         out << ProgramName << u' ' << QStringLiteral(EURO_VERSION) << u'\n';
@@ -276,6 +276,8 @@ int CommandLine::answer(const QString &programFolder, const QStringList &desktop
         err << FailureDescription(unreadable, language) << u'\n';
         return Failed;
     }
+    if (m_action == Action::ConvertList)
+        return convertList(ini, language, streams);
     return convert(ini, language, out, err);
 }
 
@@ -283,7 +285,7 @@ int CommandLine::convert(const IniDocument &ini, Language language, QTextStream 
 {
     CurrentConversion conversion;
     conversion.load(ini);
-    const NamedCurrency currency = CurrencyOfCode(m_code);
+    const CurrencyChoice currency = CurrencyOfCode(m_code);
     if (currency.slot < 0) {
         err << Text(TextId::CommandUnknownCode, language).arg(Echoed(m_code)) << u'\n';
         return Misused;
@@ -304,4 +306,29 @@ int CommandLine::convert(const IniDocument &ini, Language language, QTextStream 
     for (const QString &line : conversion.reportTable(language))
         out << line << u'\n';
     return conversion.overflowed() ? Failed : Done;
+}
+
+int CommandLine::convertList(const IniDocument &ini, Language language, const Streams &streams) const
+{
+    QTextStream &err = streams.complaint;
+    CurrentConversion conversion;
+    conversion.load(ini);
+    const CurrencyChoice from = CurrencyOfCode(m_code);
+    const CurrencyChoice to = m_to.isEmpty() ? CurrencyChoice{0} : CurrencyOfCode(m_to);
+    for (const auto &[choice, code] : {std::pair(from, m_code), std::pair(to, m_to)}) {
+        if (!choice.valid()) {
+            err << Text(TextId::CommandUnknownCode, language).arg(Echoed(code)) << u'\n';
+            return Misused;
+        }
+    }
+    const ListConversion list(conversion.state(), from, to, language);
+    if (const std::optional<TextId> refusal = list.refusal()) {
+        err << Text(*refusal, language) << u'\n';
+        return Misused;
+    }
+    // The list's lines leave as they are converted, and each one refused is said
+    // at once, so that neither waits for the end of a long list in memory.
+    const int errDescriptor = streams.errDescriptor;
+    const auto say = [errDescriptor](const QString &message) { WriteForTerminal(errDescriptor, message + u'\n'); };
+    return ListCommand(list, language).run(m_file, streams.outDescriptor, say) ? Done : Failed;
 }

@@ -18,7 +18,10 @@ class QTextStream;
 // --convert AMOUNT CODE converts as the window does, with the settings the
 // window would use, and prints the road of the conversion, then the report's
 // column titles and data lines as the report file has them. The code of a
-// currency fixed later converts as the additional currency at its official rate. It reads the
+// currency fixed later converts as the additional currency at its official rate.
+// --convert-list CODE [--to CODE] [FILE] converts every amount of FILE (or of
+// standard input), one a line, from one currency to another (EUR without
+// --to), as the window converts each (ListCommand). It reads the
 // settings and never writes them, and takes no single-instance lock, so it may
 // run while the window is open.
 class CommandLine
@@ -26,7 +29,8 @@ class CommandLine
 public:
     // The exit codes.
     static constexpr int Done = 0;
-    static constexpr int Failed = 1;  // an overflow, unreadable settings, no display for the window
+    static constexpr int Failed = 1;  // an overflow, unreadable settings, no display for the window,
+                                      // a line of a list not converted, its input unread, its output unwritten
     static constexpr int Misused = 2; // a wrong option, amount or currency code
 
     // Reads the arguments (the program's own name first) and the environment's
@@ -56,12 +60,24 @@ private:
         Help,
         Version,
         Convert,
+        ConvertList,
         Wrong, // m_problem says how, about m_subject
     };
 
-    int answer(const QString &programFolder, const QStringList &desktopLanguages, QTextStream &out, QTextStream &err,
+    // Where an answer goes: the descriptors, and the texts gathered to be
+    // written there whole once the answer is complete. A list writes its lines
+    // to the descriptors as it goes.
+    struct Streams
+    {
+        int outDescriptor;
+        int errDescriptor;
+        QTextStream &answer;
+        QTextStream &complaint;
+    };
+    int answer(const QString &programFolder, const QStringList &desktopLanguages, const Streams &streams,
                Language &language) const;
     int convert(const IniDocument &ini, Language language, QTextStream &out, QTextStream &err) const;
+    int convertList(const IniDocument &ini, Language language, const Streams &streams) const;
 
     Action m_action = Action::Window;
     TextId m_problem = TextId::CommandUnknownOption;
@@ -69,4 +85,6 @@ private:
     std::optional<Language> m_language; // the language asked for; none: the stored one
     QString m_amount;
     QString m_code;
+    QString m_to;   // --to: the list's target currency; empty: EUR
+    QString m_file; // the list's file; empty or "-": standard input
 };

@@ -497,3 +497,77 @@ TEXT(InitialPathAlreadySet,
 TEXT(ConfirmInitialPath,
      "Do you really want to set '%1', as the initial path of the application?",
      "Θέλετε πράγματι να ορίσετε την διαδρομή «%1», ως αρχική διαδρομή της εφαρμογής;")
+
+// Many amounts at once: the list dialog, its menu item and its messages, and
+// the command line's --convert-list. Help lines are wrapped as the command
+// line's others are.
+TEXT(MenuToolsConvertList, "Convert a &list...", "Μετατροπή &λίστας...")
+TEXT(ListCaption, "Convert a list", "Μετατροπή λίστας")
+TEXT(ListFrom, "From:", "Από:")
+TEXT(ListTo, "To:", "Προς:")
+TEXT(ListAmounts, "Amounts, one a line:", "Ποσά, ένα σε κάθε γραμμή:")
+TEXT(ListResults, "Results:", "Αποτελέσματα:")
+TEXT(ListAmountColumn, "Amount", "Ποσόν")
+TEXT(ListCopy, "Copy", "Αντιγραφή")
+TEXT(ListSave, "Save...", "Αποθήκευση...")
+TEXT(ListProgressName, "Conversion progress", "Πρόοδος μετατροπής")
+TEXT(ListEmpty, "Paste or type the amounts, one a line.", "Επικολλήστε ή πληκτρολογήστε τα ποσά, ένα σε κάθε γραμμή.")
+TEXT(ListConverted, "Converted: %L1 of %L2 amounts.", "Μετατράπηκαν %L1 από %L2 ποσά.")
+TEXT(ListRefusedLines, "Not converted: line %1.", "Δεν μετατράπηκαν: γραμμή %1.")
+TEXT(ListRefusedManyLines, "Not converted: lines %1.", "Δεν μετατράπηκαν: γραμμές %1.")
+// After the first refused lines named, how many more there are.
+TEXT(ListMoreLines, "%1 and %2 more", "%1 και %2 ακόμη")
+TEXT(ListOverflow,
+     "Overflow: the result is larger than the program can hold.",
+     "Υπερχείλιση: το αποτέλεσμα είναι μεγαλύτερο από όσο χωρά η εφαρμογή.")
+TEXT(ListTotalAmounts, "Total of the amounts converted: %1", "Σύνολο των ποσών που μετατράπηκαν: %1")
+TEXT(ListTotalRounded, "Total of the rounded results: %1", "Σύνολο των αποτελεσμάτων με στρογγυλοποίηση: %1")
+TEXT(ListCopied, "Copied: %L1 lines.", "Αντιγράφηκαν %L1 γραμμές.")
+TEXT(ListSaved, "Saved to '%1'.", "Αποθηκεύθηκε στο «%1».")
+TEXT(ListFileTitle,
+     "Define the file for the 'Convert a list' process",
+     "Ορίστε το αρχείο για την εργασία «Μετατροπή λίστας»")
+TEXT(ListFileUnwritable,
+     "The file '%1' cannot be written (%2). Nothing was saved: please choose another file.",
+     "Το αρχείο «%1» δεν μπορεί να γραφτεί (%2). Δεν αποθηκεύθηκε τίποτα: παρακαλώ επιλέξτε άλλο αρχείο.")
+TEXT(CommandListArguments, "CODE [FILE]", "ΚΩΔΙΚΟΣ [ΑΡΧΕΙΟ]")
+TEXT(CommandListOption,
+     "convert each amount of FILE (or of standard\ninput), one a line, from the currency CODE to EUR\n"
+     "or to the currency of --to, and print each amount\nas read with its rounded and unrounded result",
+     "μετατρέπει κάθε ποσό του ΑΡΧΕΙΟΥ (ή της τυπικής\nεισόδου), ένα σε κάθε γραμμή, από το νόμισμα\n"
+     "ΚΩΔΙΚΟΣ σε EUR ή στο νόμισμα της --to και\nεμφανίζει κάθε ποσό όπως διαβάσθηκε, με το\n"
+     "αποτέλεσμα με και χωρίς στρογγυλοποίηση")
+TEXT(CommandToArguments, "CODE", "ΚΩΔΙΚΟΣ")
+// Names no other option: the manual pages' test reads the options from the lines that start with one.
+TEXT(CommandToOption,
+     "the currency the list converts to (EUR without it)",
+     "το νόμισμα στο οποίο μετατρέπεται η λίστα (χωρίς\nαυτήν, EUR)")
+TEXT(CommandListDetails,
+     "With --convert-list each amount is read as the amount dialog takes a paste,\n"
+     "and each line printed holds the amount as read, a tab, the rounded result, a\n"
+     "tab and the unrounded result with four decimals. A blank line stays blank; a\n"
+     "line that is not an amount, or whose result overflows, keeps its place with\n"
+     "empty results and is named on standard error. FILE '-' is standard input.\n"
+     "Exit status 1 then, and when FILE cannot be read or the output not written.\n"
+     "For example, a ledger in drachmas to euro:\n\n"
+     "  euro-changeover-adviser --convert-list GRD ledger.txt > ledger-eur.txt",
+     "Με την --convert-list κάθε ποσό διαβάζεται όπως το παράθυρο του ποσού δέχεται\n"
+     "μια επικόλληση, και κάθε γραμμή που εμφανίζεται περιέχει το ποσό όπως\n"
+     "διαβάσθηκε, ένα tab, το αποτέλεσμα με στρογγυλοποίηση, ένα tab και το\n"
+     "αποτέλεσμα χωρίς στρογγυλοποίηση με τέσσερα δεκαδικά. Μια κενή γραμμή μένει\n"
+     "κενή· μια γραμμή που δεν είναι ποσό, ή της οποίας το αποτέλεσμα υπερχειλίζει,\n"
+     "κρατά την θέση της με κενά αποτελέσματα και αναφέρεται στην τυπική έξοδο\n"
+     "σφαλμάτων. Το ΑΡΧΕΙΟ «-» είναι η τυπική είσοδος. Κατάσταση εξόδου 1 τότε, και\n"
+     "όταν το ΑΡΧΕΙΟ δεν διαβάζεται ή η έξοδος δεν γράφεται. Για παράδειγμα, ένα\n"
+     "βιβλίο λογαριασμών σε δραχμές προς Ευρώ:\n\n"
+     "  euro-changeover-adviser --convert-list GRD ledger.txt > ledger-eur.txt")
+TEXT(CommandListLine, "line %1: %2", "γραμμή %1: %2")
+TEXT(CommandStandardInput, "standard input", "τυπική είσοδος")
+TEXT(CommandNeedsCode, "'%1' needs a currency code.", "Η «%1» χρειάζεται έναν κωδικό νομίσματος.")
+TEXT(CommandToNeedsList,
+     "'%1' chooses the currency '--convert-list' converts to: use it with '--convert-list'.",
+     "Η «%1» ορίζει το νόμισμα στο οποίο μετατρέπει η «--convert-list»: χρησιμοποιήστε την μαζί με την "
+     "«--convert-list».")
+TEXT(CommandListWithConvert,
+     "'%1' and '--convert-list' do not go together.",
+     "Οι «%1» και «--convert-list» δεν χρησιμοποιούνται μαζί.")

@@ -13,6 +13,7 @@
 #include "windows/Resizer.h"
 #include "windows/dialogs/PrintCommands.h"
 #include "windows/dialogs/frmAbout.h"
+#include "windows/dialogs/frmConvertList.h"
 #include "windows/dialogs/frmInputCurrency.h"
 #include "windows/dialogs/frmSettingsExport.h"
 #include "windows/dialogs/frmSettingsImport.h"
@@ -184,6 +185,10 @@ void frmMain::buildMenus()
     connect(action(MainAction::mnuToolsEnglish), &QAction::triggered, this,
             [this] { chooseLanguage(Language::English); });
     connect(action(MainAction::mnuToolsGreek), &QAction::triggered, this, [this] { chooseLanguage(Language::Greek); });
+    connect(action(MainAction::mnuToolsConvertList), &QAction::triggered, this, [this] {
+        frmConvertList dialog(m_context.dialogs(), m_context.conversion(), this);
+        OpenModal(dialog, this, m_context.dialogs());
+    });
 
     auto *checkMarks = new QActionGroup(this);
     for (int slot = 0; slot < CurrencyCount; ++slot) {
