@@ -763,7 +763,8 @@ private slots:
         QFile manual(QStringLiteral(GREEK_MANUAL_PAGE));
         QVERIFY(manual.open(QIODevice::ReadOnly));
         // The page's own marks (\fI for italics, \- for a hyphen) are no letters of its words.
-        QStringList greek{QString::fromUtf8(manual.readAll()).remove(QRegularExpression(QStringLiteral(R"re(\\(f.|\(..|.))re")))};
+        QStringList greek{
+            QString::fromUtf8(manual.readAll()).remove(QRegularExpression(QStringLiteral(R"re(\\(f.|\(..|.))re")))};
         for (int i = 0; i < int(TextId::TextCount); ++i)
             greek << Text(TextId(i), Language::Greek);
         for (const ToolkitText &text : ToolkitTexts())
