@@ -153,10 +153,12 @@ TEXT(SettingsTooLarge,
      "της εφαρμογής. Η εφαρμογή ξεκινά με τις αρχικές της ρυθμίσεις και αφήνει το αρχείο όπως είναι.")
 TEXT(InstanceLockUnavailable,
      "The application cannot make sure that it runs only once: its lock file cannot be created in your "
-     "runtime folder. Do not start it a second time while it runs, or both copies will write the same settings.",
+     "runtime folder or, where there is none, in your cache folder. Do not start it a second time while it "
+     "runs, or both copies will write the same settings.",
      "Η εφαρμογή δεν μπορεί να εξασφαλίσει ότι εκτελείται μόνο μία φορά: το αρχείο κλειδώματός της δεν μπορεί "
-     "να δημιουργηθεί στον φάκελλο εκτέλεσής σας. Μην την ξεκινήσετε δεύτερη φορά όσο εκτελείται, διότι και τα "
-     "δύο αντίγραφα θα γράφουν στις ίδιες ρυθμίσεις.")
+     "να δημιουργηθεί στον φάκελλο εκτέλεσής σας ή, όπου δεν υπάρχει, στον φάκελλο προσωρινής μνήμης σας. "
+     "Μην την ξεκινήσετε δεύτερη φορά όσο εκτελείται, διότι και τα δύο αντίγραφα θα γράφουν στις ίδιες "
+     "ρυθμίσεις.")
 // Something the program did not make stands where its lock belongs: what it is.
 TEXT(LockInTheWay,
      "The application cannot make sure that it runs only once: %2 stands where its lock file '%1' belongs. "
