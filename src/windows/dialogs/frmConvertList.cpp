@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -195,7 +196,12 @@ void frmConvertList::setCaptions()
 void frmConvertList::startConverting()
 {
     m_followTimer.stop();
-    m_list.setInput(m_txtAmounts->toPlainText());
+    // The raw text: the plain one turns a no-break space into a blank, and a
+    // column grouped with no-break spaces would then be refused here while
+    // the command line takes it.
+    QString text = m_txtAmounts->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    m_list.setInput(text);
     m_since.start();
     convertPart();
 }
