@@ -452,8 +452,10 @@ private slots:
                                 first = std::min(first, x), last = x;
                     const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
                     QVERIFY2(first >= margin && drawn.width() - 1 - last >= margin,
-                             qPrintable(QStringLiteral("%1: %2 and %3").arg(button->text()).arg(first).arg(
-                                 drawn.width() - 1 - last)));
+                             qPrintable(QStringLiteral("%1: %2 and %3")
+                                            .arg(button->text())
+                                            .arg(first)
+                                            .arg(drawn.width() - 1 - last)));
                 }
             }
             qDeleteAll(dialogs);

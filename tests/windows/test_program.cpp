@@ -106,7 +106,8 @@ private slots:
         // The pointer passes over the running copy's window meanwhile, as a user's does: without it, that copy
         // knows no time after the notice took the focus, and the X server refuses its focus as out of date.
         xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), message});
-        xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("2"), QStringLiteral("2")});
+        xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("2"),
+                 QStringLiteral("2")});
         xdotool({QStringLiteral("key"), QStringLiteral("Return")});
         QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 10000);
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
@@ -195,9 +196,8 @@ private slots:
             QTest::qWait(1000); // the window manager frames the window, the program fits it to the frame
             const QString own = xdotool({"xwininfo", "-id", window}, display);
             // left, right, top, bottom
-            const QStringList frame = xdotool({"xprop", "-id", window, "_NET_FRAME_EXTENTS"}, display)
-                                          .section(u'=', 1)
-                                          .split(u',');
+            const QStringList frame =
+                xdotool({"xprop", "-id", window, "_NET_FRAME_EXTENTS"}, display).section(u'=', 1).split(u',');
             xdotool({"windowactivate", "--sync", window}, display);
             xdotool({"key", "ctrl+q"}, display);
             program.waitForFinished(5000);
@@ -217,7 +217,11 @@ private slots:
         QVERIFY(QFile::remove(settings));
         const QRect scaled = run(QStringLiteral("2")).first;
         QVERIFY2(QRect(0, 0, 1024, 768).contains(scaled),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(scaled.x()).arg(scaled.y()).arg(scaled.width()).arg(scaled.height())));
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(scaled.x())
+                                .arg(scaled.y())
+                                .arg(scaled.width())
+                                .arg(scaled.height())));
         QVERIFY2(ReadFile(settings).contains("Width=0\r\nHeight=0\r\nMaximised=False\r\nPixelRatio=200"),
                  ReadFile(settings).constData());
         QCOMPARE(run({}).second, designed);

@@ -82,16 +82,16 @@ private:
     // showing the settings file (L), nothing (_) or else (?); the action button; the cancel button; the folder.
     QString state() const
     {
-        const auto *ini = child<QCheckBox>(QStringLiteral("chkIniFileName"));
-        const QString label = child<QLabel>(QStringLiteral("lblIniFileName"))->text();
-        const QString folder = child<QLabel>(QStringLiteral("lblSettingsFolderExternal"))->text();
+        const auto *ini = child<QCheckBox>("chkIniFileName");
+        const QString label = child<QLabel>("lblIniFileName")->text();
+        const QString folder = child<QLabel>("lblSettingsFolderExternal")->text();
         const auto *action = child<QPushButton>(m_import ? QStringLiteral("cmdImport") : QStringLiteral("cmdExport"));
         return QString(ini->isChecked() ? u'x' : u'-') + (ini->isEnabled() ? u'e' : u'd')
             + (label.isEmpty()               ? u'_'
                    : label == settingsFile() ? u'L'
                                              : u'?')
             + (action->isEnabled() ? QStringLiteral(" on ") : QStringLiteral(" off "))
-            + child<QPushButton>(QStringLiteral("cmdCancel"))->text() + u' '
+            + child<QPushButton>("cmdCancel")->text() + u' '
             + (folder.isEmpty() ? QStringLiteral("-") : QString(folder).remove(m_dir->path() + u'/'));
     }
     // Each message by what it says ("same", "missing", "question", "shut down"), else in full.
@@ -204,7 +204,8 @@ private slots:
     }
 
     // The action refused, copied or failed; for the import also the question, the trash and the end. "how": the
-    // answers in order, "delete" the delete box, "gone" removes the file to copy. A copy that fails is left to the app tests.
+    // answers in order, "delete" the delete box, "gone" removes the file to copy. A copy that fails is left to the app
+    // tests.
     void exportAndImport_data()
     {
         QTest::addColumn<QString>("folder");

@@ -44,7 +44,7 @@ class TestToolkitTexts : public QObject
                 for (int i = 0; i < header->count(); ++i)
                     m_seen << header->model()->headerData(i, header->orientation()).toString();
         }
-        if (auto *files = window->findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        if (auto *files = window->findChild<QTreeView *>("treeView")) {
             const QModelIndex folder = files->rootIndex();
             for (int row = 0; row < files->model()->rowCount(folder); ++row)
                 m_seen << files->model()->index(row, 2, folder).data().toString();
@@ -100,12 +100,12 @@ private slots:
 
         // The save chooser over a folder with the file, its menus, then its question before replacing the file.
         whenShown([&](QWidget *chooser) {
-            chooser->findChild<QAbstractButton *>(QStringLiteral("detailModeButton"))->click();
-            auto *files = chooser->findChild<QTreeView *>(QStringLiteral("treeView"));
+            chooser->findChild<QAbstractButton *>("detailModeButton")->click();
+            auto *files = chooser->findChild<QTreeView *>("treeView");
             QTRY_VERIFY(files->model()->rowCount(files->rootIndex()) > 0);
             look(chooser);
             const std::unique_ptr<QMenu> edit(
-                chooser->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->createStandardContextMenu());
+                chooser->findChild<QLineEdit *>("fileNameEdit")->createStandardContextMenu());
             lookAt(edit.get());
             QTimer::singleShot(0, this, [this] {
                 auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -145,7 +145,7 @@ private slots:
                     static_cast<QDialog *>(setup)->reject();
                 },
                 setup);
-            setup->findChild<QPushButton *>(QStringLiteral("properties"))->click();
+            setup->findChild<QPushButton *>("properties")->click();
         });
         QVERIFY(!platform.printerSetup(nullptr, QStringLiteral("Εκτυπωτής")));
 
