@@ -65,10 +65,6 @@ class TestDialogs : public WindowFixture
     {
         return HelpTopics::topic(control->window()->objectName(), control->objectName(), language);
     }
-    static QString topic(QAction *item, Language language)
-    {
-        return HelpTopics::topic(QStringLiteral("frmMain"), item->objectName(), language);
-    }
 
     void stepUp(const QString &number) { QTest::keyClick(child<UpDown>("upd" + number), Qt::Key_Up); }
     QString shown(const QString &number) const { return child<QLabel>("lbl" + number)->text(); }
@@ -311,11 +307,10 @@ private slots:
             QVERIFY(field(name)->isReadOnly() == (slot != OtherCurrencyIndex)
                     && (field(name)->focusPolicy() == Qt::ClickFocus) == (slot != OtherCurrencyIndex));
         const char *fields[] = {"txtCurrencyName", "txtCurrencyRate", "txtAmount"};
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 3; ++i)
             if (typed[i] != u"-")
                 field(fields[i])->setFocus(), field(fields[i])->clear(),
                     QTest::keyClicks(field(fields[i]), Localized(typed[i]));
-        }
         field("txtAmount")->setFocus();
         QTest::keyClick(field("txtAmount"), Qt::Key_Return);
         const InputCurrencyValues &values = static_cast<frmInputCurrency *>(m_dialog.get())->values();
@@ -432,39 +427,11 @@ private slots:
         QCOMPARE(m_shown, QStringList(topic(child<QWidget>("cmdSettings"), Language::Greek)));
     }
 
-    // Every text button of every dialog keeps the style's margin between its text and its edges, in both languages
-    // ("Εκτύπωση και Κλείσιμο"): measured on the button as drawn, where the text's ink begins and ends.
-    void buttonTextsKeepTheirMargin()
-    {
-        start();
-        for (const Language language : Languages) {
-            switchLanguage(language);
-            const QList<QDialog *> dialogs = openDialogs();
-            for (const QDialog *dialog : dialogs) {
-                for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
-                    if (button->text().isEmpty() || !button->isVisible())
-                        continue;
-                    const QImage drawn = button->grab().toImage();
-                    int first = drawn.width(), last = -1;
-                    for (int x = 2; x < drawn.width() - 2; ++x) // within the frame's lines
-                        for (int y = drawn.height() / 4; y < drawn.height() * 3 / 4; ++y)
-                            if (qGray(drawn.pixel(x, y)) < 100)
-                                first = std::min(first, x), last = x;
-                    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-                    QVERIFY2(first >= margin && drawn.width() - 1 - last >= margin,
-                             qPrintable(QStringLiteral("%1: %2 and %3")
-                                            .arg(button->text())
-                                            .arg(first)
-                                            .arg(drawn.width() - 1 - last)));
-                }
-            }
-            qDeleteAll(dialogs);
-        }
-    }
-
     // Every topic reaches its control, as What's This text in the window's language (the main window's
-    // follow a switch), read on the first question: Shift+F1 on a new window is one.
-    void everyHelpTopicOnItsControl()
+    // follow a switch), read on the first question: Shift+F1 on a new window is one. Every text button of every
+    // dialog keeps the style's margin between its text and its edges ("Εκτύπωση και Κλείσιμο"): measured on the
+    // button as drawn, where the text's ink begins and ends.
+    void everyDialogInBothLanguages()
     {
         start();
         for (const Language language : Languages) {
@@ -495,12 +462,29 @@ private slots:
                 // A menu item's topic is its What's This text, there once the window was asked for one.
                 if (auto *item = window ? window->findChild<QAction *>(key.section(u'/', 1)) : nullptr) {
                     QApplication::sendEvent(window, &query);
-                    QVERIFY2(item->whatsThis() == topic(item, language), qPrintable(key));
+                    QVERIFY2(item->whatsThis() == HelpTopics::topic(name, item->objectName(), language),
+                             qPrintable(key));
                     continue;
                 }
                 QVERIFY2(control && QApplication::sendEvent(control, &query)
                              && control->whatsThis() == topic(control, language),
                          qPrintable(key));
+            }
+            for (const QDialog *dialog : dialogs) {
+                for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+                    if (button->text().isEmpty() || !button->isVisible())
+                        continue;
+                    const QImage drawn = button->grab().toImage();
+                    int first = drawn.width(), last = -1;
+                    for (int x = 2; x < drawn.width() - 2; ++x) // within the frame's lines
+                        for (int y = drawn.height() / 4; y < drawn.height() * 3 / 4; ++y)
+                            if (qGray(drawn.pixel(x, y)) < 100)
+                                first = std::min(first, x), last = x;
+                    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+                    QVERIFY2(first >= margin && drawn.width() - 1 - last >= margin,
+                             qPrintable(button->text()
+                                        + QStringLiteral(": %1, %2").arg(first).arg(drawn.width() - 1 - last)));
+                }
             }
             qDeleteAll(dialogs);
         }
