@@ -1,17 +1,10 @@
-#include "ScriptedProgram.h"
-#include "TestLocale.h"
+#include "WindowFixture.h"
 
 #include "windows/dialogs/frmSettingsExport.h"
 #include "windows/dialogs/frmSettingsImport.h"
 
-#include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QtTest>
 
-#include <memory>
 #include <sys/stat.h>
 
 const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
@@ -19,7 +12,7 @@ const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
 // The export and import dialogs with a scripted folder chooser. In a private folder ("%dir"):
 // program/ holds the settings file, out/ the exported one; empty/, Program/, link/ (to program/) and fifo/ (a FIFO of
 // the settings file's name) are other choices; home/ is the user's home, with the trash.
-class TestSettingsDialogs : public QObject
+class TestSettingsDialogs : public WindowFixture
 {
     Q_OBJECT
 
@@ -27,7 +20,6 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ScriptedPlatform> m_platform;
     std::unique_ptr<AppContext> m_context;
-    std::unique_ptr<SettingsTransferDialog> m_dialog;
     QByteArray m_settings;
     bool m_import = false;
 
@@ -51,11 +43,6 @@ private:
             m_dialog = std::make_unique<frmSettingsExport>(m_context->dialogs(), m_context->settings());
         m_dialog->show();
     }
-    template<typename T>
-    T *child(const QString &name) const
-    {
-        return m_dialog->findChild<T *>(name);
-    }
     // "choose:NAME" picks the private folder's NAME ("choose:" cancels, "choose:/" the root); "toggle:NAME" toggles
     // the control as a screen reader does; any other step clicks the control of that name near its left edge, where
     // a check box has its box.
@@ -63,9 +50,7 @@ private:
     {
         for (QString step : steps.split(u' ', Qt::SkipEmptyParts)) {
             if (step.startsWith(QLatin1String("toggle:"))) {
-                QAccessible::queryAccessibleInterface(child<QWidget>(step.mid(7)))
-                    ->actionInterface()
-                    ->doAction(QAccessibleActionInterface::toggleAction());
+                toggle(child<QWidget>(step.mid(7)));
                 continue;
             }
             if (step.startsWith(QLatin1String("choose:"))) {
@@ -117,7 +102,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { QVERIFY(PinTestLocale()); }
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -129,11 +113,6 @@ private slots:
         qputenv("HOME", QFile::encodeName(path(QStringLiteral("home"))));
         qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("home/.local/share"))));
         m_platform = std::make_unique<ScriptedPlatform>(path(QStringLiteral("program")));
-    }
-    void cleanup()
-    {
-        m_dialog.reset();
-        m_context.reset();
     }
 
     bool rowImports() const { return QByteArray(QTest::currentDataTag()).startsWith("import"); }
