@@ -207,22 +207,37 @@ private slots:
         QCOMPARE(option->iconSize(), flag * resizer->scale());
         QVERIFY(mark() > marked * 1.7);
         QVERIFY(amount(0)->width() > width * 1.7);
-        // As large as the window, as far as the screen lets it, and never squeezing its contents.
-        // The amount dialog of the additional currency is wider than this 800-pixel screen already at its designed
-        // size: it shrinks to the screen, its contents with it.
-        for (const auto &[menu, grown] : {std::pair{"mnuHelpAbout", 1.3}, std::pair{"mnuConvertFrom_13", 0.0}}) {
+        // The menus' items and the buttons open their dialogs over the window, as large as the window, as far as the
+        // screen lets them, and never squeezing their contents. The amount dialog of the additional currency is wider
+        // than this 800-pixel screen already at its designed size: it shrinks to the screen, its contents with it.
+        const int broughtToFront = platform().broughtToFront;
+        QStringList opened;
+        const QList<std::pair<const char *, double>> controls{{"mnuHelpAbout", 1.3},      {"cmdCopyright", 1.3},
+                                                              {"cmdPageSetup", 1.3},      {"mnuFilePrint", 1.3},
+                                                              {"mnuSettingsExport", 1.3}, {"mnuConvertFrom_13", 0.0}};
+        for (const auto &[control, grown] : controls) {
             qreal size = 0;
             bool held = false;
             QTimer::singleShot(0, this, [&] {
                 QWidget *dialog = QApplication::activeModalWidget();
+                opened << dialog->windowTitle();
                 size = dialog->findChild<QPushButton *>()->font().pointSizeF();
                 held = holds(dialog);
                 dialog->close();
             });
-            action(menu)->trigger();
-            QVERIFY2(size > points * grown, menu);
-            QVERIFY2(held, menu);
+            if (QAction *item = action(control))
+                item->trigger();
+            else
+                child<QToolButton>(control)->click();
+            QVERIFY2(size > points * grown, control);
+            QVERIFY2(held, control);
         }
+        QCOMPARE(opened,
+                 QStringList({"About", "About", "Page setup", "Print - Number of pages: 1.", "Export settings",
+                              "Convert 'Other currency' to all other currencies"}));
+        child<QToolButton>("cmdPrintSetup")->click();
+        QCOMPARE(platform().printerSetupTitles, QStringList{"Printer setup"});
+        QCOMPARE(platform().broughtToFront, broughtToFront + 7);
         m_main->resize(designed / 3);
         QTRY_COMPARE(m_main->size(), resizer->sizeAt(MinimumScale));
         QCOMPARE(title->font().pointSizeF(), points * MinimumScale);
@@ -472,27 +487,6 @@ private slots:
         whenDialogOpens([](frmInputCurrency *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
         QTest::mouseClick(goButton(3), Qt::LeftButton);
         QCOMPARE(said(), QStringList({road->toolTip(), road->toolTip(), "Τελευταία μετατροπή"}));
-    }
-
-    // The menus' items and the buttons reach their dialogs, over the main window.
-    void menusAndButtonsOpenTheirDialogs()
-    {
-        start();
-        QStringList opened;
-        QTimer closer; // closes each dialog as it opens
-        connect(&closer, &QTimer::timeout, this, [&opened] {
-            if (QWidget *dialog = QApplication::activeModalWidget())
-                opened.append(dialog->windowTitle()), dialog->close();
-        });
-        closer.start(0);
-        const int broughtToFront = platform().broughtToFront;
-        action("mnuFilePrint")->trigger();
-        for (const char *button : {"cmdPageSetup", "cmdPrintSetup", "cmdCopyright"})
-            child<QToolButton>(QLatin1String(button))->click();
-        action("mnuSettingsExport")->trigger();
-        QCOMPARE(opened, QStringList({"Print - Number of pages: 1.", "Page setup", "About", "Export settings"}));
-        QCOMPARE(platform().printerSetupTitles, QStringList{"Printer setup"});
-        QCOMPARE(platform().broughtToFront, broughtToFront + 5);
     }
 
     // The Settings button opens its menu below itself, on a click, Enter or Space, with Help and Cancel; from the
