@@ -3,6 +3,7 @@
 #include "app/logic/PrintJob.h"
 #include "app/texts/HelpTopics.h"
 #include "app/texts/Texts.h"
+#include "platform/QtPlatformServices.h"
 #include "windows/ContextHelp.h"
 #include "windows/ModalDialog.h"
 #include "windows/dialogs/UpDown.h"
@@ -15,14 +16,24 @@
 #include "windows/dialogs/frmSettingsImport.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHelpEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QTabBar>
+#include <QTableView>
 #include <QToolButton>
+#include <QTreeView>
 #include <QWhatsThis>
+
+#include <functional>
 
 // The dialogs, each opened over the main window: their controls reach their logic and show what it holds.
 class TestDialogs : public WindowFixture
@@ -100,6 +111,63 @@ class TestDialogs : public WindowFixture
         start(ini);
         showDialog(new frmInputCurrency(context().dialogs(),
                                         AmountEntry(context().conversion(), slot, Language::English), {}));
+    }
+
+    QStringList m_seen; // every text a window showed
+
+    // What a toolkit window shows: captions, titles, tooltips, names read out, column titles, the chosen item of each
+    // list (not the folder the chooser is in), and the type of each file listed.
+    void look(QWidget *window)
+    {
+        m_seen << window->windowTitle();
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (!w->isVisibleTo(window))
+                continue;
+            for (const char *shown : {"text", "title", "currentText"})
+                if (!qobject_cast<QLineEdit *>(w) && w->objectName() != u"lookInCombo")
+                    m_seen << w->property(shown).toString();
+            m_seen << w->toolTip() << w->accessibleName();
+            if (auto *tabs = qobject_cast<QTabBar *>(w))
+                for (int i = 0; i < tabs->count(); ++i)
+                    m_seen << tabs->tabText(i);
+            if (auto *header = qobject_cast<QHeaderView *>(w))
+                for (int i = 0; i < header->count(); ++i)
+                    m_seen << header->model()->headerData(i, header->orientation()).toString();
+        }
+        if (auto *files = window->findChild<QTreeView *>("treeView")) {
+            const QModelIndex folder = files->rootIndex();
+            for (int row = 0; row < files->model()->rowCount(folder); ++row)
+                m_seen << files->model()->index(row, 2, folder).data().toString();
+        }
+    }
+    void lookAt(const QMenu *menu)
+    {
+        for (const QAction *action : menu->actions())
+            m_seen << action->text();
+    }
+    // The words of the English the toolkit speaks on its own; names of files, paper formats and such stay as they are.
+    QStringList englishWords() const
+    {
+        static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+        static const QSet<QString> names{"PDF", "A4", "Letter", "ANSI", "mm", "in", "txt", "ini", "Ctrl", "Shift"};
+        QStringList english;
+        for (QString text : m_seen) {
+            for (const QRegularExpressionMatch &match :
+                 word.globalMatch(text.remove(u'&').remove(QStringLiteral("PRN_Euro"))))
+                if (!names.contains(match.captured()))
+                    english << match.captured() + QStringLiteral(" in \"") + text + u'"';
+        }
+        return english;
+    }
+    // Runs `then` on the next modal window once it shows; the caller then opens it.
+    void whenShown(std::function<void(QWidget *)> then, QWidget *over = nullptr)
+    {
+        QTimer::singleShot(50, this, [this, then, over] {
+            QWidget *window = QApplication::activeModalWidget();
+            if (!window || window == over)
+                return whenShown(then, over);
+            then(window);
+        });
     }
 
 private slots:
@@ -487,6 +555,167 @@ private slots:
                 }
             }
             qDeleteAll(dialogs);
+        }
+    }
+
+    // The list dialog: a column pasted from a spreadsheet, with a line that is no amount, from the drachma (the row
+    // converted last) to the mark: each line's results in place, the refused one saying why, the totals of what
+    // converted; Copy's text and the file Save writes over an old one are the same tab-separated lines; a file that
+    // cannot be written is said and nothing is saved. In Greek (test_list has the English summary), numbers in the
+    // regional format.
+    void listPasteCopyAndSave()
+    {
+        start("[Last]\r\nID=7\r\nAmount=1000\r\n");
+        switchLanguage(Language::Greek);
+        showDialog(new frmConvertList(context().dialogs(), context().conversion(), m_main.get()));
+        QCOMPARE(child<QComboBox>("cboFrom")->currentIndex(), 7);
+        QCOMPARE(child<QComboBox>("cboTo")->currentIndex(), 0);
+        child<QComboBox>("cboTo")->setCurrentIndex(3);
+        QGuiApplication::clipboard()->setText(Localized("1000000\r\n1,000.5\r\nabc\r\n\r\n340.5\r\n"));
+        auto *amounts = child<QPlainTextEdit>("txtAmounts");
+        amounts->setFocus();
+        QTest::keyClick(amounts, Qt::Key_V, Qt::ControlModifier);
+        QTRY_COMPARE(child<QLabel>("lblSummary")->text(), "Μετατράπηκαν 3 από 4 ποσά. Δεν μετατράπηκαν: γραμμή 3.");
+        QCOMPARE(child<QLabel>("lblTotalAmounts")->text(),
+                 Localized("Σύνολο των ποσών που μετατράπηκαν: 1,001,340 GRD"));
+        QCOMPARE(child<QLabel>("lblTotalRounded")->text(),
+                 Localized("Σύνολο των αποτελεσμάτων με στρογγυλοποίηση: 5,747.46 DEM"));
+        const QAbstractItemModel *table = child<QTableView>("tblResults")->model();
+        QCOMPARE(table->rowCount(), 5);
+        QCOMPARE(table->index(2, 1).data().toString(), "Ανακριβές ποσό.");
+        QVERIFY(table->index(2, 1).data(Qt::ForegroundRole).isValid()
+                && !table->index(1, 1).data(Qt::ForegroundRole).isValid());
+        QCOMPARE(table->index(4, 2).data().toString(), Localized("1.9558"));
+
+        const QString text = Localized("1000000\t5,739.77\t5,739.7743\n1,000.5\t5.73\t5.7306\nabc\t\t\n\n"
+                                       "340.5\t1.96\t1.9558\n");
+        QGuiApplication::clipboard()->clear();
+        child("cmdCopy")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+        const QString file = m_program->path("list.txt");
+        QVERIFY(WriteFile(file, "old bytes, longer than anything the list writes there, and more"));
+        platform().savePaths = {file, m_program->dir.path()};
+        child("cmdSave")->click();
+        QCOMPARE(ReadFile(file), text.toUtf8());
+        QCOMPARE(child<QLabel>("lblStatus")->text(), "Αποθηκεύθηκε στο «" + file + "».");
+        child("cmdSave")->click(); // a folder stands where the file was meant
+        QVERIFY(platform().messages.size() == 1 && platform().messages[0].text.contains("δεν μπορεί να γραφτεί")
+                && platform().messages[0].style == MessageStyle::Exclamation);
+        QCOMPARE(platform().fileChoices.constLast().fileName, QStringLiteral("GRD-DEM.txt"));
+        child("cmdSave")->click(); // cancelled: nothing more is said or written
+        QVERIFY(platform().messages.size() == 1 && platform().fileChoices.size() == 3
+                && ReadFile(file) == text.toUtf8());
+    }
+
+    // From the Tools menu, whose item has a mnemonic: the dialog opens modal over the window, From at the row
+    // converted last, the keyboard in its field; the field, the table and the lists have names a screen reader says;
+    // Tab leaves the field, Enter elsewhere copies, Escape closes.
+    void listFromTheMenuByKeyboard()
+    {
+        start("[Last]\r\nID=3\r\n");
+        QVERIFY(!QKeySequence::mnemonic(action("mnuToolsConvertList")->text()).isEmpty());
+        QStringList seen;
+        QTimer::singleShot(0, this, [&seen] {
+            auto *dialog = qobject_cast<frmConvertList *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto *amounts = dialog->findChild<QPlainTextEdit *>("txtAmounts");
+            seen << dialog->findChild<QComboBox *>("cboFrom")->currentText()
+                 << QString::number(dialog->focusWidget() == amounts);
+            for (const char *name : {"txtAmounts", "tblResults", "cboFrom", "cboTo"})
+                seen << QAccessible::queryAccessibleInterface(dialog->findChild<QWidget *>(name))
+                            ->text(QAccessible::Name);
+            QTest::keyClicks(amounts, QStringLiteral("5"));
+            QTest::keyClick(amounts, Qt::Key_Tab);
+            seen << dialog->focusWidget()->objectName();
+            QTRY_VERIFY(dialog->findChild<QPushButton *>("cmdCopy")->isEnabled());
+            QTest::keyClick(dialog->findChild<QComboBox *>("cboTo"), Qt::Key_Return);
+            seen << QGuiApplication::clipboard()->text();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        action("mnuToolsConvertList")->trigger();
+        QCOMPARE(seen,
+                 QStringList({"DEM - German Mark", "1", "Amounts, one a line:", "Results:", "From:", "To:",
+                              "tblResults", Localized("5\t2.56\t2.5600\n")}));
+    }
+
+    // The toolkit's own windows as the program opens them (the file and folder choosers with their overwrite question
+    // and menus, the printer setup with its options and properties), in the language the program's switch chose.
+    void everyWindowInTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::newRow("Greek") << Language::Greek;
+        QTest::newRow("English, after Greek") << Language::English;
+    }
+    void everyWindowInTheInterfaceLanguage()
+    {
+        QFETCH(Language, language);
+        ScriptedProgram program;
+        program.controller.setLanguage(Language::Greek);
+        program.controller.setLanguage(language);
+        QtPlatformServices platform;
+        QVERIFY(WriteFile(program.path(QStringLiteral("PRN_Euro.txt")), "old"));
+        m_seen.clear();
+
+        // The save chooser over a folder with the file, its menus, then its question before replacing the file.
+        whenShown([&](QWidget *chooser) {
+            chooser->findChild<QAbstractButton *>("detailModeButton")->click();
+            auto *files = chooser->findChild<QTreeView *>("treeView");
+            QTRY_VERIFY(files->model()->rowCount(files->rootIndex()) > 0);
+            look(chooser);
+            const std::unique_ptr<QMenu> edit(
+                chooser->findChild<QLineEdit *>("fileNameEdit")->createStandardContextMenu());
+            lookAt(edit.get());
+            QTimer::singleShot(0, this, [this] {
+                auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                lookAt(menu);
+                menu->close();
+            });
+            emit files->customContextMenuRequested(QPoint(5, 5));
+            whenShown(
+                [&](QWidget *question) {
+                    look(question);
+                    static_cast<QMessageBox *>(question)->button(QMessageBox::No)->click();
+                },
+                chooser);
+            static_cast<QDialog *>(chooser)->accept();
+            static_cast<QDialog *>(chooser)->reject();
+        });
+        QVERIFY(platform.chooseSaveFile(nullptr, {"Τίτλος", program.dir.path(), "PRN_Euro.txt", "Όλα (*)"}).isEmpty());
+
+        whenShown([&](QWidget *chooser) {
+            look(chooser);
+            static_cast<QDialog *>(chooser)->reject();
+        });
+        QVERIFY(platform.chooseFolder(nullptr, program.dir.path(), QStringLiteral("Φάκελλος")).isEmpty());
+
+        // The printer setup, with its options shown, then the printer's properties.
+        whenShown([&](QWidget *setup) {
+            look(setup);
+            for (QPushButton *button : setup->findChildren<QPushButton *>())
+                if (button->text().contains(u">>"))
+                    button->click();
+            look(setup);
+            whenShown(
+                [&](QWidget *properties) {
+                    look(properties);
+                    static_cast<QDialog *>(properties)->reject();
+                    static_cast<QDialog *>(setup)->reject();
+                },
+                setup);
+            setup->findChild<QPushButton *>("properties")->click();
+        });
+        QVERIFY(!platform.printerSetup(nullptr, QStringLiteral("Εκτυπωτής")));
+
+        if (language == Language::Greek) {
+            QVERIFY2(englishWords().isEmpty(), qPrintable(englishWords().join(u'|')));
+            QVERIFY(m_seen.contains(QStringLiteral("Το «PRN_Euro.txt» υπάρχει ήδη.\nΘέλετε να αντικατασταθεί;")));
+            QVERIFY(m_seen.contains(QStringLiteral("Αρχείο txt"))
+                    && m_seen.contains(QStringLiteral("Ιδιότητες εκτυπωτή")));
+        } else {
+            for (const char *english : {"Look in:", "Printer Properties", "&Yes", "Detail View"})
+                QVERIFY2(m_seen.contains(QLatin1String(english)), english);
         }
     }
 };
