@@ -62,16 +62,13 @@ private:
             QTest::qWait(150);
         }
     }
+    // Started by a shell that runs `shellPrefix` first, then becomes the program (its process id stays).
     std::unique_ptr<QProcess> launch(const QString &shellPrefix = QString())
     {
         auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(m_environment);
-        if (shellPrefix.isEmpty()) {
-            process->setProgram(m_program);
-        } else {
-            process->setProgram(QStringLiteral("/bin/sh"));
-            process->setArguments({QStringLiteral("-c"), shellPrefix + QStringLiteral("; exec \"$0\""), m_program});
-        }
+        process->setProgram(QStringLiteral("/bin/sh"));
+        process->setArguments({"-c", shellPrefix + "\nexec \"$0\"", m_program});
         process->setProcessChannelMode(QProcess::MergedChannels);
         process->start();
         return process;
