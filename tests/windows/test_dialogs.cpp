@@ -34,7 +34,6 @@
 #include <QTreeView>
 #include <QWhatsThis>
 
-#include <functional>
 #include <sys/stat.h>
 
 const QString Name = QStringLiteral("/zkEuroChangeoverAdviser.ini");
@@ -162,16 +161,6 @@ class TestDialogs : public WindowFixture
                     english << match.captured() + QStringLiteral(" in \"") + text + u'"';
         }
         return english;
-    }
-    // Runs `then` on the next modal window once it shows; the caller then opens it.
-    void whenShown(std::function<void(QWidget *)> then, QWidget *over = nullptr)
-    {
-        QTimer::singleShot(50, this, [this, then, over] {
-            QWidget *window = QApplication::activeModalWidget();
-            if (!window || window == over)
-                return whenShown(then, over);
-            then(window);
-        });
     }
 
     // The export and import dialogs, with a scripted folder chooser. In a private folder ("%dir"):
@@ -723,10 +712,7 @@ private slots:
         start("[Last]\r\nID=3\r\n");
         QVERIFY(!QKeySequence::mnemonic(action("mnuToolsConvertList")->text()).isEmpty());
         QStringList seen;
-        QTimer::singleShot(0, this, [&seen] {
-            auto *dialog = qobject_cast<frmConvertList *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
+        whenShown([&seen](QWidget *dialog) {
             auto *amounts = dialog->findChild<QPlainTextEdit *>("txtAmounts");
             seen << dialog->findChild<QComboBox *>("cboFrom")->currentText()
                  << QString::number(dialog->focusWidget() == amounts);

@@ -218,8 +218,7 @@ private slots:
         for (const auto &[control, grown] : controls) {
             qreal size = 0;
             bool held = false;
-            QTimer::singleShot(0, this, [&] {
-                QWidget *dialog = QApplication::activeModalWidget();
+            whenShown([&](QWidget *dialog) {
                 opened << dialog->windowTitle();
                 size = dialog->findChild<QPushButton *>()->font().pointSizeF();
                 held = holds(dialog);
@@ -464,9 +463,7 @@ private slots:
         platform().savePaths = {report};
         platform().folders = {out};
         const auto press = [this](const char *button) {
-            QTimer::singleShot(0, this, [button] {
-                QApplication::activeModalWidget()->findChild<QPushButton *>(QLatin1String(button))->click();
-            });
+            whenShown([button](QWidget *dialog) { dialog->findChild<QPushButton *>(button)->click(); });
         };
         const QLabel *road = child<QLabel>("lblConversionRoad");
         const auto said = [road] { return QStringList{road->text(), road->toolTip(), road->accessibleDescription()}; };
@@ -477,8 +474,8 @@ private slots:
         QVERIFY(QFile::exists(report));
         switchLanguage(Language::Greek);
         QCOMPARE(said().first(), QStringLiteral("Αποθηκεύθηκε στο «…/report.txt»"));
-        QTimer::singleShot(0, this, [this, press] {
-            QApplication::activeModalWidget()->findChild<QPushButton *>("cmdSettingsFolderExternal")->click();
+        whenShown([press](QWidget *settings) {
+            settings->findChild<QPushButton *>("cmdSettingsFolderExternal")->click();
             press("cmdExport");
         });
         action("mnuSettingsExport")->trigger();
