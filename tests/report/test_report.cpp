@@ -124,11 +124,8 @@ private slots:
         QTEST(columns.join(QStringLiteral(" | ")), "columns");
     }
 
-    void header()
+    void greekDate()
     {
-        const QString title = ReportWordsFor(Language::English).title;
-        QCOMPARE(ReportHeaderLines(ReportWordsFor(Language::English), QString(90, u'9'))[0],
-                 title + u' ' + QString(90, u'9'));
         const QDateTime when(QDate(2025, 1, 6), QTime(10, 0), Qt::UTC);
         QCOMPARE(ReportDateTimeText(when, QLocale(QLocale::Greek, QLocale::Greece)),
                  QStringLiteral("Δευτέρα 6 Ιανουαρίου 2025 - 10:00:00 Π.Μ. UTC"));

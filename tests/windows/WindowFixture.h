@@ -15,6 +15,7 @@
 #include <QWindow>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 // The main window and its dialogs on real widgets over the scripted platform, for the test programs of both: that
@@ -71,6 +72,16 @@ protected:
     {
         QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
             QAccessibleActionInterface::toggleAction());
+    }
+    // Runs `then` on the next modal window once it shows; the caller then opens it.
+    void whenShown(std::function<void(QWidget *)> then, QWidget *over = nullptr)
+    {
+        QTimer::singleShot(50, this, [this, then, over] {
+            QWidget *window = QApplication::activeModalWidget();
+            if (!window || window == over)
+                return whenShown(then, over);
+            then(window);
+        });
     }
     void switchLanguage(Language language) const
     {

@@ -44,15 +44,15 @@ class TestMainWindow : public WindowFixture
 private slots:
     void init() { m_opened = 0; }
 
-    // The first start shows the stored conversion, the Settings menu's Help off. A row's button and option open the
-    // amount dialog; Enter in it converts and marks the row converted from.
+    // The first start shows the stored conversion, the Settings menu's Help off. A row's button and option, and
+    // Ctrl+O, open the amount dialog; Enter or Convert in it converts and marks the row converted from.
     void rowsStartConversions()
     {
         start();
         QVERIFY(amount(9)->text() == Localized(QStringLiteral("1,936 ")) && !action("mnuSettingsHelp")->isEnabled());
         verifyCurrentRow(0);
         whenDialogOpens([](frmInputCurrency *dialog) {
-            auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("txtAmount"));
+            auto *field = dialog->findChild<QLineEdit *>("txtAmount");
             QTest::keyClicks(field, Localized(QStringLiteral("1,000.5")));
             QTest::keyClick(field, Qt::Key_Return);
         });
@@ -60,13 +60,28 @@ private slots:
         QCOMPARE(amount(7)->text() + amount(0)->text(), Localized(QStringLiteral("998 2.93 ")));
         verifyCurrentRow(7);
         whenDialogOpens([](frmInputCurrency *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
-        QTest::mouseClick(child<QRadioButton>(QStringLiteral("optCurrency_3")), Qt::LeftButton);
+        QTest::mouseClick(child<QRadioButton>("optCurrency_3"), Qt::LeftButton);
         verifyCurrentRow(3);
         // A screen reader's toggle of an option converts as a press does.
-        toggle(child<QRadioButton>(QStringLiteral("optCurrency_9")));
+        toggle(child<QRadioButton>("optCurrency_9"));
         whenDialogOpens([](frmInputCurrency *dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
         QTRY_COMPARE(m_opened, 3);
         verifyCurrentRow(9);
+        // Ctrl+O converts from the additional currency. Its name shows as typed: an "&" is no keyboard mnemonic in
+        // the row or the menu.
+        QApplication::setActiveWindow(m_main.get()); // the offscreen platform gives nothing the focus back
+        whenDialogOpens([](frmInputCurrency *dialog) {
+            dialog->findChild<QLineEdit *>("txtCurrencyName")->setText(QStringLiteral("Zloty & Groszy"));
+            dialog->findChild<QLineEdit *>("txtCurrencyRate")->setText(QStringLiteral("4"));
+            QTest::mouseClick(dialog->findChild<QPushButton *>("cmdConvert"), Qt::LeftButton);
+        });
+        QTest::keyClick(m_main.get(), Qt::Key_O, Qt::ControlModifier);
+        verifyCurrentRow(13);
+        for (const QString &shown : {child<QLabel>("lblTitle_13")->text(), action("mnuConvertFrom_13")->text()}) {
+            QVERIFY(QKeySequence::mnemonic(shown).isEmpty());
+            QCOMPARE(QString(shown).replace(QStringLiteral("&&"), QStringLiteral("&")),
+                     QStringLiteral("Zloty & Groszy"));
+        }
         QVERIFY(platform().messages.isEmpty());
     }
 
@@ -97,8 +112,7 @@ private slots:
         QFETCH(bool, onRow);
         QFETCH(QString, converted);
         start();
-        QWidget *focused =
-            onRow ? static_cast<QWidget *>(goButton(5)) : child<QToolButton>(QStringLiteral("cmdLanguage_0"));
+        QWidget *focused = onRow ? static_cast<QWidget *>(goButton(5)) : child<QToolButton>("cmdLanguage_0");
         focused->setFocus();
         if (!converted.isEmpty()) {
             whenDialogOpens([](frmInputCurrency *dialog) {
@@ -164,7 +178,7 @@ private slots:
             edit->selectAll();
             QGuiApplication::clipboard()->setText(Localized(pasted));
             QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-            seen = edit->text() + u'|' + dialog->findChild<QLabel *>(QStringLiteral("lblPasteRefused"))->text();
+            seen = edit->text() + u'|' + dialog->findChild<QLabel *>("lblPasteRefused")->text();
             QTest::keyClick(edit, Qt::Key_Return);
             if (dialog->isVisible()) // Convert refused what the field does not show
                 seen += QStringLiteral(" (still open)"), dialog->reject();
@@ -185,12 +199,14 @@ private slots:
         start();
         Resizer *resizer = Resizer::of(m_main.get());
         const QSize designed = resizer->designedSize();
-        const auto *title = child<QLabel>(QStringLiteral("lblTitle_0"));
+        const auto *title = child<QLabel>("lblTitle_0");
         const qreal points = title->font().pointSizeF();
-        auto *option = child<QRadioButton>(QStringLiteral("optCurrency_0"));
+        auto *option = child<QRadioButton>("optCurrency_0");
         const QSize flag = option->iconSize();
         // The option's mark, which the style draws at one size, grows as well.
-        const auto mark = [option] { return option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option); };
+        const auto mark = [option] {
+            return option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option);
+        };
         const int marked = mark();
         const int width = amount(0)->width();
         // A window never squeezes its contents (fields lower than their text): where text grows faster than the
@@ -206,53 +222,44 @@ private slots:
         QCOMPARE(option->iconSize(), flag * resizer->scale());
         QVERIFY(mark() > marked * 1.7);
         QVERIFY(amount(0)->width() > width * 1.7);
-        // As large as the window, as far as the screen lets it, and never squeezing its contents.
-        // The amount dialog of the additional currency is wider than this 800-pixel screen already at its designed
-        // size: it shrinks to the screen, its contents with it.
-        for (const auto &[menu, grown] : {std::pair{"mnuHelpAbout", 1.3}, std::pair{"mnuConvertFrom_13", 0.0}}) {
+        // The menus' items and the buttons open their dialogs over the window, as large as the window, as far as the
+        // screen lets them, and never squeezing their contents. The amount dialog of the additional currency is wider
+        // than this 800-pixel screen already at its designed size: it shrinks to the screen, its contents with it.
+        const int broughtToFront = platform().broughtToFront;
+        QStringList opened;
+        const QList<std::pair<const char *, double>> controls{{"mnuHelpAbout", 1.3},      {"cmdCopyright", 1.3},
+                                                              {"cmdPageSetup", 1.3},      {"mnuFilePrint", 1.3},
+                                                              {"mnuSettingsExport", 1.3}, {"mnuConvertFrom_13", 0.0}};
+        for (const auto &[control, grown] : controls) {
             qreal size = 0;
             bool held = false;
-            QTimer::singleShot(0, this, [&] {
-                QWidget *dialog = QApplication::activeModalWidget();
+            whenShown([&](QWidget *dialog) {
+                opened << dialog->windowTitle();
                 size = dialog->findChild<QPushButton *>()->font().pointSizeF();
                 held = holds(dialog);
                 dialog->close();
             });
-            action(menu)->trigger();
-            QVERIFY2(size > points * grown, menu);
-            QVERIFY2(held, menu);
+            if (QAction *item = action(control))
+                item->trigger();
+            else
+                child<QToolButton>(control)->click();
+            QVERIFY2(size > points * grown, control);
+            QVERIFY2(held, control);
         }
+        QCOMPARE(opened,
+                 QStringList({"About", "About", "Page setup", "Print - Number of pages: 1.", "Export settings",
+                              "Convert 'Other currency' to all other currencies"}));
+        child<QToolButton>("cmdPrintSetup")->click();
+        QCOMPARE(platform().printerSetupTitles, QStringList{"Printer setup"});
+        QCOMPARE(platform().broughtToFront, broughtToFront + 7);
         m_main->resize(designed / 3);
         QTRY_COMPARE(m_main->size(), resizer->sizeAt(MinimumScale));
         QCOMPARE(title->font().pointSizeF(), points * MinimumScale);
     }
 
-    // Cancel keeps the row and the file as they were. The window opens where it last was, and Exit keeps where it
-    // is then, and nothing else.
-    void cancelAndExitKeepEverything()
-    {
-        start("[Last]\r\nID=2\r\nAmount=10\r\n[Window]\r\nLeft=30\r\nTop=40\r\nWidth=600\r\nHeight=590\r\n"
-              "Maximised=False\r\n");
-        QCOMPARE(m_main->geometry(), QRect(30, 40, 600, 590));
-        const QByteArray before = m_program->ini();
-        whenDialogOpens([](frmInputCurrency *dialog) {
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
-        });
-        QTest::mouseClick(goButton(5), Qt::LeftButton);
-        verifyCurrentRow(2);
-        QApplication::setActiveWindow(m_main.get()); // the offscreen platform gives nothing the focus back
-        m_main->setGeometry(m_main->geometry().translated(20, 0));
-        QTest::keyClick(m_main.get(), Qt::Key_Q, Qt::ControlModifier);
-        QVERIFY(!m_main->isVisible());
-        QCOMPARE(m_program->ini(),
-                 QByteArray(before)
-                     .replace("Left=30", "Left=50")
-                     .replace("Maximised=False\r\n", "Maximised=False\r\nPixelRatio=100\r\n"));
-    }
-
-    // What the window keeps of its place when the program ends, and the width it gives back: only a size its user
-    // gave it (a resize, a maximise) is kept; one the program gave it (its designed size, or the room its contents
-    // needed for a while) is not, nor one kept under another pixel ratio.
+    // What the window keeps of its place when Exit ends the program, and the width it gives back: only a size its
+    // user gave it (a resize, a maximise) is kept; one the program gave it (its designed size, or the room its
+    // contents needed for a while) is not, nor one kept under another pixel ratio. It opens where it last was.
     void keptPlace_data()
     {
         QTest::addColumn<QByteArray>("window"); // the [Window] section the program starts with
@@ -265,6 +272,8 @@ private slots:
                                        << "Width=610 Height=620 Maximised=False";
         QTest::newRow("user's size kept again") << place << ""
                                                 << "Left=30 Top=40 Width=600 Height=590";
+        QTest::newRow("moved") << place << "move"
+                               << "Left=50 Top=40 Width=600 Height=590 Maximised=False PixelRatio";
         QTest::newRow("size under another ratio") << place + "PixelRatio=200\r\n"
                                                   << ""
                                                   << "Width=0 Height=0";
@@ -288,6 +297,8 @@ private slots:
         for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
             if (step == QLatin1String("resize") || step == QLatin1String("smallest"))
                 m_main->resize(step == QLatin1String("resize") ? QSize(610, 620) : QSize(1, 1));
+            else if (step == QLatin1String("move"))
+                m_main->move(m_main->pos() + QPoint(20, 0));
             else if (step == QLatin1String("fill"))
                 m_main->resize(m_main->screen()->availableSize());
             else if (step == QLatin1String("maximise"))
@@ -302,7 +313,8 @@ private slots:
         QVERIFY(greekWidth > opened || !steps.startsWith(QLatin1String("Greek")));
         QVERIFY(m_main->width() == opened || steps != QLatin1String("Greek English"));
         const QSize least = m_main->minimumSize();
-        m_main->close();
+        QTest::keyClick(m_main.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_main->isVisible());
         const QString ini = QString::fromUtf8(m_program->ini()).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         kept.replace(QStringLiteral("%w"), QString::number(least.width()))
             .replace(QStringLiteral("%h"), QString::number(least.height()));
@@ -312,7 +324,7 @@ private slots:
     void languageSwitchAppliesEveryCaption()
     {
         start("[Last]\r\nAmount=922337203685477\r\n");
-        QTest::mouseClick(child<QToolButton>(QStringLiteral("cmdLanguage_0")), Qt::LeftButton);
+        QTest::mouseClick(child<QToolButton>("cmdLanguage_0"), Qt::LeftButton);
         QVERIFY(m_program->ini().contains("Language=True"));
         QCOMPARE(m_main->windowTitle(), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
         // A listener hears each result with its currency, and the row's button tells it too.
@@ -321,37 +333,16 @@ private slots:
         // One language at a time, in the menu and on the flags, also when chosen again.
         switchLanguage(Language::Greek);
         QVERIFY(action("mnuToolsGreek")->isChecked() && !action("mnuToolsEnglish")->isChecked()
-                && child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
+                && child<QToolButton>("cmdLanguage_0")->isChecked());
         QFile::remove(m_program->path(QStringLiteral("zkEuroChangeoverAdviser.ini")));
         switchLanguage(Language::English);
-        QVERIFY(!action("mnuToolsGreek")->isChecked()
-                && !child<QToolButton>(QStringLiteral("cmdLanguage_0"))->isChecked());
+        QVERIFY(!action("mnuToolsGreek")->isChecked() && !child<QToolButton>("cmdLanguage_0")->isChecked());
         QCOMPARE(amount(13)->text(), QStringLiteral("Undefined "));
         QCOMPARE(m_program->ini(), QByteArray("[General]\r\nLanguage=False\r\n"));
         // A flag toggled by a screen reader applies its language as a click does.
-        toggle(child<QToolButton>(QStringLiteral("cmdLanguage_0")));
+        toggle(child<QToolButton>("cmdLanguage_0"));
         QTRY_COMPARE(m_main->windowTitle(), QStringLiteral("Σύμβουλος μετάβασης στο Ευρώ"));
         QVERIFY(action("mnuToolsGreek")->isChecked() && m_program->ini().contains("Language=True"));
-    }
-
-    // A name shows as typed: an "&" is no keyboard mnemonic in the row or the menu.
-    void otherCurrencyNameShownAsTyped()
-    {
-        start();
-        whenDialogOpens([](frmInputCurrency *dialog) {
-            dialog->findChild<QLineEdit *>(QStringLiteral("txtCurrencyName"))
-                ->setText(QStringLiteral("Zloty & Groszy"));
-            dialog->findChild<QLineEdit *>(QStringLiteral("txtCurrencyRate"))->setText(QStringLiteral("4"));
-            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdConvert")), Qt::LeftButton);
-        });
-        QTest::keyClick(m_main.get(), Qt::Key_O, Qt::ControlModifier);
-        verifyCurrentRow(13);
-        for (const QString &shown :
-             {child<QLabel>(QStringLiteral("lblTitle_13"))->text(), action("mnuConvertFrom_13")->text()}) {
-            QVERIFY(QKeySequence::mnemonic(shown).isEmpty());
-            QCOMPARE(QString(shown).replace(QStringLiteral("&&"), QStringLiteral("&")),
-                     QStringLiteral("Zloty & Groszy"));
-        }
     }
 
     // Ctrl+C, Ctrl+Shift+C and a double-click copy the amount as the row shows it, without its padding, also
@@ -363,7 +354,7 @@ private slots:
         const auto copy = [this](QWidget *focused, Qt::KeyboardModifiers modifiers) {
             focused->setFocus(Qt::TabFocusReason);
             QTest::keyClick(m_main.get(), Qt::Key_C, Qt::ControlModifier | modifiers);
-            return QStringList{child<QLabel>(QStringLiteral("lblConversionRoad"))->accessibleName(),
+            return QStringList{child<QLabel>("lblConversionRoad")->accessibleName(),
                                QGuiApplication::clipboard()->text(), m_main->statusBar()->currentMessage()}
                 .join(u'|');
         };
@@ -372,8 +363,7 @@ private slots:
         QCOMPARE(copy(goButton(8), {}),
                  Localized("1,000,000 GRD → 2,934.70 EUR → 2,311.2641 → 2,311.26 IEP|2,311.26|"
                            "Copied: 2,311.26"));
-        QCOMPARE(copy(child<QToolButton>(QStringLiteral("cmdLanguage_0")), {}),
-                 Localized(grd + "999,999|Copied: 999,999"));
+        QCOMPARE(copy(child<QToolButton>("cmdLanguage_0"), {}), Localized(grd + "999,999|Copied: 999,999"));
         QCOMPARE(amount(7)->accessibleDescription(), Localized("999,999.0250"));
         QTest::mouseDClick(amount(3), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), Localized(QStringLiteral("5,739.77")));
@@ -387,15 +377,15 @@ private slots:
     {
         start("[General]\r\nOtherCurrency=Zloty of the Polish Republic\r\n[Rates]\r\n13=4.5\r\n"
               "[Last]\r\nAmount=12\r\n");
-        const QLabel *road = child<QLabel>(QStringLiteral("lblConversionRoad"));
+        const QLabel *road = child<QLabel>("lblConversionRoad");
         goButton(8)->setFocus(Qt::TabFocusReason);
         const QString iep = Localized(QStringLiteral("12 EUR → 9.4508 → 9.45 IEP"));
         QStringList seen{road->text()};
         const auto typeThen = [&](const char *typed, bool confirm) {
             whenDialogOpens([&, typed, confirm](frmInputCurrency *dialog) {
-                QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("txtAmount")), Localized(typed));
+                QTest::keyClicks(dialog->findChild<QLineEdit *>("txtAmount"), Localized(typed));
                 seen << road->text();
-                confirm ? dialog->findChild<QPushButton *>(QStringLiteral("cmdConvert"))->click() : dialog->reject();
+                dialog->findChild<QPushButton *>(confirm ? "cmdConvert" : "cmdCancel")->click();
             });
         };
         typeThen("1000000.555", true);
@@ -470,11 +460,9 @@ private slots:
         platform().savePaths = {report};
         platform().folders = {out};
         const auto press = [this](const char *button) {
-            QTimer::singleShot(0, this, [button] {
-                QApplication::activeModalWidget()->findChild<QPushButton *>(QLatin1String(button))->click();
-            });
+            whenShown([button](QWidget *dialog) { dialog->findChild<QPushButton *>(button)->click(); });
         };
-        const QLabel *road = child<QLabel>(QStringLiteral("lblConversionRoad"));
+        const QLabel *road = child<QLabel>("lblConversionRoad");
         const auto said = [road] { return QStringList{road->text(), road->toolTip(), road->accessibleDescription()}; };
         press("cmdPrint");
         action("mnuFilePrint")->trigger();
@@ -483,10 +471,8 @@ private slots:
         QVERIFY(QFile::exists(report));
         switchLanguage(Language::Greek);
         QCOMPARE(said().first(), QStringLiteral("Αποθηκεύθηκε στο «…/report.txt»"));
-        QTimer::singleShot(0, this, [this, press] {
-            QApplication::activeModalWidget()
-                ->findChild<QPushButton *>(QStringLiteral("cmdSettingsFolderExternal"))
-                ->click();
+        whenShown([press](QWidget *settings) {
+            settings->findChild<QPushButton *>("cmdSettingsFolderExternal")->click();
             press("cmdExport");
         });
         action("mnuSettingsExport")->trigger();
@@ -497,34 +483,13 @@ private slots:
         QCOMPARE(said(), QStringList({road->toolTip(), road->toolTip(), "Τελευταία μετατροπή"}));
     }
 
-    // The menus' items and the buttons reach their dialogs, over the main window.
-    void menusAndButtonsOpenTheirDialogs()
-    {
-        start();
-        QStringList opened;
-        QTimer closer; // closes each dialog as it opens
-        connect(&closer, &QTimer::timeout, this, [&opened] {
-            if (QWidget *dialog = QApplication::activeModalWidget())
-                opened.append(dialog->windowTitle()), dialog->close();
-        });
-        closer.start(0);
-        const int broughtToFront = platform().broughtToFront;
-        action("mnuFilePrint")->trigger();
-        for (const char *button : {"cmdPageSetup", "cmdPrintSetup", "cmdCopyright"})
-            child<QToolButton>(QLatin1String(button))->click();
-        action("mnuSettingsExport")->trigger();
-        QCOMPARE(opened, QStringList({"Print - Number of pages: 1.", "Page setup", "About", "Export settings"}));
-        QCOMPARE(platform().printerSetupTitles, QStringList{"Printer setup"});
-        QCOMPARE(platform().broughtToFront, broughtToFront + 5);
-    }
-
     // The Settings button opens its menu below itself, on a click, Enter or Space, with Help and Cancel; from the
     // menu bar those two are disabled.
     void settingsMenu()
     {
         start();
-        auto *button = child<QToolButton>(QStringLiteral("cmdSettings"));
-        auto *menu = child<QMenu>(QStringLiteral("mnuSettings"));
+        auto *button = child<QToolButton>("cmdSettings");
+        auto *menu = child<QMenu>("mnuSettings");
         QString seen;
         const auto look = [&] {
             seen += QStringLiteral("%1%2%3 ")

@@ -56,22 +56,19 @@ private:
     QString settingsFile() const { return m_dir.filePath(QStringLiteral("zkEuroChangeoverAdviser.ini")); }
     static void keys(const QString &window, const QString &keys)
     {
-        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        xdotool({"windowfocus", "--sync", window});
         for (const QString &key : keys.split(u' ')) {
-            xdotool({QStringLiteral("key"), key});
+            xdotool({"key", key});
             QTest::qWait(150);
         }
     }
+    // Started by a shell that runs `shellPrefix` first, then becomes the program (its process id stays).
     std::unique_ptr<QProcess> launch(const QString &shellPrefix = QString())
     {
         auto process = std::make_unique<QProcess>();
         process->setProcessEnvironment(m_environment);
-        if (shellPrefix.isEmpty()) {
-            process->setProgram(m_program);
-        } else {
-            process->setProgram(QStringLiteral("/bin/sh"));
-            process->setArguments({QStringLiteral("-c"), shellPrefix + QStringLiteral("; exec \"$0\""), m_program});
-        }
+        process->setProgram(QStringLiteral("/bin/sh"));
+        process->setArguments({"-c", shellPrefix + "\nexec \"$0\"", m_program});
         process->setProcessChannelMode(QProcess::MergedChannels);
         process->start();
         return process;
@@ -105,16 +102,16 @@ private slots:
         QVERIFY2(!message.isEmpty(), "the second copy showed no message");
         // The pointer passes over the running copy's window meanwhile, as a user's does: without it, that copy
         // knows no time after the notice took the focus, and the X server refuses its focus as out of date.
-        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), message});
-        xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("2"), QStringLiteral("2")});
-        xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+        xdotool({"windowfocus", "--sync", message});
+        xdotool({"mousemove", "--window", window, "2", "2"});
+        xdotool({"key", "Return"});
         QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 10000);
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
         QCOMPARE(second->exitCode(), 0);
 
         QCOMPARE(first->state(), QProcess::Running);
         // Answered, the notice leaves the user at the copy that runs.
-        QTRY_COMPARE_WITH_TIMEOUT(xdotool({QStringLiteral("getwindowfocus")}), window, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(xdotool({"getwindowfocus"}), window, 5000);
 
         // A copy that crashed leaves its lock behind; the next start takes it over.
         first->kill();
@@ -153,13 +150,12 @@ private slots:
     // start opens at the size a first start does.
     void smallScaledScreen()
     {
-        const QStringList needed = {"Xvfb", "openbox", "xwininfo", "xprop"}; // the last two: x11-utils
-        for (const QString &tool : needed) {
-            if (QStandardPaths::findExecutable(tool).isEmpty())
-                QSKIP(qPrintable(tool
-                                 + QStringLiteral(" is not installed: no screen of the test's own to frame "
-                                                  "the window on (scripts/debian-packages.txt lists it)")));
-        }
+        // A missing tool fails the test: it is to be installed, not passed over.
+        for (const QString tool : {"Xvfb", "openbox", "xwininfo", "xprop"}) // the last two: x11-utils
+            QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(),
+                     qPrintable(tool
+                                + " is not installed: no screen of the test's own to frame the window on "
+                                  "(scripts/debian-packages.txt lists it)"));
         // The server picks a free display itself and says which.
         QProcess screen, desktop;
         // Without -noreset it starts afresh whenever its last client leaves, and a
@@ -195,9 +191,8 @@ private slots:
             QTest::qWait(1000); // the window manager frames the window, the program fits it to the frame
             const QString own = xdotool({"xwininfo", "-id", window}, display);
             // left, right, top, bottom
-            const QStringList frame = xdotool({"xprop", "-id", window, "_NET_FRAME_EXTENTS"}, display)
-                                          .section(u'=', 1)
-                                          .split(u',');
+            const QStringList frame =
+                xdotool({"xprop", "-id", window, "_NET_FRAME_EXTENTS"}, display).section(u'=', 1).split(u',');
             xdotool({"windowactivate", "--sync", window}, display);
             xdotool({"key", "ctrl+q"}, display);
             program.waitForFinished(5000);
@@ -217,7 +212,11 @@ private slots:
         QVERIFY(QFile::remove(settings));
         const QRect scaled = run(QStringLiteral("2")).first;
         QVERIFY2(QRect(0, 0, 1024, 768).contains(scaled),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(scaled.x()).arg(scaled.y()).arg(scaled.width()).arg(scaled.height())));
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(scaled.x())
+                                .arg(scaled.y())
+                                .arg(scaled.width())
+                                .arg(scaled.height())));
         QVERIFY2(ReadFile(settings).contains("Width=0\r\nHeight=0\r\nMaximised=False\r\nPixelRatio=200"),
                  ReadFile(settings).constData());
         QCOMPARE(run({}).second, designed);
