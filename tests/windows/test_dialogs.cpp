@@ -27,6 +27,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QTabBar>
 #include <QTableView>
@@ -702,6 +703,12 @@ private slots:
         child("cmdSave")->click(); // cancelled: nothing more is said or written
         QVERIFY(platform().messages.size() == 1 && platform().fileChoices.size() == 3
                 && ReadFile(file) == text.toUtf8());
+        // Grouped with no-break spaces, as a spreadsheet copies it in a Czech locale: converted as the command
+        // line converts it, not refused for a blank.
+        const auto restore = qScopeGuard([pinned = QLocale()] { QLocale::setDefault(pinned); });
+        QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
+        amounts->setPlainText(QStringLiteral("1\u00A0000,5"));
+        QTRY_COMPARE(table->index(0, 1).data().toString(), QStringLiteral("5,73"));
     }
 
     // From the Tools menu, whose item has a mnemonic: the dialog opens modal over the window, From at the row
