@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 // A file's whole contents, or "<missing>" when it cannot be read.
@@ -11,8 +13,10 @@ inline QByteArray ReadFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// Its folder made first.
 inline bool WriteFile(const QString &path, const QByteArray &contents)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush();
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
+        && file.write(contents) == contents.size() && file.flush();
 }

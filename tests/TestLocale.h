@@ -9,12 +9,8 @@ inline QString Localized(QString pointText, const QLocale &locale = QLocale())
 {
     if (locale.decimalPoint() != QLatin1String(","))
         return pointText;
-    for (QChar &c : pointText) {
-        if (c == u'.')
-            c = u',';
-        else if (c == u',')
-            c = u'.';
-    }
+    for (QChar &c : pointText)
+        c = c == u'.' ? u',' : c == u',' ? u'.' : c;
     return pointText;
 }
 

@@ -42,7 +42,7 @@ static bool Plant(const QString &what, const QString &path)
     if (what == u"link" || what == u"relative" || what == u"chain") {
         const QString victim = what == u"relative" ? "dotfiles/victim" : "victim";
         const QString linked = what == u"relative" ? victim : beside + (what == u"chain" ? "middle" : "victim");
-        return QDir(beside).mkpath(QFileInfo(victim).path()) && WriteFile(beside + victim, "victim")
+        return WriteFile(beside + victim, "victim")
             && ::chmod(QFile::encodeName(beside + victim).constData(), 0600) == 0
             && (what != u"chain" || QFile::link(beside + victim, beside + "middle"))
             && ::symlink(QFile::encodeName(linked).constData(), QFile::encodeName(path).constData()) == 0;
@@ -59,11 +59,6 @@ static bool Plant(const QString &what, const QString &path)
 static QString LastMessage(const ScriptedPlatform &platform)
 {
     return platform.messages.isEmpty() ? QString() : platform.messages.last().text;
-}
-
-static bool WriteWithFolder(const QString &path, const QByteArray &bytes)
-{
-    return QDir().mkpath(QFileInfo(path).path()) && WriteFile(path, bytes);
 }
 
 class TestApp : public QObject
@@ -90,7 +85,6 @@ class TestApp : public QObject
         const AppValues &app = m_context->app();
         return m_context->conversion().rowTexts(app.language(), app.HideToolTips)[std::size_t(slot)];
     }
-    QString caption(int slot) const { return row(slot).caption; }
 
 private slots:
     void initTestCase() { QVERIFY(PinTestLocale()); }
@@ -198,7 +192,7 @@ private slots:
         m_controller->refreshConversion(nullptr);
         QCOMPARE(m_platform->messages.size(), 2);
         QCOMPARE(m_platform->messages[1].caption, QStringLiteral("Euro changeover adviser [ 342 ]"));
-        QCOMPARE(caption(0), Localized(QStringLiteral("1.00 "))); // shown though not kept
+        QCOMPARE(row(0).caption, Localized(QStringLiteral("1.00 "))); // shown though not kept
         QVERIFY(QDir(iniPath()).removeRecursively());
         m_controller->setLanguage(Language::Greek);
         QCOMPARE(m_platform->ended, atSave == MessageAnswer::Yes);
@@ -225,7 +219,7 @@ private slots:
         });
         flow(5, [&](int) { return m_context->dialogs().endProgram(), five; });
         QCOMPARE(seen, QStringList({"000", "00-1", "0", "1113", "00-1"}));
-        QCOMPARE(caption(13), Localized(QStringLiteral("5.0000 ")));
+        QCOMPARE(row(13).caption, Localized(QStringLiteral("5.0000 ")));
         QVERIFY(ReadFile(iniPath()).contains("OtherCurrency=?\r\n"));
     }
 
@@ -309,62 +303,51 @@ private slots:
                      .arg(Localized("."), Localized("922,337,203,685,477.5807")));
     }
 
-    // Each currency fixed later, against its official rate: chosen for the additional currency, it fills the name
-    // in the language, the rate and two decimals, and converts as typed by hand. The twelve's slots offer none.
+    // Each currency fixed later, against its official rate: chosen for the additional currency, it fills its name in
+    // the language, the rate and two decimals, and converts as typed by hand. The twelve's slots offer none.
     void laterChangeovers_data()
     {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("choice");
-        QTest::addColumn<QString>("greek");
-        QTest::addColumn<QString>("rate");
-        const QStringList rows = {"SIT - Slovenian Tolar (2007)|SIT - Τόλαρ Σλοβενίας|239.640",
-                                  "CYP - Cypriot Pound (2008)|CYP - Λίρα Κύπρου|0.585274",
-                                  "MTL - Maltese Lira (2008)|MTL - Λίρα Μάλτας|0.429300",
-                                  "SKK - Slovak Koruna (2009)|SKK - Κορόνα Σλοβακίας|30.1260",
-                                  "EEK - Estonian Kroon (2011)|EEK - Κορόνα Εσθονίας|15.6466",
-                                  "LVL - Latvian Lats (2014)|LVL - Λατς Λετονίας|0.702804",
-                                  "LTL - Lithuanian Litas (2015)|LTL - Λίτας Λιθουανίας|3.45280",
-                                  "HRK - Croatian Kuna (2023)|HRK - Κούνα Κροατίας|7.53450",
-                                  "BGN - Bulgarian Lev (2026)|BGN - Λεβ Βουλγαρίας|1.95583"};
-        for (int index = 0; index < int(rows.size()); ++index) {
-            const QStringList row = rows[index].split(u'|');
-            QTest::newRow(qPrintable(row[0].left(3))) << index << row[0] << row[1] << row[2];
-        }
+        QTest::addColumn<QString>("rate"); // the code, then the rate
+        const QStringList rates = {"SIT 239.640",  "CYP 0.585274", "MTL 0.429300", "SKK 30.1260", "EEK 15.6466",
+                                   "LVL 0.702804", "LTL 3.45280",  "HRK 7.53450",  "BGN 1.95583"};
+        for (int index = 0; index < int(rates.size()); ++index)
+            QTest::newRow(qPrintable(rates[index])) << index << rates[index];
     }
     void laterChangeovers()
     {
         QFETCH(int, index);
-        QFETCH(QString, choice);
-        QFETCH(QString, greek);
         QFETCH(QString, rate);
+        const QString code = rate.section(u' ', 0, 0) + " - ";
+        rate = rate.section(u' ', 1);
         ConversionState state;
         state.CurrencyDecimals[OtherCurrencyIndex] = 4;
         const CurrentConversion before(state);
         AmountEntry english(before, OtherCurrencyIndex, Language::English);
         AmountEntry el(before, OtherCurrencyIndex, Language::Greek);
-        QCOMPARE(english.laterChoices().value(index), choice);
+        QVERIFY(english.laterChoices().value(index).startsWith(code));
         QCOMPARE(AmountEntry(before, 7, Language::English).laterChoices(), {});
         english.chooseLater(index);
         el.chooseLater(index);
-        QVERIFY(el.name() == greek && greek.size() <= 29);
-        QCOMPARE(english.rateLine(), "(EUR - Euro) 1 = " + Localized(rate) + " (" + choice.chopped(7) + ")");
         english.setAmount(QStringLiteral("1"));
         el.setAmount(QStringLiteral("1"));
         const auto values = std::get<InputCurrencyValues>(english.validate());
-        QCOMPARE(QStringLiteral("%1 %2 %3").arg(values.name).arg(values.decimals).arg(values.amount.raw()),
-                 choice.chopped(7) + " 2 10000");
+        const auto greek = std::get<InputCurrencyValues>(el.validate());
+        QVERIFY(values.name.startsWith(code) && greek.name.startsWith(code) && greek.name != values.name);
+        QVERIFY(greek.name == el.name() && greek.name.size() <= 29);
+        QCOMPARE(english.rateLine(), "(EUR - Euro) 1 = " + Localized(rate) + " (" + values.name + ")");
+        QCOMPARE(QStringLiteral("%1 %2").arg(values.decimals).arg(values.amount.raw()), "2 10000");
         QCOMPARE(values.rate, rate.toDouble());
         // Its name follows the language, whichever it was chosen in; a name typed stays as typed.
         QStringList titles;
         CurrentConversion chosen(state);
-        for (const InputCurrencyValues &taken :
-             {values, std::get<InputCurrencyValues>(el.validate()), InputCurrencyValues{{}, 2, 1, greek + u' '}}) {
+        for (const InputCurrencyValues &taken : {values, greek, InputCurrencyValues{{}, 2, 1, greek.name + u' '}}) {
             chosen.take(OtherCurrencyIndex, taken);
             titles << chosen.rowTitle(OtherCurrencyIndex, Language::Greek)
                    << chosen.rowTitle(OtherCurrencyIndex, Language::English);
         }
-        const QString named = greek + u'|' + choice.chopped(7);
-        QCOMPARE(titles.join(u'|'), named + u'|' + named + u'|' + greek + u' ' + u'|' + greek + u' ');
+        const QString named = greek.name + u'|' + values.name;
+        QCOMPARE(titles.join(u'|'), named + u'|' + named + u'|' + greek.name + u' ' + u'|' + greek.name + u' ');
     }
 
     // The scale is the smaller ratio to the designed size, within 0.6 and 3.
@@ -421,8 +404,8 @@ private slots:
             << elsewhere << 100 << QList{one, two} << 100 << QSize() << elsewhere << 0.6;
         QTest::newRow("second screen gone")
             << elsewhere << 100 << alone << 100 << QSize() << QRect(340, 170, 600, 700) << 0.6;
-        QTest::newRow("partly off the screen")
-            << QRect(-50, 100, 600, 700) << 100 << QList{one, two} << 100 << QSize() << QRect(340, 170, 600, 700) << 0.6;
+        QTest::newRow("partly off the screen") << QRect(-50, 100, 600, 700) << 100 << QList{one, two} << 100 << QSize()
+                                               << QRect(340, 170, 600, 700) << 0.6;
         QTest::newRow("larger than the screen")
             << QRect(0, 30, 2000, 1500) << 100 << alone << 100 << QSize() << QRect(2, 20, 1276, 1000) << 0.6;
     }
@@ -513,7 +496,6 @@ private slots:
                    *cannot = "The file '%t' cannot be written (Not a regular file)";
         row("import, disk full", "import", "full", full);
         row("export, disk full", "export", "full", full);
-        row("export, I/O error", "export", "io", io);
         row("text, disk full", "text", "full", full);
         row("PDF, disk full after 4 KB", "pdf", "full 4k", full);
         row("export, failed sync", "export", "sync", io);
@@ -547,7 +529,7 @@ private slots:
         // The copies an import takes from are to be deleted, unless it succeeds.
         const QString ini = "[ExportSettings]\r\nIni=True\r\nFolder=%1\r\n[ImportSettings]\r\nIni=True\r\nDeleteAfter="
                             "%2\r\nFolder=%1";
-        QVERIFY(QDir().mkdir(out) && WriteFile(source, "[Last]\r\nID=7\r\n")
+        QVERIFY(WriteFile(source, "[Last]\r\nID=7\r\n")
                 && WriteFile(own, ini.arg(out, message.isEmpty() ? "False" : "True").toUtf8()));
         QVERIFY(ownFile || target == source || WriteFile(target, "old"));
         SettingsExport exporting(program.context.dialogs(), program.context.settings(), SavedPathsFile);
@@ -623,7 +605,6 @@ private slots:
         row("a copy without a lock removes nothing", "leftovers:unlocked", all + left + " ~.ini",
             "only once: its lock");
         row("a trailing space", "folder:trail ", "kept", "");
-        row("a trailing tab", "folder:trail\t", "kept", "");
         row("4096 characters", "folder:4096", "kept", "");
         row("4097 characters refused", "folder:4097", "none", "The path of the folder is longer than 4096 characters");
         row("an export into 4095 characters", "export:4095", "none", "'File name too long: %d/xxx");
@@ -652,7 +633,7 @@ private slots:
         for (const char *name :
              {".zkEuroChangeoverAdviser-0123456789abcdef.tmp", "in/.zkEuroChangeoverAdviser-fedcba9876543210.tmp",
               ".zkEuroChangeoverAdviser-0123456789abcdef.tmp\n"})
-            QVERIFY(kind != u"leftovers" || WriteWithFolder(program.path(name), "x"));
+            QVERIFY(kind != u"leftovers" || WriteFile(program.path(name), "x"));
         const QByteArray exported = "[ExportSettings]\r\nIni=True\r\nFolder=" + QFile::encodeName(in);
         QVERIFY((kind != u"leftovers" && kind != u"export") || WriteFile(own, exported));
         program.platform.instance = what == u"second" ? PlatformServices::Instance::OtherRunning
@@ -720,24 +701,33 @@ private slots:
 
     // A missing or untranslated text or help topic, or an array element's topic copied from its neighbour. Greek
     // quotes names in « », and writes ΟΚ in Greek letters, but where the design itself writes otherwise (page
-    // setup's OK, the print-to-file chooser's title); the toolkit's texts keep their keyboard letters.
+    // setup's OK, the print-to-file chooser's title); the toolkit's texts keep their keyboard letters. No Latin letter
+    // hides in a Greek word (an O for an Ο reads, sorts and searches wrong), in the manual page neither. A currency
+    // fixed later is named whole wherever a word of its name is, and the hints name all.
     void everyTextAndTopicInBothLanguages()
     {
-        const QRegularExpression greekLetter(QStringLiteral("[\\x{0370}-\\x{03FF}]"));
-        const QRegularExpression latinQuotes(QStringLiteral("'[^' ][^']*'|\\bOK\\b"));
+        const QRegularExpression greekLetter(QStringLiteral("\\p{Greek}")), latinLetter(QStringLiteral("\\p{Latin}"));
+        const QRegularExpression latinQuotes(QStringLiteral("'[^' ][^']*'|\\bOK\\b")), word(QStringLiteral("\\p{L}+"));
         const QSet<TextId> same = {TextId::TipLanguageEnglish, TextId::TipLanguageGreek, TextId::TipCopyright,
                                    TextId::PrintPdfPrinterName, TextId::DialogOk};
+        QFile manual(QStringLiteral(GREEK_MANUAL_PAGE));
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        // The page's own marks (\fI for italics, \- for a hyphen) are no letters of its words.
+        QStringList greekTexts{
+            QString::fromUtf8(manual.readAll()).remove(QRegularExpression(QStringLiteral(R"re(\\(f.|\(..|.))re")))};
         QList<std::pair<QString, QString>> texts;
         for (int i = 0; i < int(TextId::TextCount); ++i) {
             const QString english = Text(TextId(i), Language::English), greek = Text(TextId(i), Language::Greek);
             QVERIFY2(same.contains(TextId(i)) ? greek == english : greek.contains(greekLetter), qPrintable(english));
             if (TextId(i) != TextId::DialogOk && TextId(i) != TextId::PrintFileTitle)
                 texts.append({english, greek});
+            greekTexts << greek;
         }
         for (const ToolkitText &text : ToolkitTexts()) {
             const QString english = QString::fromUtf8(text.texts[0]), greek = QString::fromUtf8(text.texts[1]);
             QVERIFY2(greek.contains(greekLetter) && greek.count(u'&') == english.count(u'&'), text.texts[0]);
             texts.append({english, greek});
+            greekTexts << greek;
         }
         for (const auto &[english, greek] : texts)
             QVERIFY2(!english.trimmed().isEmpty() && greek.count(u'%') == english.count(u'%')
@@ -745,44 +735,17 @@ private slots:
                      qPrintable(english));
         for (const Language language : Languages) {
             QSet<QString> seen;
+            QStringList named{Text(TextId::HintsText, language)};
             for (const QString &key : HelpTopics::keys()) {
                 const QString topic = HelpTopics::topic(key.section(u'/', 0, 0), key.section(u'/', 1), language);
                 QVERIFY2(!topic.trimmed().isEmpty() && topic.contains(greekLetter) == (language == Language::Greek),
                          qPrintable(key));
                 QVERIFY2(!seen.contains(key.section(u'_', 0, 0) + topic), qPrintable(key));
                 seen.insert(key.section(u'_', 0, 0) + topic);
+                named << topic;
             }
-        }
-    }
-
-    // A Latin letter inside a Greek word (an O for an Ο) looks right and reads, sorts and searches wrong, in the
-    // program, the toolkit's texts, the help, --help and the manual page alike. And the currencies fixed later are
-    // named alike wherever they are named: a text that names a word of one names it whole, and the hints name all.
-    void greekWordsAndLaterNames()
-    {
-        QFile manual(QStringLiteral(GREEK_MANUAL_PAGE));
-        QVERIFY(manual.open(QIODevice::ReadOnly));
-        // The page's own marks (\fI for italics, \- for a hyphen) are no letters of its words.
-        QStringList greek{
-            QString::fromUtf8(manual.readAll()).remove(QRegularExpression(QStringLiteral(R"re(\\(f.|\(..|.))re")))};
-        for (int i = 0; i < int(TextId::TextCount); ++i)
-            greek << Text(TextId(i), Language::Greek);
-        for (const ToolkitText &text : ToolkitTexts())
-            greek << QString::fromUtf8(text.texts[IndexOf(Language::Greek)]);
-        for (const QString &key : HelpTopics::keys())
-            greek << HelpTopics::topic(key.section(u'/', 0, 0), key.section(u'/', 1), Language::Greek);
-        const QRegularExpression word(QStringLiteral("\\p{L}+"));
-        const QRegularExpression greekLetter(QStringLiteral("\\p{Greek}")), latinLetter(QStringLiteral("\\p{Latin}"));
-        for (const QString &text : std::as_const(greek)) {
-            for (auto words = word.globalMatch(text); words.hasNext();) {
-                const QString found = words.next().captured();
-                QVERIFY2(!found.contains(greekLetter) || !found.contains(latinLetter), qPrintable(found));
-            }
-        }
-        for (const Language language : Languages) {
-            QStringList named{Text(TextId::HintsText, language)};
-            for (const QString &key : HelpTopics::keys())
-                named << HelpTopics::topic(key.section(u'/', 0, 0), key.section(u'/', 1), language);
+            if (language == Language::Greek)
+                greekTexts << named.mid(1);
             QStringList titles; // every currency's words, to tell the words that name one currency alone
             for (int slot = 0; slot < CurrencyCount; ++slot)
                 titles << CurrencyCaption(slot, language).toLower().split(u' ');
@@ -800,6 +763,12 @@ private slots:
                         QVERIFY2(!lower.contains(alone) || lower.contains(name), qPrintable(name + u'|' + text));
                     }
                 }
+            }
+        }
+        for (const QString &text : std::as_const(greekTexts)) {
+            for (auto words = word.globalMatch(text); words.hasNext();) {
+                const QString found = words.next().captured();
+                QVERIFY2(!found.contains(greekLetter) || !found.contains(latinLetter), qPrintable(found));
             }
         }
     }
@@ -929,14 +898,13 @@ private slots:
         });
         const QString config = UserConfigFolder();
         QVERIFY(QDir().mkpath(bin) && (users != "blocked" || WriteFile(m_dir->filePath("blocked"), "")));
-        QVERIFY(!menuEntry
-                || WriteWithFolder(m_dir->filePath("share/applications/euro-changeover-adviser.desktop"), ""));
+        QVERIFY(!menuEntry || WriteFile(m_dir->filePath("share/applications/euro-changeover-adviser.desktop"), ""));
         const QByteArray besideText = beside.startsWith("ro:") ? beside.mid(3) : beside;
         QVERIFY(beside.isEmpty() || WriteFile(bin + name, besideText));
         QVERIFY(!beside.startsWith("ro:") || QFile::setPermissions(bin + name, QFile::ReadOwner));
         QVERIFY(administrators.isEmpty()
-                || (WriteWithFolder(etc, administrators) && QFile::setPermissions(etc, QFile::ReadOwner)));
-        QVERIFY(users != "U" || WriteWithFolder(config + name, users));
+                || (WriteFile(etc, administrators) && QFile::setPermissions(etc, QFile::ReadOwner)));
+        QVERIFY(users != "U" || WriteFile(config + name, users));
         QVERIFY(users != "->" || (QDir().mkpath(config) && QFile::link(config + "/nowhere", config + name)));
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
         QVERIFY(QFile::setPermissions(bin, writable ? readOnly | QFile::WriteOwner : readOnly));

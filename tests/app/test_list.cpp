@@ -7,7 +7,6 @@
 #include "app/conversion/ListConversion.h"
 #include "app/conversion/NumberPaste.h"
 #include "app/logic/AmountList.h"
-#include "app/services/CommandLine.h"
 #include "app/services/SharedDialogs.h"
 
 #include <QRandomGenerator>
@@ -51,17 +50,6 @@ private slots:
             decided += plain.plain ? 1 : 0;
         }
         QVERIFY2(decided > 5000, qPrintable(QString::number(decided)));
-    }
-
-    // The help, which names --convert-list with an example, fits a terminal 80 characters wide in either language.
-    void helpFitsATerminal()
-    {
-        for (const Language language : Languages) {
-            const QString help = CommandLine::HelpText(language, true);
-            QVERIFY(help.contains(QStringLiteral("--convert-list GRD ledger.txt")));
-            for (const QString &line : help.split(u'\n'))
-                QVERIFY2(line.size() <= 80, qPrintable(line));
-        }
     }
 
     // The dialog's logic: the choices, the rows and the later currencies, starting from the row converted last to
