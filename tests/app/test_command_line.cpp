@@ -135,6 +135,9 @@ private slots:
             "[General]\r\nOtherCurrency=Gold\r\n[Rates]\r\n13=1.2345678901234567\r\n", none, "en", 0,
             "300,000,000,000 Gold → 243,000,002,187.00 EUR → 300,000,000,000.0000 → 300,000,000,000.00 Gold\nCurrency",
             "");
+        // A currency fixed later at its own rate, not the stored additional currency's.
+        row("a later currency, in Greek", {"--greek", "--convert", "100", "bgn"}, gold, none, "en", 0,
+            "100 BGN → 51.13 EUR → 100.0016 → 100.00 BGN\nΝόμισμα", "");
         // What the amount dialog refuses, in its order and with its words.
         row("user's own, no rate", {"--convert", "-3", "OTHER"}, "[General]\r\nOtherCurrency=Silver\r\n", gold, "en", 2,
             "", "Incorrect exchange rate.");
